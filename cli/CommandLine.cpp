@@ -1,0 +1,181 @@
+#include "CommandLine.h"
+
+#include <charconv>
+#include <filesystem>
+#include <functional>
+#include <map>
+
+namespace quorvane::cli {
+
+namespace {
+
+struct TOptionSpec {
+    const char* Name;
+    const char* Argument; ///< nullptr for a flag
+    const char* Help;
+    std::function<void(TCommandLine&, const std::string&)> Apply;
+};
+
+// Paths are made absolute so that status texts show full paths and a template folder given by
+// its bare name still has a last folder name.
+std::string AbsolutePath(const std::string& path) {
+    if (path.empty()) {
+        return path;
+    }
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.string();
+}
+
+const std::vector<TOptionSpec>& OptionSpecs() {
+    static const std::vector<TOptionSpec> specs = {
+        {"template", "DIR", "project template directory (holds Midas_AppServer and Midas_Client)",
+         [](TCommandLine& c, const std::string& v) { c.Options.Directories.TemplateDir = AbsolutePath(v); }},
+        {"output", "DIR", "output directory; receives a copy of the template directory",
+         [](TCommandLine& c, const std::string& v) { c.Options.Directories.OutputDir = AbsolutePath(v); }},
+        {"database", "FILE", "data-link (.udl) file, Access (.mdb, .accdb) or SQLite file",
+         [](TCommandLine& c, const std::string& v) { c.Options.Database.UDLFile = v; }},
+        {"map-file", "FILE", "FieldName/DisplayText map file",
+         [](TCommandLine& c, const std::string& v) { c.Options.Database.MapFile = v; }},
+        {"name-code-order", nullptr, "map lines read \"DisplayText FieldName and other data\"",
+         [](TCommandLine& c, const std::string&) { c.Options.Database.NameCodeOrder = true; }},
+        {"dataset-type", "CLASS", "server dataset class (default TADOQuery)",
+         [](TCommandLine& c, const std::string& v) {
+             c.Options.ServerOptions.DataSetType = v;
+             c.Options.ServerOptions.DataSetKind = v;
+         }},
+        {"provider-options", "TEXT", "option set of the dataset providers (default empty)",
+         [](TCommandLine& c, const std::string& v) { c.Options.ServerOptions.ProviderOptions = v; }},
+        {"no-rdm", nullptr, "give every table a data source instead of a dataset provider",
+         [](TCommandLine& c, const std::string&) { c.Options.ServerOptions.IsRDM = false; }},
+        {"server-trim-prefix", nullptr, "drop the table-name prefix before \"_\" on the server",
+         [](TCommandLine& c, const std::string&) { c.Options.ServerOptions.TrimPrefix = true; }},
+        {"client-dataset-type", "CLASS", "client dataset class (default TClientDataSet)",
+         [](TCommandLine& c, const std::string& v) { c.Options.ClientDMOptions.ClientDataSetType = v; }},
+        {"broker-name", "NAME", "connection broker in the client template (default DBConnectionBroker)",
+         [](TCommandLine& c, const std::string& v) { c.Options.ClientDMOptions.ConnectionBrokerName = v; }},
+        {"client-trim-prefix", nullptr, "drop the table-name prefix in the client data module",
+         [](TCommandLine& c, const std::string&) { c.Options.ClientDMOptions.TrimTableName = true; }},
+        {"float-format", "FORMAT", "display format of float fields (default #.00,)",
+         [](TCommandLine& c, const std::string& v) { c.Options.ClientDMOptions.DisplayFormat.FloatFormat = v; }},
+        {"currency-format", "FORMAT", "display format of currency fields (default $#.00,)",
+         [](TCommandLine& c, const std::string& v) { c.Options.ClientDMOptions.DisplayFormat.CurrencyFormat = v; }},
+        {"date-format", "FORMAT", "display format of date fields (default MM/DD/YYYY)",
+         [](TCommandLine& c, const std::string& v) { c.Options.ClientDMOptions.DisplayFormat.DateFormat = v; }},
+        {"dm-name", "NAME", "client data module name the forms refer to (default DM)",
+         [](TCommandLine& c, const std::string& v) { c.Options.ClientUIOptions.DMName = v; }},
+        {"navigator-type", "CLASS", "navigator class (default TDBNavigator)",
+         [](TCommandLine& c, const std::string& v) { c.Options.ClientUIOptions.DBNavigatorType = v; }},
+        {"grid-type", "CLASS", "grid class (default TDBGrid)",
+         [](TCommandLine& c, const std::string& v) { c.Options.ClientUIOptions.DBGridType = v; }},
+        {"space", "N", "gap between a field's label and its control (default 4)",
+         [](TCommandLine& c, const std::string& v) { c.Options.ClientUIOptions.Space = StrToInt(v); }},
+        {"only-table", "NAME", "accepted for the window's field of that name; every table is generated",
+         [](TCommandLine& c, const std::string& v) { c.Options.ClientUIOptions.OnlyTable = v; }},
+        {"with-colon", nullptr, "field labels end with a colon",
+         [](TCommandLine& c, const std::string&) { c.Options.ClientUIOptions.WithColon = true; }},
+        {"left-justify", nullptr, "field labels are left-aligned",
+         [](TCommandLine& c, const std::string&) { c.Options.ClientUIOptions.LeftJustify = true; }},
+        {"auto-size", nullptr, "field labels size themselves",
+         [](TCommandLine& c, const std::string&) { c.Options.ClientUIOptions.AutoSize = true; }},
+        {"ui-trim-prefix", nullptr, "drop the table-name prefix in the client forms and file names",
+         [](TCommandLine& c, const std::string&) { c.Options.ClientUIOptions.TrimTableName = true; }},
+        {"force", nullptr, "replace an earlier copy of the template in the output directory",
+         [](TCommandLine& c, const std::string&) { c.Force = true; }},
+        {"help", nullptr, "show this help and exit",
+         [](TCommandLine& c, const std::string&) { c.Help = true; }},
+        {"version", nullptr, "show the version and exit",
+         [](TCommandLine& c, const std::string&) { c.Version = true; }},
+    };
+    return specs;
+}
+
+const TOptionSpec* FindOption(const std::string& name) {
+    for (const TOptionSpec& spec : OptionSpecs()) {
+        if (name == spec.Name) {
+            return &spec;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+std::int32_t StrToInt(const std::string& text) {
+    std::size_t at = 0;
+    while (at < text.size() && (text[at] == ' ' || text[at] == '\t')) {
+        ++at;
+    }
+    if (at + 1 < text.size() && text[at] == '+' && text[at + 1] != '-') {
+        ++at;
+    }
+    std::int32_t value = 0;
+    const char* first = text.data() + at;
+    const char* last = text.data() + text.size();
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (first == last || error != std::errc() || end != last) {
+        throw TUsageError("'" + text + "' is not a valid integer value.");
+    }
+    return value;
+}
+
+TCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
+    TCommandLine commandLine;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument.rfind("--", 0) != 0 || argument.size() == 2) {
+            throw TUsageError("unexpected argument '" + argument + "'");
+        }
+        const std::size_t equals = argument.find('=');
+        const std::string name = argument.substr(2, equals == std::string::npos
+                                                        ? std::string::npos
+                                                        : equals - 2);
+        const TOptionSpec* spec = FindOption(name);
+        if (spec == nullptr) {
+            throw TUsageError("unknown option '--" + name + "'");
+        }
+        std::string value;
+        if (spec->Argument == nullptr) {
+            if (equals != std::string::npos) {
+                throw TUsageError("option '--" + name + "' takes no value");
+            }
+        } else if (equals != std::string::npos) {
+            value = argument.substr(equals + 1);
+        } else if (i + 1 < arguments.size()) {
+            value = arguments[++i];
+        } else {
+            throw TUsageError("option '--" + name + "' needs a value (" + spec->Argument + ")");
+        }
+        spec->Apply(commandLine, value);
+    }
+    return commandLine;
+}
+
+std::string UsageText() {
+    std::string text =
+        "Usage: quorvane-gen --template DIR --output DIR --database FILE [options]\n"
+        "\n"
+        "Writes a Delphi application server project and client project that edit every table\n"
+        "and view of a database, from a project template directory. Status texts go to standard\n"
+        "output, one per line; errors to standard error.\n"
+        "\n"
+        "Options:\n";
+    for (const TOptionSpec& spec : OptionSpecs()) {
+        std::string left = std::string("  --") + spec.Name;
+        if (spec.Argument != nullptr) {
+            left += std::string(" ") + spec.Argument;
+        }
+        if (left.size() < 28) {
+            left.resize(28, ' ');
+        } else {
+            left += "\n" + std::string(28, ' ');
+        }
+        text += left + spec.Help + "\n";
+    }
+    text += "\n"
+            "Exit status: 0 when the projects were written, 1 when the run failed, 2 when the\n"
+            "command line was wrong.\n";
+    return text;
+}
+
+} // namespace quorvane::cli

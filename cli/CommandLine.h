@@ -1,0 +1,35 @@
+#pragma once
+
+#include "Options.h"
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace quorvane::cli {
+
+/// A command line that cannot be understood; the batch tool exits with status 2.
+class TUsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct TCommandLine {
+    TProjectParam Options; ///< the main window's defaults where an option is not given
+    bool Force = false;    ///< replace an earlier copy of the template in the output directory
+    bool Help = false;
+    bool Version = false;
+};
+
+/// Parses the arguments after the program name. "--name value" and "--name=value" both work;
+/// yes/no options are bare flags. Throws TUsageError.
+TCommandLine ParseCommandLine(const std::vector<std::string>& arguments);
+
+/// The --help text.
+std::string UsageText();
+
+/// The runtime's StrToInt: optional blanks, an optional sign, decimal digits, a 32-bit value.
+/// Throws TUsageError "'%s' is not a valid integer value.".
+std::int32_t StrToInt(const std::string& text);
+
+} // namespace quorvane::cli

@@ -1,0 +1,44 @@
+#include "DatabaseConnection.h"
+
+#include "DataLink.h"
+
+namespace quorvane {
+
+std::unique_ptr<ISchemaSource> TADOConnection::OpenSchemaSourceByDefault(const std::string& text) {
+    return OpenSchemaSource(text);
+}
+
+void TADOConnection::Open() {
+    if (!FSource) {
+        FSource = FOpener(ConnectionString);
+    }
+}
+
+void TADOConnection::Close() noexcept {
+    FSource.reset();
+}
+
+ISchemaSource& TADOConnection::Source() {
+    Open();
+    return *FSource;
+}
+
+void TTableReader::Open(const std::string& tableText) {
+    Close();
+    TableName = tableText;
+    // The table is named in brackets so that names with blanks stay one name; the brackets are
+    // not part of it.
+    std::string name = tableText;
+    if (name.size() >= 2 && name.front() == '[' && name.back() == ']') {
+        name = name.substr(1, name.size() - 2);
+    }
+    FFields = DescribeFields(FConnection.Source().DescribeTable(name));
+    FActive = true;
+}
+
+void TTableReader::Close() noexcept {
+    FFields.clear();
+    FActive = false;
+}
+
+} // namespace quorvane

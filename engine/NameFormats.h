@@ -1,0 +1,50 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quorvane {
+
+/// The thirteen name formats of the section "NameFormatStrings" of NameFormat.ini, in the order of
+/// their keys. Each holds one "%s" that receives a table identifier or a field name.
+struct TFormatStrings {
+    std::string DataSetName = "%s_D";
+    std::string ProviderName = "%s_P";
+    std::string DataSourceName = "%s_DS";
+    std::string ClientDataSetName = "%s_CDS";
+    std::string TableUnitName = "frm%s";
+    std::string TableFormName = "%s_frm";
+    std::string DBGridName = "%s_DBGrid";
+    std::string DBEditName = "%s_DBEdt";
+    std::string LabelName = "%s_Lab";
+    std::string DBCheckBoxName = "%s_DBChk";
+    std::string DBNavigatorName = "%s_DBNvg";
+    std::string DBMemoName = "%s_DBMemo";
+    std::string DBLookupComboBoxName = "%s_DBLkpCbo";
+};
+
+/// Reads the name formats from the profile file at `path`; a missing file, section or key gives
+/// the default of that entry, a key present with an empty value gives an empty format.
+TFormatStrings ReadNameFormats(const std::string& path);
+
+/// Applies a name format to one name the way the runtime's Format does with a single string
+/// argument: "%%" is one percent sign; "%[0:][-][width][.precision]s" takes the name, padded to
+/// the width and cut to the precision. Raises EFormatError "No argument for format '%s'" for a
+/// specifier that wants a second argument and "Format '%s' invalid or incompatible with
+/// argument" for one that does not fit a string.
+std::string FormatName(std::string_view format, std::string_view name);
+
+/// The text after the first "_" of `name`, at most 255 characters, trimmed; `name` unchanged
+/// when it holds no "_".
+std::string TrimTablePrefix(std::string_view name);
+
+/// Display words for a label: underscores become blanks, the text is trimmed, and a blank goes
+/// before every capital that starts a new word ("OrderID" gives "Order ID").
+std::string NameToCaption(std::string_view name);
+
+/// The identifier of a table: its name reduced to ASCII letters, digits and "_" (so that file and
+/// unit names made from it stay inside the output folder and compile), then, when `trimPrefix` is
+/// set, passed through TrimTablePrefix. Empty when nothing usable remains.
+std::string MakeTableIdentifier(std::string_view tableName, bool trimPrefix);
+
+} // namespace quorvane

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace quorvane {
+
+/// The database input of a run.
+struct TDatabaseParam {
+    std::string UDLFile;        ///< data-link (.udl) file, Access database or SQLite file
+    std::string MapFile;        ///< FieldName/DisplayText map file; may be empty
+    bool NameCodeOrder = false; ///< map lines give the display text first
+};
+
+struct TDirectoryParam {
+    std::string TemplateDir;
+    std::string OutputDir;
+};
+
+/// Options of the application server's remote data module.
+struct TDirectDMParam {
+    std::string DataSetType = "TADOQuery";
+    std::string DataSetKind = "TADOQuery";
+    std::string ProviderOptions;
+    bool IsRDM = true;
+    bool TrimPrefix = false;
+};
+
+struct TDisplayFormat {
+    std::string FloatFormat = "#.00,";
+    std::string CurrencyFormat = "$#.00,";
+    std::string DateFormat = "MM/DD/YYYY";
+};
+
+/// Options of the client's data module.
+struct TClientDMParam {
+    std::string ClientDataSetType = "TClientDataSet";
+    std::string ConnectionBrokerName = "DBConnectionBroker";
+    bool TrimTableName = false;
+    TDisplayFormat DisplayFormat;
+};
+
+/// Options of the client's forms.
+struct TClientUIParam {
+    std::string DMName = "DM";
+    std::string DBNavigatorType = "TDBNavigator";
+    std::string DBGridType = "TDBGrid";
+    std::int32_t Space = 4;
+    std::string OnlyTable;
+    bool WithColon = false;
+    bool LeftJustify = false;
+    bool AutoSize = false;
+    bool TrimTableName = false;
+};
+
+/// The options of one run. The defaults are those the main window shows at start.
+struct TProjectParam {
+    TDatabaseParam Database;
+    TDirectoryParam Directories;
+    TDirectDMParam ServerOptions;
+    TClientDMParam ClientDMOptions;
+    TClientUIParam ClientUIOptions;
+};
+
+} // namespace quorvane

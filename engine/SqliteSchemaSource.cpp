@@ -1,0 +1,324 @@
+#include "SqliteSchemaSource.h"
+
+#include "EngineErrors.h"
+#include "StringUtils.h"
+
+#include <algorithm>
+#include <charconv>
+#include <filesystem>
+#include <sqlite3.h>
+#include <tuple>
+
+namespace quorvane {
+
+namespace {
+
+struct TSqliteCloser {
+    void operator()(sqlite3* database) const noexcept { sqlite3_close_v2(database); }
+};
+struct TStatementFinalizer {
+    void operator()(sqlite3_stmt* statement) const noexcept { sqlite3_finalize(statement); }
+};
+using TDatabaseHandle = std::unique_ptr<sqlite3, TSqliteCloser>;
+using TStatementHandle = std::unique_ptr<sqlite3_stmt, TStatementFinalizer>;
+
+// Sizes SQL gives a character or binary type written without one.
+constexpr std::int64_t DefaultFixedLength = 1;
+constexpr std::int64_t DefaultVaryingLength = 255;
+constexpr int DefaultNumericPrecision = 18;
+constexpr int CurrencyPrecision = 19;
+constexpr int CurrencyScale = 4;
+constexpr int BusyTimeoutMilliseconds = 5000;
+
+std::string ColumnText(sqlite3_stmt* statement, int column) {
+    const auto* text = sqlite3_column_text(statement, column);
+    return text == nullptr ? std::string()
+                           : std::string(reinterpret_cast<const char*>(text),
+                                         static_cast<std::size_t>(sqlite3_column_bytes(statement, column)));
+}
+
+// The base name of a declared type in upper case with single blanks ("DOUBLE PRECISION"), and
+// the numbers in its parentheses.
+void SplitDeclaredType(std::string_view declared, std::string& baseName,
+                       std::vector<std::int64_t>& numbers) {
+    const std::size_t open = declared.find('(');
+    std::string base;
+    for (const char c : declared.substr(0, open)) {
+        const bool blank = static_cast<unsigned char>(c) <= ' ';
+        if (blank) {
+            if (!base.empty() && base.back() != ' ') {
+                base += ' ';
+            }
+        } else {
+            base += c;
+        }
+    }
+    baseName = UpperCaseAscii(Trim(base));
+    numbers.clear();
+    if (open == std::string_view::npos) {
+        return;
+    }
+    const std::size_t close = declared.find(')', open);
+    std::string_view inside = declared.substr(open + 1, close == std::string_view::npos
+                                                            ? std::string_view::npos
+                                                            : close - open - 1);
+    while (!inside.empty()) {
+        const std::size_t comma = inside.find(',');
+        const std::string part = Trim(inside.substr(0, comma));
+        std::int64_t value = 0;
+        const auto [end, error] = std::from_chars(part.data(), part.data() + part.size(), value);
+        numbers.push_back(error == std::errc() && end == part.data() + part.size() ? value : -1);
+        if (comma == std::string_view::npos) {
+            break;
+        }
+        inside.remove_prefix(comma + 1);
+    }
+}
+
+bool IsOneOf(const std::string& name, std::initializer_list<std::string_view> names) {
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+[[noreturn]] void RaiseSqliteError(sqlite3* database, const std::string& what) {
+    throw EDatabaseError(what + " " + sqlite3_errmsg(database));
+}
+
+class TSqliteSchemaSource final : public ISchemaSource {
+public:
+    TSqliteSchemaSource(TDatabaseHandle database, std::string path)
+        : FDatabase(std::move(database)), FPath(std::move(path)) {}
+
+    std::vector<TCatalogRow> ReadCatalogue() override {
+        TStatementHandle statement = Prepare(
+            "SELECT name, type FROM sqlite_master WHERE type IN ('table', 'view')",
+            "Cannot read the tables of SQLite database \"" + FPath + "\".");
+        std::vector<TCatalogRow> rows;
+        int step = SQLITE_ROW;
+        while ((step = sqlite3_step(statement.get())) == SQLITE_ROW) {
+            TCatalogRow row;
+            row.TableName = ColumnText(statement.get(), 0);
+            const bool isView = ColumnText(statement.get(), 1) == "view";
+            // SQLite keeps its own bookkeeping in tables named sqlite_...; they are system tables.
+            row.TableType = StartsWithText(row.TableName, "sqlite_") ? "SYSTEM TABLE"
+                            : isView                                 ? "VIEW"
+                                                                     : "TABLE";
+            rows.push_back(std::move(row));
+        }
+        if (step != SQLITE_DONE) {
+            RaiseSqliteError(FDatabase.get(),
+                             "Cannot read the tables of SQLite database \"" + FPath + "\".");
+        }
+        // As an OLE DB provider does: by type (tables before views), then by name, byte by byte.
+        std::sort(rows.begin(), rows.end(), [](const TCatalogRow& a, const TCatalogRow& b) {
+            return std::tie(a.TableType, a.TableName) < std::tie(b.TableType, b.TableName);
+        });
+        return rows;
+    }
+
+    TTableDescription DescribeTable(const std::string& tableName) override {
+        const std::string failure = "Cannot open table \"" + tableName + "\" of SQLite database \"" +
+                                    FPath + "\".";
+        if (!TableExists(tableName, failure)) {
+            throw EDatabaseError(failure + " There is no such table or view.");
+        }
+        TTableDescription table;
+        table.OffersAutoIncrement = true;
+
+        TStatementHandle columns = Prepare(
+            "SELECT name, type, pk, hidden FROM pragma_table_xinfo(?1)", failure);
+        Bind(columns.get(), tableName);
+        int primaryKeyColumns = 0;
+        std::size_t primaryKeyIndex = 0;
+        std::vector<std::string> declaredTypes;
+        int step = SQLITE_ROW;
+        while ((step = sqlite3_step(columns.get())) == SQLITE_ROW) {
+            // Hidden columns of virtual tables are no columns of the rowset.
+            if (sqlite3_column_int(columns.get(), 3) == 1) {
+                continue;
+            }
+            const std::string declared = ColumnText(columns.get(), 1);
+            TColumnInfo column = MapSqliteDeclaredType(declared);
+            column.Name = ColumnText(columns.get(), 0);
+            if (sqlite3_column_int(columns.get(), 2) > 0) {
+                ++primaryKeyColumns;
+                primaryKeyIndex = table.Columns.size();
+            }
+            declaredTypes.push_back(UpperCaseAscii(Trim(declared)));
+            table.Columns.push_back(std::move(column));
+        }
+        if (step != SQLITE_DONE) {
+            RaiseSqliteError(FDatabase.get(), failure);
+        }
+        // A lone INTEGER PRIMARY KEY is the rowid itself, which SQLite numbers on insert, unless
+        // the table is WITHOUT ROWID (its primary key then has an index of its own).
+        if (primaryKeyColumns == 1 && declaredTypes[primaryKeyIndex] == "INTEGER" &&
+            !HasPrimaryKeyIndex(tableName, failure)) {
+            table.Columns[primaryKeyIndex].IsAutoIncrement = true;
+        }
+        return table;
+    }
+
+private:
+    TDatabaseHandle FDatabase;
+    std::string FPath;
+
+    TStatementHandle Prepare(const char* sql, const std::string& failure) {
+        sqlite3_stmt* raw = nullptr;
+        if (sqlite3_prepare_v2(FDatabase.get(), sql, -1, &raw, nullptr) != SQLITE_OK) {
+            RaiseSqliteError(FDatabase.get(), failure);
+        }
+        return TStatementHandle(raw);
+    }
+
+    void Bind(sqlite3_stmt* statement, const std::string& value) {
+        if (sqlite3_bind_text(statement, 1, value.data(), static_cast<int>(value.size()),
+                              SQLITE_TRANSIENT) != SQLITE_OK) {
+            RaiseSqliteError(FDatabase.get(), "Cannot describe table \"" + value + "\".");
+        }
+    }
+
+    bool HasRow(const char* sql, const std::string& tableName, const std::string& failure) {
+        TStatementHandle statement = Prepare(sql, failure);
+        Bind(statement.get(), tableName);
+        const int step = sqlite3_step(statement.get());
+        if (step != SQLITE_ROW && step != SQLITE_DONE) {
+            RaiseSqliteError(FDatabase.get(), failure);
+        }
+        return step == SQLITE_ROW;
+    }
+
+    bool TableExists(const std::string& tableName, const std::string& failure) {
+        return HasRow("SELECT 1 FROM sqlite_master WHERE type IN ('table', 'view') AND name = ?1 "
+                      "COLLATE NOCASE",
+                      tableName, failure);
+    }
+
+    bool HasPrimaryKeyIndex(const std::string& tableName, const std::string& failure) {
+        return HasRow("SELECT 1 FROM pragma_index_list(?1) WHERE origin = 'pk'", tableName,
+                      failure);
+    }
+};
+
+} // namespace
+
+TColumnInfo MapSqliteDeclaredType(std::string_view declaredType) {
+    using namespace ado;
+    std::string name;
+    std::vector<std::int64_t> numbers;
+    SplitDeclaredType(declaredType, name, numbers);
+    auto number = [&numbers](std::size_t index, std::int64_t fallback) {
+        return index < numbers.size() && numbers[index] >= 0 ? numbers[index] : fallback;
+    };
+
+    TColumnInfo column;
+    auto set = [&column](int type, unsigned attributes) {
+        column.Type = type;
+        column.Attributes = attributes;
+    };
+    auto setNumeric = [&column, &number]() {
+        column.Type = adNumeric;
+        column.Attributes = adFldFixed;
+        column.Precision = static_cast<int>(number(0, DefaultNumericPrecision));
+        column.NumericScale = static_cast<int>(number(1, 0));
+    };
+
+    if (name.empty()) {
+        set(adVariant, 0);
+    } else if (IsOneOf(name, {"INT", "INTEGER", "MEDIUMINT"})) {
+        set(adInteger, adFldFixed);
+    } else if (IsOneOf(name, {"SMALLINT", "INT2"})) {
+        set(adSmallInt, adFldFixed);
+    } else if (name == "TINYINT") {
+        set(adTinyInt, adFldFixed);
+    } else if (IsOneOf(name, {"BIGINT", "INT8"})) {
+        set(adBigInt, adFldFixed);
+    } else if (IsOneOf(name, {"BOOLEAN", "BOOL", "BIT"})) {
+        set(adBoolean, adFldFixed);
+    } else if (IsOneOf(name, {"REAL", "FLOAT", "DOUBLE"})) {
+        set(adDouble, adFldFixed);
+    } else if (IsOneOf(name, {"DECIMAL", "NUMERIC"})) {
+        setNumeric();
+    } else if (IsOneOf(name, {"MONEY", "CURRENCY"})) {
+        set(adCurrency, adFldFixed);
+        column.Precision = CurrencyPrecision;
+        column.NumericScale = CurrencyScale;
+    } else if (IsOneOf(name, {"CHAR", "CHARACTER"})) {
+        set(adChar, adFldFixed);
+        column.DefinedSize = number(0, DefaultFixedLength);
+    } else if (name == "NCHAR") {
+        set(adWChar, adFldFixed);
+        column.DefinedSize = number(0, DefaultFixedLength);
+    } else if (name == "VARCHAR") {
+        set(adVarChar, 0);
+        column.DefinedSize = number(0, DefaultVaryingLength);
+    } else if (name == "NVARCHAR") {
+        set(adVarWChar, 0);
+        column.DefinedSize = number(0, DefaultVaryingLength);
+    } else if (IsOneOf(name, {"TEXT", "CLOB", "MEMO"})) {
+        set(adLongVarChar, 0);
+    } else if (name == "BLOB") {
+        set(adLongVarBinary, 0);
+    } else if (name == "BINARY") {
+        set(adBinary, adFldFixed);
+        column.DefinedSize = number(0, DefaultFixedLength);
+    } else if (name == "VARBINARY") {
+        set(adVarBinary, 0);
+        column.DefinedSize = number(0, DefaultVaryingLength);
+    } else if (name == "DATE") {
+        set(adDBDate, adFldFixed);
+    } else if (name == "TIME") {
+        set(adDBTime, adFldFixed);
+    } else if (IsOneOf(name, {"DATETIME", "TIMESTAMP"})) {
+        set(adDBTimeStamp, adFldFixed);
+    } else if (IsOneOf(name, {"GUID", "UUID", "UNIQUEIDENTIFIER"})) {
+        set(adGUID, adFldFixed);
+    } else if (name.find("INT") != std::string::npos) {
+        // Any other name by SQLite's own column affinity rules, in their order.
+        set(adInteger, adFldFixed);
+    } else if (name.find("CHAR") != std::string::npos || name.find("CLOB") != std::string::npos ||
+               name.find("TEXT") != std::string::npos) {
+        set(adLongVarChar, 0);
+    } else if (name.find("BLOB") != std::string::npos) {
+        set(adLongVarBinary, 0);
+    } else if (name.find("REAL") != std::string::npos || name.find("FLOA") != std::string::npos ||
+               name.find("DOUB") != std::string::npos) {
+        set(adDouble, adFldFixed);
+    } else {
+        setNumeric();
+    }
+    return column;
+}
+
+std::unique_ptr<ISchemaSource> OpenSqliteSchemaSource(const std::string& path) {
+    const std::string failure = "Cannot open SQLite database \"" + path + "\".";
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        throw EDatabaseError(failure + (std::filesystem::exists(path, error)
+                                            ? " It is not a file."
+                                            : " No such file or directory"));
+    }
+    sqlite3* raw = nullptr;
+    const int opened = sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READONLY, nullptr);
+    TDatabaseHandle database(raw);
+    if (opened != SQLITE_OK) {
+        if (!database) {
+            throw EDatabaseError(failure + " Out of memory.");
+        }
+        RaiseSqliteError(database.get(), failure);
+    }
+    sqlite3_busy_timeout(database.get(), BusyTimeoutMilliseconds);
+    // Opening is lazy in SQLite: read the schema now so that a file that is no database fails
+    // here, at the connection, as with any other provider.
+    sqlite3_stmt* probe = nullptr;
+    if (sqlite3_prepare_v2(database.get(), "SELECT count(*) FROM sqlite_master", -1, &probe,
+                           nullptr) != SQLITE_OK) {
+        RaiseSqliteError(database.get(), failure);
+    }
+    TStatementHandle probeHandle(probe);
+    if (sqlite3_step(probe) != SQLITE_ROW) {
+        RaiseSqliteError(database.get(), failure);
+    }
+    return std::make_unique<TSqliteSchemaSource>(std::move(database), path);
+}
+
+} // namespace quorvane

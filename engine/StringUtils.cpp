@@ -1,0 +1,87 @@
+#include "StringUtils.h"
+
+namespace quorvane {
+
+namespace {
+
+bool IsTrimmed(char c) {
+    return static_cast<unsigned char>(c) <= 32;
+}
+
+char UpperAscii(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+char LowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+} // namespace
+
+std::string Trim(std::string_view text) {
+    std::size_t first = 0;
+    while (first < text.size() && IsTrimmed(text[first])) {
+        ++first;
+    }
+    std::size_t last = text.size();
+    while (last > first && IsTrimmed(text[last - 1])) {
+        --last;
+    }
+    return std::string(text.substr(first, last - first));
+}
+
+std::string UpperCaseAscii(std::string_view text) {
+    std::string result(text);
+    for (char& c : result) {
+        c = UpperAscii(c);
+    }
+    return result;
+}
+
+std::string LowerCaseAscii(std::string_view text) {
+    std::string result(text);
+    for (char& c : result) {
+        c = LowerAscii(c);
+    }
+    return result;
+}
+
+bool SameTextAscii(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (LowerAscii(a[i]) != LowerAscii(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool StartsWithText(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() && SameTextAscii(text.substr(0, prefix.size()), prefix);
+}
+
+bool EndsWithText(std::string_view text, std::string_view suffix) {
+    return text.size() >= suffix.size() &&
+           SameTextAscii(text.substr(text.size() - suffix.size()), suffix);
+}
+
+std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
+    if (from.empty()) {
+        return std::string(text);
+    }
+    std::string result;
+    result.reserve(text.size());
+    std::size_t start = 0;
+    for (std::size_t at = text.find(from); at != std::string_view::npos;
+         at = text.find(from, start)) {
+        result.append(text.substr(start, at - start));
+        result.append(to);
+        start = at + from.size();
+    }
+    result.append(text.substr(start));
+    return result;
+}
+
+} // namespace quorvane

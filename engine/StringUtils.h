@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quorvane {
+
+/// Removes leading and trailing blanks and control characters (every byte up to 32), as the
+/// runtime's Trim does. Bytes of multi-byte characters are above 127 and never removed.
+std::string Trim(std::string_view text);
+
+/// ASCII letters to upper / lower case; other bytes unchanged.
+std::string UpperCaseAscii(std::string_view text);
+std::string LowerCaseAscii(std::string_view text);
+
+/// Equal without regard to the letter case of ASCII letters.
+bool SameTextAscii(std::string_view a, std::string_view b);
+
+bool StartsWithText(std::string_view text, std::string_view prefix); ///< ASCII case-insensitive
+bool EndsWithText(std::string_view text, std::string_view suffix);   ///< ASCII case-insensitive
+
+/// Replaces every occurrence of `from` (exact letter case) by `to`.
+std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to);
+
+} // namespace quorvane
