@@ -1,0 +1,250 @@
+// The batch tool end to end on the sample template and database, its error paths and exit
+// statuses, and how its options fill the run's options.
+
+#include "CommandLine.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+namespace quorvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct TToolRun {
+    int ExitStatus = -1;
+    std::vector<std::string> Lines; ///< standard output, one entry per line
+    std::string Errors;             ///< standard error
+};
+
+std::string ShellQuote(const std::string& text) {
+    std::string quoted = "'";
+    for (const char c : text) {
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return quoted + "'";
+}
+
+TToolRun RunTool(const TTempDir& folder, const std::vector<std::string>& arguments) {
+    std::string command = ShellQuote(QUORVANE_GEN);
+    for (const std::string& argument : arguments) {
+        command += " " + ShellQuote(argument);
+    }
+    const std::string out = folder.File("tool.out");
+    const std::string err = folder.File("tool.err");
+    command += " >" + ShellQuote(out) + " 2>" + ShellQuote(err) + " </dev/null";
+    const int status = std::system(command.c_str());
+    TToolRun run;
+    run.ExitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::stringstream lines(ReadFile(out));
+    for (std::string line; std::getline(lines, line);) {
+        run.Lines.push_back(line);
+    }
+    run.Errors = ReadFile(err);
+    return run;
+}
+
+const std::string TemplateDir = std::string(QUORVANE_SOURCE_DIR) + "/templates/MidasProject";
+const std::string SampleUdl = std::string(QUORVANE_EXAMPLES_DIR) + "/orders.udl";
+const std::string SampleMap = std::string(QUORVANE_EXAMPLES_DIR) + "/orders-map.txt";
+
+// The sample's tables in catalogue order (tables, then views, each by name), as identifiers.
+const std::vector<std::string> SampleIdentifiers = {
+    "Categories",   "Employees",    "Invoices",     "OrderDetails", "Orders",
+    "Payments",     "Products",     "Sales_Client", "Sales_Region", "Settings",
+    "Shipments",    "Suppliers",    "ClientOrders", "OrderTotals",
+};
+
+std::vector<std::string> SampleRunStatuses(const std::string& outputBase) {
+    std::vector<std::string> statuses = {
+        "Copy Template Files...",
+        "Generate Direct DM Code...",
+        outputBase + "Midas_AppServer/rdmMain.pas",
+        outputBase + "Midas_AppServer/rdmMain.dfm",
+        "Generate Client DM Code...",
+        outputBase + "Midas_Client/dmClient.pas",
+        outputBase + "Midas_Client/dmClient.dfm",
+        "Generate Client Forms...",
+    };
+    for (const std::string& identifier : SampleIdentifiers) {
+        statuses.push_back(outputBase + "Midas_Client/frm" + identifier + ".pas");
+        statuses.push_back(outputBase + "Midas_Client/frm" + identifier + ".dfm");
+    }
+    for (const char* line : {"Midas_Client/frmTableGrids.pas", "Midas_Client/frmTableGrids.dfm"}) {
+        statuses.push_back(outputBase + line);
+    }
+    statuses.push_back("Generate MainForm Code...");
+    statuses.push_back(outputBase + "Midas_Client/frmMain.pas");
+    statuses.push_back(outputBase + "Midas_Client/frmMain.dfm");
+    statuses.push_back("Generate DPR...");
+    statuses.push_back(outputBase + "Midas_Client/Midas_Client.dpr");
+    statuses.push_back(outputBase + "Midas_Client/Midas_Client.dpr");
+    statuses.push_back("Finished.");
+    return statuses;
+}
+
+TEST(BatchToolTest, SampleRunWritesBothProjects) {
+    TTempDir folder;
+    const TToolRun run = RunTool(folder, {"--template", TemplateDir, "--output", folder.File("out"),
+                                          "--database", SampleUdl, "--map-file", SampleMap});
+    ASSERT_EQ(run.ExitStatus, 0) << run.Errors;
+    EXPECT_EQ(run.Errors, "");
+    const std::string outputBase = folder.File("out/MidasProject/");
+    EXPECT_EQ(run.Lines, SampleRunStatuses(outputBase));
+
+    // Every template file is there, the rewritten ones with CR LF line ends throughout.
+    for (const auto& entry : fs::recursive_directory_iterator(TemplateDir)) {
+        const fs::path copy = outputBase / fs::relative(entry.path(), TemplateDir);
+        EXPECT_TRUE(fs::exists(copy)) << copy;
+    }
+    for (const std::string& identifier : SampleIdentifiers) {
+        const std::string unit = ReadFile(outputBase + "Midas_Client/frm" + identifier + ".pas");
+        EXPECT_NE(unit.find("unit frm" + identifier + ";\r\n"), std::string::npos) << identifier;
+        EXPECT_EQ(unit.find("TableName"), std::string::npos) << identifier;
+        const std::string form = ReadFile(outputBase + "Midas_Client/frm" + identifier + ".dfm");
+        EXPECT_EQ(form.rfind("object " + identifier + "_Frm: T" + identifier + "_Frm\r\n", 0), 0u);
+        EXPECT_TRUE(form.ends_with("\r\nend\r\n")) << identifier;
+    }
+    for (const char* rewritten : {"Midas_AppServer/rdmMain.pas", "Midas_Client/frmMain.pas",
+                                  "Midas_Client/Midas_Client.dpr", "Midas_Client/dmClient.dfm"}) {
+        const std::string text = ReadFile(outputBase + rewritten);
+        for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 1)) {
+            ASSERT_TRUE(at > 0 && text[at - 1] == '\r') << rewritten << " at " << at;
+        }
+    }
+    EXPECT_EQ(ReadFile(outputBase + "Midas_AppServer/EXE/Database.udl"), ReadFile(SampleUdl));
+}
+
+TEST(BatchToolTest, AnEarlierCopyNeedsForce) {
+    TTempDir folder;
+    const std::vector<std::string> arguments = {"--template", TemplateDir, "--output",
+                                                folder.File("out"), "--database", SampleUdl};
+    ASSERT_EQ(RunTool(folder, arguments).ExitStatus, 0);
+    const std::string notes = folder.File("out/MidasProject/Midas_Client/frmMain.pas");
+    WriteFile(notes, "edited by the user");
+
+    const TToolRun refused = RunTool(folder, arguments);
+    EXPECT_EQ(refused.ExitStatus, 1);
+    EXPECT_EQ(refused.Errors, "quorvane-gen: The output directory already holds \"" +
+                                  folder.File("out/MidasProject") +
+                                  "\" from an earlier run. Use --force to replace it.\n");
+    EXPECT_EQ(refused.Lines, std::vector<std::string>{"Copy Template Files..."});
+    EXPECT_EQ(ReadFile(notes), "edited by the user");
+
+    std::vector<std::string> forced = arguments;
+    forced.push_back("--force");
+    const TToolRun replaced = RunTool(folder, forced);
+    EXPECT_EQ(replaced.ExitStatus, 0) << replaced.Errors;
+    EXPECT_NE(ReadFile(notes), "edited by the user");
+}
+
+TEST(BatchToolTest, RunErrorsGoToStandardErrorWithStatusOne) {
+    TTempDir folder;
+    WriteFile(folder.File("odd.udl"),
+              "[oledb]\r\nProvider=Acme.OLEDB.1;Password=Secret123;Data Source=x\r\n");
+    const std::string brokenTemplate = folder.File("broken/MidasProject");
+    fs::create_directories(brokenTemplate);
+    fs::copy(TemplateDir, brokenTemplate, fs::copy_options::recursive);
+    fs::remove(brokenTemplate + "/Midas_AppServer/rdmMain.pas");
+
+    struct TCase {
+        std::vector<std::string> Arguments;
+        std::string Message;
+    };
+    const std::string out = folder.File("out");
+    const std::vector<TCase> cases = {
+        {{"--template", TemplateDir, "--output", out, "--database", folder.File("none.udl")},
+         "Cannot open data-link file \"" + folder.File("none.udl") + "\". No such file or directory"},
+        {{"--template", TemplateDir, "--output", out, "--database", folder.File("odd.udl")},
+         "The provider \"Acme.OLEDB.1\" of data-link file \"" + folder.File("odd.udl") +
+             "\" is not known to Quorvane."},
+        {{"--template", TemplateDir, "--database", SampleUdl}, "No output directory was given."},
+        {{"--output", out, "--database", SampleUdl}, "No project template directory was given."},
+        {{"--template", brokenTemplate, "--output", out, "--database", SampleUdl},
+         "Cannot open file \"" + out + "/MidasProject/Midas_AppServer/rdmMain.pas\". No such file or directory"},
+    };
+    for (const TCase& testCase : cases) {
+        fs::remove_all(out);
+        const TToolRun run = RunTool(folder, testCase.Arguments);
+        EXPECT_EQ(run.ExitStatus, 1) << testCase.Message;
+        EXPECT_EQ(run.Errors, "quorvane-gen: " + testCase.Message + "\n");
+        EXPECT_EQ(run.Errors.find("Secret123"), std::string::npos);
+        ASSERT_FALSE(run.Lines.empty());
+        EXPECT_EQ(run.Lines.front(), "Copy Template Files...");
+        EXPECT_NE(run.Lines.back(), "Finished.");
+    }
+}
+
+TEST(BatchToolTest, UsageErrorsExitWithStatusTwo) {
+    TTempDir folder;
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"--space", "abc"}, "'abc' is not a valid integer value."},
+        {{"--space=4x"}, "'4x' is not a valid integer value."},
+        {{"--colour"}, "unknown option '--colour'"},
+        {{"--output"}, "option '--output' needs a value (DIR)"},
+        {{"--force=yes"}, "option '--force' takes no value"},
+        {{"stray"}, "unexpected argument 'stray'"},
+    };
+    for (const auto& [arguments, message] : cases) {
+        const TToolRun run = RunTool(folder, arguments);
+        EXPECT_EQ(run.ExitStatus, 2) << message;
+        EXPECT_EQ(run.Errors.rfind("quorvane-gen: " + message + "\n", 0), 0u) << run.Errors;
+        EXPECT_TRUE(run.Lines.empty());
+    }
+    const TToolRun help = RunTool(folder, {"--help"});
+    EXPECT_EQ(help.ExitStatus, 0);
+    EXPECT_FALSE(help.Lines.empty());
+}
+
+TEST(BatchToolTest, EveryOptionFillsItsField) {
+    using cli::ParseCommandLine;
+    const cli::TCommandLine defaults = ParseCommandLine({});
+    EXPECT_TRUE(defaults.Options.ServerOptions.IsRDM);
+    EXPECT_EQ(defaults.Options.ServerOptions.DataSetKind, "TADOQuery");
+    EXPECT_EQ(defaults.Options.ClientUIOptions.Space, 4);
+    EXPECT_EQ(defaults.Options.ClientDMOptions.DisplayFormat.CurrencyFormat, "$#.00,");
+
+    const cli::TCommandLine c = ParseCommandLine({
+        "--template", "/t/MidasProject", "--output=/o", "--database", "d.udl", "--map-file",
+        "m.txt", "--name-code-order", "--dataset-type", "TSQLQuery", "--provider-options",
+        "poAllowCommandText", "--no-rdm", "--server-trim-prefix", "--client-dataset-type", "TCDS",
+        "--broker-name", "Broker", "--client-trim-prefix", "--float-format", "0.0",
+        "--currency-format", "0.00", "--date-format", "YYYY", "--dm-name", "Data",
+        "--navigator-type", "TNav", "--grid-type", "TGrid", "--space", "-12", "--only-table", "X",
+        "--with-colon", "--left-justify", "--auto-size", "--ui-trim-prefix", "--force"});
+    const TProjectParam& o = c.Options;
+    EXPECT_EQ(o.Directories.TemplateDir, "/t/MidasProject");
+    EXPECT_EQ(o.Directories.OutputDir, "/o");
+    EXPECT_EQ(o.Database.UDLFile, "d.udl");
+    EXPECT_EQ(o.Database.MapFile, "m.txt");
+    EXPECT_TRUE(o.Database.NameCodeOrder);
+    EXPECT_EQ(o.ServerOptions.DataSetType, "TSQLQuery");
+    EXPECT_EQ(o.ServerOptions.DataSetKind, "TSQLQuery");
+    EXPECT_EQ(o.ServerOptions.ProviderOptions, "poAllowCommandText");
+    EXPECT_FALSE(o.ServerOptions.IsRDM);
+    EXPECT_TRUE(o.ServerOptions.TrimPrefix);
+    EXPECT_EQ(o.ClientDMOptions.ClientDataSetType, "TCDS");
+    EXPECT_EQ(o.ClientDMOptions.ConnectionBrokerName, "Broker");
+    EXPECT_TRUE(o.ClientDMOptions.TrimTableName);
+    EXPECT_EQ(o.ClientDMOptions.DisplayFormat.FloatFormat, "0.0");
+    EXPECT_EQ(o.ClientDMOptions.DisplayFormat.CurrencyFormat, "0.00");
+    EXPECT_EQ(o.ClientDMOptions.DisplayFormat.DateFormat, "YYYY");
+    EXPECT_EQ(o.ClientUIOptions.DMName, "Data");
+    EXPECT_EQ(o.ClientUIOptions.DBNavigatorType, "TNav");
+    EXPECT_EQ(o.ClientUIOptions.DBGridType, "TGrid");
+    EXPECT_EQ(o.ClientUIOptions.Space, -12);
+    EXPECT_EQ(o.ClientUIOptions.OnlyTable, "X");
+    EXPECT_TRUE(o.ClientUIOptions.WithColon);
+    EXPECT_TRUE(o.ClientUIOptions.LeftJustify);
+    EXPECT_TRUE(o.ClientUIOptions.AutoSize);
+    EXPECT_TRUE(o.ClientUIOptions.TrimTableName);
+    EXPECT_TRUE(c.Force);
+    // Relative directories become absolute, so a bare template name still has a folder name.
+    EXPECT_EQ(ParseCommandLine({"--template", "MidasProject"}).Options.Directories.TemplateDir,
+              (fs::current_path() / "MidasProject").string());
+}
+
+} // namespace
+} // namespace quorvane

@@ -1,0 +1,331 @@
+// The generation run as a whole: status texts, output layout, the database copy, and the checks
+// that keep a run from writing where it must not.
+
+#include "EngineErrors.h"
+#include "MemorySchemaSource.h"
+#include "TempDir.h"
+#include "dmCodeGenerator.h"
+
+#include <gtest/gtest.h>
+
+namespace quorvane {
+namespace {
+
+using testing::Column;
+using testing::TMemoryDatabase;
+namespace fs = std::filesystem;
+
+// A small template holding every file a run reads, with the placeholders where a project
+// template has them.
+void WriteTemplate(const fs::path& root) {
+    const std::string server = (root / "Midas_AppServer").string();
+    const std::string client = (root / "Midas_Client").string();
+    WriteFile(server + "/rdmMain.pas", "type\r\n  TRDM = class\r\n{#DataComponentList}\r\n  end;\r\n");
+    WriteFile(server + "/rdmMain.dfm", "object RDM: TRDM\r\nend\r\n");
+    WriteFile(server + "/EXE/Database.udl", "placeholder");
+    WriteFile(client + "/dmClient.pas", "{#DataComponentList}\r\n");
+    WriteFile(client + "/dmClient.dfm", "object DM: TDM\r\nend\r\n");
+    WriteFile(client + "/frmTableName.pas",
+              "unit frmTableName;\r\n  TTableName_Frm = class\r\n{#DataComponentList}\r\n");
+    WriteFile(client + "/frmTableName.dfm", "object TableName_Frm: TTableName_Frm\r\nend\r\n");
+    WriteFile(client + "/frmTableGrids.pas", "unit frmTableGrids; // last: TableName\r\n");
+    WriteFile(client + "/frmTableGrids.dfm", "object TableGrids_Frm: TTableGrids_Frm\r\nend\r\n");
+    WriteFile(client + "/frmMain.pas", "uses dmClient{#FormUnitList};\r\n{#ButtonList}\r\n");
+    WriteFile(client + "/frmMain.dfm", "object Main_Frm: TMain_Frm\r\nend\r\n");
+    WriteFile(client + "/Midas_Client.dpr", "{#FormUnitFileList}\r\n{#FormCreateCodeList}\r\n");
+    WriteFile(client + "/Readme.txt", "copied unchanged");
+}
+
+class GenerateTest : public ::testing::Test {
+protected:
+    TTempDir Folder;
+    std::shared_ptr<TMemoryDatabase> Database = std::make_shared<TMemoryDatabase>();
+    TDM DM;
+    TProjectParam Options;
+    std::vector<std::string> Statuses;
+
+    GenerateTest() {
+        DM.ADOConnection.SetOpener(testing::MemoryOpener(Database));
+        DM.OnStatus = [this](TDM&, const std::string& text) { Statuses.push_back(text); };
+        WriteTemplate(Folder.Path() / "templates" / "MidasProject");
+        WriteFile(Folder.File("orders.udl"), "[oledb]\r\nProvider=SQLite;Data Source=x.db\r\n");
+        Options.Directories.TemplateDir = Folder.File("templates/MidasProject");
+        Options.Directories.OutputDir = Folder.File("out");
+        Options.Database.UDLFile = Folder.File("orders.udl");
+    }
+
+    std::string OutputBase() const { return Folder.File("out/MidasProject/"); }
+    std::string Output(const std::string& relative) const { return OutputBase() + relative; }
+};
+
+TEST_F(GenerateTest, ReportsEveryStageAndFileInRunOrder) {
+    Database->AddTable("Client", {Column("ClientID", ado::adInteger)});
+    Database->AddTable("Order Details", {Column("OrderID", ado::adInteger)});
+    Database->AddTable("MSysObjects", {}, "SYSTEM TABLE");
+
+    DM.Generate(Options);
+
+    const std::vector<std::string> expected = {
+        "Copy Template Files...",
+        "Generate Direct DM Code...",
+        Output("Midas_AppServer/rdmMain.pas"),
+        Output("Midas_AppServer/rdmMain.dfm"),
+        "Generate Client DM Code...",
+        Output("Midas_Client/dmClient.pas"),
+        Output("Midas_Client/dmClient.dfm"),
+        "Generate Client Forms...",
+        Output("Midas_Client/frmClient.pas"),
+        Output("Midas_Client/frmClient.dfm"),
+        Output("Midas_Client/frmOrderDetails.pas"),
+        Output("Midas_Client/frmOrderDetails.dfm"),
+        Output("Midas_Client/frmTableGrids.pas"),
+        Output("Midas_Client/frmTableGrids.dfm"),
+        "Generate MainForm Code...",
+        Output("Midas_Client/frmMain.pas"),
+        Output("Midas_Client/frmMain.dfm"),
+        "Generate DPR...",
+        Output("Midas_Client/Midas_Client.dpr"),
+        Output("Midas_Client/Midas_Client.dpr"),
+        "Finished.",
+    };
+    EXPECT_EQ(Statuses, expected);
+
+    // The per-table templates become one unit and form per table; the templates stay as copied.
+    EXPECT_EQ(ReadFile(Output("Midas_Client/frmOrderDetails.pas")),
+              "unit frmOrderDetails;\r\n  TOrderDetails_Frm = class\r\n\r\n");
+    EXPECT_EQ(ReadFile(Output("Midas_Client/frmClient.dfm")),
+              "object Client_Frm: TClient_Frm\r\nend\r\n");
+    EXPECT_EQ(ReadFile(Output("Midas_Client/frmTableName.dfm")),
+              "object TableName_Frm: TTableName_Frm\r\nend\r\n");
+    // The grids form is written with the last table's identifier.
+    EXPECT_EQ(ReadFile(Output("Midas_Client/frmTableGrids.pas")),
+              "unit frmTableGrids; // last: OrderDetails\r\n");
+    EXPECT_EQ(ReadFile(Output("Midas_Client/Readme.txt")), "copied unchanged");
+    // The database input is copied beside the server executable under its own extension.
+    EXPECT_EQ(ReadFile(Output("Midas_AppServer/EXE/Database.udl")),
+              ReadFile(Options.Database.UDLFile));
+    // Both data modules, the form stage and each form read the catalogue for themselves; the
+    // data modules and the grids form open every table, each table form its own.
+    EXPECT_EQ(Database->CatalogueReads, 2 + 1 + 2 + 1);
+    EXPECT_EQ(Database->TableOpens, 2 + 2 + 1 + 1 + 2);
+}
+
+TEST_F(GenerateTest, DatabaseWithoutTablesStillWritesGridsMainFormAndProject) {
+    Database->AddTable("sqlite_sequence", {}, "SYSTEM TABLE");
+
+    DM.Generate(Options);
+
+    EXPECT_EQ(Statuses.size(), 17u);
+    EXPECT_EQ(Statuses[7], "Generate Client Forms...");
+    EXPECT_EQ(Statuses[8], Output("Midas_Client/frmTableGrids.pas"));
+    EXPECT_FALSE(fs::exists(Output("Midas_Client/frmsqlite_sequence.pas")));
+    // Without a table the grids templates keep their word.
+    EXPECT_EQ(ReadFile(Output("Midas_Client/frmTableGrids.pas")),
+              "unit frmTableGrids; // last: TableName\r\n");
+    EXPECT_EQ(ReadFile(Output("Midas_Client/frmMain.pas")), "uses dmClient;\r\n\r\n");
+    EXPECT_EQ(ReadFile(Output("Midas_Client/frmMain.dfm")),
+              "object Main_Frm: TMain_Frm\r\n\r\nend\r\n");
+}
+
+TEST_F(GenerateTest, TemplatePathWithOrWithoutFinalDelimiterGivesTheSameOutput) {
+    Database->AddTable("Orders", {Column("OrderID", ado::adInteger)});
+    Options.Directories.TemplateDir += "/";
+    Options.Directories.OutputDir += "/";
+    DM.Generate(Options);
+    EXPECT_EQ(Statuses[2], Output("Midas_AppServer/rdmMain.pas"));
+    EXPECT_TRUE(fs::exists(Output("Midas_Client/frmOrders.pas")));
+}
+
+TEST_F(GenerateTest, TableNamesThatAreNoIdentifiersStayInsideTheOutput) {
+    Database->AddTable("../../etc/passwd", {});
+    Database->AddTable("Buyer's Ref-#2", {});
+    Options.ClientUIOptions.TrimTableName = true;
+
+    DM.Generate(Options);
+
+    EXPECT_TRUE(fs::exists(Output("Midas_Client/frmetcpasswd.pas")));
+    // "BuyersRef2" holds no "_", so trimming leaves it whole.
+    EXPECT_TRUE(fs::exists(Output("Midas_Client/frmBuyersRef2.dfm")));
+    for (const auto& entry : fs::recursive_directory_iterator(Folder.Path())) {
+        const fs::path relative = fs::relative(entry.path(), Folder.Path());
+        const std::string top = relative.begin()->string();
+        EXPECT_TRUE(top == "out" || top == "templates" || top == "orders.udl") << relative;
+        EXPECT_NE(relative.filename(), "passwd") << relative;
+    }
+}
+
+TEST_F(GenerateTest, TablesWithTheSameIdentifierShareTheirFormFiles) {
+    Database->AddTable("Order Details", {Column("A", ado::adInteger)});
+    Database->AddTable("OrderDetails", {Column("B", ado::adInteger)});
+    DM.Generate(Options);
+    EXPECT_EQ(std::count(Statuses.begin(), Statuses.end(), Output("Midas_Client/frmOrderDetails.pas")), 2);
+}
+
+TEST_F(GenerateTest, ATableWithoutUsableNameEndsTheRunNamingIt) {
+    Database->AddTable("Orders", {});
+    Database->AddTable("Sales_", {});
+    Options.ClientUIOptions.TrimTableName = true;
+    try {
+        DM.Generate(Options);
+        FAIL() << "the run went through";
+    } catch (const EOptionsError& error) {
+        EXPECT_NE(std::string(error.what()).find("\"Sales_\""), std::string::npos) << error.what();
+    }
+    EXPECT_EQ(Statuses.back(), "Generate Client Forms...");
+}
+
+TEST_F(GenerateTest, MissingOrUnsafeDirectoriesStopTheRunBeforeAnythingIsCopied) {
+    struct TCase {
+        std::string TemplateDir;
+        std::string OutputDir;
+    };
+    const std::string templateDir = Options.Directories.TemplateDir;
+    const std::vector<TCase> cases = {
+        {"", Folder.File("out")},
+        {"  \t", Folder.File("out")},
+        {templateDir, ""},
+        {Folder.File("no-such-template"), Folder.File("out")},
+        // The copy would land on the template itself, or inside it.
+        {templateDir, Folder.File("templates")},
+        {templateDir, templateDir + "/Midas_Client"},
+    };
+    for (const TCase& testCase : cases) {
+        Options.Directories.TemplateDir = testCase.TemplateDir;
+        Options.Directories.OutputDir = testCase.OutputDir;
+        EXPECT_THROW(DM.Generate(Options), EOptionsError)
+            << testCase.TemplateDir << " -> " << testCase.OutputDir;
+    }
+    EXPECT_FALSE(fs::exists(Folder.File("out")));
+    EXPECT_FALSE(fs::exists(templateDir + "/Midas_Client/MidasProject"));
+    EXPECT_EQ(ReadFile(templateDir + "/Midas_Client/frmTableName.pas"),
+              "unit frmTableName;\r\n  TTableName_Frm = class\r\n{#DataComponentList}\r\n");
+}
+
+TEST_F(GenerateTest, AnEarlierCopyIsReplacedOnlyWhenTheCallerAgrees) {
+    Database->AddTable("Orders", {});
+    WriteFile(Output("Midas_Client/frmTableName.pas"), "kept from the earlier run");
+    WriteFile(Output("Midas_Client/Notes.txt"), "the user's own file");
+
+    EXPECT_THROW(DM.Generate(Options), EExistingCopyError);
+    DM.OnConfirmReplace = [](const std::string&) { return false; };
+    EXPECT_THROW(DM.Generate(Options), EExistingCopyError);
+    EXPECT_EQ(ReadFile(Output("Midas_Client/frmTableName.pas")), "kept from the earlier run");
+
+    std::string asked;
+    DM.OnConfirmReplace = [&asked](const std::string& copy) {
+        asked = copy;
+        return true;
+    };
+    DM.Generate(Options);
+    EXPECT_EQ(asked, Folder.File("out/MidasProject"));
+    EXPECT_EQ(ReadFile(Output("Midas_Client/frmTableName.pas")),
+              ReadFile(Options.Directories.TemplateDir + "/Midas_Client/frmTableName.pas"));
+    EXPECT_TRUE(fs::exists(Output("Midas_Client/frmOrders.pas")));
+    EXPECT_EQ(ReadFile(Output("Midas_Client/Notes.txt")), "the user's own file");
+}
+
+TEST_F(GenerateTest, DatabaseCopyTakesTheExtensionOfTheInputAndMustSucceed) {
+    WriteFile(Folder.File("data.d/orders"), "no extension");
+    Options.Database.UDLFile = Folder.File("data.d/orders");
+    DM.Generate(Options);
+    EXPECT_EQ(ReadFile(Output("Midas_AppServer/EXE/Database")), "no extension");
+    EXPECT_EQ(Database->ConnectionStrings.back(), "FILE NAME=" + Folder.File("data.d/orders"));
+
+    // Without an EXE folder in the template the copy fails, and the run says so.
+    fs::remove_all(Options.Directories.TemplateDir + "/Midas_AppServer/EXE");
+    fs::remove_all(Folder.File("out"));
+    Statuses.clear();
+    try {
+        DM.Generate(Options);
+        FAIL() << "the run went through";
+    } catch (const EFileError& error) {
+        EXPECT_EQ(std::string(error.what()).rfind("Cannot copy the database file \"" +
+                                                      Options.Database.UDLFile + "\" to \"" +
+                                                      Output("Midas_AppServer/EXE/Database") +
+                                                      "\". ",
+                                                  0),
+                  0u)
+            << error.what();
+    }
+    EXPECT_EQ(Statuses, std::vector<std::string>{"Copy Template Files..."});
+}
+
+TEST_F(GenerateTest, MissingTemplateFileEndsTheRunAfterItsPathIsReported) {
+    fs::remove(Options.Directories.TemplateDir + "/Midas_Client/dmClient.dfm");
+    try {
+        DM.Generate(Options);
+        FAIL() << "the run went through";
+    } catch (const EFileError& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  "Cannot open file \"" + Output("Midas_Client/dmClient.dfm") +
+                      "\". No such file or directory");
+    }
+    EXPECT_EQ(Statuses.back(), Output("Midas_Client/dmClient.dfm"));
+}
+
+TEST_F(GenerateTest, ConnectionStringFollowsTheKindOfDatabasePath) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"/data/Orders.MDB", "Provider=Microsoft.Jet.OLEDB.4.0;User ID=Admin;Data Source=/data/Orders.MDB"},
+        {"/data/old.mdb.d/orders", "Provider=Microsoft.Jet.OLEDB.4.0;User ID=Admin;Data Source=/data/old.mdb.d/orders"},
+        {"/data/old.mdb.d/link.udl", "FILE NAME=/data/old.mdb.d/link.udl"},
+        {"/data/link.UDL", "FILE NAME=/data/link.UDL"},
+        {"/data/a b.accdb", "Provider=Microsoft.ACE.OLEDB.12.0;User ID=Admin;Data Source=/data/a b.accdb"},
+        {"/data/orders.sqlite3", "Provider=SQLite;Data Source=/data/orders.sqlite3"},
+        {"/data/x;y.db", "Provider=SQLite;Data Source=\"/data/x;y.db\""},
+        {"/data/orders.txt", "FILE NAME=/data/orders.txt"},
+    };
+    for (const auto& [path, connectionString] : cases) {
+        DM.ConnectDatabase(path, "", false);
+        EXPECT_EQ(Database->ConnectionStrings.back(), connectionString);
+    }
+}
+
+TEST_F(GenerateTest, ConnectingReloadsTheDisplayTextMap) {
+    WriteFile(Folder.File("map.txt"), "ClientName Client\r\n");
+    DM.ConnectDatabase("x.udl", Folder.File("map.txt"), false);
+    EXPECT_EQ(DM.DisplayTextOf("CLIENTNAME"), "Client");
+    DM.ConnectDatabase("x.udl", Folder.File("missing.txt"), false);
+    EXPECT_EQ(DM.DisplayTextMap.Count(), 0u);
+    EXPECT_EQ(Database->ConnectionStrings.size(), 2u);
+}
+
+TEST_F(GenerateTest, StatusReportsLetMessagesThroughOnlyWhenSomeoneListens) {
+    int processed = 0;
+    DM.OnProcessMessages = [&processed] { ++processed; };
+    DM.ReportStatus("one");
+    EXPECT_EQ(processed, 1);
+    DM.OnStatus = nullptr;
+    DM.ReportStatus("two");
+    EXPECT_EQ(processed, 1);
+}
+
+TEST_F(GenerateTest, ARunIsNeverEnteredTwice) {
+    Database->AddTable("Orders", {});
+    bool refused = false;
+    DM.OnStatus = [&](TDM& sender, const std::string& text) {
+        if (text == "Generate Client DM Code...") {
+            try {
+                sender.Generate(Options);
+            } catch (const EOptionsError&) {
+                refused = true;
+            }
+        }
+    };
+    DM.Generate(Options);
+    EXPECT_TRUE(refused);
+    EXPECT_TRUE(fs::exists(Output("Midas_Client/frmOrders.pas")));
+}
+
+TEST(LastFolderNameTest, TakesTheLastFolderOfAPathOrOfAFilesFolder) {
+    TTempDir folder;
+    WriteFile(folder.File("MyProject/file.txt"), "");
+    EXPECT_EQ(TDM::LastFolderName("/a/b/MyProject"), "MyProject");
+    EXPECT_EQ(TDM::LastFolderName("/a/b/MyProject/"), "MyProject");
+    EXPECT_EQ(TDM::LastFolderName(folder.File("MyProject/file.txt")), "MyProject");
+    EXPECT_EQ(TDM::LastFolderName("MyProject"), "");
+    EXPECT_EQ(TDM::LastFolderName(""), "");
+    EXPECT_EQ(TDM::LastFolderName("/" + std::string(300, 'x')), std::string(255, 'x'));
+}
+
+} // namespace
+} // namespace quorvane
