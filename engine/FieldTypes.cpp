@@ -123,20 +123,12 @@ std::vector<TFieldDescriptor> DescribeFields(const TTableDescription& table) {
     fields.reserve(table.Columns.size());
     std::unordered_set<std::string> takenNames; // lower-cased, names compare without case
     for (const TColumnInfo& column : table.Columns) {
-        if ((column.Attributes & ado::adFldRowID) != 0) {
-            continue;
-        }
         TFieldType type = FieldTypeOfAdoType(column.Type);
         if (type == TFieldType::ftUnknown) {
             continue;
         }
-        if (column.Type == ado::adNumeric && column.NumericScale == 0 && column.Precision < 10) {
-            type = TFieldType::ftInteger;
-        }
-        if (type == TFieldType::ftInteger && table.OffersAutoIncrement && column.IsAutoIncrement) {
-            type = TFieldType::ftAutoInc;
-        }
-
+        // A row identifier is a hidden field: it takes its name (and so may push a later
+        // column's name on) but gives no descriptor.
         std::string name = column.Name;
         if (name.empty() || takenNames.count(LowerCaseAscii(name)) > 0) {
             const std::string stem = column.Name.empty() ? "COLUMN" : column.Name + "_";
@@ -148,6 +140,16 @@ std::vector<TFieldDescriptor> DescribeFields(const TTableDescription& table) {
             }
         }
         takenNames.insert(LowerCaseAscii(name));
+
+        if ((column.Attributes & ado::adFldRowID) != 0) {
+            continue;
+        }
+        if (column.Type == ado::adNumeric && column.NumericScale == 0 && column.Precision < 10) {
+            type = TFieldType::ftInteger;
+        }
+        if (type == TFieldType::ftInteger && table.OffersAutoIncrement && column.IsAutoIncrement) {
+            type = TFieldType::ftAutoInc;
+        }
 
         TFieldDescriptor field;
         field.FieldName = std::move(name);

@@ -1,0 +1,167 @@
+// Connection strings and data-link files: parsing the initialisation string, reading .udl files
+// in the encodings Windows tools write, and turning a connection into a schema source or a clear
+// error.
+
+#include "DataLink.h"
+#include "EngineErrors.h"
+#include "SqliteTestFile.h"
+#include "TempDir.h"
+#include "TextEncoding.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace quorvane {
+namespace {
+
+TEST(ConnectionPropertiesTest, ParsesQuotedValuesAndKeysInAnyCase) {
+    const TConnectionProperties p = TConnectionProperties::Parse(
+        " Provider = SQLite.1 ;Data Source=\"a;b.db\";User ID='O''Hara';"
+        "Password=\"say \"\"hi\"\"\"; Extended Properties=\" keep \";Empty=;Last=x");
+    EXPECT_EQ(p.Get("provider"), "SQLite.1");
+    EXPECT_EQ(p.Get("DATA SOURCE"), "a;b.db");
+    EXPECT_EQ(p.Get("user id"), "O'Hara");
+    EXPECT_EQ(p.Get("Password"), "say \"hi\"");
+    EXPECT_EQ(p.Get("Extended Properties"), " keep ");
+    EXPECT_TRUE(p.Has("empty"));
+    EXPECT_EQ(p.Get("Empty"), "");
+    EXPECT_EQ(p.Get("Last"), "x");
+    EXPECT_FALSE(p.Has("Initial Catalog"));
+    EXPECT_EQ(p.Get("Initial Catalog"), "");
+
+    // Whatever a value holds, quoting it and parsing it back gives it unchanged.
+    for (const std::string value : {"plain", "a;b", "it's", "say \"x\"", " lead", "trail ", ""}) {
+        const TConnectionProperties back =
+            TConnectionProperties::Parse("Data Source=" + QuoteConnectionValue(value) + ";X=1");
+        EXPECT_EQ(back.Get("Data Source"), value);
+        EXPECT_EQ(back.Get("X"), "1") << value;
+    }
+}
+
+class DataLinkFileTest : public ::testing::Test {
+protected:
+    TTempDir Folder;
+};
+
+TEST_F(DataLinkFileTest, ReadsUtf16Utf8And8BitFiles) {
+    const std::string initString =
+        "Provider=SQLite.1;Data Source=orders.db;Persist Security Info=False";
+    const std::string udl16 = Folder.File("wide.udl");
+    WriteFile(udl16, EncodeUtf16LeWithBom("[oledb]\r\n; Everything after this line is an OLE DB "
+                                          "initstring\r\n" +
+                                          initString + "\r\n"));
+    const TConnectionProperties wide = ReadDataLinkFile(udl16);
+    EXPECT_EQ(wide.Get("Provider"), "SQLite.1");
+    EXPECT_EQ(wide.Get("Data Source"), Folder.File("orders.db"));
+    EXPECT_EQ(wide.Get("Persist Security Info"), "False");
+
+    const std::string udl8 = Folder.File("utf8.udl");
+    WriteFile(udl8, "\xEF\xBB\xBF[oledb]\n;comment\nProvider=SQLite;Data Source=Caf\xC3\xA9.db\n");
+    EXPECT_EQ(ReadDataLinkFile(udl8).Get("Data Source"), Folder.File("Caf\xC3\xA9.db"));
+
+    const std::string latin1 = Folder.File("latin1.udl");
+    WriteFile(latin1, "[oledb]\r\nProvider=SQLite;Data Source=Caf\xE9.db\r\n");
+    EXPECT_EQ(ReadDataLinkFile(latin1).Get("Data Source"), Folder.File("Caf\xC3\xA9.db"));
+}
+
+TEST_F(DataLinkFileTest, ResolvesARelativeDataSourceAgainstTheFilesFolder) {
+    const std::string udl = Folder.File("links/up.udl");
+    WriteFile(udl, "[oledb]\r\nProvider=SQLite;Data Source=../data/x.db\r\n");
+    EXPECT_EQ(ReadDataLinkFile(udl).Get("Data Source"), Folder.File("data/x.db"));
+
+    WriteFile(udl, "[oledb]\r\nProvider=SQLite;Data Source=/srv/db/x.db\r\n");
+    EXPECT_EQ(ReadDataLinkFile(udl).Get("Data Source"), "/srv/db/x.db");
+
+    // Server names are no files: without a Data Source nothing is added.
+    WriteFile(udl, "[oledb]\r\nProvider=SQLOLEDB.1;Initial Catalog=Shop\r\n");
+    EXPECT_FALSE(ReadDataLinkFile(udl).Has("Data Source"));
+}
+
+TEST_F(DataLinkFileTest, MissingFileOrInitStringIsADatabaseError) {
+    const std::string missing = Folder.File("none.udl");
+    try {
+        ReadDataLinkFile(missing);
+        ADD_FAILURE() << "no error for a missing file";
+    } catch (const EDatabaseError& error) {
+        EXPECT_NE(std::string(error.what()).find(missing), std::string::npos) << error.what();
+    }
+    const std::string empty = Folder.File("empty.udl");
+    WriteFile(empty, EncodeUtf16LeWithBom("[oledb]\r\n; Everything after this line is an OLE DB "
+                                          "initstring\r\n\r\n"));
+    EXPECT_THROW(ReadDataLinkFile(empty), EDatabaseError);
+}
+
+class OpenSchemaSourceTest : public ::testing::Test {
+protected:
+    TTempDir Folder;
+
+    // A data-link file holding `initString`; returns its path.
+    std::string Udl(const std::string& initString) {
+        const std::string path = Folder.File("db.udl");
+        WriteFile(path, EncodeUtf16LeWithBom("[oledb]\r\n; comment\r\n" + initString + "\r\n"));
+        return path;
+    }
+
+    // The message of the EDatabaseError that opening `connectionString` raises.
+    static std::string ErrorOf(const std::string& connectionString) {
+        try {
+            OpenSchemaSource(connectionString);
+        } catch (const EDatabaseError& error) {
+            return error.what();
+        }
+        ADD_FAILURE() << "no EDatabaseError for " << connectionString;
+        return {};
+    }
+};
+
+TEST_F(OpenSchemaSourceTest, OpensASqliteDatabaseNamedByADataLinkFile) {
+    CreateSqliteFile(Folder.File("shop.db"), "CREATE TABLE Orders (ID INTEGER PRIMARY KEY);");
+    const std::string udl = Udl("Provider=SQLite;Data Source=shop.db;Password=Secret123");
+    const auto source = OpenSchemaSource("FILE NAME=" + udl);
+    ASSERT_NE(source, nullptr);
+    const std::vector<TCatalogRow> rows = source->ReadCatalogue();
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].TableName, "Orders");
+
+    // A path with a semicolon in it reaches the database when it is quoted.
+    CreateSqliteFile(Folder.File("a;b.db"), "CREATE TABLE T (X INT);");
+    const auto quoted = OpenSchemaSource("Provider=SQLite;Data Source=" +
+                                         QuoteConnectionValue(Folder.File("a;b.db")));
+    EXPECT_EQ(quoted->ReadCatalogue().at(0).TableName, "T");
+}
+
+TEST_F(OpenSchemaSourceTest, ProvidersThatCannotBeServedAreNamedNeverThePassword) {
+    struct TCase {
+        std::string InitString;
+        std::vector<std::string> MessageParts;
+    };
+    const std::vector<TCase> cases = {
+        {"Provider=Acme.Data.7;Data Source=x", {"Acme.Data.7"}},
+        {"Provider=MSDASQL.1;Data Source=ShopDsn", {"MSDASQL.1", "not supported yet"}},
+        {"Provider=SQLOLEDB.1;Data Source=srv;Initial Catalog=Shop",
+         {"SQLOLEDB.1", "not supported yet"}},
+        {"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=x.mdb",
+         {"Microsoft.Jet.OLEDB.4.0", "not supported yet"}},
+        {"Provider=SQLOLEDB.1;Integrated Security=SSPI;Data Source=srv", {"SQLOLEDB.1", "SSPI"}},
+        {"Provider=SQLite;Data Source=missing.db", {Folder.File("missing.db")}}};
+    for (const TCase& c : cases) {
+        const std::string message =
+            ErrorOf("FILE NAME=" + Udl(c.InitString + ";Password=Secret123"));
+        for (const std::string& part : c.MessageParts) {
+            EXPECT_NE(message.find(part), std::string::npos) << message;
+        }
+        EXPECT_EQ(message.find("Secret123"), std::string::npos) << message;
+    }
+}
+
+TEST_F(OpenSchemaSourceTest, EmptyOrMissingDataLinkFileIsADatabaseError) {
+    EXPECT_THROW(OpenSchemaSource("FILE NAME="), EDatabaseError);
+    EXPECT_THROW(OpenSchemaSource("FILE NAME=  "), EDatabaseError);
+    const std::string missing = Folder.File("gone.udl");
+    EXPECT_NE(ErrorOf("FILE NAME=" + missing).find(missing), std::string::npos);
+}
+
+} // namespace
+} // namespace quorvane

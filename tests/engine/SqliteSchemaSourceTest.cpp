@@ -1,0 +1,200 @@
+// The SQLite back-end: declared types read as the ADO columns a provider would report, the
+// rowid alias as the one auto-increment column, the catalogue order, and the file left as it was.
+
+#include "SqliteSchemaSource.h"
+#include "EngineErrors.h"
+#include "SqliteTestFile.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <tuple>
+#include <vector>
+
+namespace quorvane {
+namespace {
+
+using T = TFieldType;
+
+struct TTypeCase {
+    std::string Declared;
+    T Kind;
+    std::int64_t Size = 0;
+    bool FixedChar = false;
+};
+
+// The names SQLite databases use, then names of no known type, read by SQLite's own affinity
+// rules ("INT" is looked for first, so "FLOATING POINT" is an integer). A NUMERIC without
+// arguments has precision 18 and scale 0.
+// clang-format off
+const std::vector<TTypeCase> TypeCases = {
+    {"INT", T::ftInteger}, {"INTEGER", T::ftInteger}, {"MEDIUMINT", T::ftInteger},
+    {"SMALLINT", T::ftSmallint}, {"INT2", T::ftSmallint}, {"TINYINT", T::ftSmallint},
+    {"BIGINT", T::ftLargeint}, {"INT8", T::ftLargeint}, {"BOOLEAN", T::ftBoolean},
+    {"BOOL", T::ftBoolean}, {"BIT", T::ftBoolean}, {"REAL", T::ftFloat}, {"FLOAT", T::ftFloat},
+    {"DOUBLE", T::ftFloat}, {"DECIMAL(10,2)", T::ftBCD, 2}, {"Decimal( 12 , 3 )", T::ftBCD, 3},
+    {"NUMERIC(9,0)", T::ftInteger}, {"NUMERIC(10,0)", T::ftBCD}, {"NUMERIC", T::ftBCD},
+    {"MONEY", T::ftBCD, 4}, {"CURRENCY", T::ftBCD, 4}, {"CHAR(10)", T::ftFixedChar, 10, true},
+    {"CHARACTER(3)", T::ftFixedChar, 3, true}, {"NCHAR(2)", T::ftWideString, 2, true},
+    {"VARCHAR(40)", T::ftString, 40}, {"varchar(80)", T::ftString, 80},
+    {"NVARCHAR(60)", T::ftWideString, 60}, {"TEXT", T::ftMemo}, {"CLOB", T::ftMemo},
+    {"MEMO", T::ftMemo}, {"BLOB", T::ftBlob}, {"BINARY(16)", T::ftBytes, 16},
+    {"VARBINARY(32)", T::ftVarBytes, 32}, {"DATE", T::ftDate}, {"TIME", T::ftTime},
+    {"DATETIME", T::ftDateTime}, {"TIMESTAMP", T::ftDateTime}, {"GUID", T::ftGuid, 38, true},
+    {"UUID", T::ftGuid, 38, true}, {"UNIQUEIDENTIFIER", T::ftGuid, 38, true}, {"", T::ftVariant},
+    {"UNSIGNED BIG INT", T::ftInteger}, {"FLOATING POINT", T::ftInteger},
+    {"VARYING CHARACTER(20)", T::ftMemo}, {"NATIVE CHARACTER(70)", T::ftMemo},
+    {"BLOBBY", T::ftBlob}, {"DOUBLE PRECISION", T::ftFloat}, {"WHATEVER", T::ftBCD}};
+// clang-format on
+
+class SqliteSchemaSourceTest : public ::testing::Test {
+protected:
+    TTempDir Folder;
+    std::string Path = Folder.File("test.db");
+
+    std::vector<TFieldDescriptor> FieldsOf(const std::string& table) {
+        return DescribeFields(OpenSqliteSchemaSource(Path)->DescribeTable(table));
+    }
+    T KindOf(const std::string& table, std::size_t index) {
+        return FieldsOf(table).at(index).DataType;
+    }
+};
+
+TEST_F(SqliteSchemaSourceTest, DeclaredTypesGiveTheirFieldKinds) {
+    std::string sql = "CREATE TABLE Types (";
+    for (std::size_t i = 0; i < TypeCases.size(); ++i) {
+        sql += (i > 0 ? ", c" : "c") + std::to_string(i) + " " + TypeCases[i].Declared;
+    }
+    CreateSqliteFile(Path, sql + ");");
+    const std::vector<TFieldDescriptor> fields = FieldsOf("Types");
+    ASSERT_EQ(fields.size(), TypeCases.size());
+    for (std::size_t i = 0; i < TypeCases.size(); ++i) {
+        const TTypeCase& c = TypeCases[i];
+        EXPECT_EQ(fields[i].FieldName, "c" + std::to_string(i));
+        EXPECT_EQ(FieldTypeName(fields[i].DataType), FieldTypeName(c.Kind)) << c.Declared;
+        EXPECT_EQ(fields[i].Size, c.Size) << c.Declared;
+        EXPECT_EQ(fields[i].FixedChar, c.FixedChar) << c.Declared;
+    }
+}
+
+TEST(MapSqliteDeclaredTypeTest, ReadsSizePrecisionAndScaleFromTheParentheses) {
+    // Type code, defined size, precision, scale.
+    auto read = [](std::string_view declared) {
+        const TColumnInfo c = MapSqliteDeclaredType(declared);
+        return std::tuple<int, std::int64_t, int, int>(c.Type, c.DefinedSize, c.Precision,
+                                                       c.NumericScale);
+    };
+    using R = std::tuple<int, std::int64_t, int, int>;
+    EXPECT_EQ(read("DECIMAL(10,2)"), R(ado::adNumeric, 0, 10, 2));
+    EXPECT_EQ(read("numeric"), R(ado::adNumeric, 0, 18, 0));
+    EXPECT_EQ(read("Money"), R(ado::adCurrency, 0, 19, 4));
+    EXPECT_EQ(read("  NVARCHAR ( 60 ) "), R(ado::adVarWChar, 60, 0, 0));
+    EXPECT_EQ(read("CHAR(10)"), R(ado::adChar, 10, 0, 0));
+    EXPECT_EQ(read("nchar(10)"), R(ado::adWChar, 10, 0, 0));
+    EXPECT_EQ(read("TEXT"), R(ado::adLongVarChar, 0, 0, 0));
+    EXPECT_EQ(read("DATETIME"), R(ado::adDBTimeStamp, 0, 0, 0));
+    EXPECT_EQ(read(""), R(ado::adVariant, 0, 0, 0));
+}
+
+TEST_F(SqliteSchemaSourceTest, OnlyTheRowidAliasIsAutoIncrementing) {
+    CreateSqliteFile(Path, "CREATE TABLE Plain (ID INTEGER PRIMARY KEY, Name TEXT);"
+                           "CREATE TABLE Lower (id integer primary key autoincrement);"
+                           "CREATE TABLE TableKey (Name TEXT, ID INTEGER, PRIMARY KEY(ID));"
+                           "CREATE TABLE IntKey (ID INT PRIMARY KEY);"
+                           "CREATE TABLE Pair (A INTEGER, B INTEGER, PRIMARY KEY(A, B));"
+                           "CREATE TABLE NoRowid (ID INTEGER PRIMARY KEY, X TEXT) WITHOUT ROWID;"
+                           "CREATE TABLE Descending (ID INTEGER PRIMARY KEY DESC);"
+                           "CREATE TABLE Big (ID BIGINT PRIMARY KEY);"
+                           "CREATE TABLE NoKey (ID INTEGER);");
+    EXPECT_EQ(KindOf("Plain", 0), T::ftAutoInc);
+    EXPECT_EQ(KindOf("Plain", 1), T::ftMemo);
+    EXPECT_EQ(KindOf("Lower", 0), T::ftAutoInc);
+    EXPECT_EQ(KindOf("TableKey", 1), T::ftAutoInc);
+    EXPECT_EQ(KindOf("IntKey", 0), T::ftInteger);
+    EXPECT_EQ(KindOf("Pair", 0), T::ftInteger);
+    EXPECT_EQ(KindOf("Pair", 1), T::ftInteger);
+    EXPECT_EQ(KindOf("NoRowid", 0), T::ftInteger);
+    EXPECT_EQ(KindOf("Descending", 0), T::ftInteger);
+    EXPECT_EQ(KindOf("Big", 0), T::ftLargeint);
+    EXPECT_EQ(KindOf("NoKey", 0), T::ftInteger);
+}
+
+TEST_F(SqliteSchemaSourceTest, CatalogueListsTablesThenViewsByNameAndMarksSystemTables) {
+    CreateSqliteFile(Path, "CREATE TABLE beta (a INT, b TEXT);"
+                           "CREATE TABLE Alpha (x INT);"
+                           "CREATE TABLE _under (x INT);"
+                           "CREATE TABLE Zed (x INT);"
+                           "CREATE TABLE [Order Details] ([Unit Price] MONEY, Qty SMALLINT);"
+                           "CREATE TABLE \"O'Brien\" (x INT);"
+                           "CREATE TABLE Counter (ID INTEGER PRIMARY KEY AUTOINCREMENT);"
+                           "CREATE INDEX beta_a ON beta (a);"
+                           "CREATE VIEW zview AS SELECT 1 AS one;"
+                           "CREATE VIEW Aview AS SELECT a, b FROM beta;"
+                           "INSERT INTO beta VALUES (1, 'x');"
+                           "ANALYZE;");
+    const std::vector<TCatalogRow> rows = OpenSqliteSchemaSource(Path)->ReadCatalogue();
+    // Filtered to tables and views, the names must come in this order; the rest are SQLite's own.
+    std::vector<std::string> listed;
+    std::vector<std::string> system;
+    for (const TCatalogRow& row : rows) {
+        const bool user = row.TableType == "TABLE" || row.TableType == "VIEW";
+        (user ? listed : system).push_back(row.TableName + " " + row.TableType);
+    }
+    EXPECT_EQ(listed, (std::vector<std::string>{"Alpha TABLE", "Counter TABLE", "O'Brien TABLE",
+                                                "Order Details TABLE", "Zed TABLE", "_under TABLE",
+                                                "beta TABLE", "Aview VIEW", "zview VIEW"}));
+    std::sort(system.begin(), system.end());
+    EXPECT_EQ(system, (std::vector<std::string>{"sqlite_sequence SYSTEM TABLE",
+                                                "sqlite_stat1 SYSTEM TABLE"}));
+
+    // Names with blanks and apostrophes are described like any other, and so are views.
+    const std::vector<TFieldDescriptor> details = FieldsOf("Order Details");
+    ASSERT_EQ(details.size(), 2u);
+    EXPECT_EQ(details[0], (TFieldDescriptor{"Unit Price", T::ftBCD, 4, false}));
+    EXPECT_EQ(details[1], (TFieldDescriptor{"Qty", T::ftSmallint, 0, false}));
+    EXPECT_EQ(FieldsOf("O'Brien").size(), 1u);
+    const std::vector<TFieldDescriptor> view = FieldsOf("Aview");
+    ASSERT_EQ(view.size(), 2u);
+    EXPECT_EQ(view[1].DataType, T::ftMemo);
+    EXPECT_THROW(FieldsOf("Missing"), EDatabaseError);
+    EXPECT_THROW(FieldsOf("beta' OR '1'='1"), EDatabaseError);
+}
+
+TEST_F(SqliteSchemaSourceTest, OpeningSomethingThatIsNoDatabaseNamesIt) {
+    const std::string text = Folder.File("notes.db");
+    WriteFile(text, std::string(4096, 'x') + "\nThis is a text file, not a database.\n");
+    std::filesystem::create_directory(Folder.File("folder.db"));
+    for (const std::string& path : {Folder.File("missing.db"), Folder.File("folder.db"), text}) {
+        try {
+            OpenSqliteSchemaSource(path);
+            ADD_FAILURE() << "no error for " << path;
+        } catch (const EDatabaseError& error) {
+            EXPECT_NE(std::string(error.what()).find(path), std::string::npos) << error.what();
+        }
+    }
+    EXPECT_FALSE(std::filesystem::exists(Folder.File("missing.db")));
+}
+
+TEST_F(SqliteSchemaSourceTest, ReadingTheSchemaLeavesTheFileUntouched) {
+    CreateSqliteFile(Path, "CREATE TABLE Orders (ID INTEGER PRIMARY KEY, Total MONEY);"
+                           "INSERT INTO Orders (Total) VALUES (12.5);");
+    const std::string before = ReadFile(Path);
+    {
+        const auto source = OpenSqliteSchemaSource(Path);
+        EXPECT_EQ(source->ReadCatalogue().size(), 1u);
+        EXPECT_EQ(source->DescribeTable("Orders").Columns.size(), 2u);
+    }
+    EXPECT_EQ(ReadFile(Path), before);
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(Folder.Path())) {
+        files.push_back(entry.path().filename().string());
+    }
+    EXPECT_EQ(files, std::vector<std::string>{"test.db"});
+}
+
+} // namespace
+} // namespace quorvane

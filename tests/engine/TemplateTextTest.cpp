@@ -1,0 +1,100 @@
+// The line model under every template writer: how 8-bit text becomes lines, how a placeholder
+// is replaced within the whole text, and how a form file loses its closing "end".
+
+#include "TemplateText.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace quorvane {
+namespace {
+
+TEST(SplitLinesTest, EndsLinesAtCrLfOrTheirPairAndStopsAtNul) {
+    const std::vector<std::pair<std::string, TStringList>> cases = {
+        {"a\rb", {"a", "b"}},
+        {"a\nb", {"a", "b"}},
+        {"a\r\nb", {"a", "b"}},
+        {"a\n\rb", {"a", "", "b"}}, // LF CR is two line ends, not one pair
+        {"a\r\rb\n\nc", {"a", "", "b", "", "c"}},
+        {"a\r\nb\nc\rd", {"a", "b", "c", "d"}},
+        {"a\r\n", {"a"}}, // a final line break makes no extra line
+        {"a\r", {"a"}},
+        {"a\r\n\r\n", {"a", ""}},
+        {"", {}},
+        {"\r\n", {""}},
+        {"\n\n", {"", ""}},
+        {std::string("a\r\nb\0c\r\nd", 9), {"a", "b"}},
+        {std::string("\0abc", 4), {}},
+        {"  indented \t", {"  indented \t"}}};
+    for (const auto& [text, expected] : cases) {
+        EXPECT_EQ(SplitLines(text), expected) << "text of " << text.size() << " bytes";
+    }
+}
+
+TEST(JoinLinesTest, EndsEveryLineWithCrLf) {
+    EXPECT_EQ(JoinLines({}), "");
+    EXPECT_EQ(JoinLines({""}), "\r\n");
+    EXPECT_EQ(JoinLines({"a", "", "b"}), "a\r\n\r\nb\r\n");
+}
+
+TEST(CutFormTailTest, RemovesTheLastEndLineAndEverythingAfterIt) {
+    const std::vector<std::pair<TStringList, TStringList>> cases = {
+        {{"object F", "  Caption = 'x'", "end"}, {"object F", "  Caption = 'x'"}},
+        // The inner "end" of a nested object stays; only the last one closes the form.
+        {{"object F", "  object P", "  end", "END", "", "// note"},
+         {"object F", "  object P", "  end"}},
+        {{"object F", "  End\t"}, {"object F"}},
+        {{"a", "end", "b", "end", "c"}, {"a", "end", "b"}},
+        // Words that merely begin with "end" are no closing line.
+        {{"object F", "end", "  ending", "end."}, {"object F"}},
+        // Without an "end" after the first line only the first line remains.
+        {{"object F", "a", "b"}, {"object F"}},
+        // The first line is never looked at, whatever it reads.
+        {{"end"}, {"end"}},
+        {{" END ", "x"}, {" END "}},
+        {{}, {}}};
+    for (auto [lines, expected] : cases) {
+        const TStringList original = lines;
+        CutFormTail(lines);
+        EXPECT_EQ(lines, expected) << "first line: " << (original.empty() ? "" : original[0])
+                                   << ", " << original.size() << " lines";
+    }
+}
+
+TEST(ReplaceFirstInTextTest, ReplacesWithinTheLineAndSplitsAgain) {
+    TStringList lines = {"type", "  pre {#List} post", "{#List}"};
+    ReplaceFirstInText(lines, "{#List}", "one\r\ntwo\nthree\r\n");
+    // Text before the placeholder leads the first inserted line; text after it follows the last
+    // line break of the replacement and so starts a line of its own. The second placeholder
+    // stays.
+    EXPECT_EQ(lines, (TStringList{"type", "  pre one", "two", "three", " post", "{#List}"}));
+
+    TStringList joined = {"uses Forms{#Units};"};
+    ReplaceFirstInText(joined, "{#Units}", ", frmA, frmB");
+    EXPECT_EQ(joined, (TStringList{"uses Forms, frmA, frmB;"}));
+
+    TStringList removed = {"  {#List}", "end"};
+    ReplaceFirstInText(removed, "{#List}", "");
+    EXPECT_EQ(removed, (TStringList{"  ", "end"}));
+
+    // A missing placeholder leaves the list exactly as it was, entries holding breaks included.
+    TStringList untouched = {"a\rb", "{#list}"};
+    ReplaceFirstInText(untouched, "{#List}", "x");
+    EXPECT_EQ(untouched, (TStringList{"a\rb", "{#list}"}));
+}
+
+TEST(ReplaceAllInTextTest, ReplacesEveryExactOccurrenceOnce) {
+    TStringList lines = {"unit frmTableName;", "TableNameTableName tablename TABLENAME"};
+    ReplaceAllInText(lines, "TableName", "Orders");
+    EXPECT_EQ(lines, (TStringList{"unit frmOrders;", "OrdersOrders tablename TABLENAME"}));
+
+    // An identifier that itself holds the word is put in once, not replaced again.
+    TStringList again = {"TableName_Frm"};
+    ReplaceAllInText(again, "TableName", "MyTableName");
+    EXPECT_EQ(again, (TStringList{"MyTableName_Frm"}));
+}
+
+} // namespace
+} // namespace quorvane
