@@ -5,6 +5,7 @@
 #include "StringUtils.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace quorvane {
 
@@ -186,15 +187,60 @@ std::string NameToCaption(std::string_view name) {
     return result;
 }
 
-std::string MakeTableIdentifier(std::string_view tableName, bool trimPrefix) {
+namespace {
+
+std::string KeepIdentifierCharacters(std::string_view name) {
     std::string identifier;
-    identifier.reserve(tableName.size());
-    for (const char c : tableName) {
+    identifier.reserve(name.size());
+    for (const char c : name) {
         if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || IsDigit(c) || c == '_') {
             identifier += c;
         }
     }
-    return trimPrefix ? TrimTablePrefix(identifier) : identifier;
+    return identifier;
+}
+
+std::string WithoutLeadingDigit(std::string identifier) {
+    if (!identifier.empty() && IsDigit(identifier.front())) {
+        identifier.insert(identifier.begin(), '_');
+    }
+    return identifier;
+}
+
+} // namespace
+
+std::string MakeTableIdentifier(std::string_view tableName, bool trimPrefix) {
+    std::string identifier = KeepIdentifierCharacters(tableName);
+    return WithoutLeadingDigit(trimPrefix ? TrimTablePrefix(identifier) : identifier);
+}
+
+std::vector<std::string> MakeFieldIdentifiers(const std::vector<std::string>& fieldNames) {
+    std::vector<std::string> identifiers(fieldNames.size());
+    std::unordered_set<std::string> taken; // lower-cased: the generated language ignores case
+    // Names that are identifiers already keep their names, so they are placed first; the
+    // reduced names of the others then avoid them.
+    std::vector<std::size_t> reduced;
+    for (std::size_t i = 0; i < fieldNames.size(); ++i) {
+        const std::string identifier = WithoutLeadingDigit(KeepIdentifierCharacters(fieldNames[i]));
+        if (identifier == fieldNames[i] && taken.insert(LowerCaseAscii(identifier)).second) {
+            identifiers[i] = identifier;
+        } else {
+            reduced.push_back(i);
+        }
+    }
+    for (const std::size_t i : reduced) {
+        std::string identifier = WithoutLeadingDigit(KeepIdentifierCharacters(fieldNames[i]));
+        if (identifier.empty()) {
+            identifier = "Field";
+        }
+        std::string candidate = identifier;
+        for (int number = 1; taken.count(LowerCaseAscii(candidate)) > 0; ++number) {
+            candidate = identifier + "_" + std::to_string(number);
+        }
+        taken.insert(LowerCaseAscii(candidate));
+        identifiers[i] = std::move(candidate);
+    }
+    return identifiers;
 }
 
 } // namespace quorvane

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quorvane {
 
@@ -44,7 +45,13 @@ std::string NameToCaption(std::string_view name);
 
 /// The identifier of a table: its name reduced to ASCII letters, digits and "_" (so that file and
 /// unit names made from it stay inside the output folder and compile), then, when `trimPrefix` is
-/// set, passed through TrimTablePrefix. Empty when nothing usable remains.
+/// set, passed through TrimTablePrefix; one that starts with a digit gets a leading "_", as an
+/// identifier cannot start with one. Empty when nothing usable remains.
 std::string MakeTableIdentifier(std::string_view tableName, bool trimPrefix);
+
+/// The names the field components of one table are made from: each field name reduced as a
+/// table identifier is (a name left empty becomes "Field"), then made unique within the table
+/// without regard to letter case by "_1", "_2", ... Names that are identifiers already stay.
+std::vector<std::string> MakeFieldIdentifiers(const std::vector<std::string>& fieldNames);
 
 } // namespace quorvane

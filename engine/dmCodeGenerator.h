@@ -92,6 +92,11 @@ public:
 
     // --- Builders ---
 
+    /// Appends the persistent field declarations and field objects of the open table.
+    void BuildPersistentFields(const std::string& prefix, TDisplayFormat displayFormats,
+                               const TTableReader& dataSet, TStringList& unitLines,
+                               TStringList& formLines);
+
     void BuildServerDataModule(const TDirectDMParam& options, TStringList& unitLines,
                                TStringList& formLines);
     void BuildClientDataModule(const TClientDMParam& options, TStringList& unitLines,
@@ -115,6 +120,10 @@ private:
     std::string FLastCopyError;
     bool FRunning = false;
 
+    /// The display text of a field for labels and column titles: from the map, else its name
+    /// in words.
+    std::string DisplayTextOrCaption(const std::string& fieldName) const;
+
     void DataModuleCreate();
     void DataModuleDestroy() noexcept;
     void ProcessMessages();
@@ -123,6 +132,9 @@ private:
 /// The identifier of a table for a run, as MakeTableIdentifier gives it; raises EOptionsError
 /// naming the table when nothing usable is left of its name.
 std::string TableIdentifierOf(const std::string& tableName, bool trimPrefix);
+
+/// The names the field components of the open table are made from (see MakeFieldIdentifiers).
+std::vector<std::string> FieldIdentifiersOf(const TTableReader& dataSet);
 
 /// The folder of the running executable, with a final "/".
 std::string ExecutableDirectory();

@@ -91,10 +91,12 @@ TEST_F(GenerateTest, ReportsEveryStageAndFileInRunOrder) {
     EXPECT_EQ(Statuses, expected);
 
     // The per-table templates become one unit and form per table; the templates stay as copied.
-    EXPECT_EQ(ReadFile(Output("Midas_Client/frmOrderDetails.pas")),
-              "unit frmOrderDetails;\r\n  TOrderDetails_Frm = class\r\n\r\n");
-    EXPECT_EQ(ReadFile(Output("Midas_Client/frmClient.dfm")),
-              "object Client_Frm: TClient_Frm\r\nend\r\n");
+    EXPECT_EQ(ReadFile(Output("Midas_Client/frmOrderDetails.pas"))
+                  .rfind("unit frmOrderDetails;\r\n  TOrderDetails_Frm = class\r\n", 0),
+              0u);
+    const std::string clientForm = ReadFile(Output("Midas_Client/frmClient.dfm"));
+    EXPECT_EQ(clientForm.rfind("object Client_Frm: TClient_Frm\r\n", 0), 0u);
+    EXPECT_TRUE(clientForm.ends_with("\r\nend\r\n"));
     EXPECT_EQ(ReadFile(Output("Midas_Client/frmTableName.dfm")),
               "object TableName_Frm: TTableName_Frm\r\nend\r\n");
     // The grids form is written with the last table's identifier.
