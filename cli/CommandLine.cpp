@@ -30,9 +30,13 @@ std::string AbsolutePath(const std::string& path) {
 const std::vector<TOptionSpec>& OptionSpecs() {
     static const std::vector<TOptionSpec> specs = {
         {"template", "DIR", "project template directory (holds Midas_AppServer and Midas_Client)",
-         [](TCommandLine& c, const std::string& v) { c.Options.Directories.TemplateDir = AbsolutePath(v); }},
+         [](TCommandLine& c, const std::string& v) {
+             c.Options.Directories.TemplateDir = AbsolutePath(v);
+         }},
         {"output", "DIR", "output directory; receives a copy of the template directory",
-         [](TCommandLine& c, const std::string& v) { c.Options.Directories.OutputDir = AbsolutePath(v); }},
+         [](TCommandLine& c, const std::string& v) {
+             c.Options.Directories.OutputDir = AbsolutePath(v);
+         }},
         {"database", "FILE", "data-link (.udl) file, Access (.mdb, .accdb) or SQLite file",
          [](TCommandLine& c, const std::string& v) { c.Options.Database.UDLFile = v; }},
         {"map-file", "FILE", "FieldName/DisplayText map file",
@@ -45,32 +49,52 @@ const std::vector<TOptionSpec>& OptionSpecs() {
              c.Options.ServerOptions.DataSetKind = v;
          }},
         {"provider-options", "TEXT", "option set of the dataset providers (default empty)",
-         [](TCommandLine& c, const std::string& v) { c.Options.ServerOptions.ProviderOptions = v; }},
+         [](TCommandLine& c, const std::string& v) {
+             c.Options.ServerOptions.ProviderOptions = v;
+         }},
         {"no-rdm", nullptr, "give every table a data source instead of a dataset provider",
          [](TCommandLine& c, const std::string&) { c.Options.ServerOptions.IsRDM = false; }},
         {"server-trim-prefix", nullptr, "drop the table-name prefix before \"_\" on the server",
          [](TCommandLine& c, const std::string&) { c.Options.ServerOptions.TrimPrefix = true; }},
         {"client-dataset-type", "CLASS", "client dataset class (default TClientDataSet)",
-         [](TCommandLine& c, const std::string& v) { c.Options.ClientDMOptions.ClientDataSetType = v; }},
-        {"broker-name", "NAME", "connection broker in the client template (default DBConnectionBroker)",
-         [](TCommandLine& c, const std::string& v) { c.Options.ClientDMOptions.ConnectionBrokerName = v; }},
+         [](TCommandLine& c, const std::string& v) {
+             c.Options.ClientDMOptions.ClientDataSetType = v;
+         }},
+        {"broker-name", "NAME",
+         "connection broker in the client template (default DBConnectionBroker)",
+         [](TCommandLine& c, const std::string& v) {
+             c.Options.ClientDMOptions.ConnectionBrokerName = v;
+         }},
         {"client-trim-prefix", nullptr, "drop the table-name prefix in the client data module",
-         [](TCommandLine& c, const std::string&) { c.Options.ClientDMOptions.TrimTableName = true; }},
+         [](TCommandLine& c, const std::string&) {
+             c.Options.ClientDMOptions.TrimTableName = true;
+         }},
         {"float-format", "FORMAT", "display format of float fields (default #.00,)",
-         [](TCommandLine& c, const std::string& v) { c.Options.ClientDMOptions.DisplayFormat.FloatFormat = v; }},
+         [](TCommandLine& c, const std::string& v) {
+             c.Options.ClientDMOptions.DisplayFormat.FloatFormat = v;
+         }},
         {"currency-format", "FORMAT", "display format of currency fields (default $#.00,)",
-         [](TCommandLine& c, const std::string& v) { c.Options.ClientDMOptions.DisplayFormat.CurrencyFormat = v; }},
+         [](TCommandLine& c, const std::string& v) {
+             c.Options.ClientDMOptions.DisplayFormat.CurrencyFormat = v;
+         }},
         {"date-format", "FORMAT", "display format of date fields (default MM/DD/YYYY)",
-         [](TCommandLine& c, const std::string& v) { c.Options.ClientDMOptions.DisplayFormat.DateFormat = v; }},
+         [](TCommandLine& c, const std::string& v) {
+             c.Options.ClientDMOptions.DisplayFormat.DateFormat = v;
+         }},
         {"dm-name", "NAME", "client data module name the forms refer to (default DM)",
          [](TCommandLine& c, const std::string& v) { c.Options.ClientUIOptions.DMName = v; }},
         {"navigator-type", "CLASS", "navigator class (default TDBNavigator)",
-         [](TCommandLine& c, const std::string& v) { c.Options.ClientUIOptions.DBNavigatorType = v; }},
+         [](TCommandLine& c, const std::string& v) {
+             c.Options.ClientUIOptions.DBNavigatorType = v;
+         }},
         {"grid-type", "CLASS", "grid class (default TDBGrid)",
          [](TCommandLine& c, const std::string& v) { c.Options.ClientUIOptions.DBGridType = v; }},
         {"space", "N", "gap between a field's label and its control (default 4)",
-         [](TCommandLine& c, const std::string& v) { c.Options.ClientUIOptions.Space = StrToInt(v); }},
-        {"only-table", "NAME", "accepted for the window's field of that name; every table is generated",
+         [](TCommandLine& c, const std::string& v) {
+             c.Options.ClientUIOptions.Space = StrToInt(v);
+         }},
+        {"only-table", "NAME",
+         "accepted for the window's field of that name; every table is generated",
          [](TCommandLine& c, const std::string& v) { c.Options.ClientUIOptions.OnlyTable = v; }},
         {"with-colon", nullptr, "field labels end with a colon",
          [](TCommandLine& c, const std::string&) { c.Options.ClientUIOptions.WithColon = true; }},
@@ -79,7 +103,9 @@ const std::vector<TOptionSpec>& OptionSpecs() {
         {"auto-size", nullptr, "field labels size themselves",
          [](TCommandLine& c, const std::string&) { c.Options.ClientUIOptions.AutoSize = true; }},
         {"ui-trim-prefix", nullptr, "drop the table-name prefix in the client forms and file names",
-         [](TCommandLine& c, const std::string&) { c.Options.ClientUIOptions.TrimTableName = true; }},
+         [](TCommandLine& c, const std::string&) {
+             c.Options.ClientUIOptions.TrimTableName = true;
+         }},
         {"force", nullptr, "replace an earlier copy of the template in the output directory",
          [](TCommandLine& c, const std::string&) { c.Force = true; }},
         {"help", nullptr, "show this help and exit",
@@ -127,9 +153,8 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             throw TUsageError("unexpected argument '" + argument + "'");
         }
         const std::size_t equals = argument.find('=');
-        const std::string name = argument.substr(2, equals == std::string::npos
-                                                        ? std::string::npos
-                                                        : equals - 2);
+        const std::string name =
+            argument.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
         const TOptionSpec* spec = FindOption(name);
         if (spec == nullptr) {
             throw TUsageError("unknown option '--" + name + "'");

@@ -161,8 +161,7 @@ void TDM::BuildClientDataModule(const TClientDMParam& options, TStringList& unit
     for (std::size_t index = 0; index < TableNames.size(); ++index) {
         const std::string tableName = TableNames[index];
         const std::string identifier = TableIdentifierOf(tableName, options.TrimTableName);
-        const std::string clientDataSetName =
-            FormatName(NameFormats.ClientDataSetName, identifier);
+        const std::string clientDataSetName = FormatName(NameFormats.ClientDataSetName, identifier);
         const std::string dataSourceName = FormatName(NameFormats.DataSourceName, identifier);
         const std::string providerName = FormatName(NameFormats.ProviderName, identifier);
         const std::string left = std::to_string(GridLeftOf(index));

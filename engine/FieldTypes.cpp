@@ -9,14 +9,13 @@ namespace quorvane {
 
 std::string_view FieldTypeName(TFieldType type) {
     static constexpr std::array<std::string_view, 38> Names = {
-        "ftUnknown",   "ftString",     "ftSmallint",    "ftInteger",  "ftWord",
-        "ftBoolean",   "ftFloat",      "ftCurrency",    "ftBCD",      "ftDate",
-        "ftTime",      "ftDateTime",   "ftBytes",       "ftVarBytes", "ftAutoInc",
-        "ftBlob",      "ftMemo",       "ftGraphic",     "ftFmtMemo",  "ftParadoxOle",
-        "ftDBaseOle",  "ftTypedBinary", "ftCursor",     "ftFixedChar", "ftWideString",
-        "ftLargeint",  "ftADT",        "ftArray",       "ftReference", "ftDataSet",
-        "ftOraBlob",   "ftOraClob",    "ftVariant",     "ftInterface", "ftIDispatch",
-        "ftGuid",      "ftTimeStamp",  "ftFMTBcd",
+        "ftUnknown",    "ftString",     "ftSmallint", "ftInteger",     "ftWord",      "ftBoolean",
+        "ftFloat",      "ftCurrency",   "ftBCD",      "ftDate",        "ftTime",      "ftDateTime",
+        "ftBytes",      "ftVarBytes",   "ftAutoInc",  "ftBlob",        "ftMemo",      "ftGraphic",
+        "ftFmtMemo",    "ftParadoxOle", "ftDBaseOle", "ftTypedBinary", "ftCursor",    "ftFixedChar",
+        "ftWideString", "ftLargeint",   "ftADT",      "ftArray",       "ftReference", "ftDataSet",
+        "ftOraBlob",    "ftOraClob",    "ftVariant",  "ftInterface",   "ftIDispatch", "ftGuid",
+        "ftTimeStamp",  "ftFMTBcd",
     };
     return Names.at(static_cast<std::size_t>(type));
 }

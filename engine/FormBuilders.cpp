@@ -73,8 +73,8 @@ std::int64_t LabelWidthOf(const std::string& caption) {
     if (caption.empty()) {
         return 0;
     }
-    const std::int64_t perCharacter = IsUpperAscii(caption.front()) ? CapitalLetterWidth
-                                                                    : LetterWidth;
+    const std::int64_t perCharacter =
+        IsUpperAscii(caption.front()) ? CapitalLetterWidth : LetterWidth;
     return perCharacter * static_cast<std::int64_t>(caption.size());
 }
 
@@ -126,7 +126,8 @@ void TDM::BuildTableForm(const TClientUIParam& options, TStringList& unitLines,
         const std::string grid =
             Declaration(FormatName(NameFormats.DBGridName, identifier), options.DBGridType);
         AppendUnitLine(unitLines, grid);
-        formLines.insert(formLines.end(), {"    object " + grid, "      Left = 16", "      Top = 60"});
+        formLines.insert(formLines.end(),
+                         {"    object " + grid, "      Left = 16", "      Top = 60"});
         formLines.push_back(gridsForm ? "      Width = 600" : "      Width = 240");
         formLines.push_back(gridsForm ? "      Height = 300" : "      Height = 160");
         formLines.push_back("      DataSource = " + dataSourceReference);
@@ -152,18 +153,19 @@ void TDM::BuildTableForm(const TClientUIParam& options, TStringList& unitLines,
                 const std::string& fieldIdentifier = fieldIdentifiers[position];
                 const std::string displayText = DisplayTextOrCaption(field.FieldName);
                 const std::string caption = displayText + (options.WithColon ? ":" : "");
-                const std::int64_t rowTop = RowHeight * static_cast<std::int64_t>(position) +
-                                            FirstRowTop;
+                const std::int64_t rowTop =
+                    RowHeight * static_cast<std::int64_t>(position) + FirstRowTop;
                 const std::int64_t labelWidth = LabelWidthOf(caption);
-                const std::int64_t labelLeft =
-                    options.LeftJustify ? LeftJustifiedLabelLeft
-                                        : ControlColumn - options.Space - labelWidth;
+                const std::int64_t labelLeft = options.LeftJustify
+                                                   ? LeftJustifiedLabelLeft
+                                                   : ControlColumn - options.Space - labelWidth;
                 const bool hasMemo =
                     (field.DataType == TFieldType::ftString && field.Size >= MemoFromStringSize) ||
                     field.DataType == TFieldType::ftMemo;
                 const std::string upperName = UpperCaseAscii(field.FieldName);
-                const bool hasLookup = position >= 1 && (upperName.find("ID") != std::string::npos ||
-                                                         upperName.find("CODE") != std::string::npos);
+                const bool hasLookup =
+                    position >= 1 && (upperName.find("ID") != std::string::npos ||
+                                      upperName.find("CODE") != std::string::npos);
 
                 const std::string label =
                     Declaration(FormatName(NameFormats.LabelName, fieldIdentifier), "TLabel");
@@ -225,22 +227,20 @@ TDM::TMainFormLists TDM::BuildMainFormLists(const TStringList& tableNames, bool 
 
         lists.FormUnitList += ",frm" + identifier;
         lists.ButtonList += "    " + identifier + "_Btn: TButton;\r\n";
-        lists.ButtonEventList +=
-            "    procedure " + identifier + "_BtnClick(Sender: TObject);\r\n";
+        lists.ButtonEventList += "    procedure " + identifier + "_BtnClick(Sender: TObject);\r\n";
         lists.ButtonEventCodeList += "procedure TMain_Frm." + identifier +
                                      "_BtnClick(Sender: TObject);\r\nbegin\r\n  DM." +
-                                     clientDataSetName + ".Active := True;\r\n  " +
-                                     tableFormName + ".Show;\r\nend;\r\n\r\n" + "\r\n";
-        lists.FormUnitFileList += "  frm" + identifier + " in 'frm" + identifier + ".pas' {" +
-                                  identifier + "_Frm},\r\n";
-        lists.FormCreateCodeList += "  Application.CreateForm(T" + identifier + "_Frm, " +
-                                    identifier + "_Frm);\r\n";
+                                     clientDataSetName + ".Active := True;\r\n  " + tableFormName +
+                                     ".Show;\r\nend;\r\n\r\n" + "\r\n";
+        lists.FormUnitFileList +=
+            "  frm" + identifier + " in 'frm" + identifier + ".pas' {" + identifier + "_Frm},\r\n";
+        lists.FormCreateCodeList +=
+            "  Application.CreateForm(T" + identifier + "_Frm, " + identifier + "_Frm);\r\n";
         lists.ButtonObjectList += "  object " + identifier + "_Btn: TButton\r\n    Left = 64\r\n" +
                                   "    Top = " + buttonTop +
                                   "\r\n    Width = 249\r\n    Height = 33\r\n    Caption = " +
                                   QuoteDfmString(identifier) + "\r\n    TabOrder = 0\r\n" +
-                                  "    OnClick = " + identifier + "_BtnClick\r\n  end\r\n" +
-                                  "\r\n";
+                                  "    OnClick = " + identifier + "_BtnClick\r\n  end\r\n" + "\r\n";
     }
     return lists;
 }

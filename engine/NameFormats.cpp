@@ -144,9 +144,9 @@ std::string FormatName(std::string_view format, std::string_view name) {
         if (precision >= 0 && static_cast<std::size_t>(precision) < value.size()) {
             value = value.substr(0, static_cast<std::size_t>(precision));
         }
-        const std::size_t padding =
-            width > static_cast<long>(value.size()) ? static_cast<std::size_t>(width) - value.size()
-                                                    : 0;
+        const std::size_t padding = width > static_cast<long>(value.size())
+                                        ? static_cast<std::size_t>(width) - value.size()
+                                        : 0;
         if (!leftAlign) {
             result.append(padding, ' ');
         }

@@ -18,8 +18,8 @@ std::string_view TrimBlanks(std::string_view text) {
         ++first;
     }
     std::size_t last = text.size();
-    while (last > first && (text[last - 1] == ' ' || text[last - 1] == '\t' ||
-                            text[last - 1] == '\r')) {
+    while (last > first &&
+           (text[last - 1] == ' ' || text[last - 1] == '\t' || text[last - 1] == '\r')) {
         --last;
     }
     return text.substr(first, last - first);
@@ -83,7 +83,8 @@ std::optional<std::string> TProfileFile::Find(const std::string& section,
             return false;
         }
         const std::size_t equals = line.find('=');
-        if (equals == std::string_view::npos || !SameTextAscii(TrimBlanks(line.substr(0, equals)), key)) {
+        if (equals == std::string_view::npos ||
+            !SameTextAscii(TrimBlanks(line.substr(0, equals)), key)) {
             return false;
         }
         std::string_view value = TrimBlanks(line.substr(equals + 1));

@@ -32,9 +32,10 @@ constexpr int BusyTimeoutMilliseconds = 5000;
 
 std::string ColumnText(sqlite3_stmt* statement, int column) {
     const auto* text = sqlite3_column_text(statement, column);
-    return text == nullptr ? std::string()
-                           : std::string(reinterpret_cast<const char*>(text),
-                                         static_cast<std::size_t>(sqlite3_column_bytes(statement, column)));
+    return text == nullptr
+               ? std::string()
+               : std::string(reinterpret_cast<const char*>(text),
+                             static_cast<std::size_t>(sqlite3_column_bytes(statement, column)));
 }
 
 // The base name of a declared type in upper case with single blanks ("DOUBLE PRECISION"), and
@@ -59,9 +60,8 @@ void SplitDeclaredType(std::string_view declared, std::string& baseName,
         return;
     }
     const std::size_t close = declared.find(')', open);
-    std::string_view inside = declared.substr(open + 1, close == std::string_view::npos
-                                                            ? std::string_view::npos
-                                                            : close - open - 1);
+    std::string_view inside = declared.substr(
+        open + 1, close == std::string_view::npos ? std::string_view::npos : close - open - 1);
     while (!inside.empty()) {
         const std::size_t comma = inside.find(',');
         const std::string part = Trim(inside.substr(0, comma));
@@ -89,9 +89,9 @@ public:
         : FDatabase(std::move(database)), FPath(std::move(path)) {}
 
     std::vector<TCatalogRow> ReadCatalogue() override {
-        TStatementHandle statement = Prepare(
-            "SELECT name, type FROM sqlite_master WHERE type IN ('table', 'view')",
-            "Cannot read the tables of SQLite database \"" + FPath + "\".");
+        TStatementHandle statement =
+            Prepare("SELECT name, type FROM sqlite_master WHERE type IN ('table', 'view')",
+                    "Cannot read the tables of SQLite database \"" + FPath + "\".");
         std::vector<TCatalogRow> rows;
         int step = SQLITE_ROW;
         while ((step = sqlite3_step(statement.get())) == SQLITE_ROW) {
@@ -116,16 +116,16 @@ public:
     }
 
     TTableDescription DescribeTable(const std::string& tableName) override {
-        const std::string failure = "Cannot open table \"" + tableName + "\" of SQLite database \"" +
-                                    FPath + "\".";
+        const std::string failure =
+            "Cannot open table \"" + tableName + "\" of SQLite database \"" + FPath + "\".";
         if (!TableExists(tableName, failure)) {
             throw EDatabaseError(failure + " There is no such table or view.");
         }
         TTableDescription table;
         table.OffersAutoIncrement = true;
 
-        TStatementHandle columns = Prepare(
-            "SELECT name, type, pk, hidden FROM pragma_table_xinfo(?1)", failure);
+        TStatementHandle columns =
+            Prepare("SELECT name, type, pk, hidden FROM pragma_table_xinfo(?1)", failure);
         Bind(columns.get(), tableName);
         int primaryKeyColumns = 0;
         std::size_t primaryKeyIndex = 0;

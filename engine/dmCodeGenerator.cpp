@@ -237,11 +237,9 @@ void TDM::Generate(const TProjectParam& options) {
         formOptions.OnlyTable = tableIdentifier;
         BuildTableForm(formOptions, unitLines, formLines);
         WriteUnitTemplate(outputBase + "Midas_Client/frm" + tableIdentifier + ".pas",
-                          outputBase + "Midas_Client/frmTableName.pas", unitLines,
-                          tableIdentifier);
+                          outputBase + "Midas_Client/frmTableName.pas", unitLines, tableIdentifier);
         WriteFormTemplate(outputBase + "Midas_Client/frm" + tableIdentifier + ".dfm",
-                          outputBase + "Midas_Client/frmTableName.dfm", formLines,
-                          tableIdentifier);
+                          outputBase + "Midas_Client/frmTableName.dfm", formLines, tableIdentifier);
     }
     formOptions.OnlyTable.clear();
     BuildTableForm(formOptions, unitLines, formLines);

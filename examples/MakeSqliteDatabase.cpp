@@ -20,7 +20,8 @@ int main(int argc, char** argv) {
         std::cerr << "make-sqlite-database: cannot read " << argv[1] << "\n";
         return 1;
     }
-    const std::string script((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string script((std::istreambuf_iterator<char>(in)),
+                             std::istreambuf_iterator<char>());
     const std::string output = argv[2];
     const std::string temporary = output + ".part";
     std::remove(temporary.c_str());

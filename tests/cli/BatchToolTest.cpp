@@ -52,9 +52,9 @@ const std::string SampleMap = std::string(QUORVANE_EXAMPLES_DIR) + "/orders-map.
 
 // The sample's tables in catalogue order (tables, then views, each by name), as identifiers.
 const std::vector<std::string> SampleIdentifiers = {
-    "Categories",   "Employees",    "Invoices",     "OrderDetails", "Orders",
-    "Payments",     "Products",     "Sales_Client", "Sales_Region", "Settings",
-    "Shipments",    "Suppliers",    "ClientOrders", "OrderTotals",
+    "Categories", "Employees", "Invoices",     "OrderDetails", "Orders",
+    "Payments",   "Products",  "Sales_Client", "Sales_Region", "Settings",
+    "Shipments",  "Suppliers", "ClientOrders", "OrderTotals",
 };
 
 std::vector<std::string> SampleRunStatuses(const std::string& outputBase) {
@@ -110,7 +110,8 @@ TEST(BatchToolTest, SampleRunWritesBothProjects) {
     for (const char* rewritten : {"Midas_AppServer/rdmMain.pas", "Midas_Client/frmMain.pas",
                                   "Midas_Client/Midas_Client.dpr", "Midas_Client/dmClient.dfm"}) {
         const std::string text = ReadFile(outputBase + rewritten);
-        for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 1)) {
+        for (std::size_t at = text.find('\n'); at != std::string::npos;
+             at = text.find('\n', at + 1)) {
             ASSERT_TRUE(at > 0 && text[at - 1] == '\r') << rewritten << " at " << at;
         }
     }
@@ -119,7 +120,7 @@ TEST(BatchToolTest, SampleRunWritesBothProjects) {
 
 TEST(BatchToolTest, AnEarlierCopyNeedsForce) {
     TTempDir folder;
-    const std::vector<std::string> arguments = {"--template", TemplateDir, "--output",
+    const std::vector<std::string> arguments = {"--template",       TemplateDir,  "--output",
                                                 folder.File("out"), "--database", SampleUdl};
     ASSERT_EQ(RunTool(folder, arguments).ExitStatus, 0);
     const std::string notes = folder.File("out/MidasProject/Midas_Client/frmMain.pas");
@@ -156,14 +157,16 @@ TEST(BatchToolTest, RunErrorsGoToStandardErrorWithStatusOne) {
     const std::string out = folder.File("out");
     const std::vector<TCase> cases = {
         {{"--template", TemplateDir, "--output", out, "--database", folder.File("none.udl")},
-         "Cannot open data-link file \"" + folder.File("none.udl") + "\". No such file or directory"},
+         "Cannot open data-link file \"" + folder.File("none.udl") +
+             "\". No such file or directory"},
         {{"--template", TemplateDir, "--output", out, "--database", folder.File("odd.udl")},
          "The provider \"Acme.OLEDB.1\" of data-link file \"" + folder.File("odd.udl") +
              "\" is not known to Quorvane."},
         {{"--template", TemplateDir, "--database", SampleUdl}, "No output directory was given."},
         {{"--output", out, "--database", SampleUdl}, "No project template directory was given."},
         {{"--template", brokenTemplate, "--output", out, "--database", SampleUdl},
-         "Cannot open file \"" + out + "/MidasProject/Midas_AppServer/rdmMain.pas\". No such file or directory"},
+         "Cannot open file \"" + out +
+             "/MidasProject/Midas_AppServer/rdmMain.pas\". No such file or directory"},
     };
     for (const TCase& testCase : cases) {
         fs::remove_all(out);
@@ -206,14 +209,46 @@ TEST(BatchToolTest, EveryOptionFillsItsField) {
     EXPECT_EQ(defaults.Options.ClientUIOptions.Space, 4);
     EXPECT_EQ(defaults.Options.ClientDMOptions.DisplayFormat.CurrencyFormat, "$#.00,");
 
-    const cli::TCommandLine c = ParseCommandLine({
-        "--template", "/t/MidasProject", "--output=/o", "--database", "d.udl", "--map-file",
-        "m.txt", "--name-code-order", "--dataset-type", "TSQLQuery", "--provider-options",
-        "poAllowCommandText", "--no-rdm", "--server-trim-prefix", "--client-dataset-type", "TCDS",
-        "--broker-name", "Broker", "--client-trim-prefix", "--float-format", "0.0",
-        "--currency-format", "0.00", "--date-format", "YYYY", "--dm-name", "Data",
-        "--navigator-type", "TNav", "--grid-type", "TGrid", "--space", "-12", "--only-table", "X",
-        "--with-colon", "--left-justify", "--auto-size", "--ui-trim-prefix", "--force"});
+    const cli::TCommandLine c = ParseCommandLine({"--template",
+                                                  "/t/MidasProject",
+                                                  "--output=/o",
+                                                  "--database",
+                                                  "d.udl",
+                                                  "--map-file",
+                                                  "m.txt",
+                                                  "--name-code-order",
+                                                  "--dataset-type",
+                                                  "TSQLQuery",
+                                                  "--provider-options",
+                                                  "poAllowCommandText",
+                                                  "--no-rdm",
+                                                  "--server-trim-prefix",
+                                                  "--client-dataset-type",
+                                                  "TCDS",
+                                                  "--broker-name",
+                                                  "Broker",
+                                                  "--client-trim-prefix",
+                                                  "--float-format",
+                                                  "0.0",
+                                                  "--currency-format",
+                                                  "0.00",
+                                                  "--date-format",
+                                                  "YYYY",
+                                                  "--dm-name",
+                                                  "Data",
+                                                  "--navigator-type",
+                                                  "TNav",
+                                                  "--grid-type",
+                                                  "TGrid",
+                                                  "--space",
+                                                  "-12",
+                                                  "--only-table",
+                                                  "X",
+                                                  "--with-colon",
+                                                  "--left-justify",
+                                                  "--auto-size",
+                                                  "--ui-trim-prefix",
+                                                  "--force"});
     const TProjectParam& o = c.Options;
     EXPECT_EQ(o.Directories.TemplateDir, "/t/MidasProject");
     EXPECT_EQ(o.Directories.OutputDir, "/o");

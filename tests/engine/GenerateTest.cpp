@@ -20,7 +20,8 @@ namespace fs = std::filesystem;
 void WriteTemplate(const fs::path& root) {
     const std::string server = (root / "Midas_AppServer").string();
     const std::string client = (root / "Midas_Client").string();
-    WriteFile(server + "/rdmMain.pas", "type\r\n  TRDM = class\r\n{#DataComponentList}\r\n  end;\r\n");
+    WriteFile(server + "/rdmMain.pas",
+              "type\r\n  TRDM = class\r\n{#DataComponentList}\r\n  end;\r\n");
     WriteFile(server + "/rdmMain.dfm", "object RDM: TRDM\r\nend\r\n");
     WriteFile(server + "/EXE/Database.udl", "placeholder");
     WriteFile(client + "/dmClient.pas", "{#DataComponentList}\r\n");
@@ -160,7 +161,9 @@ TEST_F(GenerateTest, TablesWithTheSameIdentifierShareTheirFormFiles) {
     Database->AddTable("Order Details", {Column("A", ado::adInteger)});
     Database->AddTable("OrderDetails", {Column("B", ado::adInteger)});
     DM.Generate(Options);
-    EXPECT_EQ(std::count(Statuses.begin(), Statuses.end(), Output("Midas_Client/frmOrderDetails.pas")), 2);
+    EXPECT_EQ(
+        std::count(Statuses.begin(), Statuses.end(), Output("Midas_Client/frmOrderDetails.pas")),
+        2);
 }
 
 TEST_F(GenerateTest, ATableWithoutUsableNameEndsTheRunNamingIt) {
@@ -241,11 +244,10 @@ TEST_F(GenerateTest, DatabaseCopyTakesTheExtensionOfTheInputAndMustSucceed) {
         DM.Generate(Options);
         FAIL() << "the run went through";
     } catch (const EFileError& error) {
-        EXPECT_EQ(std::string(error.what()).rfind("Cannot copy the database file \"" +
-                                                      Options.Database.UDLFile + "\" to \"" +
-                                                      Output("Midas_AppServer/EXE/Database") +
-                                                      "\". ",
-                                                  0),
+        EXPECT_EQ(std::string(error.what())
+                      .rfind("Cannot copy the database file \"" + Options.Database.UDLFile +
+                                 "\" to \"" + Output("Midas_AppServer/EXE/Database") + "\". ",
+                             0),
                   0u)
             << error.what();
     }
@@ -258,20 +260,23 @@ TEST_F(GenerateTest, MissingTemplateFileEndsTheRunAfterItsPathIsReported) {
         DM.Generate(Options);
         FAIL() << "the run went through";
     } catch (const EFileError& error) {
-        EXPECT_EQ(std::string(error.what()),
-                  "Cannot open file \"" + Output("Midas_Client/dmClient.dfm") +
-                      "\". No such file or directory");
+        EXPECT_EQ(std::string(error.what()), "Cannot open file \"" +
+                                                 Output("Midas_Client/dmClient.dfm") +
+                                                 "\". No such file or directory");
     }
     EXPECT_EQ(Statuses.back(), Output("Midas_Client/dmClient.dfm"));
 }
 
 TEST_F(GenerateTest, ConnectionStringFollowsTheKindOfDatabasePath) {
     const std::vector<std::pair<std::string, std::string>> cases = {
-        {"/data/Orders.MDB", "Provider=Microsoft.Jet.OLEDB.4.0;User ID=Admin;Data Source=/data/Orders.MDB"},
-        {"/data/old.mdb.d/orders", "Provider=Microsoft.Jet.OLEDB.4.0;User ID=Admin;Data Source=/data/old.mdb.d/orders"},
+        {"/data/Orders.MDB",
+         "Provider=Microsoft.Jet.OLEDB.4.0;User ID=Admin;Data Source=/data/Orders.MDB"},
+        {"/data/old.mdb.d/orders",
+         "Provider=Microsoft.Jet.OLEDB.4.0;User ID=Admin;Data Source=/data/old.mdb.d/orders"},
         {"/data/old.mdb.d/link.udl", "FILE NAME=/data/old.mdb.d/link.udl"},
         {"/data/link.UDL", "FILE NAME=/data/link.UDL"},
-        {"/data/a b.accdb", "Provider=Microsoft.ACE.OLEDB.12.0;User ID=Admin;Data Source=/data/a b.accdb"},
+        {"/data/a b.accdb",
+         "Provider=Microsoft.ACE.OLEDB.12.0;User ID=Admin;Data Source=/data/a b.accdb"},
         {"/data/orders.sqlite3", "Provider=SQLite;Data Source=/data/orders.sqlite3"},
         {"/data/x;y.db", "Provider=SQLite;Data Source=\"/data/x;y.db\""},
         {"/data/orders.txt", "FILE NAME=/data/orders.txt"},

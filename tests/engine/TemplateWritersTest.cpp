@@ -7,11 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
 #include <functional>
-#include <string>
-#include <csignal>
 #include <iterator>
+#include <string>
 #include <sys/resource.h>
 #include <vector>
 
