@@ -1,0 +1,184 @@
+// Golden output trees: every case under tests/golden/cases/<name> is generated and each file the
+// run writes is compared with the checked-in one under expected/, printing a unified diff on a
+// mismatch. Every generated form file is also read by a real form-file parser.
+//
+// A case folder holds:
+//   args        command-line options, one per line (optional); "@SAMPLE_TEMPLATE",
+//               "@SAMPLE_DATABASE", "@SAMPLE_MAP" and "@CASE" stand for the sample inputs and the
+//               case folder;
+//   schema.txt  the database as text (see SchemaText.h), unless args name --database;
+//   expected/   the files the run writes, relative to the copy of the template.
+//
+// To take changed output as the new expected files, run the tests with QUORVANE_UPDATE_GOLDEN=1
+// and read the resulting git diff line by line before committing it.
+
+#include "CommandLine.h"
+#include "EngineErrors.h"
+#include "SchemaText.h"
+#include "TempDir.h"
+#include "dmCodeGenerator.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <set>
+
+namespace quorvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path CasesDir = fs::path(QUORVANE_SOURCE_DIR) / "tests/golden/cases";
+const fs::path GoldenTemplate =
+    fs::path(QUORVANE_SOURCE_DIR) / "tests/golden/template/MidasProject";
+
+std::vector<std::string> CaseNames() {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(CasesDir)) {
+        if (entry.is_directory()) {
+            names.push_back(entry.path().filename().string());
+        }
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string Expand(std::string argument, const fs::path& caseDir) {
+    const std::vector<std::pair<std::string, std::string>> tokens = {
+        {"@SAMPLE_TEMPLATE", std::string(QUORVANE_SOURCE_DIR) + "/templates/MidasProject"},
+        {"@SAMPLE_DATABASE", std::string(QUORVANE_EXAMPLES_DIR) + "/orders.udl"},
+        {"@SAMPLE_MAP", std::string(QUORVANE_EXAMPLES_DIR) + "/orders-map.txt"},
+        {"@CASE", caseDir.string()},
+    };
+    for (const auto& [token, value] : tokens) {
+        if (argument.rfind(token, 0) == 0) {
+            argument.replace(0, token.size(), value);
+        }
+    }
+    return argument;
+}
+
+// The output of a command, or "" when it cannot run.
+std::string CommandOutput(const std::string& command) {
+    std::string output;
+    if (FILE* pipe = ::popen(command.c_str(), "r")) {
+        char buffer[4096];
+        for (std::size_t count; (count = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+            output.append(buffer, count);
+        }
+        ::pclose(pipe);
+    }
+    return output;
+}
+
+std::string Quoted(const fs::path& path) {
+    return "'" + path.string() + "'";
+}
+
+class GoldenTest : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(GoldenTest, GeneratedFilesMatchTheExpectedOnes) {
+    const fs::path caseDir = CasesDir / GetParam();
+    TTempDir folder;
+
+    std::vector<std::string> arguments = {"--template", GoldenTemplate.string(), "--output",
+                                          folder.File("out")};
+    if (fs::exists(caseDir / "schema.txt")) {
+        arguments.insert(arguments.end(), {"--database", (caseDir / "schema.txt").string()});
+    }
+    if (fs::exists(caseDir / "args")) {
+        std::istringstream lines(ReadFile((caseDir / "args").string()));
+        for (std::string line; std::getline(lines, line);) {
+            if (!line.empty()) {
+                arguments.push_back(Expand(line, caseDir));
+            }
+        }
+    }
+    const cli::TCommandLine commandLine = cli::ParseCommandLine(arguments);
+    const TProjectParam& options = commandLine.Options;
+
+    TDM dm;
+    if (fs::exists(caseDir / "schema.txt")) {
+        auto database = std::make_shared<testing::TMemoryDatabase>();
+        testing::ReadSchemaText(ReadFile((caseDir / "schema.txt").string()), *database);
+        dm.ADOConnection.SetOpener(testing::MemoryOpener(database));
+    }
+    dm.Generate(options);
+
+    const fs::path templateDir = options.Directories.TemplateDir;
+    const fs::path outputBase = fs::path(folder.File("out")) / templateDir.filename();
+    const fs::path expectedDir = caseDir / "expected";
+    const bool update = std::getenv("QUORVANE_UPDATE_GOLDEN") != nullptr;
+
+    // The files the run wrote: everything but unchanged template copies and the database copy.
+    std::set<fs::path> written;
+    for (const auto& entry : fs::recursive_directory_iterator(outputBase)) {
+        const fs::path relative = fs::relative(entry.path(), outputBase);
+        if (!entry.is_regular_file() || relative.parent_path() == "Midas_AppServer/EXE") {
+            continue;
+        }
+        const fs::path original = templateDir / relative;
+        if (fs::exists(original) &&
+            ReadFile(original.string()) == ReadFile(entry.path().string())) {
+            continue;
+        }
+        written.insert(relative);
+    }
+
+    if (update) {
+        fs::remove_all(expectedDir);
+        for (const fs::path& relative : written) {
+            fs::create_directories((expectedDir / relative).parent_path());
+            fs::copy_file(outputBase / relative, expectedDir / relative);
+        }
+    }
+
+    std::set<fs::path> expected;
+    if (fs::exists(expectedDir)) {
+        for (const auto& entry : fs::recursive_directory_iterator(expectedDir)) {
+            if (entry.is_regular_file()) {
+                expected.insert(fs::relative(entry.path(), expectedDir));
+            }
+        }
+    }
+    EXPECT_EQ(written, expected) << "the run wrote other files than the expected ones";
+    for (const fs::path& relative : expected) {
+        if (!written.count(relative)) {
+            continue;
+        }
+        const fs::path actual = outputBase / relative;
+        if (ReadFile(actual.string()) != ReadFile((expectedDir / relative).string())) {
+            ADD_FAILURE() << relative << " differs from the expected file:\n"
+                          << CommandOutput("diff -u " + Quoted(expectedDir / relative) + " " +
+                                           Quoted(actual) + " 2>&1")
+                          << "If the change is intended, rerun with QUORVANE_UPDATE_GOLDEN=1 "
+                             "and review the diff.";
+        }
+    }
+
+    std::string formFiles;
+    for (const auto& entry : fs::recursive_directory_iterator(outputBase)) {
+        if (entry.path().extension() == ".dfm") {
+            formFiles += " " + Quoted(entry.path());
+        }
+    }
+    const std::string checker = QUORVANE_DFMCHECK;
+    if (checker.empty()) {
+        if (std::getenv("CI") != nullptr) {
+            FAIL() << "the form-file checker was not built (Free Pascal missing)";
+        }
+        GTEST_SKIP() << "Free Pascal (fp-compiler) is not installed: form files not parsed";
+    }
+    const std::string rejected = CommandOutput(Quoted(checker) + formFiles + " 2>&1");
+    EXPECT_EQ(rejected, "") << "form files the parser rejects";
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, GoldenTest, ::testing::ValuesIn(CaseNames()),
+                         [](const ::testing::TestParamInfo<std::string>& caseInfo) {
+                             std::string name = caseInfo.param;
+                             std::replace(name.begin(), name.end(), '-', '_');
+                             return name;
+                         });
+
+} // namespace
+} // namespace quorvane

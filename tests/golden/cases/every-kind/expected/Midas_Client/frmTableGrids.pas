@@ -1,0 +1,24 @@
+unit frmTableGrids;
+
+interface
+
+uses
+  Classes, Controls, Forms, ComCtrls, DB, DBCtrls, DBGrids, dmClient;
+
+type
+  TTableGrids_Frm = class(TForm)
+    PC: TPageControl;
+    Kinds_TS : TTabSheet;
+    Kinds_DBNvg: TDBNavigator;
+    Kinds_DBGrid: TDBGrid;
+
+  end;
+
+var
+  TableGrids_Frm: TTableGrids_Frm;
+
+implementation
+
+{$R *.dfm}
+
+end.

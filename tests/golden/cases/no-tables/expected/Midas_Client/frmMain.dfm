@@ -1,0 +1,6 @@
+object Main_Frm: TMain_Frm
+  Caption = 'Main'
+  ClientHeight = 400
+  ClientWidth = 400
+
+end

@@ -1,0 +1,21 @@
+unit frmTableGrids;
+
+interface
+
+uses
+  Classes, Controls, Forms, ComCtrls, DB, DBCtrls, DBGrids, dmClient;
+
+type
+  TTableGrids_Frm = class(TForm)
+    PC: TPageControl;
+
+  end;
+
+var
+  TableGrids_Frm: TTableGrids_Frm;
+
+implementation
+
+{$R *.dfm}
+
+end.

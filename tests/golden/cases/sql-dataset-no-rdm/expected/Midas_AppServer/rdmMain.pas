@@ -1,0 +1,25 @@
+unit rdmMain;
+
+interface
+
+uses
+  Classes, DB, ADODB, Provider;
+
+type
+  TRDM = class(TDataModule)
+    DBConnection: TADOConnection;
+    Orders_D: TSQLDataSet;
+    Orders_DS: TDataSource;
+    Orders_DOrderID : TAutoIncField;
+    Orders_DShipped : TDateField;
+    OrderLines_D: TSQLDataSet;
+    OrderLines_DS: TDataSource;
+    OrderLines_DLineID : TIntegerField;
+
+  end;
+
+implementation
+
+{$R *.dfm}
+
+end.

@@ -1,0 +1,5 @@
+object Main_Frm: TMain_Frm
+  Caption = 'Main'
+  ClientHeight = 400
+  ClientWidth = 400
+end
