@@ -222,7 +222,8 @@ std::vector<std::string> MakeFieldIdentifiers(const std::vector<std::string>& fi
     std::vector<std::size_t> reduced;
     for (std::size_t i = 0; i < fieldNames.size(); ++i) {
         const std::string identifier = WithoutLeadingDigit(KeepIdentifierCharacters(fieldNames[i]));
-        if (identifier == fieldNames[i] && taken.insert(LowerCaseAscii(identifier)).second) {
+        if (!identifier.empty() && identifier == fieldNames[i] &&
+            taken.insert(LowerCaseAscii(identifier)).second) {
             identifiers[i] = identifier;
         } else {
             reduced.push_back(i);

@@ -1,0 +1,298 @@
+// The builders' selection rules and layout arithmetic, case by case, where a golden file would
+// show only that something moved.
+
+#include "DfmText.h"
+#include "EngineErrors.h"
+#include "MemorySchemaSource.h"
+#include "dmCodeGenerator.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace quorvane {
+namespace {
+
+using testing::Column;
+using testing::TMemoryDatabase;
+
+bool Contains(const TStringList& lines, const std::string& line) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+// The lines of the object that `openingLine` opens, up to its "end" at the same depth.
+TStringList ObjectLines(const TStringList& lines, const std::string& openingLine) {
+    const auto begin = std::find(lines.begin(), lines.end(), openingLine);
+    if (begin == lines.end()) {
+        return {};
+    }
+    const std::string indent = openingLine.substr(0, openingLine.find_first_not_of(' '));
+    const auto end = std::find(begin, lines.end(), indent + "end");
+    return TStringList(begin, end == lines.end() ? end : end + 1);
+}
+
+class BuildersTest : public ::testing::Test {
+protected:
+    std::shared_ptr<TMemoryDatabase> Database = std::make_shared<TMemoryDatabase>();
+    TDM DM;
+    TStringList UnitLines;
+    TStringList FormLines;
+
+    BuildersTest() {
+        DM.NameFormats = TFormatStrings{}; // the defaults, whatever NameFormat.ini says
+        DM.ADOConnection.SetOpener(testing::MemoryOpener(Database));
+        DM.ConnectDatabase("memory.udl", "", false);
+    }
+
+    void AddTables(int count) {
+        for (int i = 1; i <= count; ++i) {
+            Database->AddTable("T" + std::to_string(i), {Column("ID", ado::adInteger)});
+        }
+    }
+};
+
+TEST_F(BuildersTest, ServerDatasetLinesFollowTheMarkerWordsOfItsClass) {
+    Database->AddTable("Orders", {Column("OrderID", ado::adInteger)});
+    struct TCase {
+        std::string Kind, Connection, Select, Params;
+    };
+    const std::vector<TCase> cases = {
+        {"TADOQuery", "    Connection = DBConnection", "    SQL.Strings = ('select * from Orders')",
+         "    Parameters = <>"},
+        {"tadodataset", "    Connection = DBConnection", "    CommandText = 'select * from Orders'",
+         "    Parameters = <>"},
+        {"TSQLQuery", "    SQLConnection = DBConnection",
+         "    SQL.Strings = ('select * from Orders')", "    Params = <>"},
+        {"TSQLDataSet", "    SQLConnection = DBConnection",
+         "    CommandText = 'select * from Orders'", "    Params = <>"},
+        {"TIBTable", "    Connection = DBConnection", "    CommandText = 'select * from Orders'",
+         "    Params = <>"},
+    };
+    for (const TCase& c : cases) {
+        TDirectDMParam options;
+        options.DataSetKind = c.Kind;
+        DM.BuildServerDataModule(options, UnitLines, FormLines);
+        const TStringList expected = {"  Object Orders_D: " + c.Kind,
+                                      c.Connection,
+                                      c.Select,
+                                      c.Params,
+                                      "    Left = 100",
+                                      "    Top = 160"};
+        EXPECT_EQ(TStringList(FormLines.begin(), FormLines.begin() + 6), expected) << c.Kind;
+        EXPECT_EQ(UnitLines.front(), "    Orders_D: " + c.Kind + ";");
+    }
+}
+
+TEST_F(BuildersTest, ServerCompanionIsAProviderWithOptionsOrADataSource) {
+    Database->AddTable("Orders", {Column("OrderID", ado::adInteger)});
+    TDirectDMParam options;
+    const std::vector<std::pair<std::string, std::string>> providerOptions = {
+        {"", ""},
+        {"   ", ""},
+        {" poAllowCommandText ", "    Options = [ poAllowCommandText ]"},
+        {"poFetchBlobsOnDemand, poAllowCommandText",
+         "    Options = [poFetchBlobsOnDemand, poAllowCommandText]"},
+    };
+    for (const auto& [text, line] : providerOptions) {
+        options.ProviderOptions = text;
+        DM.BuildServerDataModule(options, UnitLines, FormLines);
+        TStringList expected = {"  object Orders_P: TDataSetProvider", "    DataSet = Orders_D"};
+        if (!line.empty()) {
+            expected.push_back(line);
+        }
+        expected.insert(expected.end(), {"    Left = 100", "    Top = 210", "  end"});
+        EXPECT_EQ(ObjectLines(FormLines, "  object Orders_P: TDataSetProvider"), expected) << text;
+    }
+
+    options.IsRDM = false;
+    DM.BuildServerDataModule(options, UnitLines, FormLines);
+    EXPECT_EQ(ObjectLines(FormLines, "  object Orders_DS: TDataSource"),
+              (TStringList{"  object Orders_DS: TDataSource", "    DataSet = Orders_D",
+                           "    Left = 100", "    Top = 210", "  end"}));
+    EXPECT_TRUE(Contains(UnitLines, "    Orders_DS: TDataSource;"));
+}
+
+TEST_F(BuildersTest, DataModulesPlaceTablesInFiveColumns) {
+    AddTables(11);
+    DM.BuildServerDataModule(TDirectDMParam{}, UnitLines, FormLines);
+    // (table, left, top): the fifth ends the first row, the sixth and eleventh start rows.
+    for (const auto& [table, left, top] : std::vector<std::tuple<int, int, int>>{
+             {1, 100, 160}, {5, 500, 160}, {6, 100, 300}, {7, 200, 300}, {11, 100, 440}}) {
+        const std::string name = "T" + std::to_string(table);
+        const TStringList dataSet = ObjectLines(FormLines, "  Object " + name + "_D: TADOQuery");
+        ASSERT_GE(dataSet.size(), 6u);
+        EXPECT_EQ(dataSet[4], "    Left = " + std::to_string(left)) << name;
+        EXPECT_EQ(dataSet[5], "    Top = " + std::to_string(top)) << name;
+        const TStringList provider =
+            ObjectLines(FormLines, "  object " + name + "_P: TDataSetProvider");
+        EXPECT_EQ(provider[3], "    Top = " + std::to_string(top + 50)) << name;
+    }
+    DM.BuildClientDataModule(TClientDMParam{}, UnitLines, FormLines);
+    const TStringList client = ObjectLines(FormLines, "  object T11_CDS: TClientDataSet");
+    EXPECT_EQ(client[5], "    Left = 100");
+    EXPECT_EQ(client[6], "    Top = 440");
+    EXPECT_EQ(ObjectLines(FormLines, "  object T11_DS: TDataSource")[3], "    Top = 490");
+}
+
+TEST_F(BuildersTest, NamesWithBlanksPrefixesAndApostrophes) {
+    Database->AddTable("Sales_Client", {Column("ClientID", ado::adInteger)});
+    Database->AddTable("Buyer's Orders", {Column("Unit Price", ado::adDouble)});
+    TDirectDMParam server;
+    server.TrimPrefix = true;
+    DM.BuildServerDataModule(server, UnitLines, FormLines);
+    EXPECT_TRUE(Contains(FormLines, "  Object Client_D: TADOQuery"));
+    EXPECT_TRUE(Contains(FormLines, "    SQL.Strings = ('select * from Sales_Client')"));
+    EXPECT_TRUE(Contains(FormLines, "    SQL.Strings = ('select * from [Buyer''s Orders]')"));
+    // The field keeps its name in quotes; its component name is reduced to an identifier.
+    EXPECT_TRUE(Contains(UnitLines, "    BuyersOrders_DUnitPrice : TFloatField;"));
+    EXPECT_TRUE(Contains(FormLines, "      FieldName = 'Unit Price'"));
+    EXPECT_EQ(DM.ADOTable.TableName, "[Buyer's Orders]");
+}
+
+TEST_F(BuildersTest, PersistentFieldsKeyTheFirstFieldOnly) {
+    TTableDescription table;
+    table.Columns = {Column("Name", ado::adVarWChar, 40), Column("ID", ado::adInteger)};
+    Database->Tables["People"] = table;
+    Database->Catalogue.push_back({"People", "TABLE"});
+    DM.BuildClientDataModule(TClientDMParam{}, UnitLines, FormLines);
+    EXPECT_EQ(ObjectLines(FormLines, "    Object People_CDSName: TWideStringField"),
+              (TStringList{"    Object People_CDSName: TWideStringField",
+                           "      DisplayLabel = 'Name'", "      FieldName = 'Name'",
+                           "      ProviderFlags = [pfInUpdate, pfInWhere, pfInKey]",
+                           "      Size = 40", "    end"}));
+    EXPECT_EQ(std::count(FormLines.begin(), FormLines.end(),
+                         "      ProviderFlags = [pfInUpdate, pfInWhere, pfInKey]"),
+              1);
+}
+
+TEST_F(BuildersTest, FieldRowControlsFollowKindSizeAndName) {
+    Database->AddTable("Rows", {Column("ValidFrom", ado::adBoolean),     // first: no lookup
+                                Column("Text49", ado::adVarChar, 49),    // edit only
+                                Column("Text50", ado::adVarChar, 50),    // edit and memo
+                                Column("LongText", ado::adVarWChar, 80), // never a memo
+                                Column("client_id", ado::adInteger),     // lookup, any case
+                                Column("BarCode", ado::adVarChar, 60),   // memo, lookup after it
+                                Column("Flag", ado::adBoolean)});        // check box only
+    TClientUIParam options;
+    options.OnlyTable = "Rows";
+    DM.BuildTableForm(options, UnitLines, FormLines);
+    const TStringList expected = {
+        "    Rows_DBNvg: TDBNavigator;", "    Rows_DBGrid: TDBGrid;",
+        "    ValidFrom_Lab: TLabel;",    "    ValidFrom_DBChk: TDBCheckBox;",
+        "    Text49_Lab: TLabel;",       "    Text49_DBEdt: TDBEdit;",
+        "    Text50_Lab: TLabel;",       "    Text50_DBEdt: TDBEdit;",
+        "    Text50_DBMemo: TDBMemo;",   "    LongText_Lab: TLabel;",
+        "    LongText_DBEdt: TDBEdit;",  "    client_id_Lab: TLabel;",
+        "    client_id_DBEdt: TDBEdit;", "    client_id_DBLkpCbo: TDBLookupComboBox;",
+        "    BarCode_Lab: TLabel;",      "    BarCode_DBEdt: TDBEdit;",
+        "    BarCode_DBMemo: TDBMemo;",  "    BarCode_DBLkpCbo: TDBLookupComboBox;",
+        "    Flag_Lab: TLabel;",         "    Flag_DBChk: TDBCheckBox;",
+    };
+    EXPECT_EQ(UnitLines, expected);
+    EXPECT_EQ(ObjectLines(FormLines, "    object BarCode_DBLkpCbo: TDBLookupComboBox")[1],
+              "      Left = 812");
+    EXPECT_EQ(ObjectLines(FormLines, "    object client_id_DBLkpCbo: TDBLookupComboBox")[1],
+              "      Left = 684");
+}
+
+TEST_F(BuildersTest, LabelWidthAndPositionFromTheCaption) {
+    // Worked example: position 2, a 12-character caption that starts with a capital.
+    Database->AddTable("People", {Column("A", ado::adInteger), Column("B", ado::adInteger),
+                                  Column("Customername", ado::adInteger),
+                                  Column("nickname", ado::adInteger)});
+    TClientUIParam options;
+    options.OnlyTable = "People";
+    DM.BuildTableForm(options, UnitLines, FormLines);
+    EXPECT_EQ(
+        ObjectLines(FormLines, "    object Customername_Lab: TLabel"),
+        (TStringList{"    object Customername_Lab: TLabel", "      Left = 352", "      Top = 104",
+                     "      Width = 149", "      Height = 16", "      Caption = 'Customername'",
+                     "      Alignment = taRightJustify", "      AutoSize = False", "    end"}));
+    EXPECT_EQ(ObjectLines(FormLines, "    object Customername_DBEdt: TDBEdit")[2],
+              "      Top = 100");
+
+    // Lower-case captions count 8 a character; the colon counts; Space moves only
+    // right-justified labels.
+    options.WithColon = true;
+    options.Space = 20;
+    DM.BuildTableForm(options, UnitLines, FormLines);
+    const TStringList nickname = ObjectLines(FormLines, "    object nickname_Lab: TLabel");
+    EXPECT_EQ(nickname[1], "      Left = " + std::to_string(500 - 20 - 8 * 9));
+    EXPECT_EQ(nickname[3], "      Width = " + std::to_string(8 * 9 + 5));
+    options.LeftJustify = true;
+    DM.BuildTableForm(options, UnitLines, FormLines);
+    EXPECT_EQ(ObjectLines(FormLines, "    object nickname_Lab: TLabel")[1], "      Left = 272");
+}
+
+TEST_F(BuildersTest, TableFormSelectionByIdentifier) {
+    Database->AddTable("Order Details", {Column("A", ado::adInteger)});
+    Database->AddTable("OrderDetails", {Column("B", ado::adInteger)});
+    TClientUIParam options;
+    options.OnlyTable = "Nothing";
+    DM.BuildTableForm(options, UnitLines, FormLines);
+    EXPECT_TRUE(UnitLines.empty());
+    EXPECT_TRUE(FormLines.empty());
+
+    // Both tables share the identifier: the form holds the components of both.
+    options.OnlyTable = "OrderDetails";
+    DM.BuildTableForm(options, UnitLines, FormLines);
+    EXPECT_TRUE(Contains(UnitLines, "    A_Lab: TLabel;"));
+    EXPECT_TRUE(Contains(UnitLines, "    B_Lab: TLabel;"));
+}
+
+TEST_F(BuildersTest, GridsFormWithoutTablesIsAnEmptyPageControl) {
+    DM.BuildTableForm(TClientUIParam{}, UnitLines, FormLines);
+    EXPECT_EQ(UnitLines, TStringList{"    PC: TPageControl;"});
+    EXPECT_EQ(FormLines,
+              (TStringList{"  object PC: TPageControl", "    Left = 24", "    Top = 24",
+                           "    Width = 800", "    Height = 600", "    TabOrder = 0", "  end"}));
+}
+
+TEST_F(BuildersTest, MainFormListsGrowOneEntryPerTable) {
+    TDM::TMainFormLists lists = DM.BuildMainFormLists({"A", "B", "C"}, false);
+    EXPECT_EQ(lists.FormUnitList, ",frmA,frmB,frmC");
+    EXPECT_NE(lists.ButtonObjectList.find("  object C_Btn: TButton\r\n    Left = 64\r\n"
+                                          "    Top = 112\r\n"),
+              std::string::npos);
+    EXPECT_EQ(lists.FormCreateCodeList, "  Application.CreateForm(TA_Frm, A_Frm);\r\n"
+                                        "  Application.CreateForm(TB_Frm, B_Frm);\r\n"
+                                        "  Application.CreateForm(TC_Frm, C_Frm);\r\n");
+
+    lists = DM.BuildMainFormLists({"Sales_Client"}, true);
+    EXPECT_EQ(lists.ButtonEventCodeList, "procedure TMain_Frm.Client_BtnClick(Sender: TObject);"
+                                         "\r\nbegin\r\n  DM.Client_CDS.Active := True;\r\n"
+                                         "  Client_frm.Show;\r\nend;\r\n\r\n\r\n");
+    EXPECT_EQ(lists.FormUnitFileList, "  frmClient in 'frmClient.pas' {Client_Frm},\r\n");
+
+    lists = DM.BuildMainFormLists({}, false);
+    EXPECT_EQ(lists.FormUnitList + lists.ButtonList + lists.ButtonObjectList, "");
+}
+
+TEST_F(BuildersTest, AFormatWithASecondArgumentEndsTheBuilder) {
+    Database->AddTable("Orders", {Column("OrderID", ado::adInteger)});
+    DM.NameFormats.ClientDataSetName = "%s_%s";
+    try {
+        DM.BuildClientDataModule(TClientDMParam{}, UnitLines, FormLines);
+        FAIL() << "no error";
+    } catch (const EFormatError& error) {
+        EXPECT_STREQ(error.what(), "No argument for format '%s'");
+    }
+}
+
+TEST(FieldIdentifiersTest, ReducedNamesStayUniqueAndIdentifiersStay) {
+    EXPECT_EQ(MakeFieldIdentifiers(
+                  {"Unit Price", "UnitPrice", "unit_price", "2nd", "###", "", "Field", "Buyer's"}),
+              (std::vector<std::string>{"UnitPrice_1", "UnitPrice", "unit_price", "_2nd", "Field_1",
+                                        "Field_2", "Field", "Buyers"}));
+}
+
+TEST(QuoteDfmStringTest, DoublesApostrophesAndSpellsControlCharacters) {
+    EXPECT_EQ(QuoteDfmString("Client"), "'Client'");
+    EXPECT_EQ(QuoteDfmString(""), "''");
+    EXPECT_EQ(QuoteDfmString("Buyer's"), "'Buyer''s'");
+    EXPECT_EQ(QuoteDfmString("a\tb"), "'a'#9'b'");
+    EXPECT_EQ(QuoteDfmString("\r\nx\n"), "#13#10'x'#10");
+}
+
+} // namespace
+} // namespace quorvane
