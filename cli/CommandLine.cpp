@@ -1,6 +1,8 @@
 #include "CommandLine.h"
 
-#include <charconv>
+#include "EngineErrors.h"
+#include "StringUtils.h"
+
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -127,24 +129,6 @@ const TOptionSpec* FindOption(const std::string& name) {
 
 } // namespace
 
-std::int32_t StrToInt(const std::string& text) {
-    std::size_t at = 0;
-    while (at < text.size() && (text[at] == ' ' || text[at] == '\t')) {
-        ++at;
-    }
-    if (at + 1 < text.size() && text[at] == '+' && text[at + 1] != '-') {
-        ++at;
-    }
-    std::int32_t value = 0;
-    const char* first = text.data() + at;
-    const char* last = text.data() + text.size();
-    const auto [end, error] = std::from_chars(first, last, value);
-    if (first == last || error != std::errc() || end != last) {
-        throw TUsageError("'" + text + "' is not a valid integer value.");
-    }
-    return value;
-}
-
 TCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     TCommandLine commandLine;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -171,7 +155,11 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         } else {
             throw TUsageError("option '--" + name + "' needs a value (" + spec->Argument + ")");
         }
-        spec->Apply(commandLine, value);
+        try {
+            spec->Apply(commandLine, value);
+        } catch (const EConvertError& error) {
+            throw TUsageError(error.what());
+        }
     }
     return commandLine;
 }

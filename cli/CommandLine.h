@@ -28,8 +28,4 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 /// The --help text.
 std::string UsageText();
 
-/// The runtime's StrToInt: optional blanks, an optional sign, decimal digits, a 32-bit value.
-/// Throws TUsageError "'%s' is not a valid integer value.".
-std::int32_t StrToInt(const std::string& text);
-
 } // namespace quorvane::cli

@@ -3,6 +3,7 @@
 #include "EngineErrors.h"
 #include "SqliteSchemaSource.h"
 #include "StringUtils.h"
+#include "TemplateText.h"
 #include "TextEncoding.h"
 
 #include <filesystem>
@@ -151,6 +152,31 @@ std::string QuoteConnectionValue(const std::string& value) {
 }
 
 TConnectionProperties ReadDataLinkFile(const std::string& path) {
+    TConnectionProperties properties = ReadDataLinkFileAsWritten(path);
+    if (properties.Has("Data Source")) {
+        properties.Set("Data Source", ResolveRelativeTo(properties.Get("Data Source"), path));
+    }
+    return properties;
+}
+
+std::string FormatConnectionProperties(const TConnectionProperties& properties) {
+    std::string text;
+    for (const auto& [key, value] : properties.Items()) {
+        if (!text.empty()) {
+            text += ';';
+        }
+        text += key + "=" + QuoteConnectionValue(value);
+    }
+    return text;
+}
+
+void WriteDataLinkFile(const std::string& path, const TConnectionProperties& properties) {
+    const std::string text = "[oledb]\r\n; Everything after this line is an OLE DB initstring\r\n" +
+                             FormatConnectionProperties(properties) + "\r\n";
+    WriteBytesToFile(path, EncodeUtf16LeWithBom(text));
+}
+
+TConnectionProperties ReadDataLinkFileAsWritten(const std::string& path) {
     std::string bytes;
     int errorNumber = 0;
     if (!TryReadWholeFile(path, bytes, errorNumber)) {
@@ -168,11 +194,7 @@ TConnectionProperties ReadDataLinkFile(const std::string& path) {
             line.find('=') == std::string_view::npos) {
             continue;
         }
-        TConnectionProperties properties = TConnectionProperties::Parse(line);
-        if (properties.Has("Data Source")) {
-            properties.Set("Data Source", ResolveRelativeTo(properties.Get("Data Source"), path));
-        }
-        return properties;
+        return TConnectionProperties::Parse(line);
     }
     throw EDatabaseError("The data-link file \"" + path + "\" holds no connection string.");
 }

@@ -35,6 +35,16 @@ private:
 /// Throws EDatabaseError when the file cannot be read or holds no initialisation string.
 TConnectionProperties ReadDataLinkFile(const std::string& path);
 
+/// The properties of a data-link file as they stand in it, paths not resolved (for editing).
+TConnectionProperties ReadDataLinkFileAsWritten(const std::string& path);
+
+/// The initialisation string of `properties`: "Key=Value;Key=Value", values quoted where needed.
+std::string FormatConnectionProperties(const TConnectionProperties& properties);
+
+/// Writes a data-link file as Windows does: UTF-16LE with byte-order mark, the "[oledb]" line, the
+/// comment line and the initialisation string, CR LF line ends. Throws EFileError.
+void WriteDataLinkFile(const std::string& path, const TConnectionProperties& properties);
+
 /// Quotes a value for an initialisation string when it needs quoting (";", quotes, outer blanks).
 std::string QuoteConnectionValue(const std::string& value);
 

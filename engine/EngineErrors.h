@@ -36,6 +36,12 @@ public:
     using EEngineError::EEngineError;
 };
 
+/// A text that should be a number is not one ("'%s' is not a valid integer value.").
+class EConvertError : public EEngineError {
+public:
+    using EEngineError::EEngineError;
+};
+
 /// The output directory already holds a copy of the template from an earlier run and the caller
 /// did not agree to replace it.
 class EExistingCopyError : public EEngineError {

@@ -1,5 +1,9 @@
 #include "StringUtils.h"
 
+#include "EngineErrors.h"
+
+#include <charconv>
+
 namespace quorvane {
 
 namespace {
@@ -65,6 +69,24 @@ bool StartsWithText(std::string_view text, std::string_view prefix) {
 bool EndsWithText(std::string_view text, std::string_view suffix) {
     return text.size() >= suffix.size() &&
            SameTextAscii(text.substr(text.size() - suffix.size()), suffix);
+}
+
+std::int32_t StrToInt(const std::string& text) {
+    std::size_t at = 0;
+    while (at < text.size() && (text[at] == ' ' || text[at] == '\t')) {
+        ++at;
+    }
+    if (at + 1 < text.size() && text[at] == '+' && text[at + 1] != '-') {
+        ++at;
+    }
+    std::int32_t value = 0;
+    const char* first = text.data() + at;
+    const char* last = text.data() + text.size();
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (first == last || error != std::errc() || end != last) {
+        throw EConvertError("'" + text + "' is not a valid integer value.");
+    }
+    return value;
 }
 
 std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {

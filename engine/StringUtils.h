@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,10 @@ bool SameTextAscii(std::string_view a, std::string_view b);
 
 bool StartsWithText(std::string_view text, std::string_view prefix); ///< ASCII case-insensitive
 bool EndsWithText(std::string_view text, std::string_view suffix);   ///< ASCII case-insensitive
+
+/// The runtime's StrToInt: optional leading blanks, an optional sign, decimal digits, a 32-bit
+/// value. Throws EConvertError "'%s' is not a valid integer value.".
+std::int32_t StrToInt(const std::string& text);
 
 /// Replaces every occurrence of `from` (exact letter case) by `to`.
 std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to);

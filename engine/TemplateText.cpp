@@ -118,7 +118,7 @@ private:
 
 } // namespace
 
-void WriteLinesToFile(const std::string& path, const TStringList& lines) {
+void WriteBytesToFile(const std::string& path, const std::string& text) {
     const std::size_t slash = path.rfind('/');
     const std::string folder =
         slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
@@ -142,7 +142,6 @@ void WriteLinesToFile(const std::string& path, const TStringList& lines) {
     }
     ::fchmod(temporary.Descriptor(), mode);
 
-    const std::string text = JoinLines(lines);
     std::size_t written = 0;
     while (written < text.size()) {
         const ssize_t count =
@@ -164,6 +163,10 @@ void WriteLinesToFile(const std::string& path, const TStringList& lines) {
         RaiseCreateError(path, errno);
     }
     temporary.Keep();
+}
+
+void WriteLinesToFile(const std::string& path, const TStringList& lines) {
+    WriteBytesToFile(path, JoinLines(lines));
 }
 
 } // namespace quorvane

@@ -32,9 +32,12 @@ void CutFormTail(TStringList& lines);
 /// Reads a template file into lines. Throws EFileError "Cannot open file "%s". %s".
 TStringList ReadTemplateLines(const std::string& path);
 
-/// Writes every line followed by CR LF. The text goes to a temporary file in the same folder that
-/// is then renamed over `path`, so an existing file keeps its content whole when writing fails.
-/// Throws EFileError "Cannot create file "%s". %s".
+/// Writes `bytes` to a temporary file in the same folder that is then renamed over `path`, so an
+/// existing file keeps its content whole when writing fails. Throws EFileError "Cannot create
+/// file "%s". %s".
+void WriteBytesToFile(const std::string& path, const std::string& bytes);
+
+/// Writes every line followed by CR LF, as WriteBytesToFile does.
 void WriteLinesToFile(const std::string& path, const TStringList& lines);
 
 } // namespace quorvane
