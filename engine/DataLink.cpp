@@ -153,7 +153,10 @@ std::string QuoteConnectionValue(const std::string& value) {
 
 TConnectionProperties ReadDataLinkFile(const std::string& path) {
     TConnectionProperties properties = ReadDataLinkFileAsWritten(path);
-    if (properties.Has("Data Source")) {
+    // Only file databases have a path to resolve; a server name stays as it is.
+    const TProviderFamily family = FamilyOfProvider(properties.Get("Provider"));
+    if ((family == TProviderFamily::Sqlite || family == TProviderFamily::Access) &&
+        properties.Has("Data Source")) {
         properties.Set("Data Source", ResolveRelativeTo(properties.Get("Data Source"), path));
     }
     return properties;

@@ -1,0 +1,411 @@
+#include "DataLinkEditor.h"
+
+#include "SchemaSource.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QStringList>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <exception>
+#include <memory>
+#include <string>
+
+namespace quorvane::ui {
+
+namespace {
+
+const QString DialogTitle = QStringLiteral("Data Link Properties");
+const QString ProviderKey = QStringLiteral("Provider");
+const QString DataSourceKey = QStringLiteral("Data Source");
+const QString InitialCatalogKey = QStringLiteral("Initial Catalog");
+const QString UserIdKey = QStringLiteral("User ID");
+const QString PasswordKey = QStringLiteral("Password");
+const QString ExtendedPropertiesKey = QStringLiteral("Extended Properties");
+
+// A new link points at a SQLite file: the one database Quorvane reads without any driver.
+const QString NewLinkProvider = QStringLiteral("SQLite");
+
+// Which of the window's fields a provider reads, grouped as the engine connects to them.
+enum class TProviderUse {
+    DatabaseFile, // SQLite, Jet, ACE: Data Source is a file
+    Odbc,         // MSDASQL or no provider: an ODBC string, or Data Source as a DSN
+    Server,       // SQL Server, PostgreSQL, MySQL, MariaDB: server, database and login
+    Unknown       // typed by hand: nothing is known, so nothing is hidden
+};
+
+TProviderUse UseOfProvider(const QString& provider) {
+    const auto startsWith = [&provider](const char* prefix) {
+        return provider.startsWith(QLatin1String(prefix), Qt::CaseInsensitive);
+    };
+    if (provider.isEmpty() || startsWith("MSDASQL")) {
+        return TProviderUse::Odbc;
+    }
+    if (startsWith("SQLite") || startsWith("Microsoft.Jet.OLEDB") ||
+        startsWith("Microsoft.ACE.OLEDB")) {
+        return TProviderUse::DatabaseFile;
+    }
+    if (startsWith("SQLOLEDB") || startsWith("SQLNCLI") || startsWith("MSOLEDBSQL") ||
+        startsWith("PostgreSQL") || startsWith("PGNP") || startsWith("MySQL") ||
+        startsWith("MariaDB")) {
+        return TProviderUse::Server;
+    }
+    return TProviderUse::Unknown;
+}
+
+bool UsesInitialCatalog(TProviderUse use) {
+    return use == TProviderUse::Server || use == TProviderUse::Unknown;
+}
+
+bool UsesLogin(TProviderUse use) {
+    return use != TProviderUse::DatabaseFile;
+}
+
+bool UsesExtendedProperties(TProviderUse use) {
+    return use == TProviderUse::Odbc || use == TProviderUse::Unknown;
+}
+
+bool UsesDatabaseFile(TProviderUse use) {
+    return use == TProviderUse::DatabaseFile || use == TProviderUse::Unknown;
+}
+
+QString DataSourceCaption(TProviderUse use) {
+    switch (use) {
+    case TProviderUse::DatabaseFile:
+        return QStringLiteral("&Data Source (database file):");
+    case TProviderUse::Odbc:
+        return QStringLiteral("&Data Source (ODBC data source name):");
+    case TProviderUse::Server:
+        return QStringLiteral("&Data Source (server[:port]):");
+    case TProviderUse::Unknown:
+        break;
+    }
+    return QStringLiteral("&Data Source:");
+}
+
+QString FileFilterOfProvider(const QString& provider) {
+    if (provider.startsWith(QLatin1String("SQLite"), Qt::CaseInsensitive)) {
+        return QStringLiteral("SQLite Database(*.sqlite *.sqlite3 *.db);;Any File(*)");
+    }
+    if (UseOfProvider(provider) == TProviderUse::DatabaseFile) {
+        return QStringLiteral("Access Database(*.mdb *.accdb);;Any File(*)");
+    }
+    return QStringLiteral("Any File(*)");
+}
+
+std::string ToEngineText(const QString& text) {
+    return text.toStdString();
+}
+
+QString FromEngineText(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// File names go to the engine in the file system's own encoding, which need not be UTF-8.
+std::string ToEnginePath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+// Some drivers repeat the connection string in their messages; the password must not reach the
+// screen even then.
+QString WithoutPassword(QString text, const QString& password) {
+    if (!password.isEmpty()) {
+        text.replace(password, QStringLiteral("***"));
+    }
+    return text;
+}
+
+// Connecting to a server can take a while; the cursor says so and comes back on every way out.
+class TBusyCursor {
+public:
+    TBusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~TBusyCursor() { QGuiApplication::restoreOverrideCursor(); }
+    TBusyCursor(const TBusyCursor&) = delete;
+    TBusyCursor& operator=(const TBusyCursor&) = delete;
+};
+
+} // namespace
+
+TDataLinkEditor::TDataLinkEditor(const QString& path, QWidget* parent)
+    : QDialog(parent), Provider_Lab(new QLabel(QStringLiteral("&Provider:"), this)),
+      Provider_Cbo(new QComboBox(this)), DataSource_Lab(new QLabel(this)),
+      DataSource_Edt(new QLineEdit(this)),
+      Browse_Btn(new QPushButton(QStringLiteral("&Browse..."), this)),
+      InitialCatalog_Lab(new QLabel(QStringLiteral("Initial &Catalog (database):"), this)),
+      InitialCatalog_Edt(new QLineEdit(this)),
+      UserID_Lab(new QLabel(QStringLiteral("&User ID:"), this)), UserID_Edt(new QLineEdit(this)),
+      Password_Lab(new QLabel(QStringLiteral("Pass&word:"), this)),
+      Password_Edt(new QLineEdit(this)),
+      ExtendedProperties_Lab(
+          new QLabel(QStringLiteral("&Extended Properties (ODBC connection string):"), this)),
+      ExtendedProperties_Edt(new QLineEdit(this)),
+      TestConnection_Btn(new QPushButton(QStringLiteral("&Test Connection"), this)),
+      TestResult_Lab(new QLabel(this)), OK_Btn(new QPushButton(QStringLiteral("OK"), this)),
+      Cancel_Btn(new QPushButton(QStringLiteral("Cancel"), this)), FPath(path),
+      FFields(new QFormLayout), FDataSourceRow(new QWidget(this)) {
+    setObjectName(QStringLiteral("DataLinkEditor"));
+    Provider_Lab->setObjectName(QStringLiteral("Provider_Lab"));
+    Provider_Cbo->setObjectName(QStringLiteral("Provider_Cbo"));
+    DataSource_Lab->setObjectName(QStringLiteral("DataSource_Lab"));
+    DataSource_Edt->setObjectName(QStringLiteral("DataSource_Edt"));
+    Browse_Btn->setObjectName(QStringLiteral("Browse_Btn"));
+    InitialCatalog_Lab->setObjectName(QStringLiteral("InitialCatalog_Lab"));
+    InitialCatalog_Edt->setObjectName(QStringLiteral("InitialCatalog_Edt"));
+    UserID_Lab->setObjectName(QStringLiteral("UserID_Lab"));
+    UserID_Edt->setObjectName(QStringLiteral("UserID_Edt"));
+    Password_Lab->setObjectName(QStringLiteral("Password_Lab"));
+    Password_Edt->setObjectName(QStringLiteral("Password_Edt"));
+    ExtendedProperties_Lab->setObjectName(QStringLiteral("ExtendedProperties_Lab"));
+    ExtendedProperties_Edt->setObjectName(QStringLiteral("ExtendedProperties_Edt"));
+    TestConnection_Btn->setObjectName(QStringLiteral("TestConnection_Btn"));
+    TestResult_Lab->setObjectName(QStringLiteral("TestResult_Lab"));
+    OK_Btn->setObjectName(QStringLiteral("OK_Btn"));
+    Cancel_Btn->setObjectName(QStringLiteral("Cancel_Btn"));
+
+    // Editable, because a data-link file may name any provider; the list only offers the ones
+    // Quorvane knows how to reach.
+    Provider_Cbo->setEditable(true);
+    Provider_Cbo->setInsertPolicy(QComboBox::NoInsert);
+    Provider_Cbo->addItems({QStringLiteral("SQLite"), QStringLiteral("Microsoft.Jet.OLEDB.4.0"),
+                            QStringLiteral("Microsoft.ACE.OLEDB.12.0"), QStringLiteral("MSDASQL.1"),
+                            QStringLiteral("SQLOLEDB.1"), QStringLiteral("SQLNCLI11"),
+                            QStringLiteral("MSOLEDBSQL"),
+                            QStringLiteral("PostgreSQL OLE DB Provider"),
+                            QStringLiteral("MySQLProv"), QStringLiteral("MariaDB")});
+    Password_Edt->setEchoMode(QLineEdit::Password);
+    ExtendedProperties_Edt->setPlaceholderText(
+        QStringLiteral("DRIVER={PostgreSQL Unicode};SERVER=localhost;DATABASE=sales"));
+    TestResult_Lab->setWordWrap(true);
+    TestResult_Lab->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    Provider_Lab->setBuddy(Provider_Cbo);
+    DataSource_Lab->setBuddy(DataSource_Edt);
+    InitialCatalog_Lab->setBuddy(InitialCatalog_Edt);
+    UserID_Lab->setBuddy(UserID_Edt);
+    Password_Lab->setBuddy(Password_Edt);
+    ExtendedProperties_Lab->setBuddy(ExtendedProperties_Edt);
+
+    auto* dataSourceLayout = new QHBoxLayout(FDataSourceRow);
+    dataSourceLayout->setContentsMargins(0, 0, 0, 0);
+    dataSourceLayout->addWidget(DataSource_Edt, 1);
+    dataSourceLayout->addWidget(Browse_Btn);
+
+    FFields->addRow(Provider_Lab, Provider_Cbo);
+    FFields->addRow(DataSource_Lab, FDataSourceRow);
+    FFields->addRow(InitialCatalog_Lab, InitialCatalog_Edt);
+    FFields->addRow(UserID_Lab, UserID_Edt);
+    FFields->addRow(Password_Lab, Password_Edt);
+    FFields->addRow(ExtendedProperties_Lab, ExtendedProperties_Edt);
+
+    auto* testRow = new QHBoxLayout;
+    testRow->addWidget(TestConnection_Btn, 0, Qt::AlignTop);
+    testRow->addWidget(TestResult_Lab, 1);
+
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addStretch(1);
+    buttonRow->addWidget(OK_Btn);
+    buttonRow->addWidget(Cancel_Btn);
+    OK_Btn->setDefault(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(FFields);
+    layout->addLayout(testRow);
+    layout->addStretch(1);
+    layout->addLayout(buttonRow);
+    // Rows come and go with the provider; the window follows their height.
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
+
+    LoadFile();
+    UpdateTitle();
+    Provider_CboChange();
+    resize(520, sizeHint().height());
+
+    connect(Provider_Cbo, &QComboBox::currentTextChanged, this,
+            &TDataLinkEditor::Provider_CboChange);
+    connect(Browse_Btn, &QPushButton::clicked, this, &TDataLinkEditor::Browse_BtnClick);
+    connect(TestConnection_Btn, &QPushButton::clicked, this,
+            &TDataLinkEditor::TestConnection_BtnClick);
+    connect(OK_Btn, &QPushButton::clicked, this, &TDataLinkEditor::accept);
+    connect(Cancel_Btn, &QPushButton::clicked, this, &TDataLinkEditor::reject);
+}
+
+void TDataLinkEditor::LoadFile() {
+    FLoaded = TConnectionProperties();
+    if (!FPath.isEmpty() && QFileInfo::exists(FPath)) {
+        try {
+            // As written, so that a relative database path stays relative when saved again.
+            FLoaded = ReadDataLinkFileAsWritten(ToEnginePath(FPath));
+        } catch (const std::exception& error) {
+            FLoadError = FromEngineText(error.what());
+            FLoaded = TConnectionProperties();
+        }
+    }
+    const bool loaded = !FLoaded.Items().empty();
+    Provider_Cbo->setCurrentText(loaded ? FromEngineText(FLoaded.Get(ToEngineText(ProviderKey)))
+                                        : NewLinkProvider);
+    const auto loadedValue = [this](const QString& key) {
+        return FromEngineText(FLoaded.Get(ToEngineText(key)));
+    };
+    DataSource_Edt->setText(loadedValue(DataSourceKey));
+    InitialCatalog_Edt->setText(loadedValue(InitialCatalogKey));
+    UserID_Edt->setText(loadedValue(UserIdKey));
+    Password_Edt->setText(loadedValue(PasswordKey));
+    ExtendedProperties_Edt->setText(loadedValue(ExtendedPropertiesKey));
+}
+
+void TDataLinkEditor::UpdateTitle() {
+    setWindowTitle(FPath.isEmpty()
+                       ? DialogTitle
+                       : DialogTitle + QStringLiteral(" - ") + QFileInfo(FPath).fileName());
+}
+
+QString TDataLinkEditor::DataLinkFolder() const {
+    return FPath.isEmpty() ? QString() : QFileInfo(FPath).absolutePath();
+}
+
+void TDataLinkEditor::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!FLoadError.isEmpty() && !FLoadErrorShown) {
+        FLoadErrorShown = true;
+        // Queued, so that the box opens over the editor rather than before it.
+        QTimer::singleShot(0, this,
+                           [this] { QMessageBox::warning(this, windowTitle(), FLoadError); });
+    }
+}
+
+void TDataLinkEditor::Provider_CboChange() {
+    const TProviderUse use = UseOfProvider(Provider_Cbo->currentText().trimmed());
+    // A test result speaks of the provider it was made with.
+    TestResult_Lab->clear();
+    DataSource_Lab->setText(DataSourceCaption(use));
+    Browse_Btn->setHidden(!UsesDatabaseFile(use));
+    FFields->setRowVisible(InitialCatalog_Edt, UsesInitialCatalog(use));
+    FFields->setRowVisible(UserID_Edt, UsesLogin(use));
+    FFields->setRowVisible(Password_Edt, UsesLogin(use));
+    FFields->setRowVisible(ExtendedProperties_Edt, UsesExtendedProperties(use));
+}
+
+TConnectionProperties TDataLinkEditor::Properties() const {
+    TConnectionProperties properties = FLoaded;
+    const QString provider = Provider_Cbo->currentText().trimmed();
+    const TProviderUse use = UseOfProvider(provider);
+    // A field the provider does not read keeps the file's value; a used field is written when it
+    // holds text or was in the file already, so a new link carries no empty keys.
+    const auto take = [&properties](const QString& key, const QString& text, bool used) {
+        if (used && (!text.isEmpty() || properties.Has(ToEngineText(key)))) {
+            properties.Set(ToEngineText(key), ToEngineText(text));
+        }
+    };
+    take(ProviderKey, provider, true);
+    take(DataSourceKey, DataSource_Edt->text(), true);
+    take(InitialCatalogKey, InitialCatalog_Edt->text(), UsesInitialCatalog(use));
+    take(UserIdKey, UserID_Edt->text(), UsesLogin(use));
+    take(PasswordKey, Password_Edt->text(), UsesLogin(use));
+    take(ExtendedPropertiesKey, ExtendedProperties_Edt->text(), UsesExtendedProperties(use));
+    return properties;
+}
+
+bool TDataLinkEditor::Save() {
+    QString target = FPath;
+    if (target.isEmpty()) {
+        target = QFileDialog::getSaveFileName(this, QStringLiteral("Save Data Link File"),
+                                              QString(), QStringLiteral("Data Link File(*.udl)"));
+        if (target.isEmpty()) {
+            return false;
+        }
+        if (QFileInfo(target).suffix().isEmpty()) {
+            target += QStringLiteral(".udl");
+        }
+    }
+    try {
+        WriteDataLinkFile(ToEnginePath(target), Properties());
+    } catch (const std::exception& error) {
+        QMessageBox::critical(this, windowTitle(), FromEngineText(error.what()));
+        return false;
+    }
+    FPath = target;
+    UpdateTitle();
+    return true;
+}
+
+QString TDataLinkEditor::TestConnection() {
+    TConnectionProperties properties = Properties();
+    const QString provider = Provider_Cbo->currentText().trimmed();
+    const QString dataSource = DataSource_Edt->text();
+    // A run reads a relative database path from the data-link file's folder; the test must open
+    // the same file, whatever the current directory of the program is.
+    if (UseOfProvider(provider) == TProviderUse::DatabaseFile && !dataSource.isEmpty() &&
+        QFileInfo(dataSource).isRelative() && !DataLinkFolder().isEmpty()) {
+        properties.Set(ToEngineText(DataSourceKey),
+                       ToEnginePath(QDir::cleanPath(QDir(DataLinkFolder()).filePath(dataSource))));
+    }
+
+    QString result;
+    try {
+        const TBusyCursor busy;
+        const std::unique_ptr<ISchemaSource> source =
+            OpenSchemaSource(FormatConnectionProperties(properties));
+        int tables = 0;
+        for (const TCatalogRow& row : source->ReadCatalogue()) {
+            if (row.TableType == "TABLE" || row.TableType == "VIEW") {
+                ++tables;
+            }
+        }
+        result = QStringLiteral("Test connection succeeded: %1 tables and views.").arg(tables);
+    } catch (const std::exception& error) {
+        result = QStringLiteral("Test connection failed: ") + FromEngineText(error.what());
+    }
+    result = WithoutPassword(result, Password_Edt->text());
+    TestResult_Lab->setText(result);
+    return result;
+}
+
+void TDataLinkEditor::TestConnection_BtnClick() {
+    TestConnection();
+}
+
+void TDataLinkEditor::Browse_BtnClick() {
+    const QString folder = DataLinkFolder();
+    QString start = DataSource_Edt->text();
+    if (!start.isEmpty() && QFileInfo(start).isRelative() && !folder.isEmpty()) {
+        start = QDir(folder).filePath(start);
+    } else if (start.isEmpty()) {
+        start = folder;
+    }
+    const QString chosen =
+        QFileDialog::getOpenFileName(this, QStringLiteral("Select Database File"), start,
+                                     FileFilterOfProvider(Provider_Cbo->currentText().trimmed()));
+    if (chosen.isEmpty()) {
+        return;
+    }
+    // A database beside the data-link file is kept relative, so that the two can be moved
+    // together, as the example project's database.udl is.
+    if (!folder.isEmpty()) {
+        const QString relative = QDir(folder).relativeFilePath(chosen);
+        if (relative != QLatin1String("..") && !relative.startsWith(QLatin1String("../"))) {
+            DataSource_Edt->setText(relative);
+            return;
+        }
+    }
+    DataSource_Edt->setText(chosen);
+}
+
+void TDataLinkEditor::accept() {
+    if (Save()) {
+        QDialog::accept();
+    }
+}
+
+} // namespace quorvane::ui

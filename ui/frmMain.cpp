@@ -1,0 +1,534 @@
+#include "frmMain.h"
+
+#include "DataLinkEditor.h"
+#include "EngineErrors.h"
+#include "Icons.h"
+#include "StringUtils.h"
+#include "dmCodeGenerator.h"
+#include "frmAbout.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace quorvane::ui {
+
+namespace {
+
+const QString ApplicationTitle = QStringLiteral("Quorvane");
+const QString TrimHint = QStringLiteral("e.g. the table Sales_Client is used as Client");
+
+template <typename TWidget> TWidget* Named(TWidget* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+QLineEdit* NewEdit(const char* name, const QString& text = {}) {
+    auto* edit = Named(new QLineEdit(text), name);
+    edit->setMinimumWidth(160);
+    return edit;
+}
+
+QString FromStd(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+std::string ToStd(const QString& text) {
+    return text.toStdString();
+}
+
+// A directory chooser in which a directory can be typed that does not exist yet: it is created,
+// with its missing parents, after the user agrees.
+class TDirectoryChooser : public QFileDialog {
+public:
+    TDirectoryChooser(QWidget* parent, const QString& start)
+        : QFileDialog(parent, QStringLiteral("Select Directory"), start) {
+        setFileMode(QFileDialog::Directory);
+        setOption(QFileDialog::ShowDirsOnly);
+        setOption(QFileDialog::DontUseNativeDialog);
+    }
+
+    QString Chosen;
+
+protected:
+    void accept() override {
+        const QStringList files = selectedFiles();
+        if (files.isEmpty()) {
+            return;
+        }
+        const QString path = files.first();
+        if (!QDir(path).exists()) {
+            const auto answer = QMessageBox::question(
+                this, ApplicationTitle,
+                QStringLiteral("The specified directory does not exist. Create it?"));
+            if (answer != QMessageBox::Yes) {
+                return;
+            }
+            if (!QDir().mkpath(path)) {
+                QMessageBox::critical(
+                    this, ApplicationTitle,
+                    QStringLiteral("Cannot create the directory \"%1\".").arg(path));
+                return;
+            }
+        }
+        Chosen = path;
+        QDialog::accept();
+    }
+};
+
+} // namespace
+
+TMain_Frm::TMain_Frm(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("Main_Frm"));
+    setWindowTitle(QStringLiteral("Quorvane 0.9"));
+    setWindowIcon(ApplicationIcon());
+
+    OpenDialog = Named(new QFileDialog(this), "OpenDialog");
+    OpenDialog->setFileMode(QFileDialog::ExistingFile);
+    OpenDialog->setNameFilters(
+        {QStringLiteral("Text File(*.txt)"), QStringLiteral("Data Link File(*.udl)"),
+         QStringLiteral("Acess Database(*.mdb)"), QStringLiteral("Any File(*.*)"),
+         QStringLiteral("SQLite Database(*.sqlite *.sqlite3 *.db)")});
+
+    Help_Btn = Named(new QToolButton, "Help_Btn");
+    Help_Btn->setAutoRaise(true);
+    Help_Btn->setIcon(HelpIcon());
+    Help_Btn->setIconSize(QSize(24, 24));
+    Help_Btn->setToolTip(QStringLiteral("About Quorvane"));
+    connect(Help_Btn, &QToolButton::clicked, this, &TMain_Frm::Help_BtnClick);
+
+    Gen_Btn = Named(new QPushButton(QStringLiteral("Generate Project Source Code")), "Gen_Btn");
+    Gen_Btn->setMinimumHeight(32);
+    connect(Gen_Btn, &QPushButton::clicked, this, &TMain_Frm::Gen_BtnClick);
+
+    auto* helpRow = new QHBoxLayout;
+    helpRow->addStretch();
+    helpRow->addWidget(Help_Btn);
+
+    auto* clientRow = new QHBoxLayout;
+    clientRow->addWidget(BuildClientDataModuleGroup());
+    clientRow->addWidget(BuildClientFormsGroup());
+
+    auto* generateRow = new QHBoxLayout;
+    generateRow->addStretch();
+    generateRow->addWidget(Gen_Btn);
+    generateRow->addStretch();
+
+    auto* central = new QWidget;
+    auto* layout = new QVBoxLayout(central);
+    layout->addLayout(helpRow);
+    layout->addWidget(BuildProjectDirectoryGroup());
+    layout->addWidget(BuildDatabaseGroup());
+    layout->addWidget(BuildServerGroup());
+    layout->addLayout(clientRow);
+    layout->addLayout(generateRow);
+    setCentralWidget(central);
+
+    StatusBar = Named(new QStatusBar, "StatusBar");
+    StatusBar->setSizeGripEnabled(false);
+    FStatusLabel = Named(new QLabel, "StatusBar_Text");
+    StatusBar->addWidget(FStatusLabel, 1);
+    setStatusBar(StatusBar);
+
+    SetTabOrder();
+    adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+}
+
+TMain_Frm::~TMain_Frm() = default;
+
+QGroupBox* TMain_Frm::BuildProjectDirectoryGroup() {
+    auto* group = Named(new QGroupBox(QStringLiteral("Project Directory")), "ProjectDirectory_Grp");
+    auto* grid = new QGridLayout(group);
+    ProjectTemplateDir_Edt = NewEdit("ProjectTemplateDir_Edt");
+    TempDir_Btn = Named(new QPushButton(QStringLiteral("Select...")), "TempDir_Btn");
+    ProjectTargetDirectory_Edt = NewEdit("ProjectTargetDirectory_Edt");
+    TarDir_Btn = Named(new QPushButton(QStringLiteral("Select...")), "TarDir_Btn");
+    grid->addWidget(new QLabel(QStringLiteral("Project Template Directory:")), 0, 0);
+    grid->addWidget(ProjectTemplateDir_Edt, 0, 1);
+    grid->addWidget(TempDir_Btn, 0, 2);
+    grid->addWidget(new QLabel(QStringLiteral("Project Output Directory:")), 1, 0);
+    grid->addWidget(ProjectTargetDirectory_Edt, 1, 1);
+    grid->addWidget(TarDir_Btn, 1, 2);
+    grid->setColumnStretch(1, 1);
+    connect(TempDir_Btn, &QPushButton::clicked, this, &TMain_Frm::TempDir_BtnClick);
+    connect(TarDir_Btn, &QPushButton::clicked, this, &TMain_Frm::TarDir_BtnClick);
+    return group;
+}
+
+QGroupBox* TMain_Frm::BuildDatabaseGroup() {
+    auto* group = Named(new QGroupBox(QStringLiteral("Database")), "Database_Grp");
+    auto* grid = new QGridLayout(group);
+    UDL_Edt = NewEdit("UDL_Edt");
+    OpenUDL_Bnt = Named(new QPushButton(QStringLiteral("Open...")), "OpenUDL_Bnt");
+    EditUDL_Btn = Named(new QPushButton(QStringLiteral("Edit....")), "EditUDL_Btn");
+    CollumName_Edt = NewEdit("CollumName_Edt");
+    OpenList_Btn = Named(new QPushButton(QStringLiteral("Open...")), "OpenList_Btn");
+    ListFormat_Rdo =
+        Named(new QRadioButton(QStringLiteral("FieldName=DisplayText (with space in DisplayText)")),
+              "ListFormat_Rdo");
+    ListFormat_Rdo->setChecked(true);
+    ListFormat_Rdo->setToolTip(QStringLiteral("e.g.                    ClientName=Client Name"));
+    NameCodeOrder_Rdo =
+        Named(new QRadioButton(QStringLiteral(
+                  "DisplayText FieldName and other data(without space in DisplayText)")),
+              "NameCodeOrder_Rdo");
+    NameCodeOrder_Rdo->setToolTip(
+        QStringLiteral("For example, the DataItem list of PowerDesigner,             e.g.      "
+                       "           ClientFirstNameLastName   ClientName"));
+
+    grid->addWidget(new QLabel(QStringLiteral("Universal Data Link File: ")), 0, 0);
+    grid->addWidget(UDL_Edt, 0, 1);
+    auto* udlButtons = new QHBoxLayout;
+    udlButtons->addWidget(OpenUDL_Bnt);
+    udlButtons->addWidget(EditUDL_Btn);
+    grid->addLayout(udlButtons, 0, 2);
+    grid->addWidget(new QLabel(QStringLiteral("FieldName and DisplayText Map File:")), 1, 0);
+    grid->addWidget(CollumName_Edt, 1, 1);
+    grid->addWidget(OpenList_Btn, 1, 2, Qt::AlignLeft);
+    grid->addWidget(new QLabel(QStringLiteral("Map File List Format:")), 2, 0);
+    grid->addWidget(ListFormat_Rdo, 2, 1, 1, 2);
+    grid->addWidget(NameCodeOrder_Rdo, 3, 1, 1, 2);
+    grid->setColumnStretch(1, 1);
+
+    connect(OpenUDL_Bnt, &QPushButton::clicked, this, &TMain_Frm::OpenUDL_BntClick);
+    connect(EditUDL_Btn, &QPushButton::clicked, this, &TMain_Frm::EditUDL_BtnClick);
+    connect(OpenList_Btn, &QPushButton::clicked, this, &TMain_Frm::OpenList_BtnClick);
+    return group;
+}
+
+QGroupBox* TMain_Frm::BuildServerGroup() {
+    auto* group = Named(new QGroupBox(QStringLiteral("Server: Remote Data Module")), "Server_Grp");
+    auto* grid = new QGridLayout(group);
+    DBConnectionName_Edt = NewEdit("DBConnectionName_Edt", QStringLiteral("DBConnection"));
+    DBConnectionName_Edt->setToolTip(QStringLiteral("TADOConnection or TSQLConnection etc"));
+    TableType_Edt = NewEdit("TableType_Edt", QStringLiteral("TADOQuery"));
+    TrimPrefix_Chk =
+        Named(new QCheckBox(QStringLiteral("Trim Table Name Prefix Before _:")), "TrimPrefix_Chk");
+    TrimPrefix_Chk->setToolTip(TrimHint);
+    IsRDM_Lab = Named(new QLabel(QStringLiteral("Is Remote Data Module:")), "IsRDM_Lab");
+    IsRDM_Chk = Named(new QCheckBox, "IsRDM_Chk");
+    IsRDM_Chk->setChecked(true);
+    // Kept, hidden, from the options of old: every server gets providers.
+    IsRDM_Lab->hide();
+    IsRDM_Chk->hide();
+    ProviderOptions_Lab =
+        Named(new QLabel(QStringLiteral("DataSet Provider Options:")), "ProviderOptions_Lab");
+    ProviderOptions_Cbo = Named(new QComboBox, "ProviderOptions_Cbo");
+    ProviderOptions_Cbo->setEditable(true);
+    ProviderOptions_Cbo->addItems({QString(), QStringLiteral("poAllowCommandText"),
+                                   QStringLiteral("poFetchBlobsOnDemand, poAllowCommandText")});
+    ProviderOptions_Cbo->setCurrentIndex(0);
+    ProviderOptions_Cbo->setMinimumWidth(260);
+
+    grid->addWidget(new QLabel(QStringLiteral("DBConnection  Name in Template:")), 0, 0);
+    grid->addWidget(DBConnectionName_Edt, 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("DataSet Component Type:")), 0, 2);
+    grid->addWidget(TableType_Edt, 0, 3);
+    grid->addWidget(TrimPrefix_Chk, 1, 0, 1, 2);
+    grid->addWidget(IsRDM_Lab, 1, 2);
+    grid->addWidget(IsRDM_Chk, 1, 3);
+    grid->addWidget(ProviderOptions_Lab, 2, 0);
+    grid->addWidget(ProviderOptions_Cbo, 2, 1, 1, 3);
+    connect(IsRDM_Chk, &QCheckBox::clicked, this, &TMain_Frm::IsRDM_ChkClick);
+    return group;
+}
+
+QGroupBox* TMain_Frm::BuildClientDataModuleGroup() {
+    auto* group = Named(new QGroupBox(QStringLiteral("Client: Data Module")), "ClientDM_Grp");
+    auto* grid = new QGridLayout(group);
+    ConnectionBrokerName_Edt =
+        NewEdit("ConnectionBrokerName_Edt", QStringLiteral("DBConnectionBroker"));
+    ClientDataSetType_Edt = NewEdit("ClientDataSetType_Edt", QStringLiteral("TClientDataSet"));
+    ClientTrimTableName_Chk =
+        Named(new QCheckBox(QStringLiteral("Trim Table Name Prefix Before _:")),
+              "ClientTrimTableName_Chk");
+    ClientTrimTableName_Chk->setToolTip(TrimHint);
+    FloatFormat_Edt = NewEdit("FloatFormat_Edt", QStringLiteral("#.00,"));
+    CurrencyFormat_Edt = NewEdit("CurrencyFormat_Edt", QStringLiteral("$#.00,"));
+    DateFormat_Edt = NewEdit("DateFormat_Edt", QStringLiteral("MM/DD/YYYY"));
+
+    auto* brokerLabel = new QLabel(QStringLiteral("ConnectionBroker Component Name:"));
+    brokerLabel->setToolTip(QStringLiteral("ConnectionBroker Component Name in Template"));
+    auto* rule = new QFrame;
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+
+    grid->addWidget(brokerLabel, 0, 0);
+    grid->addWidget(ConnectionBrokerName_Edt, 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("ClientDataSet  Type:")), 1, 0);
+    grid->addWidget(ClientDataSetType_Edt, 1, 1);
+    grid->addWidget(ClientTrimTableName_Chk, 2, 0, 1, 2);
+    grid->addWidget(new QLabel(QStringLiteral("Field Display Format")), 3, 0);
+    grid->addWidget(rule, 3, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Float Field:")), 4, 0);
+    grid->addWidget(FloatFormat_Edt, 4, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Currency Field:")), 5, 0);
+    grid->addWidget(CurrencyFormat_Edt, 5, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Date/DateTime Field:")), 6, 0);
+    grid->addWidget(DateFormat_Edt, 6, 1);
+    grid->setRowStretch(7, 1);
+    return group;
+}
+
+QGroupBox* TMain_Frm::BuildClientFormsGroup() {
+    auto* group = Named(new QGroupBox(QStringLiteral("Client: Forms")), "ClientForms_Grp");
+    auto* grid = new QGridLayout(group);
+    DMName_Edt = NewEdit("DMName_Edt", QStringLiteral("DM"));
+    DBNvgType_Edt = NewEdit("DBNvgType_Edt", QStringLiteral("TDBNavigator"));
+    DBGridType_Edt = NewEdit("DBGridType_Edt", QStringLiteral("TDBGrid"));
+    Space_Edt = NewEdit("Space_Edt", QStringLiteral("4"));
+    OnlyTable_Edt = NewEdit("OnlyTable_Edt");
+    UITrimTableName_Chk = Named(new QCheckBox(QStringLiteral("Trim Table Name Prefix Before _:")),
+                                "UITrimTableName_Chk");
+    UITrimTableName_Chk->setToolTip(TrimHint);
+    WithColon_Chk = Named(new QCheckBox(QStringLiteral("With Colon")), "WithColon_Chk");
+    AutoSize_Chk = Named(new QCheckBox(QStringLiteral("AutoSize")), "AutoSize_Chk");
+    LeftJustify_Chk = Named(new QCheckBox(QStringLiteral("LeftJustify")), "LeftJustify_Chk");
+
+    grid->addWidget(new QLabel(QStringLiteral("Data Module Name in Template:")), 0, 0);
+    grid->addWidget(DMName_Edt, 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("DBNavigator Type:")), 1, 0);
+    grid->addWidget(DBNvgType_Edt, 1, 1);
+    grid->addWidget(new QLabel(QStringLiteral("DBGrid Type:")), 2, 0);
+    grid->addWidget(DBGridType_Edt, 2, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Space between Label and DBEdit:")), 3, 0);
+    grid->addWidget(Space_Edt, 3, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Only Generate For This Table:")), 4, 0);
+    grid->addWidget(OnlyTable_Edt, 4, 1);
+    grid->addWidget(UITrimTableName_Chk, 5, 0, 1, 2);
+    auto* labelRow = new QHBoxLayout;
+    labelRow->addWidget(WithColon_Chk);
+    labelRow->addWidget(AutoSize_Chk);
+    labelRow->addWidget(LeftJustify_Chk);
+    labelRow->addStretch();
+    grid->addWidget(new QLabel(QStringLiteral("Field Label Properties:")), 6, 0);
+    grid->addLayout(labelRow, 6, 1);
+    grid->setRowStretch(7, 1);
+    return group;
+}
+
+void TMain_Frm::SetTabOrder() {
+    const QList<QWidget*> order = {DBConnectionName_Edt,
+                                   TableType_Edt,
+                                   TrimPrefix_Chk,
+                                   IsRDM_Chk,
+                                   ProviderOptions_Cbo,
+                                   ConnectionBrokerName_Edt,
+                                   ClientDataSetType_Edt,
+                                   ClientTrimTableName_Chk,
+                                   FloatFormat_Edt,
+                                   CurrencyFormat_Edt,
+                                   DateFormat_Edt,
+                                   DMName_Edt,
+                                   DBNvgType_Edt,
+                                   DBGridType_Edt,
+                                   Space_Edt,
+                                   OnlyTable_Edt,
+                                   UITrimTableName_Chk,
+                                   WithColon_Chk,
+                                   AutoSize_Chk,
+                                   LeftJustify_Chk,
+                                   UDL_Edt,
+                                   OpenUDL_Bnt,
+                                   EditUDL_Btn,
+                                   CollumName_Edt,
+                                   OpenList_Btn,
+                                   ListFormat_Rdo,
+                                   NameCodeOrder_Rdo,
+                                   ProjectTemplateDir_Edt,
+                                   TempDir_Btn,
+                                   ProjectTargetDirectory_Edt,
+                                   TarDir_Btn,
+                                   Gen_Btn};
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    }
+}
+
+void TMain_Frm::GetOptions(TProjectParam& options) const {
+    options.Directories.TemplateDir = ToStd(ProjectTemplateDir_Edt->text());
+    options.Directories.OutputDir = ToStd(ProjectTargetDirectory_Edt->text());
+    options.Database.UDLFile = ToStd(UDL_Edt->text());
+    options.Database.MapFile = ToStd(CollumName_Edt->text());
+    options.Database.NameCodeOrder = NameCodeOrder_Rdo->isChecked();
+    options.ServerOptions.DataSetType = ToStd(TableType_Edt->text());
+    options.ServerOptions.DataSetKind = ToStd(TableType_Edt->text());
+    options.ServerOptions.TrimPrefix = TrimPrefix_Chk->isChecked();
+    options.ServerOptions.IsRDM = IsRDM_Chk->isChecked();
+    options.ServerOptions.ProviderOptions = ToStd(ProviderOptions_Cbo->currentText());
+    options.ClientDMOptions.ClientDataSetType = ToStd(ClientDataSetType_Edt->text());
+    options.ClientDMOptions.ConnectionBrokerName = ToStd(ConnectionBrokerName_Edt->text());
+    options.ClientDMOptions.TrimTableName = ClientTrimTableName_Chk->isChecked();
+    options.ClientDMOptions.DisplayFormat.FloatFormat = ToStd(FloatFormat_Edt->text());
+    options.ClientDMOptions.DisplayFormat.CurrencyFormat = ToStd(CurrencyFormat_Edt->text());
+    options.ClientDMOptions.DisplayFormat.DateFormat = ToStd(DateFormat_Edt->text());
+    options.ClientUIOptions.DMName = ToStd(DMName_Edt->text());
+    options.ClientUIOptions.DBNavigatorType = ToStd(DBNvgType_Edt->text());
+    options.ClientUIOptions.DBGridType = ToStd(DBGridType_Edt->text());
+    options.ClientUIOptions.Space = StrToInt(ToStd(Space_Edt->text()));
+    options.ClientUIOptions.OnlyTable = ToStd(OnlyTable_Edt->text());
+    options.ClientUIOptions.WithColon = WithColon_Chk->isChecked();
+    options.ClientUIOptions.LeftJustify = LeftJustify_Chk->isChecked();
+    options.ClientUIOptions.AutoSize = AutoSize_Chk->isChecked();
+    options.ClientUIOptions.TrimTableName = UITrimTableName_Chk->isChecked();
+}
+
+void TMain_Frm::DMStatus(TDM&, const std::string& text) {
+    FStatusLabel->setText(FromStd(text));
+}
+
+QString TMain_Frm::StatusText() const {
+    return FStatusLabel->text();
+}
+
+void TMain_Frm::Gen_BtnClick() {
+    // Status reports let clicks through during a run; a second run inside the first would share
+    // the engine, its table list and the output files, so the click is refused.
+    if (FRunning || DM == nullptr) {
+        QApplication::beep();
+        return;
+    }
+    DM->OnStatus = [this](TDM& sender, const std::string& text) { DMStatus(sender, text); };
+    DM->OnProcessMessages = [] { QCoreApplication::processEvents(); };
+    DM->OnConfirmReplace = [this](const std::string& copy) {
+        return AskQuestion(QStringLiteral("The output directory already holds \"%1\" from an "
+                                          "earlier run.\nReplace its files with a new copy of "
+                                          "the template?")
+                               .arg(FromStd(copy)));
+    };
+
+    TProjectParam options;
+    try {
+        GetOptions(options);
+    } catch (const std::exception& error) {
+        ShowMessage(QMessageBox::Critical, FromStd(error.what()));
+        return;
+    }
+
+    FRunning = true;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QString failure;
+    try {
+        DM->Generate(options);
+    } catch (const std::exception& error) {
+        failure = FromStd(error.what());
+    }
+    QApplication::restoreOverrideCursor();
+    FRunning = false;
+    // A failed run is reported as the failure it is, never as a finished generation.
+    if (failure.isEmpty()) {
+        ShowMessage(QMessageBox::Information,
+                    QStringLiteral("Generation Finished! See Output Directory."));
+    } else {
+        ShowMessage(QMessageBox::Critical, failure);
+    }
+}
+
+void TMain_Frm::Help_BtnClick() {
+    if (About_Frm == nullptr) {
+        return;
+    }
+    About_Frm->show();
+    About_Frm->raise();
+    About_Frm->activateWindow();
+}
+
+void TMain_Frm::OpenUDL_BntClick() {
+    const QString path = ChooseOpenFile(2, UDL_Edt->text());
+    if (!path.isEmpty()) {
+        UDL_Edt->setText(path);
+    }
+}
+
+void TMain_Frm::OpenList_BtnClick() {
+    const QString path = ChooseOpenFile(1, QString());
+    if (!path.isEmpty()) {
+        CollumName_Edt->setText(path);
+    }
+}
+
+void TMain_Frm::EditUDL_BtnClick() {
+    const QString path = UDL_Edt->text();
+    if (!path.isEmpty() && !path.endsWith(QStringLiteral(".udl"), Qt::CaseInsensitive)) {
+        ShowMessage(QMessageBox::Information,
+                    QStringLiteral("\"%1\" is a database file, not a data-link (.udl) file; "
+                                   "Edit.... opens data-link files.")
+                        .arg(path));
+        return;
+    }
+    const QString saved = EditDataLink(path);
+    if (!saved.isEmpty() && UDL_Edt->text().isEmpty()) {
+        UDL_Edt->setText(saved);
+    }
+}
+
+void TMain_Frm::TempDir_BtnClick() {
+    const QString directory = ChooseDirectory(ProjectTemplateDir_Edt->text());
+    if (!directory.isEmpty()) {
+        ProjectTemplateDir_Edt->setText(directory);
+    }
+}
+
+void TMain_Frm::TarDir_BtnClick() {
+    const QString directory = ChooseDirectory(ProjectTargetDirectory_Edt->text());
+    if (!directory.isEmpty()) {
+        ProjectTargetDirectory_Edt->setText(directory);
+    }
+}
+
+void TMain_Frm::IsRDM_ChkClick() {
+    const bool providers = IsRDM_Chk->isChecked();
+    ProviderOptions_Lab->setVisible(providers);
+    ProviderOptions_Cbo->setVisible(providers);
+}
+
+void TMain_Frm::ShowMessage(QMessageBox::Icon icon, const QString& text) {
+    QMessageBox box(icon, ApplicationTitle, text, QMessageBox::Ok, this);
+    box.exec();
+}
+
+bool TMain_Frm::AskQuestion(const QString& text) {
+    return QMessageBox::question(this, ApplicationTitle, text) == QMessageBox::Yes;
+}
+
+QString TMain_Frm::ChooseOpenFile(int filterIndex, const QString& fileName) {
+    const QStringList filters = OpenDialog->nameFilters();
+    OpenDialog->selectNameFilter(filters.value(filterIndex - 1));
+    if (!fileName.isEmpty()) {
+        OpenDialog->selectFile(fileName);
+    }
+    if (OpenDialog->exec() != QDialog::Accepted || OpenDialog->selectedFiles().isEmpty()) {
+        return {};
+    }
+    return OpenDialog->selectedFiles().first();
+}
+
+QString TMain_Frm::ChooseDirectory(const QString& start) {
+    TDirectoryChooser chooser(this, start);
+    return chooser.exec() == QDialog::Accepted ? chooser.Chosen : QString();
+}
+
+QString TMain_Frm::EditDataLink(const QString& path) {
+    TDataLinkEditor editor(path, this);
+    return editor.exec() == QDialog::Accepted ? editor.Path() : QString();
+}
+
+} // namespace quorvane::ui

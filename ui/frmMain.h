@@ -1,0 +1,130 @@
+#pragma once
+
+#include "Options.h"
+
+#include <QMainWindow>
+#include <QMessageBox>
+
+class QCheckBox;
+class QComboBox;
+class QFileDialog;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QStatusBar;
+class QToolButton;
+
+namespace quorvane {
+class TDM;
+}
+
+namespace quorvane::ui {
+
+class TAbout_Frm;
+
+/// The main window: every option of a run with its default, the file and directory choosers, the
+/// Generate button and the status bar that shows the run's status texts.
+class TMain_Frm : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TMain_Frm(QWidget* parent = nullptr);
+    ~TMain_Frm() override;
+
+    /// The engine and the About window; start-up creates them after this window.
+    TDM* DM = nullptr;
+    TAbout_Frm* About_Frm = nullptr;
+
+    /// Fills `options` from the controls. Throws EConvertError when Space_Edt holds no integer.
+    void GetOptions(TProjectParam& options) const;
+    /// The engine's status handler: shows `text` in the status bar.
+    virtual void DMStatus(TDM& sender, const std::string& text);
+    /// The status bar's text.
+    QString StatusText() const;
+    /// True while a run is under way.
+    bool Running() const { return FRunning; }
+
+    void Gen_BtnClick();
+    void Help_BtnClick();
+    void OpenUDL_BntClick();
+    void EditUDL_BtnClick();
+    void OpenList_BtnClick();
+    void TempDir_BtnClick();
+    void TarDir_BtnClick();
+    void IsRDM_ChkClick();
+
+    // Project Directory
+    QLineEdit* ProjectTemplateDir_Edt;
+    QPushButton* TempDir_Btn;
+    QLineEdit* ProjectTargetDirectory_Edt;
+    QPushButton* TarDir_Btn;
+    // Database
+    QLineEdit* UDL_Edt;
+    QPushButton* OpenUDL_Bnt;
+    QPushButton* EditUDL_Btn;
+    QLineEdit* CollumName_Edt;
+    QPushButton* OpenList_Btn;
+    QRadioButton* ListFormat_Rdo;
+    QRadioButton* NameCodeOrder_Rdo;
+    // Server: Remote Data Module
+    QLineEdit* DBConnectionName_Edt;
+    QLineEdit* TableType_Edt;
+    QCheckBox* TrimPrefix_Chk;
+    QLabel* IsRDM_Lab;
+    QCheckBox* IsRDM_Chk;
+    QLabel* ProviderOptions_Lab;
+    QComboBox* ProviderOptions_Cbo;
+    // Client: Data Module
+    QLineEdit* ConnectionBrokerName_Edt;
+    QLineEdit* ClientDataSetType_Edt;
+    QCheckBox* ClientTrimTableName_Chk;
+    QLineEdit* FloatFormat_Edt;
+    QLineEdit* CurrencyFormat_Edt;
+    QLineEdit* DateFormat_Edt;
+    // Client: Forms
+    QLineEdit* DMName_Edt;
+    QLineEdit* DBNvgType_Edt;
+    QLineEdit* DBGridType_Edt;
+    QLineEdit* Space_Edt;
+    QLineEdit* OnlyTable_Edt;
+    QCheckBox* UITrimTableName_Chk;
+    QCheckBox* WithColon_Chk;
+    QCheckBox* AutoSize_Chk;
+    QCheckBox* LeftJustify_Chk;
+
+    QPushButton* Gen_Btn;
+    QToolButton* Help_Btn;
+    QStatusBar* StatusBar;
+
+protected:
+    // The platform dialogs, behind virtual functions so that tests can answer them.
+
+    /// Shows a modal message box captioned with the application title.
+    virtual void ShowMessage(QMessageBox::Icon icon, const QString& text);
+    /// Asks a yes/no question; true for yes.
+    virtual bool AskQuestion(const QString& text);
+    /// The open-file dialog with the filter `filterIndex` (1-based) selected, preset to
+    /// `fileName` when it is not empty; "" when cancelled.
+    virtual QString ChooseOpenFile(int filterIndex, const QString& fileName);
+    /// The directory chooser starting at `start`; it offers to create a directory that does not
+    /// exist. "" when cancelled.
+    virtual QString ChooseDirectory(const QString& start);
+    /// Opens the data-link editor on `path`; returns the path it saved to, or "".
+    virtual QString EditDataLink(const QString& path);
+
+private:
+    QLabel* FStatusLabel;
+    QFileDialog* OpenDialog;
+    bool FRunning = false;
+
+    QGroupBox* BuildProjectDirectoryGroup();
+    QGroupBox* BuildDatabaseGroup();
+    QGroupBox* BuildServerGroup();
+    QGroupBox* BuildClientDataModuleGroup();
+    QGroupBox* BuildClientFormsGroup();
+    void SetTabOrder();
+};
+
+} // namespace quorvane::ui
