@@ -210,20 +210,22 @@ void TDM::Generate(const TProjectParam& options) {
 
     TStringList unitLines;
     TStringList formLines;
+    // A stage's unit and form file: `stem` is written from the copied template `templateStem`.
+    const auto writeUnitAndForm = [&](const std::string& stem, const std::string& templateStem,
+                                      const std::string& tableIdentifier) {
+        WriteUnitTemplate(outputBase + stem + ".pas", outputBase + templateStem + ".pas",
+                          unitLines, tableIdentifier);
+        WriteFormTemplate(outputBase + stem + ".dfm", outputBase + templateStem + ".dfm",
+                          formLines, tableIdentifier);
+    };
 
     ReportStatus("Generate Direct DM Code...");
     BuildServerDataModule(options.ServerOptions, unitLines, formLines);
-    WriteUnitTemplate(outputBase + "Midas_AppServer/rdmMain.pas",
-                      outputBase + "Midas_AppServer/rdmMain.pas", unitLines, "");
-    WriteFormTemplate(outputBase + "Midas_AppServer/rdmMain.dfm",
-                      outputBase + "Midas_AppServer/rdmMain.dfm", formLines, "");
+    writeUnitAndForm("Midas_AppServer/rdmMain", "Midas_AppServer/rdmMain", "");
 
     ReportStatus("Generate Client DM Code...");
     BuildClientDataModule(options.ClientDMOptions, unitLines, formLines);
-    WriteUnitTemplate(outputBase + "Midas_Client/dmClient.pas",
-                      outputBase + "Midas_Client/dmClient.pas", unitLines, "");
-    WriteFormTemplate(outputBase + "Midas_Client/dmClient.dfm",
-                      outputBase + "Midas_Client/dmClient.dfm", formLines, "");
+    writeUnitAndForm("Midas_Client/dmClient", "Midas_Client/dmClient", "");
 
     ReportStatus("Generate Client Forms...");
     TableNames.clear();
@@ -236,17 +238,12 @@ void TDM::Generate(const TProjectParam& options) {
         tableIdentifier = TableIdentifierOf(TableNames.at(index), formOptions.TrimTableName);
         formOptions.OnlyTable = tableIdentifier;
         BuildTableForm(formOptions, unitLines, formLines);
-        WriteUnitTemplate(outputBase + "Midas_Client/frm" + tableIdentifier + ".pas",
-                          outputBase + "Midas_Client/frmTableName.pas", unitLines, tableIdentifier);
-        WriteFormTemplate(outputBase + "Midas_Client/frm" + tableIdentifier + ".dfm",
-                          outputBase + "Midas_Client/frmTableName.dfm", formLines, tableIdentifier);
+        writeUnitAndForm("Midas_Client/frm" + tableIdentifier, "Midas_Client/frmTableName",
+                         tableIdentifier);
     }
     formOptions.OnlyTable.clear();
     BuildTableForm(formOptions, unitLines, formLines);
-    WriteUnitTemplate(outputBase + "Midas_Client/frmTableGrids.pas",
-                      outputBase + "Midas_Client/frmTableGrids.pas", unitLines, tableIdentifier);
-    WriteFormTemplate(outputBase + "Midas_Client/frmTableGrids.dfm",
-                      outputBase + "Midas_Client/frmTableGrids.dfm", formLines, tableIdentifier);
+    writeUnitAndForm("Midas_Client/frmTableGrids", "Midas_Client/frmTableGrids", tableIdentifier);
 
     ReportStatus("Generate MainForm Code...");
     const TMainFormLists mainForm =
