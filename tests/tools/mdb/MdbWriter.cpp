@@ -1,0 +1,1022 @@
+#include "MdbWriter.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <fstream>
+#include <optional>
+#include <set>
+#include <span>
+#include <stdexcept>
+#include <string_view>
+
+namespace quorvane::testing {
+
+namespace {
+
+using TBytes = std::vector<std::uint8_t>;
+
+// ---------------------------------------------------------------------------------------------
+// Layout of a Jet 4 file. Everything is little-endian; the file is a run of 4 KB pages and the
+// first byte of each page says what the page holds.
+
+constexpr std::size_t PageSize = 4096;
+constexpr std::uint8_t DataPageType = 0x01;
+constexpr std::uint8_t TableDefinitionPageType = 0x02;
+constexpr std::size_t PageTypeOffset = 0x00;
+constexpr std::size_t PageMarkerOffset = 0x01; // always 1 on data and definition pages
+constexpr std::uint8_t PageMarker = 0x01;
+
+// Page 0, the database header.
+constexpr std::size_t HeaderMagicOffset = 0x00; // 00 01 00 00 opens every Jet database
+constexpr std::array<std::uint8_t, 4> HeaderMagic = {0x00, 0x01, 0x00, 0x00};
+constexpr std::size_t HeaderFormatNameOffset = 0x04; // NUL-terminated engine name
+constexpr std::string_view HeaderFormatName = "Standard Jet DB";
+constexpr std::size_t HeaderVersionOffset = 0x14; // 0 = Jet 3, 1 = Jet 4
+constexpr std::uint32_t Jet4Version = 1;
+// Jet masks part of the header with RC4 under a fixed key (Jet 4: 128 bytes); readers unmask it
+// before they look at the fields below, so those are written in clear and masked last.
+constexpr std::size_t HeaderMaskedOffset = 0x18;
+constexpr std::size_t HeaderMaskedLength = 128;
+constexpr std::uint32_t HeaderMaskKey = 0x6b39dac7;
+constexpr std::size_t HeaderCodePageOffset = 0x3c; // code page of Jet 3 text; Jet 4 text is UCS-2
+constexpr std::uint16_t WesternCodePage = 1252;
+// 0x3e holds the page encryption key and 0x42 the password, 0x72 the creation date that masks
+// the password; all stay zero: pages in clear, no password, no date mask.
+constexpr std::size_t HeaderSortOrderOffset = 0x6e; // collation: language id, then version
+constexpr std::uint16_t GeneralSortOrder = 0x0409;  // Access's "General" collation
+
+// Data pages: a header, a table of row offsets, and the rows packed from the page's end down.
+constexpr std::size_t DataFreeSpaceOffset = 0x02;  // bytes left between offsets and rows
+constexpr std::size_t DataOwnerOffset = 0x04;      // definition page of the owning table
+constexpr std::size_t DataRowCountOffset = 0x0c;   // rows on the page
+constexpr std::size_t DataRowOffsetsOffset = 0x0e; // a 2-byte offset per row follows
+constexpr std::size_t DataRowOffsetSize = 2;
+// Rows are addressed as page << 8 | row, so a page holds at most 256 of them.
+constexpr std::size_t MaxRowsPerPage = 256;
+constexpr unsigned RowPointerPageShift = 8;
+// Usage maps sit on data pages that belong to no table.
+constexpr std::uint32_t NoOwner = 0;
+
+// Table definitions. A definition is one byte stream: its first page holds the stream's first
+// 4096 bytes, each further page repeats the 8-byte page header and holds the next 4088 bytes.
+constexpr std::size_t TdefFreeSpaceOffset = 0x02; // free bytes on the page, minus 8
+constexpr std::size_t TdefFreeSpaceBias = 8;
+constexpr std::size_t TdefNextPageOffset = 0x04; // next page of the definition, 0 on the last
+constexpr std::size_t TdefPageHeaderSize = 0x08;
+constexpr std::size_t TdefLengthOffset = 0x08; // length of the whole definition stream
+// Access repeats one constant here and at the start of every column entry.
+constexpr std::size_t TdefMagicOffset = 0x0c;
+constexpr std::uint32_t TdefMagic = 1625;
+constexpr std::size_t TdefRowCountOffset = 0x10;
+constexpr std::size_t TdefAutoNumberFlagOffset = 0x18; // Access only numbers rows when it is 1
+constexpr std::uint8_t AutoNumberEnabled = 1;
+constexpr std::size_t TdefTableTypeOffset = 0x28;
+constexpr std::uint8_t UserTableType = 0x4e;       // 'N'
+constexpr std::uint8_t SystemTableType = 0x53;     // 'S'
+constexpr std::size_t TdefMaxColumnsOffset = 0x29; // columns a row holds, deleted ones included
+constexpr std::size_t TdefVariableColumnCountOffset = 0x2b;
+constexpr std::size_t TdefColumnCountOffset = 0x2d;
+constexpr std::size_t TdefLogicalIndexCountOffset = 0x2f;
+constexpr std::size_t TdefIndexCountOffset = 0x33;
+constexpr std::size_t TdefUsageMapOffset = 0x37;     // row pointer: map of the table's pages
+constexpr std::size_t TdefFreeSpaceMapOffset = 0x3b; // row pointer: those of them with room
+constexpr std::size_t TdefHeaderSize = 0x3f; // column entries follow, as there are no indexes
+// Closes the list of per-column usage maps that ends a definition; these tables have none.
+constexpr std::uint16_t TdefEndOfColumnMaps = 0xffff;
+
+// A column entry in a table definition.
+constexpr std::size_t ColumnEntrySize = 25;
+constexpr std::size_t ColumnTypeOffset = 0;
+constexpr std::size_t ColumnMagicOffset = 1;         // TdefMagic again
+constexpr std::size_t ColumnNumberOffset = 5;        // position among the table's columns
+constexpr std::size_t ColumnVariableIndexOffset = 7; // slot in a row's variable-offset table
+constexpr std::size_t ColumnRowNumberOffset = 9;     // position in rows, deletions included
+constexpr std::size_t ColumnSortOrderOffset = 11;    // Text and Memo: collation language id
+constexpr std::size_t ColumnSortVersionOffset = 14;  // Text and Memo: collation version
+// Decimal: total digits, then digits after the point. libmdb 1.0's MdbColumn names the two bytes
+// the other way round (col_scale holds the precision, col_prec the scale), while mdb-schema
+// prints them as "Numeric (precision, scale)" and emits NUMERIC(precision, scale) for other
+// databases; that output is only valid SQL with the precision in the first byte.
+constexpr std::size_t ColumnDecimalPrecisionOffset = 11;
+constexpr std::size_t ColumnDecimalScaleOffset = 12;
+constexpr std::size_t ColumnFlagsOffset = 15;
+constexpr std::size_t ColumnExtraFlagsOffset = 16;
+constexpr std::size_t ColumnFixedOffsetOffset = 21; // where the value sits in a row's fixed part
+constexpr std::size_t ColumnLengthOffset = 23;      // bytes of the value; 0 for Memo and OLE
+
+// Column flags.
+constexpr std::uint8_t FixedLengthFlag = 0x01;
+constexpr std::uint8_t NullableFlag = 0x02; // Access sets it on every column it creates
+constexpr std::uint8_t AutoNumberFlag = 0x04;
+constexpr std::uint8_t HyperlinkFlag = 0x80;
+// Extra flags: "Unicode Compression", which Access turns on for every Text and Memo field.
+constexpr std::uint8_t CompressedUnicodeFlag = 0x01;
+
+// Jet's column type codes.
+constexpr std::uint8_t BoolCode = 0x01;
+constexpr std::uint8_t ByteCode = 0x02;
+constexpr std::uint8_t IntCode = 0x03;
+constexpr std::uint8_t LongIntCode = 0x04;
+constexpr std::uint8_t MoneyCode = 0x05;
+constexpr std::uint8_t FloatCode = 0x06;
+constexpr std::uint8_t DoubleCode = 0x07;
+constexpr std::uint8_t DateTimeCode = 0x08;
+constexpr std::uint8_t BinaryCode = 0x09;
+constexpr std::uint8_t TextCode = 0x0a;
+constexpr std::uint8_t OleCode = 0x0b;
+constexpr std::uint8_t MemoCode = 0x0c;
+constexpr std::uint8_t RepIdCode = 0x0f;
+constexpr std::uint8_t NumericCode = 0x10;
+
+// An inline usage map: a type byte, the first page it covers and a bitmap, bit n standing for
+// that page + n. Access gives every inline map 64 bytes of bitmap, so 512 pages.
+constexpr std::size_t MapTypeOffset = 0;
+constexpr std::uint8_t InlineMapType = 0x00;
+constexpr std::size_t MapStartPageOffset = 1;
+constexpr std::size_t MapBitmapOffset = 5;
+constexpr std::size_t MapBitmapSize = 64;
+constexpr std::size_t MapRowSize = MapBitmapOffset + MapBitmapSize;
+constexpr std::size_t MapPageCapacity = MapBitmapSize * 8;
+
+// Rows: a 2-byte column count, the fixed-length values, the variable-length ones, then 2-byte
+// offsets (where the variable values end, then where each starts, last column first), the
+// count of variable columns and, last, the null mask.
+constexpr std::size_t RowColumnCountSize = 2;
+
+// A Memo or OLE value short enough to stay in its row: a 12-byte header (the length in the low
+// 24 bits of the first four bytes, the "in this row" flag in the top bit), then the bytes.
+constexpr std::size_t LongValueHeaderSize = 12;
+constexpr std::uint32_t LongValueInRowFlag = 0x80000000;
+
+// The properties Access keeps in MSysObjects.LvProp: a Jet 4 property blob with no properties.
+// Every catalogue row gets one, as mdb-prop reads the blob without looking for NULL first.
+constexpr std::array<std::uint8_t, 4> EmptyPropertyBlob = {'M', 'R', '2', 0x00};
+
+// Limits Access sets.
+constexpr std::size_t MaxNameLength = 64;
+constexpr std::size_t MaxColumns = 255;
+constexpr int MaxTextLength = 255;
+constexpr int MaxBinaryLength = 255;
+constexpr int MaxDecimalPrecision = 28;
+
+// ---------------------------------------------------------------------------------------------
+// The catalogue (MSysObjects) and the other system tables Access creates.
+
+constexpr std::uint32_t SystemObjectsDefinitionPage = 2; // where readers look for MSysObjects
+constexpr std::size_t FirstMapPage = 1;                  // Access keeps usage maps on page 1
+constexpr std::uint32_t GlobalMapStartPage = 0;
+
+// Ids of the catalogue's containers; they hang below the root 0x0f000000.
+constexpr std::int32_t RootId = 0x0f000000;
+constexpr std::int32_t TablesContainerId = 0x0f000001;
+constexpr std::int32_t DatabasesContainerId = 0x0f000002;
+constexpr std::int32_t RelationshipsContainerId = 0x0f000003;
+constexpr std::int32_t DatabasePropertiesId = 0x0f000004;
+
+// MSysObjects.Type values.
+constexpr std::int16_t TableObjectType = 1;
+constexpr std::int16_t DatabaseObjectType = 2;
+constexpr std::int16_t ContainerObjectType = 3;
+
+// MSysObjects.Flags of a system table: the system bit and the hidden bit.
+constexpr std::int32_t SystemTableFlags = static_cast<std::int32_t>(0x80000002u);
+constexpr std::int32_t UserTableFlags = 0;
+
+// MSysObjects.DateCreate and DateUpdate: 2024-01-01 as an OLE date, fixed so that the same input
+// always gives the same file.
+constexpr double CatalogueDate = 45292.0;
+
+// ---------------------------------------------------------------------------------------------
+// Little-endian byte access.
+
+void Put8(TBytes& bytes, std::size_t offset, std::uint8_t value) {
+    bytes.at(offset) = value;
+}
+
+void Put16(TBytes& bytes, std::size_t offset, std::uint16_t value) {
+    Put8(bytes, offset, static_cast<std::uint8_t>(value));
+    Put8(bytes, offset + 1, static_cast<std::uint8_t>(value >> 8));
+}
+
+void Put32(TBytes& bytes, std::size_t offset, std::uint32_t value) {
+    Put16(bytes, offset, static_cast<std::uint16_t>(value));
+    Put16(bytes, offset + 2, static_cast<std::uint16_t>(value >> 16));
+}
+
+void Append16(TBytes& bytes, std::uint16_t value) {
+    bytes.resize(bytes.size() + 2);
+    Put16(bytes, bytes.size() - 2, value);
+}
+
+TBytes Int16Bytes(std::int16_t value) {
+    TBytes bytes(2);
+    Put16(bytes, 0, static_cast<std::uint16_t>(value));
+    return bytes;
+}
+
+TBytes Int32Bytes(std::int32_t value) {
+    TBytes bytes(4);
+    Put32(bytes, 0, static_cast<std::uint32_t>(value));
+    return bytes;
+}
+
+TBytes DoubleBytes(double value) {
+    std::uint64_t bits = 0;
+    static_assert(sizeof bits == sizeof value);
+    std::memcpy(&bits, &value, sizeof bits);
+    TBytes bytes(8);
+    Put32(bytes, 0, static_cast<std::uint32_t>(bits));
+    Put32(bytes, 4, static_cast<std::uint32_t>(bits >> 32));
+    return bytes;
+}
+
+TBytes LongValueInRow(std::span<const std::uint8_t> value) {
+    TBytes bytes(LongValueHeaderSize, 0);
+    Put32(bytes, 0, LongValueInRowFlag | static_cast<std::uint32_t>(value.size()));
+    bytes.insert(bytes.end(), value.begin(), value.end());
+    return bytes;
+}
+
+TBytes Ucs2Bytes(const std::u16string& text) {
+    TBytes bytes;
+    for (const char16_t unit : text) {
+        Append16(bytes, static_cast<std::uint16_t>(unit));
+    }
+    return bytes;
+}
+
+std::uint16_t Narrow16(std::size_t value) {
+    if (value > 0xffff) {
+        throw std::logic_error("MdbWriter: value does not fit in 16 bits");
+    }
+    return static_cast<std::uint16_t>(value);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Names: UTF-8 in, UCS-2 out, with Access's naming rules.
+
+// Decodes UTF-8; throws on malformed input and on characters beyond U+FFFF, which UCS-2 lacks.
+std::u16string Utf8ToUcs2(const std::string& text, const std::string& what) {
+    std::u16string result;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        std::size_t extra = 0;
+        char32_t code = 0;
+        if (lead < 0x80) {
+            code = lead;
+        } else if ((lead & 0xe0) == 0xc0) {
+            extra = 1;
+            code = lead & 0x1f;
+        } else if ((lead & 0xf0) == 0xe0) {
+            extra = 2;
+            code = lead & 0x0f;
+        } else if ((lead & 0xf8) == 0xf0) {
+            throw std::runtime_error(what + ": character beyond U+FFFF (Jet 4 names are UCS-2)");
+        } else {
+            throw std::runtime_error(what + ": malformed UTF-8");
+        }
+        if (i + extra >= text.size()) {
+            throw std::runtime_error(what + ": truncated UTF-8 sequence");
+        }
+        for (std::size_t k = 1; k <= extra; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xc0) != 0x80) {
+                throw std::runtime_error(what + ": malformed UTF-8");
+            }
+            code = (code << 6) | (next & 0x3f);
+        }
+        const char32_t smallest = extra == 2 ? 0x800 : extra == 1 ? 0x80 : 0;
+        if (code < smallest || (code >= 0xd800 && code <= 0xdfff)) {
+            throw std::runtime_error(what + ": malformed UTF-8");
+        }
+        result.push_back(static_cast<char16_t>(code));
+        i += extra + 1;
+    }
+    return result;
+}
+
+// Access refuses names that are empty, longer than 64 characters, start with a blank, or hold
+// control characters or any of . ! ` [ ].
+std::u16string CheckedName(const std::string& name, const std::string& what) {
+    const std::u16string ucs2 = Utf8ToUcs2(name, what);
+    if (ucs2.empty()) {
+        throw std::runtime_error(what + ": empty name");
+    }
+    if (ucs2.size() > MaxNameLength) {
+        throw std::runtime_error(what + ": name longer than 64 characters");
+    }
+    if (ucs2.front() == u' ') {
+        throw std::runtime_error(what + ": name starts with a blank");
+    }
+    for (const char16_t c : ucs2) {
+        if (c < 0x20 || c == 0x7f || c == u'.' || c == u'!' || c == u'`' || c == u'[' ||
+            c == u']') {
+            throw std::runtime_error(what + ": name holds a character Access refuses (control "
+                                            "character or one of . ! ` [ ])");
+        }
+    }
+    return ucs2;
+}
+
+// Access compares names without regard to case; this folds ASCII and Latin-1 letters.
+std::u16string FoldedName(const std::u16string& name) {
+    std::u16string folded = name;
+    for (char16_t& c : folded) {
+        const bool asciiUpper = c >= u'A' && c <= u'Z';
+        const bool latinUpper = c >= 0xc0 && c <= 0xde && c != 0xd7;
+        if (asciiUpper || latinUpper) {
+            c = static_cast<char16_t>(c + 0x20);
+        }
+    }
+    return folded;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Column and table layouts.
+
+struct TColumnLayout {
+    std::u16string Name;
+    std::uint8_t TypeCode = 0;
+    std::uint8_t Flags = 0;
+    std::uint8_t ExtraFlags = 0;
+    std::uint16_t Length = 0;
+    bool Textual = false; // Text and Memo carry a collation
+    std::uint8_t Precision = 0;
+    std::uint8_t Scale = 0;
+    std::uint16_t FixedOffset = 0;   // fixed-length columns only
+    std::uint16_t VariableIndex = 0; // variable-length columns only
+
+    bool IsFixed() const { return (Flags & FixedLengthFlag) != 0; }
+};
+
+struct TTableLayout {
+    std::u16string Name;
+    bool System = false;
+    std::vector<TColumnLayout> Columns;
+    std::uint16_t VariableColumnCount = 0;
+    std::uint16_t FixedLength = 0; // bytes of a row's fixed part
+};
+
+struct TTypeTraits {
+    std::uint8_t Code;
+    std::uint16_t FixedLength; // 0 for variable-length types (and Yes/No, kept in the null mask)
+    bool Variable;
+    bool Textual;
+    std::uint8_t Flags; // beyond NullableFlag and FixedLengthFlag
+};
+
+TTypeTraits TraitsOf(TAccessType type) {
+    switch (type) {
+    case TAccessType::YesNo:
+        return {BoolCode, 0, false, false, 0};
+    case TAccessType::Byte:
+        return {ByteCode, 1, false, false, 0};
+    case TAccessType::Integer:
+        return {IntCode, 2, false, false, 0};
+    case TAccessType::LongInteger:
+        return {LongIntCode, 4, false, false, 0};
+    case TAccessType::AutoNumber:
+        return {LongIntCode, 4, false, false, AutoNumberFlag};
+    case TAccessType::Currency:
+        return {MoneyCode, 8, false, false, 0};
+    case TAccessType::Single:
+        return {FloatCode, 4, false, false, 0};
+    case TAccessType::Double:
+        return {DoubleCode, 8, false, false, 0};
+    case TAccessType::DateTime:
+        return {DateTimeCode, 8, false, false, 0};
+    case TAccessType::Text:
+        return {TextCode, 0, true, true, 0};
+    case TAccessType::Memo:
+        return {MemoCode, 0, true, true, 0};
+    case TAccessType::Hyperlink:
+        return {MemoCode, 0, true, true, HyperlinkFlag};
+    case TAccessType::OleObject:
+        return {OleCode, 0, true, false, 0};
+    case TAccessType::Binary:
+        return {BinaryCode, 0, true, false, 0};
+    case TAccessType::ReplicationId:
+        return {RepIdCode, 16, false, false, 0};
+    case TAccessType::Decimal:
+        return {NumericCode, 17, false, false, 0};
+    }
+    throw std::runtime_error("unknown Access type");
+}
+
+// The bytes a variable-length column may hold, checked against Access's limits.
+std::uint16_t VariableLength(const TAccessColumn& column, const std::string& what) {
+    switch (column.Type) {
+    case TAccessType::Text:
+        if (column.Size < 1 || column.Size > MaxTextLength) {
+            throw std::runtime_error(what + ": Text size must be 1-255 characters");
+        }
+        return Narrow16(static_cast<std::size_t>(column.Size) * 2); // UCS-2: 2 bytes a character
+    case TAccessType::Binary:
+        if (column.Size < 1 || column.Size > MaxBinaryLength) {
+            throw std::runtime_error(what + ": Binary size must be 1-255 bytes");
+        }
+        return Narrow16(static_cast<std::size_t>(column.Size));
+    default:
+        return 0; // Memo and OLE values live outside the row
+    }
+}
+
+TColumnLayout LayOutColumn(const TAccessColumn& column, const std::string& what) {
+    const TTypeTraits traits = TraitsOf(column.Type);
+    TColumnLayout layout;
+    layout.Name = CheckedName(column.Name, what);
+    layout.TypeCode = traits.Code;
+    layout.Flags = static_cast<std::uint8_t>(NullableFlag | traits.Flags |
+                                             (traits.Variable ? 0 : FixedLengthFlag));
+    layout.ExtraFlags = traits.Textual ? CompressedUnicodeFlag : 0;
+    layout.Textual = traits.Textual;
+    layout.Length = traits.Variable ? VariableLength(column, what) : traits.FixedLength;
+    if (column.Type == TAccessType::Decimal) {
+        if (column.Precision < 1 || column.Precision > MaxDecimalPrecision) {
+            throw std::runtime_error(what + ": Decimal precision must be 1-28");
+        }
+        if (column.Scale < 0 || column.Scale > column.Precision) {
+            throw std::runtime_error(what + ": Decimal scale must be 0-precision");
+        }
+        layout.Precision = static_cast<std::uint8_t>(column.Precision);
+        layout.Scale = static_cast<std::uint8_t>(column.Scale);
+    }
+    return layout;
+}
+
+TTableLayout LayOutTable(const TAccessTable& table, bool system) {
+    const std::string what = "table '" + table.Name + "'";
+    TTableLayout layout;
+    layout.Name = CheckedName(table.Name, what);
+    layout.System = system;
+    if (table.Columns.empty() || table.Columns.size() > MaxColumns) {
+        throw std::runtime_error(what + ": a table needs 1-255 columns");
+    }
+    std::set<std::u16string> seen;
+    std::size_t fixedLength = 0;
+    for (const TAccessColumn& column : table.Columns) {
+        TColumnLayout columnLayout = LayOutColumn(column, what + ", column '" + column.Name + "'");
+        if (!seen.insert(FoldedName(columnLayout.Name)).second) {
+            throw std::runtime_error(what + ": duplicate column '" + column.Name + "'");
+        }
+        if (columnLayout.IsFixed()) {
+            columnLayout.FixedOffset = Narrow16(fixedLength);
+            fixedLength += columnLayout.Length;
+        } else {
+            columnLayout.VariableIndex = layout.VariableColumnCount++;
+        }
+        layout.Columns.push_back(std::move(columnLayout));
+    }
+    layout.FixedLength = Narrow16(fixedLength);
+    return layout;
+}
+
+// The system tables as Access 2000 creates them (columns in Access's alphabetical order).
+std::vector<TAccessTable> SystemTables() {
+    using T = TAccessType;
+    return {
+        {"MSysObjects",
+         {{"Connect", T::Memo},
+          {"Database", T::Memo},
+          {"DateCreate", T::DateTime},
+          {"DateUpdate", T::DateTime},
+          {"Flags", T::LongInteger},
+          {"ForeignName", T::Text, 255},
+          {"Id", T::LongInteger},
+          {"Lv", T::OleObject},
+          {"LvExtra", T::OleObject},
+          {"LvModule", T::OleObject},
+          {"LvProp", T::OleObject},
+          {"Name", T::Text, 255},
+          {"Owner", T::Binary, 255},
+          {"ParentId", T::LongInteger},
+          {"RmtInfoLong", T::OleObject},
+          {"RmtInfoShort", T::Binary, 255},
+          {"Type", T::Integer}}},
+        {"MSysACEs",
+         {{"ACM", T::LongInteger},
+          {"FInheritable", T::YesNo},
+          {"ObjectId", T::LongInteger},
+          {"SID", T::Binary, 255}}},
+        {"MSysQueries",
+         {{"Attribute", T::Byte},
+          {"Expression", T::Memo},
+          {"Flag", T::Integer},
+          {"LvExtra", T::OleObject},
+          {"Name1", T::Memo},
+          {"Name2", T::Memo},
+          {"ObjectId", T::LongInteger},
+          {"Order", T::Binary, 255}}},
+        {"MSysRelationships",
+         {{"ccolumn", T::LongInteger},
+          {"grbit", T::LongInteger},
+          {"icolumn", T::LongInteger},
+          {"szColumn", T::Text, 64},
+          {"szObject", T::Text, 64},
+          {"szReferencedColumn", T::Text, 64},
+          {"szReferencedObject", T::Text, 64},
+          {"szRelationship", T::Text, 64}}},
+    };
+}
+
+// System tables first, MSysObjects leading, then the caller's tables.
+std::vector<TTableLayout> LayOutTables(const std::vector<TAccessTable>& userTables) {
+    std::vector<TTableLayout> layouts;
+    for (const TAccessTable& table : SystemTables()) {
+        layouts.push_back(LayOutTable(table, true));
+    }
+    std::set<std::u16string> seen;
+    for (const TTableLayout& layout : layouts) {
+        seen.insert(FoldedName(layout.Name));
+    }
+    for (const TAccessTable& table : userTables) {
+        TTableLayout layout = LayOutTable(table, false);
+        if (!seen.insert(FoldedName(layout.Name)).second) {
+            throw std::runtime_error("duplicate table name '" + table.Name + "'");
+        }
+        layouts.push_back(std::move(layout));
+    }
+    return layouts;
+}
+
+std::size_t ColumnIndex(const TTableLayout& table, std::u16string_view name) {
+    for (std::size_t i = 0; i < table.Columns.size(); ++i) {
+        if (table.Columns[i].Name == name) {
+            return i;
+        }
+    }
+    throw std::logic_error("MdbWriter: system column missing");
+}
+
+// ---------------------------------------------------------------------------------------------
+// Rows.
+
+// One value per column in column order; nullopt is NULL.
+using TRowValues = std::vector<std::optional<TBytes>>;
+
+TBytes EncodeRow(const TTableLayout& table, const TRowValues& values) {
+    const std::size_t columnCount = table.Columns.size();
+    TBytes row(RowColumnCountSize + table.FixedLength, 0);
+    Put16(row, 0, Narrow16(columnCount));
+    TBytes nullMask((columnCount + 7) / 8, 0); // a set bit means "not null"
+    for (std::size_t i = 0; i < columnCount; ++i) {
+        if (!values[i]) {
+            continue;
+        }
+        nullMask[i / 8] = static_cast<std::uint8_t>(nullMask[i / 8] | (1u << (i % 8)));
+        const TColumnLayout& column = table.Columns[i];
+        if (column.IsFixed()) {
+            std::copy(values[i]->begin(), values[i]->end(),
+                      row.begin() +
+                          static_cast<std::ptrdiff_t>(RowColumnCountSize + column.FixedOffset));
+        }
+    }
+    if (table.VariableColumnCount > 0) {
+        // offsets[k] is where variable column k starts; the extra last one is where they end.
+        std::vector<std::uint16_t> offsets(table.VariableColumnCount + 1u, 0);
+        for (std::size_t i = 0; i < columnCount; ++i) {
+            const TColumnLayout& column = table.Columns[i];
+            if (column.IsFixed()) {
+                continue;
+            }
+            offsets[column.VariableIndex] = Narrow16(row.size());
+            if (values[i]) {
+                row.insert(row.end(), values[i]->begin(), values[i]->end());
+            }
+        }
+        offsets.back() = Narrow16(row.size());
+        for (auto offset = offsets.rbegin(); offset != offsets.rend(); ++offset) {
+            Append16(row, *offset);
+        }
+        Append16(row, table.VariableColumnCount);
+    }
+    row.insert(row.end(), nullMask.begin(), nullMask.end());
+    return row;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Data pages.
+
+struct TRowPlace {
+    std::size_t PageIndex; // among the packer's pages
+    std::size_t Row;
+};
+
+// Fills data pages with rows in order, starting a new page when the current one is full.
+class TDataPagePacker {
+public:
+    TRowPlace Add(TBytes row) {
+        if (Pages.empty() || !Fits(Pages.back(), row.size())) {
+            Pages.emplace_back();
+        }
+        if (!Fits(Pages.back(), row.size())) {
+            throw std::logic_error("MdbWriter: row larger than a page");
+        }
+        Pages.back().push_back(std::move(row));
+        return {Pages.size() - 1, Pages.back().size() - 1};
+    }
+
+    std::size_t PageCount() const { return Pages.size(); }
+
+    std::size_t FreeSpace(std::size_t pageIndex) const { return FreeSpaceOf(Pages[pageIndex]); }
+
+    TBytes BuildPage(std::size_t pageIndex, std::uint32_t owner) const {
+        const std::vector<TBytes>& rows = Pages[pageIndex];
+        TBytes page(PageSize, 0);
+        Put8(page, PageTypeOffset, DataPageType);
+        Put8(page, PageMarkerOffset, PageMarker);
+        Put16(page, DataFreeSpaceOffset, Narrow16(FreeSpaceOf(rows)));
+        Put32(page, DataOwnerOffset, owner);
+        Put16(page, DataRowCountOffset, Narrow16(rows.size()));
+        // Row 0 ends at the page's end, each further row ends where the previous one starts.
+        std::size_t end = PageSize;
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const std::size_t start = end - rows[i].size();
+            std::copy(rows[i].begin(), rows[i].end(),
+                      page.begin() + static_cast<std::ptrdiff_t>(start));
+            Put16(page, DataRowOffsetsOffset + i * DataRowOffsetSize, Narrow16(start));
+            end = start;
+        }
+        return page;
+    }
+
+private:
+    std::vector<std::vector<TBytes>> Pages;
+
+    static std::size_t UsedSpace(const std::vector<TBytes>& rows) {
+        std::size_t used = DataRowOffsetsOffset;
+        for (const TBytes& row : rows) {
+            used += DataRowOffsetSize + row.size();
+        }
+        return used;
+    }
+
+    static std::size_t FreeSpaceOf(const std::vector<TBytes>& rows) {
+        return PageSize - UsedSpace(rows);
+    }
+
+    static bool Fits(const std::vector<TBytes>& rows, std::size_t rowSize) {
+        return rows.size() < MaxRowsPerPage &&
+               UsedSpace(rows) + DataRowOffsetSize + rowSize <= PageSize;
+    }
+};
+
+// ---------------------------------------------------------------------------------------------
+// Usage maps.
+
+TBytes InlineMap(std::uint32_t startPage, const std::vector<std::uint32_t>& pages) {
+    TBytes map(MapRowSize, 0);
+    Put8(map, MapTypeOffset, InlineMapType);
+    Put32(map, MapStartPageOffset, startPage);
+    for (const std::uint32_t page : pages) {
+        const std::uint32_t bit = page - startPage;
+        if (page < startPage || bit >= MapPageCapacity) {
+            throw std::runtime_error("too many tables: the catalogue outgrows its usage map");
+        }
+        map[MapBitmapOffset + bit / 8] =
+            static_cast<std::uint8_t>(map[MapBitmapOffset + bit / 8] | (1u << (bit % 8)));
+    }
+    return map;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Table definitions.
+
+std::size_t DefinitionLength(const TTableLayout& table) {
+    std::size_t length = TdefHeaderSize + table.Columns.size() * ColumnEntrySize;
+    for (const TColumnLayout& column : table.Columns) {
+        length += 2 + column.Name.size() * 2; // length prefix, then UCS-2
+    }
+    return length + sizeof TdefEndOfColumnMaps;
+}
+
+std::size_t DefinitionPageCount(std::size_t length) {
+    if (length <= PageSize) {
+        return 1;
+    }
+    const std::size_t perPage = PageSize - TdefPageHeaderSize;
+    return 1 + (length - PageSize + perPage - 1) / perPage;
+}
+
+TBytes ColumnEntry(const TColumnLayout& column, std::size_t number) {
+    TBytes entry(ColumnEntrySize, 0);
+    Put8(entry, ColumnTypeOffset, column.TypeCode);
+    Put32(entry, ColumnMagicOffset, TdefMagic);
+    Put16(entry, ColumnNumberOffset, Narrow16(number));
+    Put16(entry, ColumnVariableIndexOffset, column.IsFixed() ? 0 : column.VariableIndex);
+    Put16(entry, ColumnRowNumberOffset, Narrow16(number));
+    if (column.Textual) {
+        Put16(entry, ColumnSortOrderOffset, GeneralSortOrder);
+        Put8(entry, ColumnSortVersionOffset, 0);
+    } else if (column.TypeCode == NumericCode) {
+        Put8(entry, ColumnDecimalPrecisionOffset, column.Precision);
+        Put8(entry, ColumnDecimalScaleOffset, column.Scale);
+    }
+    Put8(entry, ColumnFlagsOffset, column.Flags);
+    Put8(entry, ColumnExtraFlagsOffset, column.ExtraFlags);
+    Put16(entry, ColumnFixedOffsetOffset, column.IsFixed() ? column.FixedOffset : 0);
+    Put16(entry, ColumnLengthOffset, column.Length);
+    return entry;
+}
+
+struct TDefinitionPlace {
+    std::uint32_t RowCount = 0;
+    std::uint32_t UsageMap = 0;     // row pointer
+    std::uint32_t FreeSpaceMap = 0; // row pointer
+};
+
+// The definition as one stream, laid out as if its first page could hold all of it.
+TBytes DefinitionStream(const TTableLayout& table, const TDefinitionPlace& place) {
+    TBytes stream(TdefHeaderSize, 0);
+    Put8(stream, PageTypeOffset, TableDefinitionPageType);
+    Put8(stream, PageMarkerOffset, PageMarker);
+    Put32(stream, TdefLengthOffset, static_cast<std::uint32_t>(DefinitionLength(table)));
+    Put32(stream, TdefMagicOffset, TdefMagic);
+    Put32(stream, TdefRowCountOffset, place.RowCount);
+    Put8(stream, TdefAutoNumberFlagOffset, AutoNumberEnabled);
+    Put8(stream, TdefTableTypeOffset, table.System ? SystemTableType : UserTableType);
+    Put16(stream, TdefMaxColumnsOffset, Narrow16(table.Columns.size()));
+    Put16(stream, TdefVariableColumnCountOffset, table.VariableColumnCount);
+    Put16(stream, TdefColumnCountOffset, Narrow16(table.Columns.size()));
+    Put32(stream, TdefLogicalIndexCountOffset, 0);
+    Put32(stream, TdefIndexCountOffset, 0);
+    Put32(stream, TdefUsageMapOffset, place.UsageMap);
+    Put32(stream, TdefFreeSpaceMapOffset, place.FreeSpaceMap);
+    for (std::size_t i = 0; i < table.Columns.size(); ++i) {
+        const TBytes entry = ColumnEntry(table.Columns[i], i);
+        stream.insert(stream.end(), entry.begin(), entry.end());
+    }
+    for (const TColumnLayout& column : table.Columns) {
+        Append16(stream, Narrow16(column.Name.size() * 2));
+        const TBytes name = Ucs2Bytes(column.Name);
+        stream.insert(stream.end(), name.begin(), name.end());
+    }
+    Append16(stream, TdefEndOfColumnMaps);
+    return stream;
+}
+
+// Cuts a definition stream into its pages, chaining them through their next-page fields.
+std::vector<TBytes> DefinitionPages(const TBytes& stream, const std::vector<std::uint32_t>& pages) {
+    std::vector<TBytes> result;
+    std::size_t done = 0;
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        TBytes page(PageSize, 0);
+        // The stream opens with the first page's header; later pages get a header of their own.
+        std::size_t start = 0;
+        if (i > 0) {
+            Put8(page, PageTypeOffset, TableDefinitionPageType);
+            Put8(page, PageMarkerOffset, PageMarker);
+            start = TdefPageHeaderSize;
+        }
+        const std::size_t piece = std::min(PageSize - start, stream.size() - done);
+        std::copy(stream.begin() + static_cast<std::ptrdiff_t>(done),
+                  stream.begin() + static_cast<std::ptrdiff_t>(done + piece),
+                  page.begin() + static_cast<std::ptrdiff_t>(start));
+        done += piece;
+        const std::size_t free = PageSize - start - piece;
+        Put16(page, TdefFreeSpaceOffset,
+              Narrow16(free > TdefFreeSpaceBias ? free - TdefFreeSpaceBias : 0));
+        Put32(page, TdefNextPageOffset, i + 1 < pages.size() ? pages[i + 1] : 0);
+        result.push_back(std::move(page));
+    }
+    if (done != stream.size()) {
+        throw std::logic_error("MdbWriter: table definition does not fill its pages");
+    }
+    return result;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The catalogue.
+
+struct TCatalogueEntry {
+    std::int32_t Id;
+    std::int32_t ParentId;
+    std::u16string Name;
+    std::int16_t Type;
+    std::int32_t Flags;
+};
+
+std::vector<TCatalogueEntry> CatalogueEntries(const std::vector<TTableLayout>& tables,
+                                              const std::vector<std::uint32_t>& firstPages) {
+    std::vector<TCatalogueEntry> entries = {
+        {TablesContainerId, RootId, u"Tables", ContainerObjectType, 0},
+        {DatabasesContainerId, RootId, u"Databases", ContainerObjectType, 0},
+        {RelationshipsContainerId, RootId, u"Relationships", ContainerObjectType, 0},
+        {DatabasePropertiesId, DatabasesContainerId, u"MSysDb", DatabaseObjectType, 0},
+    };
+    for (std::size_t i = 0; i < tables.size(); ++i) {
+        // A table's Id is its definition page, which is how readers find the definition.
+        entries.push_back({static_cast<std::int32_t>(firstPages[i]), TablesContainerId,
+                           tables[i].Name, TableObjectType,
+                           tables[i].System ? SystemTableFlags : UserTableFlags});
+    }
+    return entries;
+}
+
+TBytes CatalogueRow(const TTableLayout& objects, const TCatalogueEntry& entry) {
+    TRowValues values(objects.Columns.size());
+    values[ColumnIndex(objects, u"Id")] = Int32Bytes(entry.Id);
+    values[ColumnIndex(objects, u"ParentId")] = Int32Bytes(entry.ParentId);
+    values[ColumnIndex(objects, u"Name")] = Ucs2Bytes(entry.Name);
+    values[ColumnIndex(objects, u"Type")] = Int16Bytes(entry.Type);
+    values[ColumnIndex(objects, u"Flags")] = Int32Bytes(entry.Flags);
+    values[ColumnIndex(objects, u"DateCreate")] = DoubleBytes(CatalogueDate);
+    values[ColumnIndex(objects, u"DateUpdate")] = DoubleBytes(CatalogueDate);
+    values[ColumnIndex(objects, u"LvProp")] = LongValueInRow(EmptyPropertyBlob);
+    return EncodeRow(objects, values);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Page 0.
+
+class TRc4 {
+public:
+    explicit TRc4(std::span<const std::uint8_t> key) {
+        for (std::size_t i = 0; i < State.size(); ++i) {
+            State[i] = static_cast<std::uint8_t>(i);
+        }
+        std::uint8_t j = 0;
+        for (std::size_t i = 0; i < State.size(); ++i) {
+            j = static_cast<std::uint8_t>(j + State[i] + key[i % key.size()]);
+            std::swap(State[i], State[j]);
+        }
+    }
+
+    void Apply(std::span<std::uint8_t> data) {
+        for (std::uint8_t& byte : data) {
+            I = static_cast<std::uint8_t>(I + 1);
+            J = static_cast<std::uint8_t>(J + State[I]);
+            std::swap(State[I], State[J]);
+            byte ^= State[static_cast<std::uint8_t>(State[I] + State[J])];
+        }
+    }
+
+private:
+    std::array<std::uint8_t, 256> State{};
+    std::uint8_t I = 0;
+    std::uint8_t J = 0;
+};
+
+TBytes HeaderPage() {
+    TBytes page(PageSize, 0);
+    std::copy(HeaderMagic.begin(), HeaderMagic.end(), page.begin() + HeaderMagicOffset);
+    std::copy(HeaderFormatName.begin(), HeaderFormatName.end(),
+              page.begin() + HeaderFormatNameOffset);
+    Put32(page, HeaderVersionOffset, Jet4Version);
+    Put16(page, HeaderCodePageOffset, WesternCodePage);
+    Put16(page, HeaderSortOrderOffset, GeneralSortOrder);
+
+    TBytes key(4);
+    Put32(key, 0, HeaderMaskKey);
+    TRc4 mask(key);
+    mask.Apply(std::span(page).subspan(HeaderMaskedOffset, HeaderMaskedLength));
+    return page;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The whole file.
+
+class TDatabaseImage {
+public:
+    explicit TDatabaseImage(const std::vector<TAccessTable>& userTables)
+        : Tables(LayOutTables(userTables)) {
+        PlaceDefinitions();
+        PackCatalogue();
+        PackMaps();
+        BuildPages();
+    }
+
+    void Write(const std::string& path) const {
+        std::ofstream file(path, std::ios::binary | std::ios::trunc);
+        if (!file) {
+            throw std::runtime_error("cannot create " + path + ": " + std::strerror(errno));
+        }
+        for (const TBytes& page : Pages) {
+            file.write(reinterpret_cast<const char*>(page.data()),
+                       static_cast<std::streamsize>(page.size()));
+        }
+        file.close();
+        if (!file) {
+            throw std::runtime_error("cannot write " + path);
+        }
+    }
+
+private:
+    std::vector<TTableLayout> Tables;
+    std::vector<std::vector<std::uint32_t>> DefinitionPageNumbers; // per table
+    std::uint32_t NextPage = 0;
+    TDataPagePacker Catalogue;
+    std::uint32_t FirstCataloguePage = 0;
+    std::size_t CatalogueRows = 0;
+    TDataPagePacker Maps;
+    std::vector<TRowPlace> UsageMapPlaces;     // per table
+    std::vector<TRowPlace> FreeSpaceMapPlaces; // per table
+    std::uint32_t FirstExtraMapPage = 0;
+    std::vector<TBytes> Pages;
+
+    // Page 0 is the header and page 1 the first page of usage maps; definitions follow, so
+    // MSysObjects, laid out first, lands on page 2.
+    void PlaceDefinitions() {
+        NextPage = static_cast<std::uint32_t>(FirstMapPage + 1);
+        for (const TTableLayout& table : Tables) {
+            std::vector<std::uint32_t> pages;
+            const std::size_t count = DefinitionPageCount(DefinitionLength(table));
+            for (std::size_t i = 0; i < count; ++i) {
+                pages.push_back(NextPage++);
+            }
+            DefinitionPageNumbers.push_back(std::move(pages));
+        }
+        if (DefinitionPageNumbers.front().front() != SystemObjectsDefinitionPage) {
+            throw std::logic_error("MdbWriter: MSysObjects must start on page 2");
+        }
+    }
+
+    void PackCatalogue() {
+        std::vector<std::uint32_t> firstPages;
+        for (const auto& pages : DefinitionPageNumbers) {
+            firstPages.push_back(pages.front());
+        }
+        for (const TCatalogueEntry& entry : CatalogueEntries(Tables, firstPages)) {
+            Catalogue.Add(CatalogueRow(Tables.front(), entry));
+            ++CatalogueRows;
+        }
+        FirstCataloguePage = NextPage;
+        NextPage += static_cast<std::uint32_t>(Catalogue.PageCount());
+    }
+
+    std::uint32_t CataloguePage(std::size_t index) const {
+        return FirstCataloguePage + static_cast<std::uint32_t>(index);
+    }
+
+    // Row 0 of page 1 is the global map of free pages (none: every page is in use); then each
+    // table's map of owned pages and its map of owned pages with room.
+    void PackMaps() {
+        Maps.Add(InlineMap(GlobalMapStartPage, {}));
+        for (std::size_t t = 0; t < Tables.size(); ++t) {
+            std::vector<std::uint32_t> owned;
+            std::vector<std::uint32_t> withRoom;
+            if (t == 0) {
+                for (std::size_t i = 0; i < Catalogue.PageCount(); ++i) {
+                    owned.push_back(CataloguePage(i));
+                    if (Catalogue.FreeSpace(i) > 0) {
+                        withRoom.push_back(CataloguePage(i));
+                    }
+                }
+            }
+            const std::uint32_t start = t == 0 ? FirstCataloguePage : 0;
+            UsageMapPlaces.push_back(Maps.Add(InlineMap(start, owned)));
+            FreeSpaceMapPlaces.push_back(Maps.Add(InlineMap(start, withRoom)));
+        }
+        FirstExtraMapPage = NextPage;
+        NextPage += static_cast<std::uint32_t>(Maps.PageCount() - 1);
+    }
+
+    std::uint32_t MapPage(std::size_t index) const {
+        return index == 0 ? static_cast<std::uint32_t>(FirstMapPage)
+                          : FirstExtraMapPage + static_cast<std::uint32_t>(index - 1);
+    }
+
+    std::uint32_t RowPointer(const TRowPlace& place) const {
+        return MapPage(place.PageIndex) << RowPointerPageShift |
+               static_cast<std::uint32_t>(place.Row);
+    }
+
+    void BuildPages() {
+        Pages.assign(NextPage, TBytes());
+        Pages[0] = HeaderPage();
+        for (std::size_t t = 0; t < Tables.size(); ++t) {
+            TDefinitionPlace place;
+            place.RowCount = t == 0 ? static_cast<std::uint32_t>(CatalogueRows) : 0;
+            place.UsageMap = RowPointer(UsageMapPlaces[t]);
+            place.FreeSpaceMap = RowPointer(FreeSpaceMapPlaces[t]);
+            const std::vector<TBytes> pages =
+                DefinitionPages(DefinitionStream(Tables[t], place), DefinitionPageNumbers[t]);
+            for (std::size_t i = 0; i < pages.size(); ++i) {
+                Pages[DefinitionPageNumbers[t][i]] = pages[i];
+            }
+        }
+        for (std::size_t i = 0; i < Catalogue.PageCount(); ++i) {
+            Pages[CataloguePage(i)] = Catalogue.BuildPage(i, SystemObjectsDefinitionPage);
+        }
+        for (std::size_t i = 0; i < Maps.PageCount(); ++i) {
+            Pages[MapPage(i)] = Maps.BuildPage(i, NoOwner);
+        }
+        for (const TBytes& page : Pages) {
+            if (page.size() != PageSize) {
+                throw std::logic_error("MdbWriter: a page was left unwritten");
+            }
+        }
+    }
+};
+
+} // namespace
+
+void WriteJet4Database(const std::string& path, const std::vector<TAccessTable>& tables) {
+    TDatabaseImage(tables).Write(path);
+}
+
+} // namespace quorvane::testing
