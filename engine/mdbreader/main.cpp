@@ -1,0 +1,132 @@
+// quorvane-mdb-reader FILE: prints the user and system tables of an Access database and their
+// columns, as libmdb reads them, for the engine's Access back-end.
+//
+// The engine runs this in a process of its own because libmdb trusts the file it reads: a
+// damaged file can make it crash or loop. Here that ends this process only, and the engine
+// reports the file as damaged. The checks below turn the common cases (an empty, truncated or
+// foreign file, an unknown version) into clear messages before libmdb sees the file.
+//
+// Output, one record per line, names in hexadecimal so any byte survives:
+//   V <version byte>
+//   T <hex name> <1 for a system table, else 0>
+//   C <hex name> <type> <size> <precision> <scale> <fixed> <auto number> <auto GUID>
+//   E <message>            (and exit status 1)
+//   D                      (the end of a complete listing)
+
+// glib must come first: mdbtools.h includes it inside extern "C", where its C++ parts break.
+#include <glib.h>
+#include <mdbtools.h>
+
+#include <array>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <string>
+
+namespace {
+
+constexpr std::size_t HeaderBytes = 0x20;
+constexpr std::size_t VersionOffset = 0x14;
+constexpr unsigned char HighestKnownVersion = MDB_VER_ACCDB_2019;
+constexpr std::size_t Jet3PageSize = 2048;
+constexpr std::size_t JetPageSize = 4096;
+
+std::string Hex(const char* text) {
+    static constexpr char Digits[] = "0123456789abcdef";
+    std::string hex;
+    for (const char* c = text; *c != '\0'; ++c) {
+        const auto byte = static_cast<unsigned char>(*c);
+        hex += Digits[byte >> 4];
+        hex += Digits[byte & 0x0F];
+    }
+    return hex.empty() ? std::string("-") : hex;
+}
+
+int Fail(const std::string& message) {
+    std::printf("E %s\n", message.c_str());
+    return 1;
+}
+
+// What is wrong with the file before libmdb reads it, or "" when it looks like an Access file.
+std::string CheckFile(const char* path, unsigned char& version) {
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    if (!in) {
+        return std::string(std::strerror(errno));
+    }
+    const auto size = static_cast<std::size_t>(in.tellg());
+    if (size == 0) {
+        return "The file is empty.";
+    }
+    std::array<char, HeaderBytes> header{};
+    in.seekg(0);
+    if (size < HeaderBytes || !in.read(header.data(), header.size())) {
+        return "It is not an Access database.";
+    }
+    const bool magic = header[0] == 0 && header[1] == 1 && header[2] == 0 && header[3] == 0;
+    const std::string signature(header.data() + 4, 15);
+    if (!magic || (signature != "Standard Jet DB" && signature != "Standard ACE DB")) {
+        return "It is not an Access database.";
+    }
+    version = static_cast<unsigned char>(header[VersionOffset]);
+    if (version > HighestKnownVersion) {
+        return "It is of an Access version Quorvane does not know (version byte " +
+               std::to_string(version) + ").";
+    }
+    const std::size_t pageSize = version == MDB_VER_JET3 ? Jet3PageSize : JetPageSize;
+    if (size < 2 * pageSize || size % pageSize != 0) {
+        return "The file is truncated.";
+    }
+    return {};
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: quorvane-mdb-reader FILE\n");
+        return 2;
+    }
+    unsigned char version = 0;
+    const std::string problem = CheckFile(argv[1], version);
+    if (!problem.empty()) {
+        return Fail(problem);
+    }
+    MdbHandle* mdb = mdb_open(argv[1], MDB_NOFLAGS);
+    if (mdb == nullptr) {
+        return Fail("The file is damaged.");
+    }
+    std::printf("V %u\n", version);
+    GPtrArray* catalog = mdb_read_catalog(mdb, MDB_TABLE);
+    if (catalog == nullptr) {
+        mdb_close(mdb);
+        return Fail("Its table catalogue cannot be read; the file is damaged.");
+    }
+    for (guint i = 0; i < catalog->len; ++i) {
+        auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(catalog, i));
+        if (entry->object_type != MDB_TABLE) {
+            continue;
+        }
+        std::printf("T %s %d\n", Hex(entry->object_name).c_str(),
+                    mdb_is_system_table(entry) ? 1 : 0);
+        if (mdb_is_system_table(entry)) {
+            continue; // their columns are never asked for
+        }
+        MdbTableDef* table = mdb_read_table(entry);
+        if (table == nullptr) {
+            mdb_close(mdb);
+            return Fail(std::string("The definition of table \"") + entry->object_name +
+                        "\" cannot be read; the file is damaged.");
+        }
+        GPtrArray* columns = mdb_read_columns(table);
+        for (guint c = 0; columns != nullptr && c < columns->len; ++c) {
+            auto* column = static_cast<MdbColumn*>(g_ptr_array_index(columns, c));
+            std::printf("C %s %d %d %d %d %d %d %d\n", Hex(column->name).c_str(), column->col_type,
+                        column->col_size, column->col_prec, column->col_scale, column->is_fixed,
+                        column->is_long_auto, column->is_uuid_auto);
+        }
+        mdb_free_tabledef(table);
+    }
+    mdb_close(mdb);
+    std::printf("D\n");
+    return 0;
+}
