@@ -110,6 +110,9 @@ const std::vector<TOptionSpec>& OptionSpecs() {
          }},
         {"force", nullptr, "replace an earlier copy of the template in the output directory",
          [](TCommandLine& c, const std::string&) { c.Force = true; }},
+        {"describe", nullptr,
+         "print the tables and their field descriptors as a run sees them, then exit",
+         [](TCommandLine& c, const std::string&) { c.Describe = true; }},
         {"help", nullptr, "show this help and exit",
          [](TCommandLine& c, const std::string&) { c.Help = true; }},
         {"version", nullptr, "show the version and exit",
@@ -186,6 +189,11 @@ std::string UsageText() {
         text += left + spec.Help + "\n";
     }
     text += "\n"
+            "With --describe, only --database is read: each table or view stands on a line of its\n"
+            "own in catalogue order, followed by one line per field: a tab, the field name, the\n"
+            "kind (ftWideString, ...), Size=N, FixedChar=True|False and AutoIncrement=True|False,\n"
+            "separated by tabs.\n"
+            "\n"
             "Exit status: 0 when the projects were written, 1 when the run failed, 2 when the\n"
             "command line was wrong.\n";
     return text;

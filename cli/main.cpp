@@ -6,6 +6,29 @@
 
 #include <iostream>
 
+namespace {
+
+// Prints what a run sees of the database: the tables in catalogue order and their descriptors.
+void DescribeDatabase(quorvane::TDM& dm, const std::string& database) {
+    using namespace quorvane;
+    dm.ConnectDatabase(database, "", false);
+    dm.ListTableNames(dm.TableNames);
+    for (const std::string& tableName : dm.TableNames) {
+        dm.OpenTableReader("[" + tableName + "]");
+        std::cout << tableName << "\n";
+        for (const TFieldDescriptor& field : dm.ADOTable.Fields()) {
+            std::cout << '\t' << field.FieldName << '\t' << FieldTypeName(field.DataType)
+                      << "\tSize=" << field.Size
+                      << "\tFixedChar=" << (field.FixedChar ? "True" : "False")
+                      << "\tAutoIncrement="
+                      << (field.DataType == TFieldType::ftAutoInc ? "True" : "False") << "\n";
+        }
+    }
+    std::cout.flush();
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     using namespace quorvane;
     const std::vector<std::string> arguments(argv + 1, argv + argc);
@@ -28,6 +51,10 @@ int main(int argc, char** argv) {
 
     try {
         TDM dm;
+        if (commandLine.Describe) {
+            DescribeDatabase(dm, commandLine.Options.Database.UDLFile);
+            return 0;
+        }
         dm.OnStatus = [](TDM&, const std::string& text) { std::cout << text << std::endl; };
         if (commandLine.Force) {
             dm.OnConfirmReplace = [](const std::string&) { return true; };

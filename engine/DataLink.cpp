@@ -1,6 +1,8 @@
 #include "DataLink.h"
 
+#include "AccessSchemaSource.h"
 #include "EngineErrors.h"
+#include "OdbcSchemaSource.h"
 #include "SqliteSchemaSource.h"
 #include "StringUtils.h"
 #include "TemplateText.h"
@@ -232,13 +234,21 @@ std::unique_ptr<ISchemaSource> OpenSchemaSource(const std::string& connectionStr
                                  " names no \"Data Source\" file.");
         }
         return OpenSqliteSchemaSource(dataSource);
+    case TProviderFamily::Access:
+        if (Trim(dataSource).empty()) {
+            throw EDatabaseError("The Access connection of " + SourceDescription(dataLinkPath) +
+                                 " names no \"Data Source\" file.");
+        }
+        return OpenAccessSchemaSource(dataSource);
     case TProviderFamily::Unknown:
         throw EDatabaseError("The provider \"" + provider + "\" of " +
                              SourceDescription(dataLinkPath) + " is not known to Quorvane.");
     default:
-        throw EDatabaseError("The provider \"" + shownProvider + "\" of " +
-                             SourceDescription(dataLinkPath) +
-                             " is not supported yet; this version reads SQLite databases.");
+        // Servers are reached through ODBC; the message names the server, never the string.
+        return OpenOdbcSchemaSource(OdbcConnectionStringFor(properties),
+                                    "\"" + (dataSource.empty() ? shownProvider : dataSource) +
+                                        "\" (provider \"" + shownProvider + "\" of " +
+                                        SourceDescription(dataLinkPath) + ")");
     }
 }
 

@@ -213,10 +213,10 @@ void TDM::Generate(const TProjectParam& options) {
     // A stage's unit and form file: `stem` is written from the copied template `templateStem`.
     const auto writeUnitAndForm = [&](const std::string& stem, const std::string& templateStem,
                                       const std::string& tableIdentifier) {
-        WriteUnitTemplate(outputBase + stem + ".pas", outputBase + templateStem + ".pas",
-                          unitLines, tableIdentifier);
-        WriteFormTemplate(outputBase + stem + ".dfm", outputBase + templateStem + ".dfm",
-                          formLines, tableIdentifier);
+        WriteUnitTemplate(outputBase + stem + ".pas", outputBase + templateStem + ".pas", unitLines,
+                          tableIdentifier);
+        WriteFormTemplate(outputBase + stem + ".dfm", outputBase + templateStem + ".dfm", formLines,
+                          tableIdentifier);
     };
 
     ReportStatus("Generate Direct DM Code...");

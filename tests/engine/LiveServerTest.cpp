@@ -1,0 +1,528 @@
+// The ODBC back-end against real servers, through data-link files as a user makes them: the
+// table list and every field descriptor of a schema holding the common column types, a name with
+// a blank, a name with a quote, a view, a second schema and auto-increment keys.
+//
+// The servers come from scripts/db-servers (`eval "$(scripts/db-servers start)"`), which sets:
+//   QUORVANE_TEST_PG_HOST, QUORVANE_TEST_PG_PORT, QUORVANE_TEST_PG_USER,
+//   QUORVANE_TEST_PG_PASSWORD, QUORVANE_TEST_PG_DATABASE              a PostgreSQL server
+//   QUORVANE_TEST_MARIADB_HOST, QUORVANE_TEST_MARIADB_PORT, QUORVANE_TEST_MARIADB_USER,
+//   QUORVANE_TEST_MARIADB_PASSWORD, QUORVANE_TEST_MARIADB_DATABASE    a MariaDB server
+// The user must be allowed to create databases (PostgreSQL) or databases whose names start with
+// the given database's name (MariaDB): each test makes its own databases afresh, so that the
+// tests can run again and side by side. Without these variables the server tests are skipped,
+// unless CI is set: there they fail, because CI starts the servers and must test them.
+//
+// The tests of refused and silent servers need only the ODBC drivers, no server.
+
+#include "DataLink.h"
+#include "EngineErrors.h"
+#include "OdbcSchemaSource.h"
+#include "TempDir.h"
+#include "dmCodeGenerator.h"
+
+#include <gtest/gtest.h>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sql.h>
+#include <sqlext.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quorvane {
+namespace {
+
+using T = TFieldType;
+
+// --- Server coordinates ------------------------------------------------------------------------
+
+struct TServer {
+    std::string Provider; // as a data-link file names it
+    std::string Host;
+    std::string Port;
+    std::string User;
+    std::string Password;
+    std::string Database;
+};
+
+std::optional<TServer> ServerFromEnvironment(const std::string& prefix, const std::string& provider,
+                                             std::string& missing) {
+    TServer server;
+    server.Provider = provider;
+    const std::vector<std::pair<std::string, std::string*>> variables = {
+        {"HOST", &server.Host},         {"PORT", &server.Port},         {"USER", &server.User},
+        {"PASSWORD", &server.Password}, {"DATABASE", &server.Database},
+    };
+    for (const auto& [name, value] : variables) {
+        const char* text = std::getenv((prefix + name).c_str());
+        if (text == nullptr || *text == '\0') {
+            missing += (missing.empty() ? "" : ", ") + prefix + name;
+        } else {
+            *value = text;
+        }
+    }
+    if (!missing.empty()) {
+        return std::nullopt;
+    }
+    return server;
+}
+
+// Skips the test when the server is not configured, or fails it on CI.
+#define QUORVANE_REQUIRE_SERVER(server, prefix, provider)                                          \
+    std::string missing_##server;                                                                  \
+    const std::optional<TServer> server =                                                          \
+        ServerFromEnvironment(prefix, provider, missing_##server);                                 \
+    if (!server) {                                                                                 \
+        if (std::getenv("CI") != nullptr) {                                                        \
+            FAIL() << "CI is set but the server variables are missing: " << missing_##server       \
+                   << " (start the servers with scripts/db-servers start)";                        \
+        }                                                                                          \
+        GTEST_SKIP() << "No server configured (missing " << missing_##server                       \
+                     << "); start one with: eval \"$(scripts/db-servers start)\"";                 \
+    }
+
+TConnectionProperties DataLinkProperties(const TServer& server, const std::string& database) {
+    TConnectionProperties properties;
+    properties.Set("Provider", server.Provider);
+    properties.Set("Password", server.Password);
+    properties.Set("Persist Security Info", "True");
+    properties.Set("User ID", server.User);
+    properties.Set("Initial Catalog", database);
+    properties.Set("Data Source", server.Host + ":" + server.Port);
+    return properties;
+}
+
+// --- Setting up a schema through ODBC ----------------------------------------------------------
+
+struct TEnvironmentFree {
+    void operator()(SQLHANDLE handle) const noexcept { SQLFreeHandle(SQL_HANDLE_ENV, handle); }
+};
+struct TConnectionFree {
+    void operator()(SQLHANDLE handle) const noexcept {
+        SQLDisconnect(handle); // nothing happens when it never connected
+        SQLFreeHandle(SQL_HANDLE_DBC, handle);
+    }
+};
+struct TStatementFree {
+    void operator()(SQLHANDLE handle) const noexcept { SQLFreeHandle(SQL_HANDLE_STMT, handle); }
+};
+using TEnvironment = std::unique_ptr<void, TEnvironmentFree>;
+using TConnection = std::unique_ptr<void, TConnectionFree>;
+using TStatement = std::unique_ptr<void, TStatementFree>;
+
+std::string Diagnostics(SQLSMALLINT type, SQLHANDLE handle) {
+    std::string text;
+    SQLCHAR state[6] = {};
+    SQLCHAR message[1024] = {};
+    SQLINTEGER native = 0;
+    SQLSMALLINT length = 0;
+    for (SQLSMALLINT record = 1; SQL_SUCCEEDED(
+             SQLGetDiagRec(type, handle, record, state, &native, message, sizeof message, &length));
+         ++record) {
+        text += std::string(" [") + reinterpret_cast<const char*>(state) + "] " +
+                reinterpret_cast<const char*>(message);
+    }
+    return text;
+}
+
+// A connection of the test's own that runs the statements making a schema.
+class TSqlSession {
+public:
+    explicit TSqlSession(const std::string& connectionString) {
+        SQLHANDLE handle = SQL_NULL_HANDLE;
+        if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &handle))) {
+            throw std::runtime_error("cannot start the ODBC driver manager");
+        }
+        FEnvironment.reset(handle);
+        SQLSetEnvAttr(handle, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
+        if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_DBC, FEnvironment.get(), &handle))) {
+            throw std::runtime_error("cannot make an ODBC connection handle");
+        }
+        FConnection.reset(handle);
+        std::string text = connectionString;
+        if (!SQL_SUCCEEDED(SQLDriverConnect(handle, nullptr,
+                                            reinterpret_cast<SQLCHAR*>(text.data()), SQL_NTS,
+                                            nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT))) {
+            throw std::runtime_error("the test cannot connect:" +
+                                     Diagnostics(SQL_HANDLE_DBC, handle));
+        }
+    }
+
+    void Execute(const std::string& sql) {
+        SQLHANDLE handle = SQL_NULL_HANDLE;
+        if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, FConnection.get(), &handle))) {
+            throw std::runtime_error("cannot make an ODBC statement handle");
+        }
+        const TStatement statement(handle);
+        std::string text = sql;
+        const SQLRETURN result =
+            SQLExecDirect(handle, reinterpret_cast<SQLCHAR*>(text.data()), SQL_NTS);
+        // SQL_NO_DATA: a statement that touched no row, such as DROP ... IF EXISTS of nothing.
+        if (!SQL_SUCCEEDED(result) && result != SQL_NO_DATA) {
+            throw std::runtime_error("the test's statement failed: " + sql +
+                                     Diagnostics(SQL_HANDLE_STMT, handle));
+        }
+    }
+
+    void ExecuteAll(const std::vector<std::string>& statements) {
+        for (const std::string& sql : statements) {
+            Execute(sql);
+        }
+    }
+
+private:
+    TEnvironment FEnvironment;
+    TConnection FConnection;
+};
+
+TSqlSession SessionOn(const TServer& server, const std::string& database) {
+    return TSqlSession(OdbcConnectionStringFor(DataLinkProperties(server, database)));
+}
+
+// --- Reading the schema as a run does ----------------------------------------------------------
+
+struct TExpectedTable {
+    std::string Name;
+    std::vector<TFieldDescriptor> Fields;
+};
+
+std::string DescriptorText(const std::vector<TFieldDescriptor>& fields) {
+    std::string text;
+    for (const TFieldDescriptor& field : fields) {
+        text += "  " + field.FieldName + " " + std::string(FieldTypeName(field.DataType)) + " " +
+                std::to_string(field.Size) + (field.FixedChar ? " fixed" : "") + "\n";
+    }
+    return text;
+}
+
+// Connects through a data-link file, lists the tables and opens each expected one by its
+// bracketed name, as the builders do.
+void CheckSchemaThroughDataLink(const std::string& udl, const std::vector<std::string>& tableNames,
+                                const std::vector<TExpectedTable>& tables) {
+    TDM dm;
+    dm.ConnectDatabase(udl, "", false);
+    dm.TableNames.clear();
+    dm.ListTableNames(dm.TableNames);
+    EXPECT_EQ(dm.TableNames, tableNames);
+    for (const TExpectedTable& table : tables) {
+        SCOPED_TRACE("table " + table.Name);
+        dm.OpenTableReader("[" + table.Name + "]");
+        EXPECT_EQ(dm.ADOTable.Fields(), table.Fields)
+            << "reported:\n"
+            << DescriptorText(dm.ADOTable.Fields()) << "expected:\n"
+            << DescriptorText(table.Fields);
+    }
+}
+
+// The password must appear in no message of the engine.
+void ExpectUnknownTableError(const std::string& udl, const std::string& password) {
+    const auto source = OpenSchemaSource("FILE NAME=" + udl);
+    try {
+        source->DescribeTable("no such table");
+        ADD_FAILURE() << "no error for a missing table";
+    } catch (const EDatabaseError& error) {
+        const std::string message = error.what();
+        EXPECT_NE(message.find("\"no such table\""), std::string::npos) << message;
+        EXPECT_EQ(message.find(password), std::string::npos) << message;
+    }
+}
+
+TFieldDescriptor F(std::string name, T kind, std::int64_t size = 0, bool fixedChar = false) {
+    return {std::move(name), kind, size, fixedChar};
+}
+
+// --- PostgreSQL --------------------------------------------------------------------------------
+
+constexpr const char* PgPrefix = "QUORVANE_TEST_PG_";
+
+// Makes database `database` afresh, dropping an earlier run's.
+void RecreatePgDatabase(const TServer& server, const std::string& database) {
+    TSqlSession admin = SessionOn(server, server.Database);
+    admin.Execute("DROP DATABASE IF EXISTS \"" + database + "\"");
+    admin.Execute("CREATE DATABASE \"" + database + "\"");
+}
+
+TEST(PostgreSqlLiveTest, TablesViewsSchemasAndEveryColumnType) {
+    QUORVANE_REQUIRE_SERVER(server, PgPrefix, "PostgreSQL");
+    const std::string database = server->Database + "_types";
+    RecreatePgDatabase(*server, database);
+    SessionOn(*server, database)
+        .ExecuteAll({
+            "CREATE TABLE every_type (id serial PRIMARY KEY, c_smallint smallint, "
+            "c_integer integer, c_bigint bigint, c_bigserial bigserial, c_num9 numeric(9,0), "
+            "c_num10 numeric(10,0), c_num12 numeric(12,2), c_numeric numeric, c_real real, "
+            "c_double double precision, c_money money, c_bool boolean, c_char3 char(3), "
+            "c_varchar40 varchar(40), c_varchar80 varchar(80), c_varchar varchar, c_text text, "
+            "c_bytea bytea, c_date date, c_time time, c_timestamp timestamp, "
+            "c_timestamptz timestamptz, c_uuid uuid, c_interval interval, c_json json, "
+            "c_int_array integer[])",
+            "CREATE TABLE \"order lines\" (line_id integer GENERATED ALWAYS AS IDENTITY PRIMARY "
+            "KEY, \"unit price\" numeric(12,2), \"Note\" varchar(20), \"NOTE\" char(1))",
+            "CREATE TABLE \"odd \"\"quote\"\" name\" (x integer)",
+            "CREATE VIEW v_orders AS SELECT line_id, \"unit price\" FROM \"order lines\"",
+            "CREATE SCHEMA quorvane_second",
+            "CREATE TABLE quorvane_second.other_table (x smallint)",
+            // The same name in a second schema: listed twice, opened where listed first.
+            "CREATE TABLE quorvane_second.every_type (only_column integer)",
+        });
+
+    TTempDir folder;
+    const std::string udl = folder.File("postgresql.udl");
+    WriteDataLinkFile(udl, DataLinkProperties(*server, database));
+
+    const std::vector<std::string> tableNames = {"every_type", "odd \"quote\" name", "order lines",
+                                                 "v_orders",   "every_type",         "other_table"};
+    const std::vector<TExpectedTable> tables = {
+        {"every_type",
+         {F("id", T::ftAutoInc),
+          F("c_smallint", T::ftSmallint),
+          F("c_integer", T::ftInteger),
+          F("c_bigint", T::ftLargeint),
+          F("c_bigserial", T::ftLargeint), // auto-incrementing, but only integers become ftAutoInc
+          F("c_num9", T::ftInteger),
+          F("c_num10", T::ftBCD),
+          F("c_num12", T::ftBCD, 2),
+          F("c_numeric", T::ftBCD, 6), // the driver's default scale for numeric without one
+          F("c_real", T::ftFloat),
+          F("c_double", T::ftFloat),
+          F("c_money", T::ftFloat), // reported as SQL_FLOAT
+          F("c_bool", T::ftBoolean),
+          F("c_char3", T::ftWideString, 3, true),
+          F("c_varchar40", T::ftWideString, 40),
+          F("c_varchar80", T::ftWideString, 80),
+          F("c_varchar", T::ftWideString, 255), // the driver's MaxVarcharSize
+          F("c_text", T::ftMemo),
+          F("c_bytea", T::ftBlob),
+          F("c_date", T::ftDate),
+          F("c_time", T::ftTime),
+          F("c_timestamp", T::ftDateTime),
+          F("c_timestamptz", T::ftDateTime),
+          F("c_uuid", T::ftGuid, 38, true),
+          F("c_interval", T::ftWideString, 32), // types without an ODBC type come as text
+          F("c_json", T::ftWideString, 255),
+          F("c_int_array", T::ftWideString, 255)}},
+        {"order lines",
+         {F("line_id", T::ftAutoInc), F("unit price", T::ftBCD, 2), F("Note", T::ftWideString, 20),
+          F("NOTE_1", T::ftWideString, 1, true)}},
+        {"odd \"quote\" name", {F("x", T::ftInteger)}},
+        {"v_orders", {F("line_id", T::ftInteger), F("unit price", T::ftBCD, 2)}},
+        {"other_table", {F("x", T::ftSmallint)}},
+    };
+    CheckSchemaThroughDataLink(udl, tableNames, tables);
+    ExpectUnknownTableError(udl, server->Password);
+
+    // The same database through the OLE DB provider for ODBC with the user's own ODBC string,
+    // which here asks the driver for the system tables too: they are never listed.
+    TConnectionProperties odbc;
+    odbc.Set("Provider", "MSDASQL.1");
+    odbc.Set("Password", server->Password);
+    odbc.Set("User ID", server->User);
+    odbc.Set("Extended Properties", "DRIVER={PostgreSQL Unicode};SERVER=" + server->Host +
+                                        ";PORT=" + server->Port + ";DATABASE=" + database +
+                                        ";ShowSystemTables=1;BoolsAsChar=0");
+    const std::string odbcUdl = folder.File("odbc.udl");
+    WriteDataLinkFile(odbcUdl, odbc);
+    CheckSchemaThroughDataLink(odbcUdl, tableNames, tables);
+}
+
+TEST(PostgreSqlLiveTest, ListsThreeHundredTablesCompletely) {
+    QUORVANE_REQUIRE_SERVER(server, PgPrefix, "PostgreSQL");
+    const std::string database = server->Database + "_many";
+    RecreatePgDatabase(*server, database);
+    // One statement, so one transaction.
+    SessionOn(*server, database)
+        .Execute("DO $$ BEGIN FOR i IN 1..300 LOOP EXECUTE format('CREATE TABLE %I (id serial "
+                 "PRIMARY KEY, name varchar(30))', 'table_' || lpad(i::text, 3, '0')); END LOOP; "
+                 "END $$");
+
+    TTempDir folder;
+    const std::string udl = folder.File("many.udl");
+    WriteDataLinkFile(udl, DataLinkProperties(*server, database));
+    std::vector<std::string> tableNames;
+    for (int i = 1; i <= 300; ++i) {
+        const std::string number = std::to_string(i);
+        tableNames.push_back("table_" + std::string(3 - number.size(), '0') + number);
+    }
+    CheckSchemaThroughDataLink(
+        udl, tableNames,
+        {{"table_001", {F("id", T::ftAutoInc), F("name", T::ftWideString, 30)}},
+         {"table_300", {F("id", T::ftAutoInc), F("name", T::ftWideString, 30)}}});
+}
+
+// --- MariaDB -----------------------------------------------------------------------------------
+
+constexpr const char* MariaDbPrefix = "QUORVANE_TEST_MARIADB_";
+
+TEST(MariaDbLiveTest, TablesViewsDatabasesAndEveryColumnType) {
+    QUORVANE_REQUIRE_SERVER(server, MariaDbPrefix, "MySQLProv");
+    // MariaDB's schemas are databases: the second one is a database of its own.
+    const std::string database = server->Database + "_types";
+    const std::string second = server->Database + "_types_second";
+    TSqlSession session = SessionOn(*server, server->Database);
+    session.ExecuteAll({
+        "DROP DATABASE IF EXISTS `" + database + "`",
+        "DROP DATABASE IF EXISTS `" + second + "`",
+        "CREATE DATABASE `" + database + "` CHARACTER SET utf8mb4",
+        "CREATE DATABASE `" + second + "` CHARACTER SET utf8mb4",
+        "CREATE TABLE `" + database +
+            "`.every_type (id int AUTO_INCREMENT PRIMARY KEY, c_tinyint tinyint, "
+            "c_utinyint tinyint unsigned, c_smallint smallint, c_mediumint mediumint, c_int int, "
+            "c_uint int unsigned, c_bigint bigint, c_dec9 decimal(9,0), c_dec10 decimal(10,0), "
+            "c_dec12 decimal(12,2), c_float float, c_double double, c_bit1 bit(1), "
+            "c_bool boolean, c_char3 char(3), c_varchar40 varchar(40), c_text text, "
+            "c_longtext longtext, c_blob blob, c_varbinary16 varbinary(16), "
+            "c_binary16 binary(16), c_date date, c_time time, c_datetime datetime, "
+            "c_timestamp timestamp NULL, c_year year, c_enum enum('a','bb'), c_uuid uuid, "
+            "c_latin1 varchar(10) CHARACTER SET latin1)",
+        "CREATE TABLE `" + database +
+            "`.`order lines` (line_id int AUTO_INCREMENT PRIMARY KEY, `unit price` "
+            "decimal(12,2), Note varchar(20))",
+        "CREATE TABLE `" + database + "`.`odd ``quote`` name` (x int)",
+        "CREATE VIEW `" + database + "`.v_orders AS SELECT line_id, `unit price` FROM `" +
+            database + "`.`order lines`",
+        "CREATE TABLE `" + second + "`.other_table (x smallint)",
+    });
+
+    TTempDir folder;
+    const std::string udl = folder.File("mariadb.udl");
+    WriteDataLinkFile(udl, DataLinkProperties(*server, database));
+
+    // The driver lists every database the user can see; the server's own (information_schema,
+    // performance_schema) are system tables and views, so not listed.
+    const std::vector<std::string> tableNames = {"every_type", "odd `quote` name", "order lines",
+                                                 "v_orders", "other_table"};
+    const std::vector<TExpectedTable> tables = {
+        {"every_type",
+         {F("id", T::ftAutoInc),
+          F("c_tinyint", T::ftSmallint),
+          F("c_utinyint", T::ftSmallint),
+          F("c_smallint", T::ftSmallint),
+          F("c_mediumint", T::ftInteger),
+          F("c_int", T::ftInteger),
+          F("c_uint", T::ftInteger),
+          F("c_bigint", T::ftLargeint),
+          F("c_dec9", T::ftInteger),
+          F("c_dec10", T::ftBCD),
+          F("c_dec12", T::ftBCD, 2),
+          F("c_float", T::ftFloat),
+          F("c_double", T::ftFloat),
+          F("c_bit1", T::ftBoolean),
+          F("c_bool", T::ftSmallint), // boolean is tinyint(1)
+          F("c_char3", T::ftWideString, 3, true),
+          F("c_varchar40", T::ftWideString, 40),
+          F("c_text", T::ftMemo),
+          F("c_longtext", T::ftMemo),
+          F("c_blob", T::ftBlob),
+          F("c_varbinary16", T::ftVarBytes, 16),
+          F("c_binary16", T::ftBytes, 16),
+          F("c_date", T::ftDate),
+          F("c_time", T::ftTime),
+          F("c_datetime", T::ftDateTime),
+          F("c_timestamp", T::ftDateTime),
+          F("c_year", T::ftSmallint),
+          F("c_enum", T::ftWideString, 2, true),
+          F("c_uuid", T::ftWideString, 36, true),
+          F("c_latin1", T::ftWideString, 10)}},
+        {"order lines",
+         {F("line_id", T::ftAutoInc), F("unit price", T::ftBCD, 2),
+          F("Note", T::ftWideString, 20)}},
+        {"odd `quote` name", {F("x", T::ftInteger)}},
+        // Unlike PostgreSQL's, this driver reports a view's column as auto-incrementing when its
+        // table's column is.
+        {"v_orders", {F("line_id", T::ftAutoInc), F("unit price", T::ftBCD, 2)}},
+        {"other_table", {F("x", T::ftSmallint)}},
+    };
+    CheckSchemaThroughDataLink(udl, tableNames, tables);
+    ExpectUnknownTableError(udl, server->Password);
+
+    // The server's own tables are in the catalogue, but never as user tables.
+    const auto source = OpenSchemaSource("FILE NAME=" + udl);
+    bool systemRows = false;
+    for (const TCatalogRow& row : source->ReadCatalogue()) {
+        systemRows = systemRows || row.TableType.rfind("SYSTEM ", 0) == 0;
+    }
+    EXPECT_TRUE(systemRows);
+}
+
+// --- Servers that refuse or do not answer (drivers only) ---------------------------------------
+
+// A socket on a loopback port; listening, it takes connections into its queue but never answers.
+class TLoopbackSocket {
+public:
+    explicit TLoopbackSocket(bool listening) {
+        FSocket = ::socket(AF_INET, SOCK_STREAM, 0);
+        if (FSocket < 0) {
+            throw std::runtime_error("cannot make a socket");
+        }
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        address.sin_port = 0;
+        socklen_t length = sizeof address;
+        if (::bind(FSocket, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+            (listening && ::listen(FSocket, 16) != 0) ||
+            ::getsockname(FSocket, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+            ::close(FSocket);
+            throw std::runtime_error("cannot bind a loopback socket");
+        }
+        FPort = ntohs(address.sin_port);
+    }
+    ~TLoopbackSocket() {
+        if (FSocket >= 0) {
+            ::close(FSocket);
+        }
+    }
+    TLoopbackSocket(const TLoopbackSocket&) = delete;
+    TLoopbackSocket& operator=(const TLoopbackSocket&) = delete;
+
+    std::string Port() const { return std::to_string(FPort); }
+
+private:
+    int FSocket = -1;
+    unsigned short FPort = 0;
+};
+
+// Opens a data link for each server provider on 127.0.0.1:`port`; each must end with an
+// EDatabaseError that names the server and keeps the password to itself.
+void ExpectConnectionErrors(const std::string& port) {
+    TTempDir folder;
+    const std::string password = "Unanswered;Secret{7}";
+    for (const std::string provider : {"PostgreSQL", "MySQLProv"}) {
+        SCOPED_TRACE(provider);
+        TServer server{provider, "127.0.0.1", port, "nobody", password, "nothing"};
+        const std::string udl = folder.File(provider + ".udl");
+        WriteDataLinkFile(udl, DataLinkProperties(server, server.Database));
+        try {
+            OpenSchemaSource("FILE NAME=" + udl);
+            ADD_FAILURE() << "connected to a closed or silent port";
+        } catch (const EDatabaseError& error) {
+            const std::string message = error.what();
+            EXPECT_EQ(message.rfind("Cannot connect to \"127.0.0.1:" + port + "\"", 0), 0u)
+                << message;
+            EXPECT_NE(message.find(provider), std::string::npos) << message;
+            EXPECT_EQ(message.find("Secret"), std::string::npos) << message;
+        }
+    }
+}
+
+TEST(OdbcServerFailureTest, RefusedConnectionEndsWithTheDriversMessage) {
+    // A port that was bound and not listened on refuses at once.
+    const TLoopbackSocket closed(false);
+    ExpectConnectionErrors(closed.Port());
+}
+
+TEST(OdbcServerFailureTest, ServerThatNeverAnswersEndsAtTheLoginTimeOut) {
+    // The connection is taken into the listening queue and then nothing comes back: only the
+    // drivers' login time-outs end the wait.
+    const TLoopbackSocket silent(true);
+    ExpectConnectionErrors(silent.Port());
+}
+
+} // namespace
+} // namespace quorvane
