@@ -111,10 +111,9 @@ void TDM::BuildServerDataModule(const TDirectDMParam& options, TStringList& unit
     const bool isSql = kind.find("SQL") != std::string::npos;
     const TDisplayFormat noDisplayFormats{"", "", ""};
 
-    TableNames.clear();
     unitLines.clear();
     formLines.clear();
-    ListTableNames(TableNames);
+    RefillTableNames();
     for (std::size_t index = 0; index < TableNames.size(); ++index) {
         const std::string tableName = TableNames[index];
         const std::string identifier = TableIdentifierOf(tableName, options.TrimPrefix);
@@ -154,10 +153,9 @@ void TDM::BuildServerDataModule(const TDirectDMParam& options, TStringList& unit
 
 void TDM::BuildClientDataModule(const TClientDMParam& options, TStringList& unitLines,
                                 TStringList& formLines) {
-    TableNames.clear();
     formLines.clear();
     unitLines.clear();
-    ListTableNames(TableNames);
+    RefillTableNames();
     for (std::size_t index = 0; index < TableNames.size(); ++index) {
         const std::string tableName = TableNames[index];
         const std::string identifier = TableIdentifierOf(tableName, options.TrimTableName);

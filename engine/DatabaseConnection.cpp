@@ -11,11 +11,33 @@ std::unique_ptr<ISchemaSource> TADOConnection::OpenSchemaSourceByDefault(const s
 void TADOConnection::Open() {
     if (!FSource) {
         FSource = FOpener(ConnectionString);
+        ++FGeneration;
     }
 }
 
 void TADOConnection::Close() noexcept {
     FSource.reset();
+    FCatalogue.reset();
+    FTables.clear();
+}
+
+const std::vector<TCatalogRow>& TADOConnection::Catalogue() {
+    ISchemaSource& source = Source();
+    if (!FCatalogue) {
+        ++FStatistics.CatalogueReads;
+        FCatalogue = source.ReadCatalogue();
+    }
+    return *FCatalogue;
+}
+
+const TTableDescription& TADOConnection::Describe(const std::string& tableName) {
+    ISchemaSource& source = Source();
+    auto found = FTables.find(tableName);
+    if (found == FTables.end()) {
+        ++FStatistics.TableDescriptions;
+        found = FTables.emplace(tableName, source.DescribeTable(tableName)).first;
+    }
+    return found->second;
 }
 
 ISchemaSource& TADOConnection::Source() {
@@ -32,7 +54,7 @@ void TTableReader::Open(const std::string& tableText) {
     if (name.size() >= 2 && name.front() == '[' && name.back() == ']') {
         name = name.substr(1, name.size() - 2);
     }
-    FFields = DescribeFields(FConnection.Source().DescribeTable(name));
+    FFields = DescribeFields(FConnection.Describe(name));
     FActive = true;
 }
 

@@ -3,9 +3,12 @@
 #include "FieldTypes.h"
 #include "SchemaSource.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace quorvane {
@@ -27,6 +30,22 @@ public:
     /// The open schema source; opens the connection first when it is closed.
     ISchemaSource& Source();
 
+    /// The table catalogue, read from the database once per connection: every stage of a run
+    /// sees the same tables, and a run reads the catalogue once however many stages ask.
+    const std::vector<TCatalogRow>& Catalogue();
+    /// The columns of a table, read from the database once per connection.
+    const TTableDescription& Describe(const std::string& tableName);
+    /// Changes whenever the connection is opened anew, so that what was derived from the
+    /// snapshot of an earlier connection can be told apart.
+    std::uint64_t Generation() const { return FGeneration; }
+
+    /// How often the database itself was asked, over the life of this object.
+    struct TStatistics {
+        std::uint64_t CatalogueReads = 0;
+        std::uint64_t TableDescriptions = 0;
+    };
+    const TStatistics& Statistics() const { return FStatistics; }
+
     /// Replaces the way connection strings are turned into schema sources (tests use it to put an
     /// in-memory database behind the engine).
     void SetOpener(TOpener opener) { FOpener = std::move(opener); }
@@ -34,6 +53,10 @@ public:
 private:
     TOpener FOpener = OpenSchemaSourceByDefault;
     std::unique_ptr<ISchemaSource> FSource;
+    std::optional<std::vector<TCatalogRow>> FCatalogue;
+    std::unordered_map<std::string, TTableDescription> FTables;
+    std::uint64_t FGeneration = 0;
+    TStatistics FStatistics;
 
     static std::unique_ptr<ISchemaSource> OpenSchemaSourceByDefault(const std::string& text);
 };

@@ -71,13 +71,24 @@ std::string TDM::DisplayTextOf(const std::string& fieldName) const {
 }
 
 void TDM::ListTableNames(TStringList& list) {
-    const std::vector<TCatalogRow> catalogue = ADOConnection.Source().ReadCatalogue();
+    const std::vector<TCatalogRow>& catalogue = ADOConnection.Catalogue();
     list.clear();
     for (const TCatalogRow& row : catalogue) {
         if (row.TableType == "TABLE" || row.TableType == "VIEW") {
             list.push_back(row.TableName);
         }
     }
+}
+
+void TDM::RefillTableNames() {
+    // Within one connection the catalogue is a snapshot: a refill would give the same list
+    // again, so it is done once per connection rather than once per stage and table.
+    if (FTableNamesGeneration == ADOConnection.Generation() && ADOConnection.Connected()) {
+        return;
+    }
+    TableNames.clear();
+    ListTableNames(TableNames);
+    FTableNamesGeneration = ADOConnection.Generation();
 }
 
 void TDM::OpenTableReader(const std::string& tableText) {

@@ -5,6 +5,8 @@
 #include "StringUtils.h"
 #include "dmCodeGenerator.h"
 
+#include <numeric>
+
 namespace quorvane {
 
 namespace {
@@ -80,6 +82,21 @@ std::int64_t LabelWidthOf(const std::string& caption) {
 
 } // namespace
 
+const std::unordered_map<std::string, std::vector<std::size_t>>&
+TDM::TablesByIdentifier(bool trimPrefix) {
+    if (FIdentifierIndex.Generation != FTableNamesGeneration ||
+        FIdentifierIndex.TrimPrefix != trimPrefix || FIdentifierIndex.Generation == 0) {
+        FIdentifierIndex.Tables.clear();
+        for (std::size_t position = 0; position < TableNames.size(); ++position) {
+            FIdentifierIndex.Tables[TableIdentifierOf(TableNames[position], trimPrefix)].push_back(
+                position);
+        }
+        FIdentifierIndex.Generation = FTableNamesGeneration;
+        FIdentifierIndex.TrimPrefix = trimPrefix;
+    }
+    return FIdentifierIndex.Tables;
+}
+
 std::string TDM::DisplayTextOrCaption(const std::string& fieldName) const {
     std::string displayText = DisplayTextOf(fieldName);
     return displayText.empty() ? NameToCaption(fieldName) : displayText;
@@ -88,10 +105,21 @@ std::string TDM::DisplayTextOrCaption(const std::string& fieldName) const {
 void TDM::BuildTableForm(const TClientUIParam& options, TStringList& unitLines,
                          TStringList& formLines) {
     const bool gridsForm = options.OnlyTable.empty();
-    TableNames.clear();
     unitLines.clear();
     formLines.clear();
-    ListTableNames(TableNames);
+    RefillTableNames();
+    // The grids form shows every table; a table form those of its identifier, found through an
+    // index so that a run over many tables does not walk the whole list for each form.
+    std::vector<std::size_t> selected;
+    if (gridsForm) {
+        selected.resize(TableNames.size());
+        std::iota(selected.begin(), selected.end(), std::size_t{0});
+    } else {
+        const auto& index = TablesByIdentifier(options.TrimTableName);
+        if (const auto found = index.find(options.OnlyTable); found != index.end()) {
+            selected = found->second;
+        }
+    }
     if (gridsForm) {
         unitLines.push_back("    PC: TPageControl;");
         formLines.insert(formLines.end(),
@@ -99,12 +127,10 @@ void TDM::BuildTableForm(const TClientUIParam& options, TStringList& unitLines,
                           "    Width = 800", "    Height = 600", "    TabOrder = 0"});
     }
 
-    for (const std::string& tableName : TableNames) {
+    for (const std::size_t tableIndex : selected) {
         ProcessMessages();
+        const std::string tableName = TableNames[tableIndex];
         const std::string identifier = TableIdentifierOf(tableName, options.TrimTableName);
-        if (!gridsForm && options.OnlyTable != identifier) {
-            continue;
-        }
         OpenTableReader("[" + tableName + "]");
         if (gridsForm) {
             unitLines.push_back("    " + identifier + "_TS : TTabSheet;");

@@ -13,6 +13,7 @@ namespace {
 
 constexpr char NameFormatSection[] = "NameFormatStrings";
 constexpr std::size_t MaxShortString = 255;
+constexpr std::size_t MaxTableIdentifierLength = 240;
 constexpr std::size_t MaxSpecifierInMessage = 31;
 // Widths beyond this would only make the generator allocate without end; the runtime's own
 // buffer gives up long before.
@@ -211,7 +212,13 @@ std::string WithoutLeadingDigit(std::string identifier) {
 
 std::string MakeTableIdentifier(std::string_view tableName, bool trimPrefix) {
     std::string identifier = KeepIdentifierCharacters(tableName);
-    return WithoutLeadingDigit(trimPrefix ? TrimTablePrefix(identifier) : identifier);
+    identifier = WithoutLeadingDigit(trimPrefix ? TrimTablePrefix(identifier) : identifier);
+    // The table's unit is the file "frm" + identifier + ".pas", and a file name holds at most
+    // 255 bytes.
+    if (identifier.size() > MaxTableIdentifierLength) {
+        identifier.resize(MaxTableIdentifierLength);
+    }
+    return identifier;
 }
 
 std::vector<std::string> MakeFieldIdentifiers(const std::vector<std::string>& fieldNames) {

@@ -46,7 +46,8 @@ std::string NameToCaption(std::string_view name);
 /// The identifier of a table: its name reduced to ASCII letters, digits and "_" (so that file and
 /// unit names made from it stay inside the output folder and compile), then, when `trimPrefix` is
 /// set, passed through TrimTablePrefix; one that starts with a digit gets a leading "_", as an
-/// identifier cannot start with one. Empty when nothing usable remains.
+/// identifier cannot start with one, and one longer than 240 characters is cut there so that the
+/// file names made from it stay within the system's limit. Empty when nothing usable remains.
 std::string MakeTableIdentifier(std::string_view tableName, bool trimPrefix);
 
 /// The names the field components of one table are made from: each field name reduced as a

@@ -228,8 +228,7 @@ void TDM::Generate(const TProjectParam& options) {
     writeUnitAndForm("Midas_Client/dmClient", "Midas_Client/dmClient", "");
 
     ReportStatus("Generate Client Forms...");
-    TableNames.clear();
-    ListTableNames(TableNames);
+    RefillTableNames();
     TClientUIParam formOptions = options.ClientUIOptions;
     std::string tableIdentifier;
     const std::size_t tableCount = TableNames.size();

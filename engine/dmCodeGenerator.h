@@ -6,8 +6,11 @@
 #include "Options.h"
 #include "TemplateText.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 namespace quorvane {
 
@@ -119,10 +122,22 @@ public:
 private:
     std::string FLastCopyError;
     bool FRunning = false;
+    std::uint64_t FTableNamesGeneration = 0;
+    struct TIdentifierIndex {
+        std::uint64_t Generation = 0;
+        bool TrimPrefix = false;
+        std::unordered_map<std::string, std::vector<std::size_t>> Tables;
+    } FIdentifierIndex;
 
     /// The display text of a field for labels and column titles: from the map, else its name
     /// in words.
     std::string DisplayTextOrCaption(const std::string& fieldName) const;
+
+    /// Fills TableNames from the connection's catalogue, as every stage does.
+    void RefillTableNames();
+    /// The positions in TableNames of the tables of each identifier, for the per-table forms.
+    const std::unordered_map<std::string, std::vector<std::size_t>>&
+    TablesByIdentifier(bool trimPrefix);
 
     void DataModuleCreate();
     void DataModuleDestroy() noexcept;

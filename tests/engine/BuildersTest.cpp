@@ -279,6 +279,12 @@ TEST_F(BuildersTest, AFormatWithASecondArgumentEndsTheBuilder) {
     }
 }
 
+TEST(TableIdentifierTest, LongNamesAreCutSoThatTheirFileNamesFit) {
+    EXPECT_EQ(MakeTableIdentifier(std::string(300, 'a'), false), std::string(240, 'a'));
+    EXPECT_EQ(MakeTableIdentifier("P_" + std::string(300, 'b'), true), std::string(240, 'b'));
+    EXPECT_EQ(MakeTableIdentifier(std::string(240, 'c'), false), std::string(240, 'c'));
+}
+
 TEST(FieldIdentifiersTest, ReducedNamesStayUniqueAndIdentifiersStay) {
     EXPECT_EQ(MakeFieldIdentifiers(
                   {"Unit Price", "UnitPrice", "unit_price", "2nd", "###", "", "Field", "Buyer's"}),

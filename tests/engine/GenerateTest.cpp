@@ -107,10 +107,31 @@ TEST_F(GenerateTest, ReportsEveryStageAndFileInRunOrder) {
     // The database input is copied beside the server executable under its own extension.
     EXPECT_EQ(ReadFile(Output("Midas_AppServer/EXE/Database.udl")),
               ReadFile(Options.Database.UDLFile));
-    // Both data modules, the form stage and each form read the catalogue for themselves; the
-    // data modules and the grids form open every table, each table form its own.
-    EXPECT_EQ(Database->CatalogueReads, 2 + 1 + 2 + 1);
-    EXPECT_EQ(Database->TableOpens, 2 + 2 + 1 + 1 + 2);
+    // Every stage sees one snapshot of the database: the catalogue is read once and each table
+    // described once, however many stages and forms ask.
+    EXPECT_EQ(Database->CatalogueReads, 1);
+    EXPECT_EQ(Database->TableOpens, 2);
+    EXPECT_EQ(DM.ADOConnection.Statistics().CatalogueReads, 1u);
+    EXPECT_EQ(DM.ADOConnection.Statistics().TableDescriptions, 2u);
+}
+
+TEST_F(GenerateTest, EveryRunTakesAFreshSnapshotThatHoldsForTheWholeRun) {
+    Database->AddTable("Orders", {Column("OrderID", ado::adInteger)});
+    // A table that appears while the run is under way is not seen by the later stages ...
+    DM.OnStatus = [this](TDM&, const std::string& text) {
+        if (text == "Generate Client DM Code...") {
+            Database->AddTable("Late", {Column("ID", ado::adInteger)});
+        }
+    };
+    DM.Generate(Options);
+    EXPECT_FALSE(fs::exists(Output("Midas_Client/frmLate.pas")));
+    EXPECT_EQ(ReadFile(Output("Midas_Client/Midas_Client.dpr")).find("frmLate"), std::string::npos);
+    // ... but the next run, which connects again, sees it.
+    DM.OnStatus = nullptr;
+    DM.OnConfirmReplace = [](const std::string&) { return true; };
+    DM.Generate(Options);
+    EXPECT_TRUE(fs::exists(Output("Midas_Client/frmLate.pas")));
+    EXPECT_EQ(Database->CatalogueReads, 2);
 }
 
 TEST_F(GenerateTest, DatabaseWithoutTablesStillWritesGridsMainFormAndProject) {
