@@ -60,6 +60,11 @@ int main(int argc, char** argv) {
             dm.OnConfirmReplace = [](const std::string&) { return true; };
         }
         dm.Generate(commandLine.Options);
+        if (commandLine.Statistics) {
+            const auto& statistics = dm.ADOConnection.Statistics();
+            std::cerr << "Catalogue reads: " << statistics.CatalogueReads
+                      << "\nTable descriptions: " << statistics.TableDescriptions << "\n";
+        }
     } catch (const EExistingCopyError& error) {
         std::cerr << "quorvane-gen: " << error.what() << " Use --force to replace it.\n";
         return 1;
