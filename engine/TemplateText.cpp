@@ -34,17 +34,25 @@ TStringList SplitLines(std::string_view text) {
     return lines;
 }
 
-std::string JoinLines(const TStringList& lines) {
+std::size_t TextSizeOf(const TStringList& lines) {
     std::size_t size = 0;
     for (const std::string& line : lines) {
         size += line.size() + 2;
     }
-    std::string text;
-    text.reserve(size);
+    return size;
+}
+
+void AppendLines(std::string& text, const TStringList& lines) {
     for (const std::string& line : lines) {
         text += line;
         text += "\r\n";
     }
+}
+
+std::string JoinLines(const TStringList& lines) {
+    std::string text;
+    text.reserve(TextSizeOf(lines));
+    AppendLines(text, lines);
     return text;
 }
 

@@ -15,6 +15,12 @@ TStringList SplitLines(std::string_view text);
 /// The text form of a list of lines: every line followed by CR LF, the last one too.
 std::string JoinLines(const TStringList& lines);
 
+/// Appends every line followed by CR LF to `text`.
+void AppendLines(std::string& text, const TStringList& lines);
+
+/// The size of the text form of `lines`.
+std::size_t TextSizeOf(const TStringList& lines);
+
 /// Replaces the first occurrence of `placeholder` in the text form of `lines` by `replacement`
 /// and splits the result again. Nothing changes when the placeholder is missing.
 void ReplaceFirstInText(TStringList& lines, std::string_view placeholder,
