@@ -1,6 +1,12 @@
 #include "FileCopy.h"
 
 #include "EngineErrors.h"
+#include "TemplateText.h"
+#include "TextEncoding.h"
+
+#include <array>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <set>
 
@@ -53,13 +59,39 @@ void CopyTree(const fs::path& source, const fs::path& target, std::set<fs::path>
 } // namespace
 
 void CopyOneFile(const fs::path& source, const fs::path& target) {
-    std::error_code error;
-    if (fs::is_symlink(fs::symlink_status(target, error))) {
-        fs::remove(target, error);
+    // Through a temporary file renamed into place, like every other file the run writes: a copy
+    // that fails half-way (a full disk) leaves no half-copied file, and a link at the target is
+    // replaced rather than written through.
+    const int input = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
+    if (input < 0) {
+        throw EFileError(SystemErrorText(errno));
     }
-    fs::copy_file(source, target, fs::copy_options::overwrite_existing, error);
-    if (error) {
-        throw EFileError(error.message());
+    struct TDescriptorCloser {
+        int Descriptor;
+        ~TDescriptorCloser() { ::close(Descriptor); }
+    } closer{input};
+    try {
+        TAtomicFileWriter output(target.string());
+        std::array<char, 1 << 16> buffer{};
+        for (;;) {
+            const ssize_t count = ::read(input, buffer.data(), buffer.size());
+            if (count < 0 && errno == EINTR) {
+                continue;
+            }
+            if (count < 0) {
+                throw EFileError(SystemErrorText(errno));
+            }
+            if (count == 0) {
+                break;
+            }
+            output.Write(std::string_view(buffer.data(), static_cast<std::size_t>(count)));
+        }
+        output.Commit();
+    } catch (const EFileError& error) {
+        // The writer names the target; the caller names both files, so keep just the reason.
+        const std::string message = error.what();
+        const std::size_t reason = message.find("\". ");
+        throw EFileError(reason == std::string::npos ? message : message.substr(reason + 3));
     }
 }
 

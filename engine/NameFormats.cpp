@@ -13,7 +13,11 @@ namespace {
 
 constexpr char NameFormatSection[] = "NameFormatStrings";
 constexpr std::size_t MaxShortString = 255;
-constexpr std::size_t MaxTableIdentifierLength = 240;
+// Identifiers are cut so that every name made from them stays within the limits of what they
+// name: a file name holds 255 bytes ("frm" + identifier + ".pas"), and a component name in a form
+// file 255 characters (a dataset's name + a field's identifier for a persistent field).
+constexpr std::size_t MaxTableIdentifierLength = 120;
+constexpr std::size_t MaxFieldIdentifierLength = 120;
 constexpr std::size_t MaxSpecifierInMessage = 31;
 // Widths beyond this would only make the generator allocate without end; the runtime's own
 // buffer gives up long before.
@@ -208,13 +212,19 @@ std::string WithoutLeadingDigit(std::string identifier) {
     return identifier;
 }
 
+std::string FieldIdentifierOf(std::string_view fieldName) {
+    std::string identifier = WithoutLeadingDigit(KeepIdentifierCharacters(fieldName));
+    if (identifier.size() > MaxFieldIdentifierLength) {
+        identifier.resize(MaxFieldIdentifierLength);
+    }
+    return identifier;
+}
+
 } // namespace
 
 std::string MakeTableIdentifier(std::string_view tableName, bool trimPrefix) {
     std::string identifier = KeepIdentifierCharacters(tableName);
     identifier = WithoutLeadingDigit(trimPrefix ? TrimTablePrefix(identifier) : identifier);
-    // The table's unit is the file "frm" + identifier + ".pas", and a file name holds at most
-    // 255 bytes.
     if (identifier.size() > MaxTableIdentifierLength) {
         identifier.resize(MaxTableIdentifierLength);
     }
@@ -228,7 +238,7 @@ std::vector<std::string> MakeFieldIdentifiers(const std::vector<std::string>& fi
     // reduced names of the others then avoid them.
     std::vector<std::size_t> reduced;
     for (std::size_t i = 0; i < fieldNames.size(); ++i) {
-        const std::string identifier = WithoutLeadingDigit(KeepIdentifierCharacters(fieldNames[i]));
+        const std::string identifier = FieldIdentifierOf(fieldNames[i]);
         if (!identifier.empty() && identifier == fieldNames[i] &&
             taken.insert(LowerCaseAscii(identifier)).second) {
             identifiers[i] = identifier;
@@ -237,7 +247,7 @@ std::vector<std::string> MakeFieldIdentifiers(const std::vector<std::string>& fi
         }
     }
     for (const std::size_t i : reduced) {
-        std::string identifier = WithoutLeadingDigit(KeepIdentifierCharacters(fieldNames[i]));
+        std::string identifier = FieldIdentifierOf(fieldNames[i]);
         if (identifier.empty()) {
             identifier = "Field";
         }

@@ -46,12 +46,14 @@ std::string NameToCaption(std::string_view name);
 /// The identifier of a table: its name reduced to ASCII letters, digits and "_" (so that file and
 /// unit names made from it stay inside the output folder and compile), then, when `trimPrefix` is
 /// set, passed through TrimTablePrefix; one that starts with a digit gets a leading "_", as an
-/// identifier cannot start with one, and one longer than 240 characters is cut there so that the
-/// file names made from it stay within the system's limit. Empty when nothing usable remains.
+/// identifier cannot start with one, and one longer than 120 characters is cut there so that the
+/// file and component names made from it stay within their limits. Empty when nothing usable
+/// remains.
 std::string MakeTableIdentifier(std::string_view tableName, bool trimPrefix);
 
 /// The names the field components of one table are made from: each field name reduced as a
-/// table identifier is (a name left empty becomes "Field"), then made unique within the table
+/// table identifier is (cut to 120 characters; a name left empty becomes "Field"), then made
+/// unique within the table
 /// without regard to letter case by "_1", "_2", ... Names that are identifiers already stay.
 std::vector<std::string> MakeFieldIdentifiers(const std::vector<std::string>& fieldNames);
 

@@ -34,25 +34,17 @@ TStringList SplitLines(std::string_view text) {
     return lines;
 }
 
-std::size_t TextSizeOf(const TStringList& lines) {
+std::string JoinLines(const TStringList& lines) {
     std::size_t size = 0;
     for (const std::string& line : lines) {
         size += line.size() + 2;
     }
-    return size;
-}
-
-void AppendLines(std::string& text, const TStringList& lines) {
+    std::string text;
+    text.reserve(size);
     for (const std::string& line : lines) {
         text += line;
         text += "\r\n";
     }
-}
-
-std::string JoinLines(const TStringList& lines) {
-    std::string text;
-    text.reserve(TextSizeOf(lines));
-    AppendLines(text, lines);
     return text;
 }
 
@@ -87,57 +79,28 @@ TStringList ReadTemplateLines(const std::string& path) {
 
 namespace {
 
-// Closes the descriptor and removes the temporary file unless the write went through.
-class TTemporaryFile {
-public:
-    explicit TTemporaryFile(std::string path) : FPath(std::move(path)) {}
-    TTemporaryFile(const TTemporaryFile&) = delete;
-    TTemporaryFile& operator=(const TTemporaryFile&) = delete;
-    ~TTemporaryFile() {
-        if (FDescriptor >= 0) {
-            ::close(FDescriptor);
-        }
-        if (!FKept) {
-            ::unlink(FPath.c_str());
-        }
-    }
-    int Open() {
-        FDescriptor = ::mkstemp(FPath.data());
-        return FDescriptor;
-    }
-    int Descriptor() const { return FDescriptor; }
-    int Close() {
-        const int result = ::close(FDescriptor);
-        FDescriptor = -1;
-        return result;
-    }
-    const std::string& Path() const { return FPath; }
-    void Keep() { FKept = true; }
-
-private:
-    std::string FPath;
-    int FDescriptor = -1;
-    bool FKept = false;
-};
-
 [[noreturn]] void RaiseCreateError(const std::string& path, int errorNumber) {
     throw EFileError("Cannot create file \"" + path + "\". " + SystemErrorText(errorNumber));
 }
 
+// What is written is gathered up to this size before it goes to the file.
+constexpr std::size_t WriteBufferSize = 1 << 16;
+
 } // namespace
 
-void WriteBytesToFile(const std::string& path, const std::string& text) {
-    const std::size_t slash = path.rfind('/');
+TAtomicFileWriter::TAtomicFileWriter(std::string path) : FPath(std::move(path)) {
+    const std::size_t slash = FPath.rfind('/');
     const std::string folder =
-        slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+        slash == std::string::npos ? std::string() : FPath.substr(0, slash + 1);
     struct stat existing {};
-    const bool exists = ::stat(path.c_str(), &existing) == 0;
+    const bool exists = ::stat(FPath.c_str(), &existing) == 0;
     if (exists && S_ISDIR(existing.st_mode)) {
-        RaiseCreateError(path, EISDIR);
+        RaiseCreateError(FPath, EISDIR);
     }
-    TTemporaryFile temporary(folder + ".quorvane-XXXXXX");
-    if (temporary.Open() < 0) {
-        RaiseCreateError(path, errno);
+    FTemporaryPath = folder + ".quorvane-XXXXXX";
+    FDescriptor = ::mkstemp(FTemporaryPath.data());
+    if (FDescriptor < 0) {
+        RaiseCreateError(FPath, errno);
     }
     // mkstemp makes the file private; give it the mode the file had, or the usual one.
     mode_t mode = 0666;
@@ -148,33 +111,81 @@ void WriteBytesToFile(const std::string& path, const std::string& text) {
         ::umask(mask);
         mode &= ~mask;
     }
-    ::fchmod(temporary.Descriptor(), mode);
+    ::fchmod(FDescriptor, mode);
+    FBuffer.reserve(WriteBufferSize);
+}
 
+TAtomicFileWriter::~TAtomicFileWriter() {
+    if (FDescriptor >= 0) {
+        ::close(FDescriptor);
+    }
+    if (!FCommitted) {
+        ::unlink(FTemporaryPath.c_str());
+    }
+}
+
+void TAtomicFileWriter::Write(std::string_view text) {
+    if (FBuffer.size() + text.size() > WriteBufferSize) {
+        Flush();
+    }
+    if (text.size() >= WriteBufferSize) {
+        WriteThrough(text);
+    } else {
+        FBuffer.append(text);
+    }
+}
+
+void TAtomicFileWriter::WriteLines(const TStringList& lines) {
+    for (const std::string& line : lines) {
+        Write(line);
+        Write("\r\n");
+    }
+}
+
+void TAtomicFileWriter::Commit() {
+    Flush();
+    // No fsync: a run writes thousands of files, and the rename already keeps the earlier file
+    // whole when the write itself fails (a full disk, a folder turned read-only).
+    const int closed = ::close(FDescriptor);
+    FDescriptor = -1;
+    if (closed != 0) {
+        RaiseCreateError(FPath, errno);
+    }
+    if (::rename(FTemporaryPath.c_str(), FPath.c_str()) != 0) {
+        RaiseCreateError(FPath, errno);
+    }
+    FCommitted = true;
+}
+
+void TAtomicFileWriter::Flush() {
+    WriteThrough(FBuffer);
+    FBuffer.clear();
+}
+
+void TAtomicFileWriter::WriteThrough(std::string_view text) {
     std::size_t written = 0;
     while (written < text.size()) {
-        const ssize_t count =
-            ::write(temporary.Descriptor(), text.data() + written, text.size() - written);
+        const ssize_t count = ::write(FDescriptor, text.data() + written, text.size() - written);
         if (count < 0) {
             if (errno == EINTR) {
                 continue;
             }
-            RaiseCreateError(path, errno);
+            RaiseCreateError(FPath, errno);
         }
         written += static_cast<std::size_t>(count);
     }
-    // No fsync: a run writes thousands of files, and the rename already keeps the earlier file
-    // whole when the write itself fails (a full disk, a folder turned read-only).
-    if (temporary.Close() != 0) {
-        RaiseCreateError(path, errno);
-    }
-    if (::rename(temporary.Path().c_str(), path.c_str()) != 0) {
-        RaiseCreateError(path, errno);
-    }
-    temporary.Keep();
+}
+
+void WriteBytesToFile(const std::string& path, const std::string& text) {
+    TAtomicFileWriter file(path);
+    file.Write(text);
+    file.Commit();
 }
 
 void WriteLinesToFile(const std::string& path, const TStringList& lines) {
-    WriteBytesToFile(path, JoinLines(lines));
+    TAtomicFileWriter file(path);
+    file.WriteLines(lines);
+    file.Commit();
 }
 
 } // namespace quorvane

@@ -15,12 +15,6 @@ TStringList SplitLines(std::string_view text);
 /// The text form of a list of lines: every line followed by CR LF, the last one too.
 std::string JoinLines(const TStringList& lines);
 
-/// Appends every line followed by CR LF to `text`.
-void AppendLines(std::string& text, const TStringList& lines);
-
-/// The size of the text form of `lines`.
-std::size_t TextSizeOf(const TStringList& lines);
-
 /// Replaces the first occurrence of `placeholder` in the text form of `lines` by `replacement`
 /// and splits the result again. Nothing changes when the placeholder is missing.
 void ReplaceFirstInText(TStringList& lines, std::string_view placeholder,
@@ -37,6 +31,33 @@ void CutFormTail(TStringList& lines);
 
 /// Reads a template file into lines. Throws EFileError "Cannot open file "%s". %s".
 TStringList ReadTemplateLines(const std::string& path);
+
+/// Writes a file through a temporary file in the same folder that Commit renames over the
+/// target, so an existing file keeps its content whole when writing fails and no half-written
+/// file is ever left: without Commit the temporary file is removed. Throws EFileError
+/// "Cannot create file "%s". %s".
+class TAtomicFileWriter {
+public:
+    explicit TAtomicFileWriter(std::string path);
+    ~TAtomicFileWriter();
+    TAtomicFileWriter(const TAtomicFileWriter&) = delete;
+    TAtomicFileWriter& operator=(const TAtomicFileWriter&) = delete;
+
+    void Write(std::string_view text);
+    /// Every line followed by CR LF.
+    void WriteLines(const TStringList& lines);
+    void Commit();
+
+private:
+    std::string FPath;
+    std::string FTemporaryPath;
+    std::string FBuffer;
+    int FDescriptor = -1;
+    bool FCommitted = false;
+
+    void Flush();
+    void WriteThrough(std::string_view text);
+};
 
 /// Writes `bytes` to a temporary file in the same folder that is then renamed over `path`, so an
 /// existing file keeps its content whole when writing fails. Throws EFileError "Cannot create

@@ -31,13 +31,13 @@ void TDM::WriteFormTemplate(const std::string& outputPath, const std::string& te
     if (!tableIdentifier.empty()) {
         ReplaceAllInText(text, TableNameWord, tableIdentifier);
     }
-    // The generated lines go straight into the file's text rather than being copied into the
+    // The generated lines go straight to the file rather than being copied into the
     // template's lines first: over thousands of tables they are most of the run's memory.
-    std::string output = JoinLines(text);
-    output.reserve(output.size() + TextSizeOf(lines) + 5);
-    AppendLines(output, lines);
-    output += "end\r\n";
-    WriteBytesToFile(outputPath, output);
+    TAtomicFileWriter file(outputPath);
+    file.WriteLines(text);
+    file.WriteLines(lines);
+    file.Write("end\r\n");
+    file.Commit();
 }
 
 void TDM::WriteMainFormUnit(const std::string& outputPath, const std::string& templatePath,

@@ -279,10 +279,13 @@ TEST_F(BuildersTest, AFormatWithASecondArgumentEndsTheBuilder) {
     }
 }
 
-TEST(TableIdentifierTest, LongNamesAreCutSoThatTheirFileNamesFit) {
-    EXPECT_EQ(MakeTableIdentifier(std::string(300, 'a'), false), std::string(240, 'a'));
-    EXPECT_EQ(MakeTableIdentifier("P_" + std::string(300, 'b'), true), std::string(240, 'b'));
-    EXPECT_EQ(MakeTableIdentifier(std::string(240, 'c'), false), std::string(240, 'c'));
+TEST(TableIdentifierTest, LongNamesAreCutSoThatFileAndComponentNamesFit) {
+    EXPECT_EQ(MakeTableIdentifier(std::string(300, 'a'), false), std::string(120, 'a'));
+    EXPECT_EQ(MakeTableIdentifier("P_" + std::string(300, 'b'), true), std::string(120, 'b'));
+    EXPECT_EQ(MakeTableIdentifier(std::string(120, 'c'), false), std::string(120, 'c'));
+    // Long field names that agree in their first 120 characters still get names of their own.
+    EXPECT_EQ(MakeFieldIdentifiers({std::string(130, 'f') + "1", std::string(130, 'f') + "2"}),
+              (std::vector<std::string>{std::string(120, 'f'), std::string(120, 'f') + "_1"}));
 }
 
 TEST(FieldIdentifiersTest, ReducedNamesStayUniqueAndIdentifiersStay) {
