@@ -89,14 +89,28 @@ constexpr std::size_t WriteBufferSize = 1 << 16;
 } // namespace
 
 TAtomicFileWriter::TAtomicFileWriter(std::string path) : FPath(std::move(path)) {
-    const std::size_t slash = FPath.rfind('/');
-    const std::string folder =
-        slash == std::string::npos ? std::string() : FPath.substr(0, slash + 1);
     struct stat existing {};
     const bool exists = ::stat(FPath.c_str(), &existing) == 0;
     if (exists && S_ISDIR(existing.st_mode)) {
         RaiseCreateError(FPath, EISDIR);
     }
+    FBuffer.reserve(WriteBufferSize);
+    if (!exists) {
+        // A new file has no earlier content to keep: it is written in place and removed again
+        // if the write fails, which spares a rename per file (most files of a run are new). A
+        // name that appeared meanwhile, or a dangling link, falls back to the temporary file.
+        FDescriptor = ::open(FPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (FDescriptor >= 0) {
+            FTemporaryPath = FPath;
+            return;
+        }
+        if (errno != EEXIST) {
+            RaiseCreateError(FPath, errno);
+        }
+    }
+    const std::size_t slash = FPath.rfind('/');
+    const std::string folder =
+        slash == std::string::npos ? std::string() : FPath.substr(0, slash + 1);
     FTemporaryPath = folder + ".quorvane-XXXXXX";
     FDescriptor = ::mkstemp(FTemporaryPath.data());
     if (FDescriptor < 0) {
@@ -112,7 +126,6 @@ TAtomicFileWriter::TAtomicFileWriter(std::string path) : FPath(std::move(path)) 
         mode &= ~mask;
     }
     ::fchmod(FDescriptor, mode);
-    FBuffer.reserve(WriteBufferSize);
 }
 
 TAtomicFileWriter::~TAtomicFileWriter() {
@@ -151,7 +164,7 @@ void TAtomicFileWriter::Commit() {
     if (closed != 0) {
         RaiseCreateError(FPath, errno);
     }
-    if (::rename(FTemporaryPath.c_str(), FPath.c_str()) != 0) {
+    if (FTemporaryPath != FPath && ::rename(FTemporaryPath.c_str(), FPath.c_str()) != 0) {
         RaiseCreateError(FPath, errno);
     }
     FCommitted = true;

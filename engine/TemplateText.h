@@ -32,10 +32,10 @@ void CutFormTail(TStringList& lines);
 /// Reads a template file into lines. Throws EFileError "Cannot open file "%s". %s".
 TStringList ReadTemplateLines(const std::string& path);
 
-/// Writes a file through a temporary file in the same folder that Commit renames over the
-/// target, so an existing file keeps its content whole when writing fails and no half-written
-/// file is ever left: without Commit the temporary file is removed. Throws EFileError
-/// "Cannot create file "%s". %s".
+/// Writes a file so that no half-written file is ever left: an existing file is replaced through
+/// a temporary file in the same folder that Commit renames over it, so it keeps its content whole
+/// when writing fails; a new file is written in place and removed unless Commit is reached. Throws
+/// EFileError "Cannot create file "%s". %s".
 class TAtomicFileWriter {
 public:
     explicit TAtomicFileWriter(std::string path);

@@ -113,8 +113,10 @@ int main(int argc, char** argv) {
         }
         MdbTableDef* table = mdb_read_table(entry);
         if (table == nullptr) {
+            // The catalogue entry belongs to the handle: take its name before closing.
+            const std::string name = entry->object_name;
             mdb_close(mdb);
-            return Fail(std::string("The definition of table \"") + entry->object_name +
+            return Fail("The definition of table \"" + name +
                         "\" cannot be read; the file is damaged.");
         }
         GPtrArray* columns = mdb_read_columns(table);
