@@ -24,6 +24,18 @@ std::string_view TrimView(std::string_view text) {
     return text;
 }
 
+// A key without the blanks, control bytes and separators around it. A ";" that follows a control
+// byte would otherwise stay at the front of the key, and be read as a separator once the
+// properties are written back.
+std::string_view KeyView(std::string_view text) {
+    text = TrimView(text);
+    while (!text.empty() &&
+           (text.front() == ';' || static_cast<unsigned char>(text.front()) <= ' ')) {
+        text.remove_prefix(1);
+    }
+    return text;
+}
+
 constexpr std::string_view FileNameKey = "FILE NAME=";
 
 enum class TProviderFamily { Sqlite, Access, Odbc, SqlServer, PostgreSql, MariaDb, Unknown };
@@ -77,7 +89,7 @@ TConnectionProperties TConnectionProperties::Parse(std::string_view text) {
         if (equals == std::string_view::npos) {
             break; // a trailing word without "=" carries no property
         }
-        const std::string key(TrimView(text.substr(i, equals - i)));
+        const std::string key(KeyView(text.substr(i, equals - i)));
         std::size_t at = equals + 1;
         while (at < text.size() && (text[at] == ' ' || text[at] == '\t')) {
             ++at;
@@ -195,8 +207,9 @@ TConnectionProperties ReadDataLinkFileAsWritten(const std::string& path) {
         const std::string_view line =
             TrimView(rest.substr(0, end == std::string_view::npos ? rest.size() : end));
         rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
-        if (line.empty() || line.front() == ';' || line.front() == '[' ||
-            line.find('=') == std::string_view::npos) {
+        // The "[oledb]" line holds no "=": a line that starts with "[" and holds one is read,
+        // as WriteDataLinkFile writes such a line for properties whose first key starts so.
+        if (line.empty() || line.front() == ';' || line.find('=') == std::string_view::npos) {
             continue;
         }
         return TConnectionProperties::Parse(line);

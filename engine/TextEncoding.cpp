@@ -76,6 +76,14 @@ bool IsValidUtf8(const std::string& text) {
         if (i + extra >= text.size()) {
             return false;
         }
+        // The second byte of an overlong form, of a surrogate half or of a code point beyond
+        // U+10FFFF is out of the usual range: such bytes are no UTF-8, and would not survive
+        // the trip through UTF-16 when the file is written back.
+        const auto second = static_cast<unsigned char>(text[i + 1]);
+        if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) ||
+            (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F)) {
+            return false;
+        }
         for (std::size_t k = 1; k <= extra; ++k) {
             if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) {
                 return false;

@@ -1,0 +1,202 @@
+// quorvane_access_damage ORIGINAL [COUNT] [SEED]: makes COUNT damaged copies of an Access file
+// (cut short or with bits flipped, see AccessDamage.h) and opens each through the engine's
+// Access back-end, counting what happens: the file opens, the engine raises a clear
+// EDatabaseError naming the file, or anything else (an error that does not name the file,
+// another exception, a crash or a hang of the opening process, another result when the same
+// copy is opened a second time). Each copy is opened in a child
+// process of its own, so a crash or a hang is counted instead of ending the count.
+//
+// It lives beside the Access reader, as the engine starts the reader from its own folder. Every
+// recipe that gave anything but the first two outcomes is printed for the replay test.
+
+#include "AccessDamage.h"
+#include "AccessSchemaSource.h"
+#include "EngineErrors.h"
+#include "TempDir.h"
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+using namespace quorvane;
+
+// The engine gives up on the reader after 60 seconds; a process still busy after 70 hangs.
+constexpr auto HangAfter = std::chrono::seconds(70);
+
+enum TOutcome : int {
+    Opened = 0,
+    NamedError = 1,
+    UnnamedError = 2,
+    OtherException = 3,
+    Crashed = 100,
+    Hung = 101,
+    Unstable = 102,
+};
+
+const char* OutcomeName(int outcome) {
+    switch (outcome) {
+    case Opened:
+        return "opened fine";
+    case NamedError:
+        return "clear EDatabaseError naming the file";
+    case UnnamedError:
+        return "EDatabaseError not naming the file";
+    case OtherException:
+        return "other exception";
+    case Crashed:
+        return "crash of the opening process";
+    case Hung:
+        return "hang over 70 s";
+    case Unstable:
+        return "another result when opened again";
+    default:
+        return "unknown";
+    }
+}
+
+// Runs in the child: opens the file and describes every table, and says how that went.
+[[noreturn]] void OpenInChild(const std::string& path, int messagePipe) {
+    auto say = [&](const std::string& text) {
+        const ssize_t ignored = ::write(messagePipe, text.data(), text.size());
+        (void)ignored;
+    };
+    try {
+        auto source = OpenAccessSchemaSource(path);
+        std::size_t columns = 0;
+        const auto catalogue = source->ReadCatalogue();
+        for (const auto& row : catalogue) {
+            columns += source->DescribeTable(row.TableName).Columns.size();
+        }
+        say(std::to_string(catalogue.size()) + " tables, " + std::to_string(columns) + " columns");
+        std::_Exit(Opened);
+    } catch (const EDatabaseError& error) {
+        const std::string message = error.what();
+        say(message);
+        std::_Exit(message.find(path) != std::string::npos ? NamedError : UnnamedError);
+    } catch (const std::exception& error) {
+        say(error.what());
+        std::_Exit(OtherException);
+    } catch (...) {
+        std::_Exit(OtherException);
+    }
+}
+
+struct TResult {
+    int Outcome;
+    std::string Message;
+};
+
+TResult OpenInChildProcess(const std::string& path) {
+    int pipeEnds[2];
+    if (::pipe(pipeEnds) != 0) {
+        std::perror("pipe");
+        std::exit(2);
+    }
+    const pid_t child = ::fork();
+    if (child < 0) {
+        std::perror("fork");
+        std::exit(2);
+    }
+    if (child == 0) {
+        ::close(pipeEnds[0]);
+        OpenInChild(path, pipeEnds[1]);
+    }
+    ::close(pipeEnds[1]);
+    const auto deadline = std::chrono::steady_clock::now() + HangAfter;
+    int status = 0;
+    TResult result{Hung, {}};
+    for (;;) {
+        const pid_t done = ::waitpid(child, &status, WNOHANG);
+        if (done == child) {
+            if (WIFEXITED(status)) {
+                result.Outcome = WEXITSTATUS(status);
+            } else {
+                result.Outcome = Crashed;
+                result.Message = "signal " + std::to_string(WTERMSIG(status));
+            }
+            break;
+        }
+        if (std::chrono::steady_clock::now() > deadline) {
+            ::kill(child, SIGKILL);
+            ::waitpid(child, &status, 0);
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    char buffer[4096];
+    for (ssize_t count; (count = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;) {
+        result.Message.append(buffer, static_cast<std::size_t>(count));
+    }
+    ::close(pipeEnds[0]);
+    return result;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s ORIGINAL.mdb [COUNT] [SEED]\n", argv[0]);
+        return 2;
+    }
+    const std::string original = ReadFile(argv[1]);
+    const int count = argc > 2 ? std::atoi(argv[2]) : 300;
+    const unsigned long long seed = argc > 3 ? std::strtoull(argv[3], nullptr, 10) : 20240601;
+    std::mt19937_64 random(seed);
+    const TTempDir folder;
+    const std::string path = folder.File("damaged.mdb");
+
+    std::map<int, int> outcomes;
+    std::map<std::string, int> messages; // the engine's messages without the file name
+    const auto started = std::chrono::steady_clock::now();
+    for (int i = 0; i < count; ++i) {
+        const fuzz::TAccessDamage damage = fuzz::RandomDamage(random, original.size());
+        WriteFile(path, fuzz::ApplyDamage(original, damage));
+        TResult result = OpenInChildProcess(path);
+        // A damaged file gives the same result every time; another message the second time
+        // means the reader used memory it should not have.
+        if (result.Outcome == Opened || result.Outcome == NamedError) {
+            const TResult again = OpenInChildProcess(path);
+            if (again.Outcome != result.Outcome || again.Message != result.Message) {
+                result.Outcome = Unstable;
+                result.Message += " | then: " + again.Message;
+            }
+        }
+        ++outcomes[result.Outcome];
+        std::string message = result.Message;
+        if (const std::size_t at = message.find(path); at != std::string::npos) {
+            message.replace(at, path.size(), "FILE");
+        }
+        if (result.Outcome == Opened) {
+            message = "opened";
+        }
+        ++messages[message];
+        std::printf("%4d %-40s %s  %s\n", i, OutcomeName(result.Outcome),
+                    fuzz::DescribeDamage(damage).c_str(), message.substr(0, 160).c_str());
+        std::fflush(stdout);
+    }
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+
+    std::printf("\n%d damaged copies of %s (%zu bytes), seed %llu, %.1f s:\n", count, argv[1],
+                original.size(), seed, seconds);
+    for (const int outcome :
+         {Opened, NamedError, UnnamedError, OtherException, Crashed, Hung, Unstable}) {
+        std::printf("  %-40s %d\n", OutcomeName(outcome), outcomes[outcome]);
+    }
+    std::printf("Messages:\n");
+    for (const auto& [message, times] : messages) {
+        std::printf("  %4d  %s\n", times, message.substr(0, 200).c_str());
+    }
+    const bool clean = outcomes[UnnamedError] + outcomes[OtherException] + outcomes[Crashed] +
+                           outcomes[Hung] + outcomes[Unstable] ==
+                       0;
+    return clean ? 0 : 1;
+}

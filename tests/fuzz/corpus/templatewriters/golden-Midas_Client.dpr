@@ -1,0 +1,17 @@
+program Midas_Client;
+
+uses
+  Forms,
+  frmMain in 'frmMain.pas' {Main_Frm},
+  dmClient in 'dmClient.pas' {DM: TDataModule},
+{#FormUnitFileList}
+  frmTableGrids in 'frmTableGrids.pas' {TableGrids_Frm};
+
+begin
+  Application.Initialize;
+  Application.CreateForm(TMain_Frm, Main_Frm);
+  Application.CreateForm(TDM, DM);
+{#FormCreateCodeList}
+  Application.CreateForm(TTableGrids_Frm, TableGrids_Frm);
+  Application.Run;
+end.

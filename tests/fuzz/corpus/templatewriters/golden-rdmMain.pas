@@ -1,0 +1,18 @@
+unit rdmMain;
+
+interface
+
+uses
+  Classes, DB, ADODB, Provider;
+
+type
+  TRDM = class(TDataModule)
+    DBConnection: TADOConnection;
+{#DataComponentList}
+  end;
+
+implementation
+
+{$R *.dfm}
+
+end.

@@ -1,0 +1,11 @@
+// libFuzzer entry point of the target FuzzNameFormat (see FuzzTargets.h).
+
+#include "FuzzTargets.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    quorvane::fuzz::FuzzNameFormat(data, size);
+    return 0;
+}
