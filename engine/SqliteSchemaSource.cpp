@@ -118,9 +118,6 @@ public:
     TTableDescription DescribeTable(const std::string& tableName) override {
         const std::string failure =
             "Cannot open table \"" + tableName + "\" of SQLite database \"" + FPath + "\".";
-        if (!TableExists(tableName, failure)) {
-            throw EDatabaseError(failure + " There is no such table or view.");
-        }
         TTableDescription table;
         table.OffersAutoIncrement = true;
 
@@ -131,7 +128,9 @@ public:
         std::size_t primaryKeyIndex = 0;
         std::vector<std::string> declaredTypes;
         int step = SQLITE_ROW;
+        std::size_t rows = 0;
         while ((step = sqlite3_step(columns.get())) == SQLITE_ROW) {
+            ++rows;
             // Hidden columns of virtual tables are no columns of the rowset.
             if (sqlite3_column_int(columns.get(), 3) == 1) {
                 continue;
@@ -148,6 +147,11 @@ public:
         }
         if (step != SQLITE_DONE) {
             RaiseSqliteError(FDatabase.get(), failure);
+        }
+        // Every table and view has a column, so none means no such table. (Asking sqlite_master
+        // instead would scan it for every table, which made large databases quadratic.)
+        if (rows == 0) {
+            throw EDatabaseError(failure + " There is no such table or view.");
         }
         // A lone INTEGER PRIMARY KEY is the rowid itself, which SQLite numbers on insert, unless
         // the table is WITHOUT ROWID (its primary key then has an index of its own).
@@ -185,12 +189,6 @@ private:
             RaiseSqliteError(FDatabase.get(), failure);
         }
         return step == SQLITE_ROW;
-    }
-
-    bool TableExists(const std::string& tableName, const std::string& failure) {
-        return HasRow("SELECT 1 FROM sqlite_master WHERE type IN ('table', 'view') AND name = ?1 "
-                      "COLLATE NOCASE",
-                      tableName, failure);
     }
 
     bool HasPrimaryKeyIndex(const std::string& tableName, const std::string& failure) {
