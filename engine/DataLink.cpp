@@ -14,16 +14,6 @@ namespace quorvane {
 
 namespace {
 
-std::string_view TrimView(std::string_view text) {
-    while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ') {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ') {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 // A key without the blanks, control bytes and separators around it. A ";" that follows a control
 // byte would otherwise stay at the front of the key, and be read as a separator once the
 // properties are written back.

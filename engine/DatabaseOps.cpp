@@ -15,10 +15,8 @@ namespace {
 // The connection string for a database path: data-link files are read by the connection itself;
 // Access and SQLite files are opened directly by their providers.
 std::string ConnectionStringFor(const std::string& udlFile) {
-    const std::string lowered = LowerCaseAscii(udlFile);
-    const auto endsWith = [&lowered](std::string_view suffix) {
-        return lowered.size() >= suffix.size() &&
-               lowered.compare(lowered.size() - suffix.size(), suffix.size(), suffix) == 0;
+    const auto endsWith = [&udlFile](std::string_view suffix) {
+        return EndsWithText(udlFile, suffix);
     };
     // A data-link file whose folder merely has ".mdb" in its name is still a data-link file.
     if (endsWith(".udl")) {
@@ -31,7 +29,7 @@ std::string ConnectionStringFor(const std::string& udlFile) {
         return "Provider=Microsoft.ACE.OLEDB.12.0;User ID=Admin;Data Source=" +
                QuoteConnectionValue(udlFile);
     }
-    if (lowered.find(".mdb") != std::string::npos) {
+    if (LowerCaseAscii(udlFile).find(".mdb") != std::string::npos) {
         return "Provider=Microsoft.Jet.OLEDB.4.0;User ID=Admin;Data Source=" +
                QuoteConnectionValue(udlFile);
     }

@@ -3,9 +3,6 @@
 #include "StringUtils.h"
 #include "TextEncoding.h"
 
-#include <fstream>
-#include <iterator>
-
 namespace quorvane {
 
 namespace {
@@ -46,11 +43,11 @@ template <typename Visit> void ForEachLine(const std::string& text, Visit visit)
 } // namespace
 
 TProfileFile TProfileFile::Load(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    std::string bytes;
+    int errorNumber = 0;
+    if (!TryReadWholeFile(path, bytes, errorNumber)) {
         return TProfileFile{};
     }
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     return FromText(DecodeConfigurationText(bytes));
 }
 

@@ -22,16 +22,18 @@ char LowerAscii(char c) {
 
 } // namespace
 
+std::string_view TrimView(std::string_view text) {
+    while (!text.empty() && IsTrimmed(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && IsTrimmed(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
 std::string Trim(std::string_view text) {
-    std::size_t first = 0;
-    while (first < text.size() && IsTrimmed(text[first])) {
-        ++first;
-    }
-    std::size_t last = text.size();
-    while (last > first && IsTrimmed(text[last - 1])) {
-        --last;
-    }
-    return std::string(text.substr(first, last - first));
+    return std::string(TrimView(text));
 }
 
 std::string UpperCaseAscii(std::string_view text) {

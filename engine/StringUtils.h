@@ -9,6 +9,8 @@ namespace quorvane {
 /// Removes leading and trailing blanks and control characters (every byte up to 32), as the
 /// runtime's Trim does. Bytes of multi-byte characters are above 127 and never removed.
 std::string Trim(std::string_view text);
+/// The same, as a view into `text`.
+std::string_view TrimView(std::string_view text);
 
 /// ASCII letters to upper / lower case; other bytes unchanged.
 std::string UpperCaseAscii(std::string_view text);

@@ -75,6 +75,14 @@ private:
         }
         return next;
     }
+    // Points the window at the sample template and an output folder in `folder`.
+    static void FillRun(TTestMain_Frm& window, TDM& dm, const TTempDir& folder,
+                        const QString& database) {
+        window.DM = &dm;
+        window.ProjectTemplateDir_Edt->setText(SampleTemplate());
+        window.ProjectTargetDirectory_Edt->setText(QString::fromStdString(folder.File("out")));
+        window.UDL_Edt->setText(database);
+    }
     static bool HasLabel(const QWidget& window, const QString& text) {
         for (const QLabel* label : window.findChildren<QLabel*>()) {
             if (label->text() == text) {
@@ -210,10 +218,7 @@ private slots:
         TTempDir folder;
         TDM dm;
         TTestMain_Frm window;
-        window.DM = &dm;
-        window.ProjectTemplateDir_Edt->setText(SampleTemplate());
-        window.ProjectTargetDirectory_Edt->setText(QString::fromStdString(folder.File("out")));
-        window.UDL_Edt->setText(Sample("orders.udl"));
+        FillRun(window, dm, folder, Sample("orders.udl"));
         window.CollumName_Edt->setText(Sample("orders-map.txt"));
         // A click while the run is under way is refused: the engine is never entered twice.
         int clicksDuringRun = 0;
@@ -255,10 +260,7 @@ private slots:
         TTempDir folder;
         TDM dm;
         TTestMain_Frm window;
-        window.DM = &dm;
-        window.ProjectTemplateDir_Edt->setText(SampleTemplate());
-        window.ProjectTargetDirectory_Edt->setText(QString::fromStdString(folder.File("out")));
-        window.UDL_Edt->setText(QString::fromStdString(folder.File("missing.udl")));
+        FillRun(window, dm, folder, QString::fromStdString(folder.File("missing.udl")));
         window.Gen_Btn->click();
         QCOMPARE(window.Messages.size(), std::size_t(1));
         QCOMPARE(window.Messages[0].Icon, QMessageBox::Critical);
