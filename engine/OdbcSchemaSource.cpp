@@ -5,6 +5,7 @@
 
 #include "DataLink.h"
 #include "EngineErrors.h"
+#include "SocketWatchdog.h"
 #include "StringUtils.h"
 
 #include <sql.h>
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <map>
 #include <optional>
 #include <span>
@@ -24,7 +26,20 @@ namespace {
 // Time-outs, so that a server that refuses or stops answering ends the run instead of hanging it.
 constexpr SQLULEN LoginTimeoutSeconds = 15;
 constexpr SQLULEN ConnectionTimeoutSeconds = 30;
-constexpr SQLULEN QueryTimeoutSeconds = 30;
+constexpr SQLULEN QueryTimeoutSeconds =
+    std::chrono::duration_cast<std::chrono::seconds>(DefaultAnswerLimit).count();
+
+// "30 seconds", "1 second", "1.5 seconds": a limit as the user reads it.
+std::string SecondsText(std::chrono::milliseconds limit) {
+    const auto count = limit.count();
+    std::string text = std::to_string(count / 1000);
+    if (count % 1000 != 0) {
+        std::string fraction = std::to_string(1000 + count % 1000).substr(1);
+        fraction.erase(fraction.find_last_not_of('0') + 1);
+        text += "." + fraction;
+    }
+    return text + (count == 1000 ? " second" : " seconds");
+}
 
 constexpr std::int64_t GuidByteSize = 16;
 
@@ -466,14 +481,19 @@ struct TTableLocation {
 class TOdbcSchemaSource final : public ISchemaSource {
 public:
     TOdbcSchemaSource(TEnvironmentHandle environment, TConnectionHandle connection,
-                      std::string description, TPasswordScrubber scrubber)
+                      std::string description, TPasswordScrubber scrubber,
+                      std::unique_ptr<TSocketWatchdog> watchdog)
         : FEnvironment(std::move(environment)), FConnection(std::move(connection)),
-          FDescription(std::move(description)), FScrubber(std::move(scrubber)) {
+          FDescription(std::move(description)), FScrubber(std::move(scrubber)),
+          FWatchdog(std::move(watchdog)) {
+        const TSocketWatchdog::TWatch watch(*FWatchdog);
         ReadDriverFacts();
     }
 
     std::vector<TCatalogRow> ReadCatalogue() override {
         const std::string failure = "Cannot read the tables of " + FDescription + ".";
+        // A catalogue of many thousand rows may come in many answers; only silence counts.
+        TSocketWatchdog::TWatch watch(*FWatchdog);
         TStatementHandle statement = NewStatement(failure);
         Check(SQLTablesW(statement.Get(), nullptr, 0, nullptr, 0, nullptr, 0, nullptr, 0),
               SQL_HANDLE_STMT, statement.Get(), failure);
@@ -485,6 +505,7 @@ public:
                 break;
             }
             Check(fetched, SQL_HANDLE_STMT, statement.Get(), failure);
+            watch.Progress();
             TTableLocation location;
             location.Catalog = ColumnText(statement.Get(), 1, failure);
             location.Schema = ColumnText(statement.Get(), 2, failure);
@@ -512,6 +533,7 @@ public:
             "Cannot open table \"" + tableName + "\" of " + FDescription + ".";
         const TTableLocation location = Locate(tableName, failure);
 
+        const TSocketWatchdog::TWatch watch(*FWatchdog);
         TStatementHandle statement = NewStatement(failure);
         // No row is wanted, only the columns the driver reports for the table's rowset.
         const std::string sql =
@@ -576,9 +598,16 @@ private:
     TDbms FDbms = TDbms::Other;
 
     std::map<std::string, TTableLocation> FLocations;
+    // Declared after the connection, so that it stops watching before the connection goes.
+    std::unique_ptr<TSocketWatchdog> FWatchdog;
 
     void Check(SQLRETURN result, SQLSMALLINT handleType, SQLHANDLE handle,
                const std::string& failure) const {
+        if (!SQL_SUCCEEDED(result) && FWatchdog->Tripped()) {
+            // The driver then speaks of a closed connection; the cause is the server's silence.
+            throw EDatabaseError(failure + " The server did not answer within " +
+                                 SecondsText(FWatchdog->Limit()) + ".");
+        }
         if (!SQL_SUCCEEDED(result)) {
             throw EDatabaseError(failure + " " + DiagnosticText(handleType, handle, FScrubber));
         }
@@ -880,7 +909,8 @@ TColumnInfo MapOdbcColumnType(int sqlType, long long columnSize, int decimalDigi
 }
 
 std::unique_ptr<ISchemaSource> OpenOdbcSchemaSource(const std::string& connectionString,
-                                                    const std::string& description) {
+                                                    const std::string& description,
+                                                    std::chrono::milliseconds answerLimit) {
     const std::string failure = "Cannot connect to " + description + ".";
     TPasswordScrubber scrubber(connectionString);
 
@@ -907,15 +937,21 @@ std::unique_ptr<ISchemaSource> OpenOdbcSchemaSource(const std::string& connectio
                        reinterpret_cast<SQLPOINTER>(ConnectionTimeoutSeconds), 0);
 
     TWideString wideString = Utf8ToWide(connectionString);
+    const std::vector<TSocketId> socketsBefore = OpenSockets();
     check(SQLDriverConnectW(connection.Get(), nullptr, wideString.data(), SQL_NTS, nullptr, 0,
                             nullptr, SQL_DRIVER_NOPROMPT),
           SQL_HANDLE_DBC, connection.Get());
     connection.MarkConnected();
+    // The sockets the driver opened are the connection's. (A socket another thread opened at
+    // the same moment would be watched too; it is shut down only if this server falls silent.)
+    auto watchdog = std::make_unique<TSocketWatchdog>(answerLimit);
+    watchdog->Watch(SocketsOpenedSince(socketsBefore));
     // The password has done its work; the copy in this buffer goes now.
     std::fill(wideString.begin(), wideString.end(), SQLWCHAR{0});
 
     return std::make_unique<TOdbcSchemaSource>(std::move(environment), std::move(connection),
-                                               description, std::move(scrubber));
+                                               description, std::move(scrubber),
+                                               std::move(watchdog));
 }
 
 } // namespace quorvane

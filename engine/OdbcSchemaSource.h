@@ -3,6 +3,7 @@
 #include "FieldTypes.h"
 #include "SchemaSource.h"
 
+#include <chrono>
 #include <memory>
 #include <string>
 
@@ -23,10 +24,16 @@ std::string OdbcConnectionStringFor(const TConnectionProperties& properties);
 /// type, defined size, precision, scale and the fixed-length attribute.
 TColumnInfo MapOdbcColumnType(int sqlType, long long columnSize, int decimalDigits);
 
+/// How long a connected server may stay silent during one request before the request fails.
+inline constexpr std::chrono::milliseconds DefaultAnswerLimit = std::chrono::seconds(30);
+
 /// Connects through unixODBC with a login and query time-out. `description` names the database
-/// in messages (never the connection string, which may hold a password). Throws EDatabaseError
+/// in messages (never the connection string, which may hold a password). A server that stops
+/// answering for `answerLimit` once connected ends the request with an error saying so, even
+/// when the driver's own query time-out is kept by the (silent) server. Throws EDatabaseError
 /// with the driver's message.
-std::unique_ptr<ISchemaSource> OpenOdbcSchemaSource(const std::string& connectionString,
-                                                    const std::string& description);
+std::unique_ptr<ISchemaSource>
+OpenOdbcSchemaSource(const std::string& connectionString, const std::string& description,
+                     std::chrono::milliseconds answerLimit = DefaultAnswerLimit);
 
 } // namespace quorvane

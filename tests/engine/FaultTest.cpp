@@ -1,9 +1,10 @@
 // Faults during a run: the output folder turning read-only, a full disk, a template removed
-// between its copy and its rewrite, the database server stopping, and table names that are no
-// identifiers. Whatever happens, the run must end with an error that names what failed, leave no
-// half-written file (every output file is either an untouched copy of its template or a complete
-// generated file, and no temporary ".quorvane-*" file stays behind), keep the files it wrote
-// before the fault as it wrote them, and never write outside its output directory.
+// between its copy and its rewrite, the database server stopping or freezing, and table names
+// that are no identifiers. Whatever happens, the run must end with an error that names what
+// failed, leave no half-written file (every output file is either an untouched copy of its
+// template or a complete generated file, and no temporary ".quorvane-*" file stays behind), keep
+// the files it wrote before the fault as it wrote them, and never write outside its output
+// directory.
 //
 // "Complete" is judged against a reference run of the same database and options into a folder of
 // its own: a file of the faulted run must equal either its template or the reference run's file.
@@ -17,6 +18,7 @@
 #include "DataLink.h"
 #include "EngineErrors.h"
 #include "MemorySchemaSource.h"
+#include "OdbcSchemaSource.h"
 #include "TempDir.h"
 #include "TextEncoding.h"
 #include "dmCodeGenerator.h"
@@ -34,10 +36,12 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <functional>
 #include <map>
 #include <optional>
@@ -564,8 +568,45 @@ public:
         FRunning = true;
     }
 
+    // Freezes the server and every process of it, the way an overloaded or hung machine does:
+    // connections stay open, and nothing answers.
+    void Freeze() {
+        std::ifstream pidFile(FFolder / "data" / "postmaster.pid");
+        pid_t postmaster = 0;
+        if (!(pidFile >> postmaster) || postmaster <= 0) {
+            throw std::runtime_error("cannot read the server's postmaster.pid");
+        }
+        FFrozen = {postmaster};
+        std::error_code error;
+        for (const fs::directory_entry& entry : fs::directory_iterator("/proc", error)) {
+            std::ifstream stat(entry.path() / "stat");
+            std::string line;
+            if (!std::getline(stat, line) || line.rfind(')') == std::string::npos) {
+                continue;
+            }
+            // "pid (name) state ppid ...": the name may hold anything, so read after its ")".
+            std::istringstream rest(line.substr(line.rfind(')') + 1));
+            std::string state;
+            pid_t parent = 0;
+            if (rest >> state >> parent && parent == postmaster) {
+                FFrozen.push_back(std::atoi(entry.path().filename().c_str()));
+            }
+        }
+        for (const pid_t process : FFrozen) {
+            ::kill(process, SIGSTOP);
+        }
+    }
+
+    void Thaw() noexcept {
+        for (const pid_t process : FFrozen) {
+            ::kill(process, SIGCONT);
+        }
+        FFrozen.clear();
+    }
+
     // Stops the server the way a crash or a power cut would: every connection ends at once.
     bool Stop() noexcept {
+        Thaw();
         if (!FRunning) {
             return true;
         }
@@ -592,6 +633,7 @@ private:
     std::string FPrograms;
     std::string FPort;
     bool FRunning = false;
+    std::vector<pid_t> FFrozen;
 
     std::string Data() const { return (FFolder / "data").string(); }
 
@@ -627,40 +669,50 @@ private:
         GTEST_SKIP() << reason;                                                                    \
     }
 
-TEST_F(FaultTest, DatabaseServerStoppedMidRunEndsWithTheDatabaseError) {
-    const std::string programs = PostgresPrograms();
-    QUORVANE_REQUIRE(!programs.empty(), "PostgreSQL's server programs are not installed "
-                                        "(/usr/lib/postgresql/<version>/bin; package postgresql)");
-    QUORVANE_REQUIRE(std::system("odbcinst -q -d -n 'PostgreSQL Unicode' >/dev/null 2>&1") == 0,
-                     "the ODBC driver \"PostgreSQL Unicode\" is not installed (package "
-                     "odbc-postgresql)");
-    QUORVANE_REQUIRE(::geteuid() != 0 || ::getpwnam("postgres") != nullptr,
-                     "running as root, PostgreSQL needs the system user postgres");
+// A server of the test's own with 30 tables in the database quorvane_fault, and a data link to
+// it; skips (fails under CI) when PostgreSQL or its ODBC driver is missing.
+class PostgresFaultTest : public FaultTest {
+protected:
+    std::optional<TPrivatePostgres> Server;
+    TConnectionProperties Link;
 
-    // The server's folder must be reachable for the user postgres.
-    ::chmod(Root.Path().c_str(), 0755);
-    std::optional<TPrivatePostgres> server;
-    try {
-        server.emplace(Root.Path() / "postgres", programs);
-        server->Start();
-        server->RunSql("postgres", "CREATE DATABASE quorvane_fault;");
-        server->RunSql("quorvane_fault",
-                       "DO $$ BEGIN FOR i IN 1..30 LOOP EXECUTE format('CREATE TABLE %I (id "
-                       "serial PRIMARY KEY, name varchar(40), created timestamp, active boolean, "
-                       "price numeric(12,2), notes text)', 'table_' || lpad(i::text, 2, '0')); "
-                       "END LOOP; END $$;");
-    } catch (const std::exception& error) {
-        FAIL() << "cannot set up a PostgreSQL server of the test's own: " << error.what();
+    void SetUp() override {
+        FaultTest::SetUp();
+        const std::string programs = PostgresPrograms();
+        QUORVANE_REQUIRE(!programs.empty(),
+                         "PostgreSQL's server programs are not installed "
+                         "(/usr/lib/postgresql/<version>/bin; package postgresql)");
+        QUORVANE_REQUIRE(
+            std::system("odbcinst -q -d -n 'PostgreSQL Unicode' >/dev/null 2>&1") == 0,
+            "the ODBC driver \"PostgreSQL Unicode\" is not installed (package odbc-postgresql)");
+        QUORVANE_REQUIRE(::geteuid() != 0 || ::getpwnam("postgres") != nullptr,
+                         "running as root, PostgreSQL needs the system user postgres");
+
+        // The server's folder must be reachable for the user postgres.
+        ::chmod(Root.Path().c_str(), 0755);
+        try {
+            Server.emplace(Root.Path() / "postgres", programs);
+            Server->Start();
+            Server->RunSql("postgres", "CREATE DATABASE quorvane_fault;");
+            Server->RunSql("quorvane_fault",
+                           "DO $$ BEGIN FOR i IN 1..30 LOOP EXECUTE format('CREATE TABLE %I (id "
+                           "serial PRIMARY KEY, name varchar(40), created timestamp, active "
+                           "boolean, price numeric(12,2), notes text)', 'table_' || "
+                           "lpad(i::text, 2, '0')); END LOOP; END $$;");
+        } catch (const std::exception& error) {
+            FAIL() << "cannot set up a PostgreSQL server of the test's own: " << error.what();
+        }
+        Link.Set("Provider", "PostgreSQL");
+        Link.Set("User ID", "postgres");
+        Link.Set("Initial Catalog", "quorvane_fault");
+        Link.Set("Data Source", "127.0.0.1:" + Server->Port());
     }
+};
 
-    TConnectionProperties link;
-    link.Set("Provider", "PostgreSQL");
-    link.Set("User ID", "postgres");
-    link.Set("Initial Catalog", "quorvane_fault");
-    link.Set("Data Source", "127.0.0.1:" + server->Port());
+TEST_F(PostgresFaultTest, DatabaseServerStoppedMidRunEndsWithTheDatabaseError) {
     const std::string udl = Root.File("postgresql.udl");
-    WriteDataLinkFile(udl, link);
-    const std::string serverName = "127.0.0.1:" + server->Port();
+    WriteDataLinkFile(udl, Link);
+    const std::string serverName = "127.0.0.1:" + Server->Port();
 
     const auto runStoppingAt = [&](const std::string& folder, const std::string& stopAt) {
         TProjectParam options;
@@ -670,7 +722,7 @@ TEST_F(FaultTest, DatabaseServerStoppedMidRunEndsWithTheDatabaseError) {
         TDM dm;
         return RunCapturing(dm, options, [&](const std::string& text) {
             if (text == stopAt) {
-                EXPECT_TRUE(server->Stop()) << "pg_ctl stop failed";
+                EXPECT_TRUE(Server->Stop()) << "pg_ctl stop failed";
             }
         });
     };
@@ -700,7 +752,7 @@ TEST_F(FaultTest, DatabaseServerStoppedMidRunEndsWithTheDatabaseError) {
     // output must be the reference run's, whole.
     {
         SCOPED_TRACE("stopped after the server data module");
-        server->Start();
+        Server->Start();
         const TRunResult run = runStoppingAt("late", "Generate Client DM Code...");
         const std::string base = Root.File("late/MidasProject/");
         std::printf("stopped after the server data module: %s\n",
@@ -715,6 +767,38 @@ TEST_F(FaultTest, DatabaseServerStoppedMidRunEndsWithTheDatabaseError) {
         ExpectOnlyWholeFiles(Root.File("late/MidasProject"), SampleTemplate, reference);
         ExpectWrittenFilesIntact(run.Statuses, base, reference, false, 2);
     }
+}
+
+// A server that freezes once connected keeps its connections open and answers nothing; the
+// PostgreSQL driver's query time-out is kept by the server, so only the client can end the wait.
+TEST_F(PostgresFaultTest, FrozenServerEndsTheRequestOnceItStaysSilentTooLong) {
+    using namespace std::chrono_literals;
+    const std::string description = "the server 127.0.0.1:" + Server->Port();
+    std::unique_ptr<ISchemaSource> source =
+        OpenOdbcSchemaSource(OdbcConnectionStringFor(Link), description, 2s);
+    source->ReadCatalogue();
+    EXPECT_EQ(source->DescribeTable("table_01").Columns.size(), 6u);
+
+    Server->Freeze();
+    const auto start = std::chrono::steady_clock::now();
+    try {
+        source->DescribeTable("table_02");
+        ADD_FAILURE() << "a frozen server described a table";
+    } catch (const EDatabaseError& error) {
+        EXPECT_EQ(std::string(error.what()), "Cannot open table \"table_02\" of " + description +
+                                                 ". The server did not answer within 2 seconds.");
+    }
+    const auto waited = std::chrono::steady_clock::now() - start;
+    EXPECT_GE(waited, 2s);
+    EXPECT_LT(waited, 30s) << "the silence was ended by something else than the answer limit";
+
+    // The connection is given up: the next request fails at once instead of waiting again, and
+    // closing it does not wait for the server either.
+    EXPECT_THROW(source->ReadCatalogue(), EDatabaseError);
+    const auto closing = std::chrono::steady_clock::now();
+    source.reset();
+    EXPECT_LT(std::chrono::steady_clock::now() - closing, 2s);
+    Server->Thaw();
 }
 
 // --- Table names that are no identifiers ---------------------------------------------------------

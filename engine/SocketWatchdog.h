@@ -1,0 +1,80 @@
+#pragma once
+
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace quorvane {
+
+/// One open socket of this process: its descriptor and the inode behind it, so that a descriptor
+/// closed and reused for something else is never taken for the socket it once was.
+struct TSocketId {
+    int Descriptor = -1;
+    unsigned long long Inode = 0;
+
+    friend bool operator==(const TSocketId&, const TSocketId&) = default;
+};
+
+/// The sockets this process has open now (from /proc/self/fd); none where that cannot be read.
+std::vector<TSocketId> OpenSockets();
+
+/// The sockets open now that were not in `before`: those a driver opened meanwhile.
+std::vector<TSocketId> SocketsOpenedSince(const std::vector<TSocketId>& before);
+
+/// Bounds the wait for a database server's answer where the driver cannot: a server that stops
+/// answering without closing its connection (frozen, or cut off behind a silent firewall) would
+/// otherwise hold a blocking driver call for ever. While a call is watched and makes no progress
+/// for longer than the limit, the watched sockets are shut down from a thread of the watchdog's
+/// own; the blocked call then returns with a connection error, and `Tripped()` tells the caller
+/// that the silence, not the driver's message, is the cause.
+class TSocketWatchdog {
+public:
+    explicit TSocketWatchdog(std::chrono::milliseconds limit);
+    ~TSocketWatchdog();
+    TSocketWatchdog(const TSocketWatchdog&) = delete;
+    TSocketWatchdog& operator=(const TSocketWatchdog&) = delete;
+
+    /// The sockets to shut down when a watched call outlasts the limit.
+    void Watch(std::vector<TSocketId> sockets);
+
+    /// Watches the calls made while it lives; `Progress()` restarts the clock after each answer.
+    class TWatch {
+    public:
+        explicit TWatch(TSocketWatchdog& watchdog) : FWatchdog(watchdog) { FWatchdog.Arm(); }
+        ~TWatch() { FWatchdog.Disarm(); }
+        TWatch(const TWatch&) = delete;
+        TWatch& operator=(const TWatch&) = delete;
+
+        void Progress() { FWatchdog.Arm(); }
+
+    private:
+        TSocketWatchdog& FWatchdog;
+    };
+
+    /// Whether the watched sockets were shut down because the server fell silent.
+    bool Tripped() const;
+
+    std::chrono::milliseconds Limit() const { return FLimit; }
+
+private:
+    using TClock = std::chrono::steady_clock;
+
+    const std::chrono::milliseconds FLimit;
+    mutable std::mutex FLock;
+    std::condition_variable FChanged;
+    std::vector<TSocketId> FSockets;
+    bool FArmed = false;
+    bool FTripped = false;
+    bool FStopping = false;
+    TClock::time_point FDeadline;
+    std::thread FThread;
+
+    void Arm();
+    void Disarm() noexcept;
+    void Run();
+    void ShutDownSockets();
+};
+
+} // namespace quorvane
