@@ -121,24 +121,37 @@ public:
         TTableDescription table;
         table.OffersAutoIncrement = true;
 
-        TStatementHandle columns =
-            Prepare("SELECT name, type, pk, hidden FROM pragma_table_xinfo(?1)", failure);
-        Bind(columns.get(), tableName);
+        // One statement, prepared once and kept: parsing it anew and taking the file's lock twice
+        // for every table was most of the time a large database took.
+        if (!FDescribeStatement) {
+            FDescribeStatement = Prepare(
+                "SELECT name, type, pk, hidden, (SELECT count(*) FROM pragma_index_list(?1) "
+                "WHERE origin = 'pk') FROM pragma_table_xinfo(?1)",
+                failure);
+        }
+        sqlite3_stmt* columns = FDescribeStatement.get();
+        const TStatementReset reset(columns);
+        if (sqlite3_bind_text(columns, 1, tableName.data(), static_cast<int>(tableName.size()),
+                              SQLITE_TRANSIENT) != SQLITE_OK) {
+            RaiseSqliteError(FDatabase.get(), failure);
+        }
         int primaryKeyColumns = 0;
         std::size_t primaryKeyIndex = 0;
+        bool hasPrimaryKeyIndex = false;
         std::vector<std::string> declaredTypes;
         int step = SQLITE_ROW;
         std::size_t rows = 0;
-        while ((step = sqlite3_step(columns.get())) == SQLITE_ROW) {
+        while ((step = sqlite3_step(columns)) == SQLITE_ROW) {
             ++rows;
+            hasPrimaryKeyIndex = sqlite3_column_int(columns, 4) > 0;
             // Hidden columns of virtual tables are no columns of the rowset.
-            if (sqlite3_column_int(columns.get(), 3) == 1) {
+            if (sqlite3_column_int(columns, 3) == 1) {
                 continue;
             }
-            const std::string declared = ColumnText(columns.get(), 1);
+            const std::string declared = ColumnText(columns, 1);
             TColumnInfo column = MapSqliteDeclaredType(declared);
-            column.Name = ColumnText(columns.get(), 0);
-            if (sqlite3_column_int(columns.get(), 2) > 0) {
+            column.Name = ColumnText(columns, 0);
+            if (sqlite3_column_int(columns, 2) > 0) {
                 ++primaryKeyColumns;
                 primaryKeyIndex = table.Columns.size();
             }
@@ -156,15 +169,33 @@ public:
         // A lone INTEGER PRIMARY KEY is the rowid itself, which SQLite numbers on insert, unless
         // the table is WITHOUT ROWID (its primary key then has an index of its own).
         if (primaryKeyColumns == 1 && declaredTypes[primaryKeyIndex] == "INTEGER" &&
-            !HasPrimaryKeyIndex(tableName, failure)) {
+            !hasPrimaryKeyIndex) {
             table.Columns[primaryKeyIndex].IsAutoIncrement = true;
         }
         return table;
     }
 
 private:
+    // Makes a kept statement ready for its next use however this one ends, and lets go of the
+    // read lock it holds.
+    class TStatementReset {
+    public:
+        explicit TStatementReset(sqlite3_stmt* statement) : FStatement(statement) {}
+        ~TStatementReset() {
+            sqlite3_reset(FStatement);
+            sqlite3_clear_bindings(FStatement);
+        }
+        TStatementReset(const TStatementReset&) = delete;
+        TStatementReset& operator=(const TStatementReset&) = delete;
+
+    private:
+        sqlite3_stmt* FStatement;
+    };
+
     TDatabaseHandle FDatabase;
     std::string FPath;
+    // Declared after the database, so that it is finalized before the database closes.
+    TStatementHandle FDescribeStatement;
 
     TStatementHandle Prepare(const char* sql, const std::string& failure) {
         sqlite3_stmt* raw = nullptr;
@@ -172,28 +203,6 @@ private:
             RaiseSqliteError(FDatabase.get(), failure);
         }
         return TStatementHandle(raw);
-    }
-
-    void Bind(sqlite3_stmt* statement, const std::string& value) {
-        if (sqlite3_bind_text(statement, 1, value.data(), static_cast<int>(value.size()),
-                              SQLITE_TRANSIENT) != SQLITE_OK) {
-            RaiseSqliteError(FDatabase.get(), "Cannot describe table \"" + value + "\".");
-        }
-    }
-
-    bool HasRow(const char* sql, const std::string& tableName, const std::string& failure) {
-        TStatementHandle statement = Prepare(sql, failure);
-        Bind(statement.get(), tableName);
-        const int step = sqlite3_step(statement.get());
-        if (step != SQLITE_ROW && step != SQLITE_DONE) {
-            RaiseSqliteError(FDatabase.get(), failure);
-        }
-        return step == SQLITE_ROW;
-    }
-
-    bool HasPrimaryKeyIndex(const std::string& tableName, const std::string& failure) {
-        return HasRow("SELECT 1 FROM pragma_index_list(?1) WHERE origin = 'pk'", tableName,
-                      failure);
     }
 };
 
