@@ -48,6 +48,33 @@ std::string JoinLines(const TStringList& lines) {
     return text;
 }
 
+std::string NormalizeLines(std::string_view text) {
+    const std::size_t nul = text.find('\0');
+    if (nul != std::string_view::npos) {
+        text = text.substr(0, nul);
+    }
+    std::string normalized;
+    normalized.reserve(text.size() + 2);
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find_first_of("\r\n", start);
+        normalized.append(text.substr(start, end == std::string_view::npos ? end : end - start));
+        normalized += "\r\n";
+        if (end == std::string_view::npos) {
+            break;
+        }
+        start = end + 1;
+        if (text[end] == '\r' && start < text.size() && text[start] == '\n') {
+            ++start;
+        }
+    }
+    return normalized;
+}
+
+bool HasLineBreakOrNul(std::string_view text) {
+    return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+}
+
 void ReplaceFirstInText(TStringList& lines, std::string_view placeholder,
                         std::string_view replacement) {
     std::string text = JoinLines(lines);

@@ -15,6 +15,13 @@ TStringList SplitLines(std::string_view text);
 /// The text form of a list of lines: every line followed by CR LF, the last one too.
 std::string JoinLines(const TStringList& lines);
 
+/// JoinLines(SplitLines(text)) in one pass: every line break made CR LF, the text cut at a NUL,
+/// a last line without a break given one.
+std::string NormalizeLines(std::string_view text);
+
+/// Whether `text` holds a CR, an LF or a NUL: text that SplitLines would cut or split.
+bool HasLineBreakOrNul(std::string_view text);
+
 /// Replaces the first occurrence of `placeholder` in the text form of `lines` by `replacement`
 /// and splits the result again. Nothing changes when the placeholder is missing.
 void ReplaceFirstInText(TStringList& lines, std::string_view placeholder,

@@ -1,40 +1,93 @@
 // The five template writers: each reads a copied template, puts generated text in and writes the
 // result, reporting its output path first.
 
+#include "StringUtils.h"
 #include "dmCodeGenerator.h"
+
+#include <algorithm>
 
 namespace quorvane {
 
 namespace {
 
 constexpr std::string_view TableNameWord = "TableName";
+constexpr std::string_view DataComponentListWord = "{#DataComponentList}";
 
 } // namespace
+
+std::string TDM::TemplateText(const std::string& path, bool cutFormTail) {
+    const auto read = [&path, cutFormTail] {
+        TStringList lines = ReadTemplateLines(path);
+        if (cutFormTail) {
+            CutFormTail(lines);
+        }
+        return JoinLines(lines);
+    };
+    if (!FTemplateTexts) {
+        return read();
+    }
+    auto key = std::make_pair(path, cutFormTail);
+    auto found = FTemplateTexts->find(key);
+    if (found == FTemplateTexts->end()) {
+        found = FTemplateTexts->emplace(std::move(key), read()).first;
+    }
+    return found->second;
+}
+
+void TDM::ForgetTemplateText(const std::string& path) {
+    if (FTemplateTexts) {
+        FTemplateTexts->erase({path, false});
+        FTemplateTexts->erase({path, true});
+    }
+}
 
 void TDM::WriteUnitTemplate(const std::string& outputPath, const std::string& templatePath,
                             const TStringList& lines, const std::string& tableIdentifier) {
     ReportStatus(outputPath);
-    TStringList text = ReadTemplateLines(templatePath);
+    std::string text = TemplateText(templatePath, false);
     // The identifier goes in before the generated lines, so a "TableName" inside them stays.
     if (!tableIdentifier.empty()) {
-        ReplaceAllInText(text, TableNameWord, tableIdentifier);
+        text = ReplaceAll(text, TableNameWord, tableIdentifier);
+        if (HasLineBreakOrNul(tableIdentifier)) {
+            text = NormalizeLines(text);
+        }
     }
-    ReplaceFirstInText(text, "{#DataComponentList}", JoinLines(lines));
-    WriteLinesToFile(outputPath, text);
+    ForgetTemplateText(outputPath);
+    TAtomicFileWriter file(outputPath);
+    const std::size_t at = text.find(DataComponentListWord);
+    const bool plainLines = std::none_of(lines.begin(), lines.end(), [](const std::string& line) {
+        return HasLineBreakOrNul(line);
+    });
+    if (at == std::string::npos) {
+        file.Write(text);
+    } else if (plainLines) {
+        // The template's text is already in lines, and so are the generated ones: they go to the
+        // file as they are, without joining them into the template and splitting it again.
+        file.Write(std::string_view(text).substr(0, at));
+        file.WriteLines(lines);
+        file.Write(std::string_view(text).substr(at + DataComponentListWord.size()));
+    } else {
+        text.replace(at, DataComponentListWord.size(), JoinLines(lines));
+        file.Write(NormalizeLines(text));
+    }
+    file.Commit();
 }
 
 void TDM::WriteFormTemplate(const std::string& outputPath, const std::string& templatePath,
                             const TStringList& lines, const std::string& tableIdentifier) {
     ReportStatus(outputPath);
-    TStringList text = ReadTemplateLines(templatePath);
-    CutFormTail(text);
+    std::string text = TemplateText(templatePath, true);
     if (!tableIdentifier.empty()) {
-        ReplaceAllInText(text, TableNameWord, tableIdentifier);
+        text = ReplaceAll(text, TableNameWord, tableIdentifier);
+        if (HasLineBreakOrNul(tableIdentifier)) {
+            text = NormalizeLines(text);
+        }
     }
     // The generated lines go straight to the file rather than being copied into the
     // template's lines first: over thousands of tables they are most of the run's memory.
+    ForgetTemplateText(outputPath);
     TAtomicFileWriter file(outputPath);
-    file.WriteLines(text);
+    file.Write(text);
     file.WriteLines(lines);
     file.Write("end\r\n");
     file.Commit();
@@ -50,6 +103,7 @@ void TDM::WriteMainFormUnit(const std::string& outputPath, const std::string& te
     ReplaceFirstInText(text, "{#ButtonList}", buttonList);
     ReplaceFirstInText(text, "{#ButtonEventList}", buttonEventList);
     ReplaceFirstInText(text, "{#ButtonEventCodeList}", buttonEventCodeList);
+    ForgetTemplateText(outputPath);
     WriteLinesToFile(outputPath, text);
 }
 
@@ -61,6 +115,7 @@ void TDM::WriteMainFormDfm(const std::string& outputPath, const std::string& tem
     // One entry, whatever line breaks it holds: each CR LF at its end makes an empty line.
     text.push_back(buttonObjectList);
     text.emplace_back("end");
+    ForgetTemplateText(outputPath);
     WriteLinesToFile(outputPath, text);
 }
 
@@ -71,6 +126,7 @@ void TDM::WriteProjectFile(const std::string& outputPath, const std::string& tem
     TStringList text = ReadTemplateLines(templatePath);
     ReplaceFirstInText(text, "{#FormUnitFileList}", formUnitFileList);
     ReplaceFirstInText(text, "{#FormCreateCodeList}", formCreateCodeList);
+    ForgetTemplateText(outputPath);
     WriteLinesToFile(outputPath, text);
 }
 

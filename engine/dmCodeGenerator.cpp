@@ -27,6 +27,18 @@ private:
     bool& FRunning;
 };
 
+// Holds an optional for the length of a run: engaged on entry, emptied however the run ends.
+template <typename TValue> class TRunScoped {
+public:
+    explicit TRunScoped(std::optional<TValue>& value) : FValue(value) { FValue.emplace(); }
+    TRunScoped(const TRunScoped&) = delete;
+    TRunScoped& operator=(const TRunScoped&) = delete;
+    ~TRunScoped() { FValue.reset(); }
+
+private:
+    std::optional<TValue>& FValue;
+};
+
 // The template directory as the copy reads it: trimmed, one final delimiter dropped.
 std::string CopySourceOf(const std::string& sourceDir) {
     std::string source = Trim(sourceDir);
@@ -157,6 +169,8 @@ void TDM::Generate(const TProjectParam& options) {
         throw EOptionsError("A generation run is already under way.");
     }
     TRunGuard guard(FRunning);
+    // A template edited between two runs is read anew by the next one.
+    const TRunScoped templateTexts(FTemplateTexts);
     const TDirectoryParam& directories = options.Directories;
 
     ReportStatus("Copy Template Files...");

@@ -8,6 +8,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -122,6 +124,10 @@ public:
 private:
     std::string FLastCopyError;
     bool FRunning = false;
+    /// During a run, the text form of each template the writers read, by path and by whether
+    /// the form tail was cut, so that the per-table template is read once and not for every
+    /// table. A file the run writes leaves it. Outside a run every writer reads its template.
+    std::optional<std::map<std::pair<std::string, bool>, std::string>> FTemplateTexts;
     std::uint64_t FTableNamesGeneration = 0;
     struct TIdentifierIndex {
         std::uint64_t Generation = 0;
@@ -138,6 +144,12 @@ private:
     /// The positions in TableNames of the tables of each identifier, for the per-table forms.
     const std::unordered_map<std::string, std::vector<std::size_t>>&
     TablesByIdentifier(bool trimPrefix);
+
+    /// The text form of the template at `path` (the lines up to its last "end" line for a
+    /// form), from FTemplateTexts during a run.
+    std::string TemplateText(const std::string& path, bool cutFormTail);
+    /// Forgets what was read of `path`: the run is about to write it.
+    void ForgetTemplateText(const std::string& path);
 
     void DataModuleCreate();
     void DataModuleDestroy() noexcept;

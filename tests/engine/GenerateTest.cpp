@@ -3,6 +3,7 @@
 
 #include "EngineErrors.h"
 #include "MemorySchemaSource.h"
+#include "StringUtils.h"
 #include "TempDir.h"
 #include "dmCodeGenerator.h"
 
@@ -185,6 +186,35 @@ TEST_F(GenerateTest, TablesWithTheSameIdentifierShareTheirFormFiles) {
     EXPECT_EQ(
         std::count(Statuses.begin(), Statuses.end(), Output("Midas_Client/frmOrderDetails.pas")),
         2);
+}
+
+TEST_F(GenerateTest, TemplatesAreReadAsTheRunHasLeftThem) {
+    // A table whose form files are the per-table template's own: the tables after it are made
+    // from what it wrote, as they would be if every table read the template from disk.
+    Database->AddTable("TableName", {Column("A", ado::adInteger)});
+    Database->AddTable("Zulu", {Column("B", ado::adInteger)});
+    DM.Generate(Options);
+    for (const std::string extension : {".pas", ".dfm"}) {
+        const std::string written = ReadFile(Output("Midas_Client/frmTableName" + extension));
+        EXPECT_EQ(
+            ReadFile(Output("Midas_Client/frmZulu" + extension))
+                .rfind(ReplaceAll(written.substr(0, written.find("end\r\n")), "TableName", "Zulu"),
+                       0),
+            0u)
+            << extension;
+    }
+
+    // The next run reads its own templates, not what the last one read.
+    const fs::path edited = Folder.Path() / "edited" / "MidasProject";
+    WriteTemplate(edited);
+    WriteFile((edited / "Midas_Client" / "frmTableName.pas").string(),
+              "unit frmTableName; // edited\r\n{#DataComponentList}\r\n");
+    Options.Directories.TemplateDir = edited.string();
+    DM.OnConfirmReplace = [](const std::string&) { return true; };
+    DM.Generate(Options);
+    EXPECT_EQ(ReadFile(Output("Midas_Client/frmTableName.pas"))
+                  .rfind("unit frmTableName; // edited\r\n", 0),
+              0u);
 }
 
 TEST_F(GenerateTest, ATableWithoutUsableNameEndsTheRunNamingIt) {

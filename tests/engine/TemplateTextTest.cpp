@@ -30,6 +30,8 @@ TEST(SplitLinesTest, EndsLinesAtCrLfOrTheirPairAndStopsAtNul) {
         {"  indented \t", {"  indented \t"}}};
     for (const auto& [text, expected] : cases) {
         EXPECT_EQ(SplitLines(text), expected) << "text of " << text.size() << " bytes";
+        // The one-pass form the writers use must give the same text.
+        EXPECT_EQ(NormalizeLines(text), JoinLines(expected)) << "text of " << text.size();
     }
 }
 

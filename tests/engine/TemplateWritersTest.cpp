@@ -76,7 +76,12 @@ TEST_F(TemplateWritersTest, UnitTemplateKeepsTheRestOfTheLineAndWritesCrLf) {
         {"a\r\nTableName\0rest\r\n{#DataComponentList}\r\n"s, {"L"}, "T", "a\r\nT\r\n"},
         // No placeholder and no identifier: the template itself, with CR LF ends.
         {"TableName\n{#DataComponentList2}", {"L"}, "", "TableName\r\n{#DataComponentList2}\r\n"},
-        {"no placeholder\n", {"L"}, "X", "no placeholder\r\n"}};
+        {"no placeholder\n", {"L"}, "X", "no placeholder\r\n"},
+        // Generated lines or an identifier with line breaks of their own are split as the
+        // template is, and a NUL in them ends the text.
+        {"x{#DataComponentList}y\r\n", {"a\nb", "c\r"}, "", "xa\r\nb\r\nc\r\n\r\ny\r\n"},
+        {"x{#DataComponentList}y\r\nz", {"a\0b"s, "c"}, "", "xa\r\n"},
+        {"TableName{#DataComponentList}\r\n", {"L"}, "A\rB", "A\r\nBL\r\n\r\n"}};
     for (const TCase& c : cases) {
         const std::string in = Template(c.Template);
         DM.WriteUnitTemplate(Output(), in, c.Lines, c.Identifier);
@@ -107,7 +112,10 @@ TEST_F(TemplateWritersTest, FormTemplateEndsWithGeneratedObjectsAndEnd) {
     // Without a closing line after the first, only the first line is kept.
     DM.WriteFormTemplate(Output(), Template("object F: TF\nobject X\n"), {}, "");
     EXPECT_EQ(ReadFile(Output()), "object F: TF\r\nend\r\n");
-    EXPECT_EQ(Statuses, (std::vector<std::string>{Output(), Output()}));
+    // An identifier with a line break of its own is split as the template is.
+    DM.WriteFormTemplate(Output(), Template("object TableName\nend\n"), {"x"}, "A\rB");
+    EXPECT_EQ(ReadFile(Output()), "object A\r\nB\r\nx\r\nend\r\n");
+    EXPECT_EQ(Statuses, (std::vector<std::string>{Output(), Output(), Output()}));
 }
 
 TEST_F(TemplateWritersTest, MainFormDfmTakesTheButtonObjectsAsOneEntry) {
