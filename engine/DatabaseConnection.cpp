@@ -30,14 +30,28 @@ const std::vector<TCatalogRow>& TADOConnection::Catalogue() {
     return *FCatalogue;
 }
 
-const TTableDescription& TADOConnection::Describe(const std::string& tableName) {
+TADOConnection::TTable& TADOConnection::Table(const std::string& tableName) {
     ISchemaSource& source = Source();
     auto found = FTables.find(tableName);
     if (found == FTables.end()) {
         ++FStatistics.TableDescriptions;
-        found = FTables.emplace(tableName, source.DescribeTable(tableName)).first;
+        found = FTables.emplace(tableName, TTable{source.DescribeTable(tableName), nullptr}).first;
     }
     return found->second;
+}
+
+const TTableDescription& TADOConnection::Describe(const std::string& tableName) {
+    return Table(tableName).Description;
+}
+
+std::shared_ptr<const std::vector<TFieldDescriptor>>
+TADOConnection::Fields(const std::string& tableName) {
+    TTable& table = Table(tableName);
+    if (!table.Fields) {
+        table.Fields = std::make_shared<const std::vector<TFieldDescriptor>>(
+            DescribeFields(table.Description));
+    }
+    return table.Fields;
 }
 
 ISchemaSource& TADOConnection::Source() {
@@ -54,12 +68,17 @@ void TTableReader::Open(const std::string& tableText) {
     if (name.size() >= 2 && name.front() == '[' && name.back() == ']') {
         name = name.substr(1, name.size() - 2);
     }
-    FFields = DescribeFields(FConnection.Describe(name));
+    FFields = FConnection.Fields(name);
     FActive = true;
 }
 
+const std::vector<TFieldDescriptor>& TTableReader::Fields() const {
+    static const std::vector<TFieldDescriptor> none;
+    return FFields ? *FFields : none;
+}
+
 void TTableReader::Close() noexcept {
-    FFields.clear();
+    FFields.reset();
     FActive = false;
 }
 

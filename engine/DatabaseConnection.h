@@ -35,6 +35,10 @@ public:
     const std::vector<TCatalogRow>& Catalogue();
     /// The columns of a table, read from the database once per connection.
     const TTableDescription& Describe(const std::string& tableName);
+
+    /// The field descriptors of a table (DescribeFields of its description), made once per
+    /// connection: every stage of a run opens every table, and each would make them anew.
+    std::shared_ptr<const std::vector<TFieldDescriptor>> Fields(const std::string& tableName);
     /// Changes whenever the connection is opened anew, so that what was derived from the
     /// snapshot of an earlier connection can be told apart.
     std::uint64_t Generation() const { return FGeneration; }
@@ -54,7 +58,13 @@ private:
     TOpener FOpener = OpenSchemaSourceByDefault;
     std::unique_ptr<ISchemaSource> FSource;
     std::optional<std::vector<TCatalogRow>> FCatalogue;
-    std::unordered_map<std::string, TTableDescription> FTables;
+    struct TTable {
+        TTableDescription Description;
+        std::shared_ptr<const std::vector<TFieldDescriptor>> Fields;
+    };
+    std::unordered_map<std::string, TTable> FTables;
+
+    TTable& Table(const std::string& tableName);
     std::uint64_t FGeneration = 0;
     TStatistics FStatistics;
 
@@ -75,13 +85,14 @@ public:
     void Close() noexcept;
     bool Active() const { return FActive; }
 
-    std::size_t FieldCount() const { return FFields.size(); }
-    const TFieldDescriptor& Field(std::size_t index) const { return FFields.at(index); }
-    const std::vector<TFieldDescriptor>& Fields() const { return FFields; }
+    std::size_t FieldCount() const { return Fields().size(); }
+    const TFieldDescriptor& Field(std::size_t index) const { return Fields().at(index); }
+    const std::vector<TFieldDescriptor>& Fields() const;
 
 private:
     TADOConnection& FConnection;
-    std::vector<TFieldDescriptor> FFields;
+    // Shared with the connection, which keeps them for the tables of its snapshot.
+    std::shared_ptr<const std::vector<TFieldDescriptor>> FFields;
     bool FActive = false;
 };
 

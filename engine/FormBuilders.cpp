@@ -6,6 +6,7 @@
 #include "dmCodeGenerator.h"
 
 #include <numeric>
+#include <utility>
 
 namespace quorvane {
 
@@ -37,6 +38,12 @@ std::string Declaration(const std::string& name, const std::string& className) {
 
 void AppendUnitLine(TStringList& unitLines, const std::string& declaration) {
     unitLines.push_back("    " + declaration + ";");
+}
+
+// Appends the lines of one object, each built in place or moved: a list in braces would copy
+// every line once more, which over thousands of tables is felt.
+template <typename... TLines> void AppendLines(TStringList& lines, TLines&&... added) {
+    (lines.emplace_back(std::forward<TLines>(added)), ...);
 }
 
 struct TDataControl {
@@ -122,9 +129,8 @@ void TDM::BuildTableForm(const TClientUIParam& options, TStringList& unitLines,
     }
     if (gridsForm) {
         unitLines.push_back("    PC: TPageControl;");
-        formLines.insert(formLines.end(),
-                         {"  object PC: TPageControl", "    Left = 24", "    Top = 24",
-                          "    Width = 800", "    Height = 600", "    TabOrder = 0"});
+        AppendLines(formLines, "  object PC: TPageControl", "    Left = 24", "    Top = 24",
+                    "    Width = 800", "    Height = 600", "    TabOrder = 0");
     }
 
     for (const std::size_t tableIndex : selected) {
@@ -143,17 +149,14 @@ void TDM::BuildTableForm(const TClientUIParam& options, TStringList& unitLines,
         const std::string navigator = Declaration(
             FormatName(NameFormats.DBNavigatorName, identifier), options.DBNavigatorType);
         AppendUnitLine(unitLines, navigator);
-        formLines.insert(formLines.end(),
-                         {"    object " + navigator, "      Left = 16", "      Top = 24",
-                          "      Width = 240", "      Height = 25",
-                          "      DataSource = " + dataSourceReference, "      TabOrder = 0",
-                          "    end"});
+        AppendLines(formLines, "    object " + navigator, "      Left = 16", "      Top = 24",
+                    "      Width = 240", "      Height = 25",
+                    "      DataSource = " + dataSourceReference, "      TabOrder = 0", "    end");
 
         const std::string grid =
             Declaration(FormatName(NameFormats.DBGridName, identifier), options.DBGridType);
         AppendUnitLine(unitLines, grid);
-        formLines.insert(formLines.end(),
-                         {"    object " + grid, "      Left = 16", "      Top = 60"});
+        AppendLines(formLines, "    object " + grid, "      Left = 16", "      Top = 60");
         formLines.push_back(gridsForm ? "      Width = 600" : "      Width = 240");
         formLines.push_back(gridsForm ? "      Height = 300" : "      Height = 160");
         formLines.push_back("      DataSource = " + dataSourceReference);
@@ -161,12 +164,11 @@ void TDM::BuildTableForm(const TClientUIParam& options, TStringList& unitLines,
         formLines.push_back("       Columns = <");
         for (const TFieldDescriptor& field : ADOTable.Fields()) {
             const std::string displayText = DisplayTextOrCaption(field.FieldName);
-            formLines.insert(formLines.end(),
-                             {"        item", "          Expanded = False",
-                              "          FieldName = " + QuoteDfmString(field.FieldName),
-                              "          Title.Caption = " + QuoteDfmString(displayText),
-                              "          Title.Alignment = taCenter", "          Visible = True",
-                              "        end"});
+            AppendLines(formLines, "        item", "          Expanded = False",
+                        "          FieldName = " + QuoteDfmString(field.FieldName),
+                        "          Title.Caption = " + QuoteDfmString(displayText),
+                        "          Title.Alignment = taCenter", "          Visible = True",
+                        "        end");
         }
         formLines.push_back("      >");
         formLines.push_back("    end");
@@ -196,16 +198,15 @@ void TDM::BuildTableForm(const TClientUIParam& options, TStringList& unitLines,
                 const std::string label =
                     Declaration(FormatName(NameFormats.LabelName, fieldIdentifier), "TLabel");
                 AppendUnitLine(unitLines, label);
-                formLines.insert(
-                    formLines.end(),
-                    {"    object " + label, "      Left = " + std::to_string(labelLeft),
-                     "      Top = " + std::to_string(rowTop + LabelTopOffset),
-                     "      Width = " + std::to_string(labelWidth + LabelExtraWidth),
-                     "      Height = 16", "      Caption = " + QuoteDfmString(caption),
-                     options.LeftJustify ? "      Alignment = taLeftJustify"
-                                         : "      Alignment = taRightJustify",
-                     options.AutoSize ? "      AutoSize = True" : "      AutoSize = False",
-                     "    end"});
+                AppendLines(formLines, "    object " + label,
+                            "      Left = " + std::to_string(labelLeft),
+                            "      Top = " + std::to_string(rowTop + LabelTopOffset),
+                            "      Width = " + std::to_string(labelWidth + LabelExtraWidth),
+                            "      Height = 16", "      Caption = " + QuoteDfmString(caption),
+                            options.LeftJustify ? "      Alignment = taLeftJustify"
+                                                : "      Alignment = taRightJustify",
+                            options.AutoSize ? "      AutoSize = True" : "      AutoSize = False",
+                            "    end");
 
                 if (field.DataType == TFieldType::ftBoolean) {
                     AppendDataControl({FormatName(NameFormats.DBCheckBoxName, fieldIdentifier),

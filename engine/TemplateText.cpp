@@ -72,7 +72,10 @@ std::string NormalizeLines(std::string_view text) {
 }
 
 bool HasLineBreakOrNul(std::string_view text) {
-    return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+    // Three plain searches: each is one vectorised scan, where a search for any of a set of
+    // characters looks at one character at a time.
+    return text.find('\n') != std::string_view::npos || text.find('\r') != std::string_view::npos ||
+           text.find('\0') != std::string_view::npos;
 }
 
 void ReplaceFirstInText(TStringList& lines, std::string_view placeholder,
@@ -116,24 +119,22 @@ constexpr std::size_t WriteBufferSize = 1 << 16;
 } // namespace
 
 TAtomicFileWriter::TAtomicFileWriter(std::string path) : FPath(std::move(path)) {
+    // A new file has no earlier content to keep: it is written in place and removed again if the
+    // write fails, which spares a rename per file (most files of a run are new).
+    FDescriptor = ::open(FPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (FDescriptor >= 0) {
+        FTemporaryPath = FPath;
+        return;
+    }
+    if (errno != EEXIST) {
+        RaiseCreateError(FPath, errno);
+    }
+    // The name is taken: an earlier file (or a dangling link) is replaced through a temporary
+    // file renamed over it.
     struct stat existing {};
     const bool exists = ::stat(FPath.c_str(), &existing) == 0;
     if (exists && S_ISDIR(existing.st_mode)) {
         RaiseCreateError(FPath, EISDIR);
-    }
-    FBuffer.reserve(WriteBufferSize);
-    if (!exists) {
-        // A new file has no earlier content to keep: it is written in place and removed again
-        // if the write fails, which spares a rename per file (most files of a run are new). A
-        // name that appeared meanwhile, or a dangling link, falls back to the temporary file.
-        FDescriptor = ::open(FPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (FDescriptor >= 0) {
-            FTemporaryPath = FPath;
-            return;
-        }
-        if (errno != EEXIST) {
-            RaiseCreateError(FPath, errno);
-        }
     }
     const std::size_t slash = FPath.rfind('/');
     const std::string folder =
@@ -177,8 +178,12 @@ void TAtomicFileWriter::Write(std::string_view text) {
 
 void TAtomicFileWriter::WriteLines(const TStringList& lines) {
     for (const std::string& line : lines) {
-        Write(line);
-        Write("\r\n");
+        if (FBuffer.size() + line.size() + 2 <= WriteBufferSize) {
+            FBuffer.append(line).append("\r\n");
+        } else {
+            Write(line);
+            Write("\r\n");
+        }
     }
 }
 
