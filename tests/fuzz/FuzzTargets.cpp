@@ -355,6 +355,33 @@ void FuzzTemplateWriters(const std::uint8_t* data, std::size_t size) {
     run({"form.dfm", true, 1}, [&](const std::string& out) {
         module.WriteFormTemplate(out, templatePath, formLines, identifier);
     });
+
+    // The unit and form writers write without splitting the text into lines and joining it
+    // again; what they write must still be exactly what the line model gives, for plain
+    // generated lines and for lines with line breaks or a NUL of their own.
+    const TStringList oddLines = {"  a\rb", std::string("c\0d", 3), "e\nTableName"};
+    for (const TStringList* lines : {&unitLines, &oddLines}) {
+        const std::string unitPath = Scratch().File("model.pas");
+        const std::string formPath = Scratch().File("model.dfm");
+        TStringList unitModel;
+        TStringList formModel;
+        try {
+            unitModel = ReadTemplateLines(templatePath);
+            formModel = unitModel;
+            module.WriteUnitTemplate(unitPath, templatePath, *lines, identifier);
+            module.WriteFormTemplate(formPath, templatePath, *lines, identifier);
+        } catch (const EEngineError&) {
+            continue;
+        }
+        ReplaceAllInText(unitModel, "TableName", identifier);
+        ReplaceFirstInText(unitModel, "{#DataComponentList}", JoinLines(*lines));
+        Require(ReadFile(unitPath) == JoinLines(unitModel), "the unit writer left the line model",
+                unitPath);
+        CutFormTail(formModel);
+        ReplaceAllInText(formModel, "TableName", identifier);
+        Require(ReadFile(formPath) == JoinLines(formModel) + JoinLines(*lines) + "end\r\n",
+                "the form writer left the line model", formPath);
+    }
     run({"main.pas", false, -1}, [&](const std::string& out) {
         module.WriteMainFormUnit(out, templatePath, lists.FormUnitList, lists.ButtonList,
                                  lists.ButtonEventList, lists.ButtonEventCodeList);
