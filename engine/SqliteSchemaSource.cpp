@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <charconv>
 #include <filesystem>
+#include <optional>
 #include <sqlite3.h>
 #include <tuple>
 
@@ -118,11 +119,87 @@ public:
     TTableDescription DescribeTable(const std::string& tableName) override {
         const std::string failure =
             "Cannot open table \"" + tableName + "\" of SQLite database \"" + FPath + "\".";
+        if (std::optional<TTableDescription> table = DescribeRowidTable(tableName)) {
+            return std::move(*table);
+        }
+        return DescribeThroughPragma(tableName, failure);
+    }
+
+private:
+    // Most tables are ordinary rowid tables. Their columns SQLite tells from the definition it
+    // holds in memory, by preparing a select of the table (never run); the pragma, which runs a
+    // statement of its own and takes the file's lock for every table, was most of the time a
+    // large database took. Views, tables WITHOUT ROWID, and tables with a column named like the
+    // rowid go the general way; so does anything this way cannot prepare.
+    std::optional<TTableDescription> DescribeRowidTable(const std::string& tableName) {
+        // Fails for views, whose column types only the pragma reports as a provider does.
+        if (tableName.find('\0') != std::string::npos ||
+            sqlite3_table_column_metadata(FDatabase.get(), nullptr, tableName.c_str(), nullptr,
+                                          nullptr, nullptr, nullptr, nullptr,
+                                          nullptr) != SQLITE_OK) {
+            return std::nullopt;
+        }
+        const std::string sql =
+            "SELECT rowid, * FROM \"" + ReplaceAll(tableName, "\"", "\"\"") + "\"";
+        sqlite3_stmt* raw = nullptr;
+        if (sqlite3_prepare_v2(FDatabase.get(), sql.c_str(), static_cast<int>(sql.size()), &raw,
+                               nullptr) != SQLITE_OK) {
+            return std::nullopt; // no rowid
+        }
+        const TStatementHandle select(raw);
+
+        TTableDescription table;
+        table.OffersAutoIncrement = true;
+        const int columnCount = sqlite3_column_count(raw);
+        int primaryKeyColumns = 0;
+        std::size_t primaryKeyIndex = 0;
+        std::string primaryKeyType;
+        for (int index = 1; index < columnCount; ++index) {
+            const char* name = sqlite3_column_name(raw, index);
+            if (name == nullptr || IsRowidName(name)) {
+                return std::nullopt; // "rowid" would name this column, not the rowid
+            }
+            const char* declared = sqlite3_column_decltype(raw, index);
+            int primaryKey = 0;
+            if (sqlite3_table_column_metadata(FDatabase.get(), nullptr, tableName.c_str(), name,
+                                              nullptr, nullptr, nullptr, &primaryKey,
+                                              nullptr) != SQLITE_OK) {
+                return std::nullopt;
+            }
+            TColumnInfo column = MapSqliteDeclaredType(declared == nullptr ? "" : declared);
+            column.Name = name;
+            if (primaryKey != 0) {
+                ++primaryKeyColumns;
+                primaryKeyIndex = table.Columns.size();
+                primaryKeyType = UpperCaseAscii(Trim(declared == nullptr ? "" : declared));
+            }
+            table.Columns.push_back(std::move(column));
+        }
+        if (table.Columns.empty()) {
+            return std::nullopt;
+        }
+        // The rowid's origin is the column that is its alias: a lone INTEGER PRIMARY KEY, which
+        // SQLite numbers on insert. ("INTEGER PRIMARY KEY DESC" is no alias; its origin is the
+        // rowid itself.)
+        const char* rowidOrigin = sqlite3_column_origin_name(raw, 0);
+        if (primaryKeyColumns == 1 && primaryKeyType == "INTEGER" && rowidOrigin != nullptr &&
+            table.Columns[primaryKeyIndex].Name == rowidOrigin) {
+            table.Columns[primaryKeyIndex].IsAutoIncrement = true;
+        }
+        return table;
+    }
+
+    static bool IsRowidName(std::string_view name) {
+        return SameTextAscii(name, "rowid") || SameTextAscii(name, "_rowid_") ||
+               SameTextAscii(name, "oid");
+    }
+
+    TTableDescription DescribeThroughPragma(const std::string& tableName,
+                                            const std::string& failure) {
         TTableDescription table;
         table.OffersAutoIncrement = true;
 
-        // One statement, prepared once and kept: parsing it anew and taking the file's lock twice
-        // for every table was most of the time a large database took.
+        // One statement, prepared once and kept.
         if (!FDescribeStatement) {
             FDescribeStatement = Prepare(
                 "SELECT name, type, pk, hidden, (SELECT count(*) FROM pragma_index_list(?1) "
@@ -175,7 +252,6 @@ public:
         return table;
     }
 
-private:
     // Makes a kept statement ready for its next use however this one ends, and lets go of the
     // read lock it holds.
     class TStatementReset {

@@ -109,7 +109,11 @@ TEST_F(SqliteSchemaSourceTest, OnlyTheRowidAliasIsAutoIncrementing) {
                            "CREATE TABLE NoRowid (ID INTEGER PRIMARY KEY, X TEXT) WITHOUT ROWID;"
                            "CREATE TABLE Descending (ID INTEGER PRIMARY KEY DESC);"
                            "CREATE TABLE Big (ID BIGINT PRIMARY KEY);"
-                           "CREATE TABLE NoKey (ID INTEGER);");
+                           "CREATE TABLE NoKey (ID INTEGER);"
+                           // A column named like the rowid hides it from a select.
+                           "CREATE TABLE Odd (rowid TEXT, ID INTEGER PRIMARY KEY);"
+                           "CREATE TABLE Computed (ID INTEGER PRIMARY KEY, Twice INT "
+                           "GENERATED ALWAYS AS (ID * 2));");
     EXPECT_EQ(KindOf("Plain", 0), T::ftAutoInc);
     EXPECT_EQ(KindOf("Plain", 1), T::ftMemo);
     EXPECT_EQ(KindOf("Lower", 0), T::ftAutoInc);
@@ -121,6 +125,12 @@ TEST_F(SqliteSchemaSourceTest, OnlyTheRowidAliasIsAutoIncrementing) {
     EXPECT_EQ(KindOf("Descending", 0), T::ftInteger);
     EXPECT_EQ(KindOf("Big", 0), T::ftLargeint);
     EXPECT_EQ(KindOf("NoKey", 0), T::ftInteger);
+    EXPECT_EQ(KindOf("Odd", 0), T::ftMemo);
+    EXPECT_EQ(KindOf("Odd", 1), T::ftAutoInc);
+    // A generated column is a column of the rowset.
+    ASSERT_EQ(FieldsOf("Computed").size(), 2u);
+    EXPECT_EQ(KindOf("Computed", 0), T::ftAutoInc);
+    EXPECT_EQ(KindOf("Computed", 1), T::ftInteger);
 }
 
 TEST_F(SqliteSchemaSourceTest, CatalogueListsTablesThenViewsByNameAndMarksSystemTables) {
