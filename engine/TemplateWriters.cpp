@@ -55,12 +55,13 @@ void TDM::WriteUnitTemplate(const std::string& outputPath, const std::string& te
     ForgetTemplateText(outputPath);
     TAtomicFileWriter file(outputPath);
     const std::size_t at = text.find(DataComponentListWord);
-    const bool plainLines = std::none_of(lines.begin(), lines.end(), [](const std::string& line) {
-        return HasLineBreakOrNul(line);
-    });
+    const auto plainLines = [&lines] {
+        return std::none_of(lines.begin(), lines.end(),
+                            [](const std::string& line) { return HasLineBreakOrNul(line); });
+    };
     if (at == std::string::npos) {
         file.Write(text);
-    } else if (plainLines) {
+    } else if (plainLines()) {
         // The template's text is already in lines, and so are the generated ones: they go to the
         // file as they are, without joining them into the template and splitting it again.
         file.Write(std::string_view(text).substr(0, at));
