@@ -353,6 +353,25 @@ std::string SqlServerHost(std::string host) {
     return host;
 }
 
+// "Driver={driver};Server=...", then the port and the database when there are any.
+std::string DriverConnectionText(std::string_view driver, const std::string& server,
+                                 const std::string& port, const std::string& database) {
+    std::string text = "Driver={" + std::string(driver) + "}";
+    AppendKey(text, "Server", server);
+    if (!port.empty()) {
+        AppendKey(text, "Port", port);
+    }
+    if (!database.empty()) {
+        AppendKey(text, "Database", database);
+    }
+    return text;
+}
+
+// The port written after the host, else the data link's own "Port" property.
+std::string PortOf(const std::string& portAfterHost, const TConnectionProperties& properties) {
+    return portAfterHost.empty() ? Trim(properties.Get("Port")) : portAfterHost;
+}
+
 // ---------------------------------------------------------------------------------------------
 // Diagnostics.
 
@@ -763,44 +782,21 @@ std::string OdbcConnectionStringFor(const TConnectionProperties& properties) {
         break;
     }
     case TOdbcFamily::SqlServer: {
-        text = "Driver={FreeTDS}";
         const auto [host, port] = SplitHostAndPort(dataSource, ',');
-        AppendKey(text, "Server", SqlServerHost(host));
-        if (!port.empty()) {
-            AppendKey(text, "Port", port);
-        }
-        if (!database.empty()) {
-            AppendKey(text, "Database", database);
-        }
+        text = DriverConnectionText("FreeTDS", SqlServerHost(host), port, database);
         break;
     }
     case TOdbcFamily::PostgreSql: {
-        text = "Driver={PostgreSQL Unicode}";
         const auto [host, port] = SplitHostAndPort(dataSource, ':');
-        AppendKey(text, "Server", host);
-        const std::string shownPort = port.empty() ? Trim(properties.Get("Port")) : port;
-        if (!shownPort.empty()) {
-            AppendKey(text, "Port", shownPort);
-        }
-        if (!database.empty()) {
-            AppendKey(text, "Database", database);
-        }
+        text = DriverConnectionText("PostgreSQL Unicode", host, PortOf(port, properties), database);
         // The OLE DB providers for PostgreSQL report a boolean column as a boolean; the ODBC
         // driver does so only when told, and otherwise reports it as text.
         AppendKey(text, "BoolsAsChar", "0");
         break;
     }
     case TOdbcFamily::MariaDb: {
-        text = "Driver={MariaDB Unicode}";
         const auto [host, port] = SplitHostAndPort(dataSource, ':');
-        AppendKey(text, "Server", host);
-        const std::string shownPort = port.empty() ? Trim(properties.Get("Port")) : port;
-        if (!shownPort.empty()) {
-            AppendKey(text, "Port", shownPort);
-        }
-        if (!database.empty()) {
-            AppendKey(text, "Database", database);
-        }
+        text = DriverConnectionText("MariaDB Unicode", host, PortOf(port, properties), database);
         // This driver leaves the ODBC login time-out aside while it waits for the server's
         // greeting, and has no query time-out of the client's: its own keys bound both waits.
         AppendKey(text, "CONN_TIMEOUT", std::to_string(LoginTimeoutSeconds));

@@ -13,6 +13,16 @@ namespace {
 constexpr std::string_view TableNameWord = "TableName";
 constexpr std::string_view DataComponentListWord = "{#DataComponentList}";
 
+// A template's text form with every "TableName" made the table's identifier (none: unchanged),
+// split into lines again where the identifier holds a line break of its own.
+std::string WithTableIdentifier(std::string text, const std::string& tableIdentifier) {
+    if (tableIdentifier.empty()) {
+        return text;
+    }
+    text = ReplaceAll(text, TableNameWord, tableIdentifier);
+    return HasLineBreakOrNul(tableIdentifier) ? NormalizeLines(text) : text;
+}
+
 } // namespace
 
 std::string TDM::TemplateText(const std::string& path, bool cutFormTail) {
@@ -23,35 +33,27 @@ std::string TDM::TemplateText(const std::string& path, bool cutFormTail) {
         }
         return JoinLines(lines);
     };
-    if (!FTemplateTexts) {
+    if (!FRunning) {
         return read();
     }
     auto key = std::make_pair(path, cutFormTail);
-    auto found = FTemplateTexts->find(key);
-    if (found == FTemplateTexts->end()) {
-        found = FTemplateTexts->emplace(std::move(key), read()).first;
+    auto found = FTemplateTexts.find(key);
+    if (found == FTemplateTexts.end()) {
+        found = FTemplateTexts.emplace(std::move(key), read()).first;
     }
     return found->second;
 }
 
 void TDM::ForgetTemplateText(const std::string& path) {
-    if (FTemplateTexts) {
-        FTemplateTexts->erase({path, false});
-        FTemplateTexts->erase({path, true});
-    }
+    FTemplateTexts.erase({path, false});
+    FTemplateTexts.erase({path, true});
 }
 
 void TDM::WriteUnitTemplate(const std::string& outputPath, const std::string& templatePath,
                             const TStringList& lines, const std::string& tableIdentifier) {
     ReportStatus(outputPath);
-    std::string text = TemplateText(templatePath, false);
     // The identifier goes in before the generated lines, so a "TableName" inside them stays.
-    if (!tableIdentifier.empty()) {
-        text = ReplaceAll(text, TableNameWord, tableIdentifier);
-        if (HasLineBreakOrNul(tableIdentifier)) {
-            text = NormalizeLines(text);
-        }
-    }
+    std::string text = WithTableIdentifier(TemplateText(templatePath, false), tableIdentifier);
     ForgetTemplateText(outputPath);
     TAtomicFileWriter file(outputPath);
     const std::size_t at = text.find(DataComponentListWord);
@@ -77,13 +79,7 @@ void TDM::WriteUnitTemplate(const std::string& outputPath, const std::string& te
 void TDM::WriteFormTemplate(const std::string& outputPath, const std::string& templatePath,
                             const TStringList& lines, const std::string& tableIdentifier) {
     ReportStatus(outputPath);
-    std::string text = TemplateText(templatePath, true);
-    if (!tableIdentifier.empty()) {
-        text = ReplaceAll(text, TableNameWord, tableIdentifier);
-        if (HasLineBreakOrNul(tableIdentifier)) {
-            text = NormalizeLines(text);
-        }
-    }
+    const std::string text = WithTableIdentifier(TemplateText(templatePath, true), tableIdentifier);
     // The generated lines go straight to the file rather than being copied into the
     // template's lines first: over thousands of tables they are most of the run's memory.
     ForgetTemplateText(outputPath);

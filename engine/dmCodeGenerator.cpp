@@ -27,18 +27,6 @@ private:
     bool& FRunning;
 };
 
-// Holds an optional for the length of a run: engaged on entry, emptied however the run ends.
-template <typename TValue> class TRunScoped {
-public:
-    explicit TRunScoped(std::optional<TValue>& value) : FValue(value) { FValue.emplace(); }
-    TRunScoped(const TRunScoped&) = delete;
-    TRunScoped& operator=(const TRunScoped&) = delete;
-    ~TRunScoped() { FValue.reset(); }
-
-private:
-    std::optional<TValue>& FValue;
-};
-
 // The template directory as the copy reads it: trimmed, one final delimiter dropped.
 std::string CopySourceOf(const std::string& sourceDir) {
     std::string source = Trim(sourceDir);
@@ -170,7 +158,7 @@ void TDM::Generate(const TProjectParam& options) {
     }
     TRunGuard guard(FRunning);
     // A template edited between two runs is read anew by the next one.
-    const TRunScoped templateTexts(FTemplateTexts);
+    FTemplateTexts.clear();
     const TDirectoryParam& directories = options.Directories;
 
     ReportStatus("Copy Template Files...");

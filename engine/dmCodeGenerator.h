@@ -9,7 +9,6 @@
 #include <cstdint>
 #include <functional>
 #include <map>
-#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -126,8 +125,9 @@ private:
     bool FRunning = false;
     /// During a run, the text form of each template the writers read, by path and by whether
     /// the form tail was cut, so that the per-table template is read once and not for every
-    /// table. A file the run writes leaves it. Outside a run every writer reads its template.
-    std::optional<std::map<std::pair<std::string, bool>, std::string>> FTemplateTexts;
+    /// table. A file the run writes leaves it; a run starts it empty. Outside a run every
+    /// writer reads its template.
+    std::map<std::pair<std::string, bool>, std::string> FTemplateTexts;
     std::uint64_t FTableNamesGeneration = 0;
     struct TIdentifierIndex {
         std::uint64_t Generation = 0;
