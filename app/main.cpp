@@ -2,9 +2,9 @@
 // window, in this order, and runs the event loop until the main window closes.
 
 #include "Icons.h"
-#include "dmCodeGenerator.h"
 #include "frmAbout.h"
 #include "frmMain.h"
+#include "generate/dmCodeGenerator.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
 #include "CommandLine.h"
 
-#include "EngineErrors.h"
-#include "StringUtils.h"
+#include "text/EngineErrors.h"
+#include "text/StringUtils.h"
 
 #include <filesystem>
 #include <functional>

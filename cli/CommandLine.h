@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Options.h"
+#include "generate/Options.h"
 
 #include <stdexcept>
 #include <string>
@@ -15,9 +15,9 @@ public:
 };
 
 struct TCommandLine {
-    TProjectParam Options; ///< the main window's defaults where an option is not given
-    bool Force = false;    ///< replace an earlier copy of the template in the output directory
-    bool Describe = false; ///< print the tables and field descriptors instead of generating
+    TProjectParam Options;   ///< the main window's defaults where an option is not given
+    bool Force = false;      ///< replace an earlier copy of the template in the output directory
+    bool Describe = false;   ///< print the tables and field descriptors instead of generating
     bool Statistics = false; ///< report what the run asked of the database, for benchmarks
     bool Help = false;
     bool Version = false;

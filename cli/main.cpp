@@ -1,8 +1,8 @@
 // quorvane-gen: runs one generation from the command line.
 
 #include "CommandLine.h"
-#include "EngineErrors.h"
-#include "dmCodeGenerator.h"
+#include "generate/dmCodeGenerator.h"
+#include "text/EngineErrors.h"
 
 #include <iostream>
 
@@ -12,11 +12,9 @@ namespace {
 void DescribeDatabase(quorvane::TDM& dm, const std::string& database) {
     using namespace quorvane;
     dm.ConnectDatabase(database, "", false);
-    dm.ListTableNames(dm.TableNames);
-    for (const std::string& tableName : dm.TableNames) {
-        dm.OpenTableReader("[" + tableName + "]");
-        std::cout << tableName << "\n";
-        for (const TFieldDescriptor& field : dm.ADOTable.Fields()) {
+    for (const TSnapshotTable& table : dm.ADOConnection.Snapshot().Tables) {
+        std::cout << table.Name << "\n";
+        for (const TFieldDescriptor& field : table.Fields) {
             std::cout << '\t' << field.FieldName << '\t' << FieldTypeName(field.DataType)
                       << "\tSize=" << field.Size
                       << "\tFixedChar=" << (field.FixedChar ? "True" : "False")
@@ -49,8 +47,14 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    TDM dm;
+    // The references the user's options break do not stop the run; they are told after it.
+    const auto printWarnings = [&dm] {
+        for (const std::string& warning : dm.Warnings()) {
+            std::cerr << "warning: " << warning << "\n";
+        }
+    };
     try {
-        TDM dm;
         if (commandLine.Describe) {
             DescribeDatabase(dm, commandLine.Options.Database.UDLFile);
             return 0;
@@ -60,15 +64,18 @@ int main(int argc, char** argv) {
             dm.OnConfirmReplace = [](const std::string&) { return true; };
         }
         dm.Generate(commandLine.Options);
+        printWarnings();
         if (commandLine.Statistics) {
             const auto& statistics = dm.ADOConnection.Statistics();
             std::cerr << "Catalogue reads: " << statistics.CatalogueReads
                       << "\nTable descriptions: " << statistics.TableDescriptions << "\n";
         }
     } catch (const EExistingCopyError& error) {
+        printWarnings();
         std::cerr << "quorvane-gen: " << error.what() << " Use --force to replace it.\n";
         return 1;
     } catch (const std::exception& error) {
+        printWarnings();
         std::cerr << "quorvane-gen: " << error.what() << "\n";
         return 1;
     }

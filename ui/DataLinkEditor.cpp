@@ -1,6 +1,6 @@
 #include "DataLinkEditor.h"
 
-#include "SchemaSource.h"
+#include "schema/SchemaSource.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DataLink.h"
+#include "datalink/DataLink.h"
 
 #include <QDialog>
 #include <QString>

@@ -1,11 +1,11 @@
 #include "frmMain.h"
 
 #include "DataLinkEditor.h"
-#include "EngineErrors.h"
 #include "Icons.h"
-#include "StringUtils.h"
-#include "dmCodeGenerator.h"
 #include "frmAbout.h"
+#include "generate/dmCodeGenerator.h"
+#include "text/EngineErrors.h"
+#include "text/StringUtils.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -440,6 +440,24 @@ void TMain_Frm::Gen_BtnClick() {
     } else {
         ShowMessage(QMessageBox::Critical, failure);
     }
+    ShowWarnings(DM->Warnings());
+}
+
+void TMain_Frm::ShowWarnings(const std::vector<std::string>& warnings) {
+    if (warnings.empty()) {
+        return;
+    }
+    // A box cannot show thousands of lines; the first ones tell what to change.
+    constexpr std::size_t ShownWarnings = 20;
+    QString text = QStringLiteral("Some references between the generated files do not fit "
+                                  "together, because of the options or the template:\n");
+    for (std::size_t index = 0; index < warnings.size() && index < ShownWarnings; ++index) {
+        text += QStringLiteral("\n") + FromStd(warnings[index]);
+    }
+    if (warnings.size() > ShownWarnings) {
+        text += QStringLiteral("\n\n... and %1 more.").arg(warnings.size() - ShownWarnings);
+    }
+    ShowMessage(QMessageBox::Warning, text);
 }
 
 void TMain_Frm::Help_BtnClick() {

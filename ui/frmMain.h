@@ -1,9 +1,12 @@
 #pragma once
 
-#include "Options.h"
+#include "generate/Options.h"
 
 #include <QMainWindow>
 #include <QMessageBox>
+
+#include <string>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -103,6 +106,8 @@ protected:
 
     /// Shows a modal message box captioned with the application title.
     virtual void ShowMessage(QMessageBox::Icon icon, const QString& text);
+    /// Lists the references of the last run that the options or the template break, in one box.
+    void ShowWarnings(const std::vector<std::string>& warnings);
     /// Asks a yes/no question; true for yes.
     virtual bool AskQuestion(const QString& text);
     /// The open-file dialog with the filter `filterIndex` (1-based) selected, preset to

@@ -165,8 +165,8 @@ TEST(BatchToolTest, RunErrorsGoToStandardErrorWithStatusOne) {
         {{"--template", TemplateDir, "--database", SampleUdl}, "No output directory was given."},
         {{"--output", out, "--database", SampleUdl}, "No project template directory was given."},
         {{"--template", brokenTemplate, "--output", out, "--database", SampleUdl},
-         "Cannot open file \"" + out +
-             "/MidasProject/Midas_AppServer/rdmMain.pas\". No such file or directory"},
+         "Cannot open file \"" + brokenTemplate +
+             "/Midas_AppServer/rdmMain.pas\". No such file or directory"},
     };
     for (const TCase& testCase : cases) {
         fs::remove_all(out);
@@ -177,6 +177,8 @@ TEST(BatchToolTest, RunErrorsGoToStandardErrorWithStatusOne) {
         ASSERT_FALSE(run.Lines.empty());
         EXPECT_EQ(run.Lines.front(), "Copy Template Files...");
         EXPECT_NE(run.Lines.back(), "Finished.");
+        // Each of these is known before anything is copied.
+        EXPECT_FALSE(fs::exists(out)) << testCase.Message;
     }
 }
 

@@ -1,12 +1,13 @@
 // The Access back-end on files made by the Jet 4 writer: every Access type as the Jet provider
 // reports it, the catalogue, odd names, many tables, and damaged files.
 
-#include "AccessSchemaSource.h"
-#include "DataLink.h"
-#include "EngineErrors.h"
+#include "schema/access/AccessSchemaSource.h"
 #include "MdbWriter.h"
+#include "PlanSupport.h"
 #include "TempDir.h"
-#include "dmCodeGenerator.h"
+#include "datalink/DataLink.h"
+#include "generate/dmCodeGenerator.h"
+#include "text/EngineErrors.h"
 
 #include <gtest/gtest.h>
 
@@ -111,9 +112,9 @@ TEST_F(AccessSchemaSourceTest, CatalogueListsUserTablesByNameWithoutRegardToCase
     dm.ListTableNames(dm.TableNames);
     EXPECT_EQ(dm.TableNames,
               (TStringList{"Buyer's Ref #2", "Clients", "Order Details", "orders", "Änderungen"}));
-    dm.OpenTableReader("[Buyer's Ref #2]");
-    ASSERT_EQ(dm.ADOTable.FieldCount(), 1u);
-    EXPECT_EQ(dm.ADOTable.Field(0).FieldName, "B");
+    const std::vector<TFieldDescriptor> fields = testing::FieldsOf(dm, "Buyer's Ref #2");
+    ASSERT_EQ(fields.size(), 1u);
+    EXPECT_EQ(fields[0].FieldName, "B");
 
     const auto rows = OpenAccessSchemaSource(path)->ReadCatalogue();
     EXPECT_TRUE(std::any_of(rows.begin(), rows.end(), [](const TCatalogRow& row) {
@@ -149,8 +150,7 @@ TEST_F(AccessSchemaSourceTest, AFewHundredTablesAreAllListed) {
     ASSERT_EQ(dm.TableNames.size(), 300u);
     EXPECT_EQ(dm.TableNames.front(), "Table1000");
     EXPECT_EQ(dm.TableNames.back(), "Table1299");
-    dm.OpenTableReader("[Table1299]");
-    EXPECT_EQ(dm.ADOTable.Field(1).Size, 50);
+    EXPECT_EQ(testing::FieldsOf(dm, "Table1299").at(1).Size, 50);
 }
 
 TEST_F(AccessSchemaSourceTest, DamagedOrForeignFilesGiveAClearErrorNamingTheFile) {

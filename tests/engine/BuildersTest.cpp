@@ -1,14 +1,16 @@
 // The builders' selection rules and layout arithmetic, case by case, where a golden file would
 // show only that something moved.
 
-#include "DfmText.h"
-#include "EngineErrors.h"
 #include "MemorySchemaSource.h"
-#include "dmCodeGenerator.h"
+#include "PlanSupport.h"
+#include "generate/dmCodeGenerator.h"
+#include "text/DfmText.h"
+#include "text/EngineErrors.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 
 namespace quorvane {
 namespace {
@@ -35,8 +37,28 @@ class BuildersTest : public ::testing::Test {
 protected:
     std::shared_ptr<TMemoryDatabase> Database = std::make_shared<TMemoryDatabase>();
     TDM DM;
+    TProjectParam Options;
+    TTemplateSet Templates = testing::TemplateSetForTests();
+    std::optional<TProjectPlan> LastPlan;
     TStringList UnitLines;
     TStringList FormLines;
+
+    // A plan of the tables added so far, with the options as they are now.
+    const TProjectPlan& Plan() {
+        DM.ConnectDatabase("memory.udl", "", false); // a fresh snapshot, as every run takes
+        LastPlan = DM.PlanProject(Options, Templates);
+        return *LastPlan;
+    }
+    void Take(TBlocks blocks) {
+        UnitLines = std::move(blocks.UnitLines);
+        FormLines = std::move(blocks.FormLines);
+    }
+    void BuildServer() { Take(DM.BuildServerDataModule(Plan())); }
+    void BuildClient() { Take(DM.BuildClientDataModule(Plan())); }
+    void BuildForm(std::size_t table) {
+        const TProjectPlan& plan = Plan();
+        Take(DM.BuildTableForm(plan, plan.Tables.at(table)));
+    }
 
     BuildersTest() {
         DM.NameFormats = TFormatStrings{}; // the defaults, whatever NameFormat.ini says
@@ -69,9 +91,8 @@ TEST_F(BuildersTest, ServerDatasetLinesFollowTheMarkerWordsOfItsClass) {
          "    Params = <>"},
     };
     for (const TCase& c : cases) {
-        TDirectDMParam options;
-        options.DataSetKind = c.Kind;
-        DM.BuildServerDataModule(options, UnitLines, FormLines);
+        Options.ServerOptions.DataSetKind = c.Kind;
+        BuildServer();
         const TStringList expected = {"  Object Orders_D: " + c.Kind,
                                       c.Connection,
                                       c.Select,
@@ -85,7 +106,7 @@ TEST_F(BuildersTest, ServerDatasetLinesFollowTheMarkerWordsOfItsClass) {
 
 TEST_F(BuildersTest, ServerCompanionIsAProviderWithOptionsOrADataSource) {
     Database->AddTable("Orders", {Column("OrderID", ado::adInteger)});
-    TDirectDMParam options;
+    TDirectDMParam& options = Options.ServerOptions;
     const std::vector<std::pair<std::string, std::string>> providerOptions = {
         {"", ""},
         {"   ", ""},
@@ -95,7 +116,7 @@ TEST_F(BuildersTest, ServerCompanionIsAProviderWithOptionsOrADataSource) {
     };
     for (const auto& [text, line] : providerOptions) {
         options.ProviderOptions = text;
-        DM.BuildServerDataModule(options, UnitLines, FormLines);
+        BuildServer();
         TStringList expected = {"  object Orders_P: TDataSetProvider", "    DataSet = Orders_D"};
         if (!line.empty()) {
             expected.push_back(line);
@@ -105,7 +126,7 @@ TEST_F(BuildersTest, ServerCompanionIsAProviderWithOptionsOrADataSource) {
     }
 
     options.IsRDM = false;
-    DM.BuildServerDataModule(options, UnitLines, FormLines);
+    BuildServer();
     EXPECT_EQ(ObjectLines(FormLines, "  object Orders_DS: TDataSource"),
               (TStringList{"  object Orders_DS: TDataSource", "    DataSet = Orders_D",
                            "    Left = 100", "    Top = 210", "  end"}));
@@ -114,7 +135,7 @@ TEST_F(BuildersTest, ServerCompanionIsAProviderWithOptionsOrADataSource) {
 
 TEST_F(BuildersTest, DataModulesPlaceTablesInFiveColumns) {
     AddTables(11);
-    DM.BuildServerDataModule(TDirectDMParam{}, UnitLines, FormLines);
+    BuildServer();
     // (table, left, top): the fifth ends the first row, the sixth and eleventh start rows.
     for (const auto& [table, left, top] : std::vector<std::tuple<int, int, int>>{
              {1, 100, 160}, {5, 500, 160}, {6, 100, 300}, {7, 200, 300}, {11, 100, 440}}) {
@@ -127,7 +148,7 @@ TEST_F(BuildersTest, DataModulesPlaceTablesInFiveColumns) {
             ObjectLines(FormLines, "  object " + name + "_P: TDataSetProvider");
         EXPECT_EQ(provider[3], "    Top = " + std::to_string(top + 50)) << name;
     }
-    DM.BuildClientDataModule(TClientDMParam{}, UnitLines, FormLines);
+    BuildClient();
     const TStringList client = ObjectLines(FormLines, "  object T11_CDS: TClientDataSet");
     EXPECT_EQ(client[5], "    Left = 100");
     EXPECT_EQ(client[6], "    Top = 440");
@@ -137,16 +158,14 @@ TEST_F(BuildersTest, DataModulesPlaceTablesInFiveColumns) {
 TEST_F(BuildersTest, NamesWithBlanksPrefixesAndApostrophes) {
     Database->AddTable("Sales_Client", {Column("ClientID", ado::adInteger)});
     Database->AddTable("Buyer's Orders", {Column("Unit Price", ado::adDouble)});
-    TDirectDMParam server;
-    server.TrimPrefix = true;
-    DM.BuildServerDataModule(server, UnitLines, FormLines);
+    Options.ServerOptions.TrimPrefix = true;
+    BuildServer();
     EXPECT_TRUE(Contains(FormLines, "  Object Client_D: TADOQuery"));
     EXPECT_TRUE(Contains(FormLines, "    SQL.Strings = ('select * from Sales_Client')"));
     EXPECT_TRUE(Contains(FormLines, "    SQL.Strings = ('select * from [Buyer''s Orders]')"));
     // The field keeps its name in quotes; its component name is reduced to an identifier.
     EXPECT_TRUE(Contains(UnitLines, "    BuyersOrders_DUnitPrice : TFloatField;"));
     EXPECT_TRUE(Contains(FormLines, "      FieldName = 'Unit Price'"));
-    EXPECT_EQ(DM.ADOTable.TableName, "[Buyer's Orders]");
 }
 
 TEST_F(BuildersTest, PersistentFieldsKeyTheFirstFieldOnly) {
@@ -154,7 +173,7 @@ TEST_F(BuildersTest, PersistentFieldsKeyTheFirstFieldOnly) {
     table.Columns = {Column("Name", ado::adVarWChar, 40), Column("ID", ado::adInteger)};
     Database->Tables["People"] = table;
     Database->Catalogue.push_back({"People", "TABLE"});
-    DM.BuildClientDataModule(TClientDMParam{}, UnitLines, FormLines);
+    BuildClient();
     EXPECT_EQ(ObjectLines(FormLines, "    Object People_CDSName: TWideStringField"),
               (TStringList{"    Object People_CDSName: TWideStringField",
                            "      DisplayLabel = 'Name'", "      FieldName = 'Name'",
@@ -173,9 +192,7 @@ TEST_F(BuildersTest, FieldRowControlsFollowKindSizeAndName) {
                                 Column("client_id", ado::adInteger),     // lookup, any case
                                 Column("BarCode", ado::adVarChar, 60),   // memo, lookup after it
                                 Column("Flag", ado::adBoolean)});        // check box only
-    TClientUIParam options;
-    options.OnlyTable = "Rows";
-    DM.BuildTableForm(options, UnitLines, FormLines);
+    BuildForm(0);
     const TStringList expected = {
         "    Rows_DBNvg: TDBNavigator;", "    Rows_DBGrid: TDBGrid;",
         "    ValidFrom_Lab: TLabel;",    "    ValidFrom_DBChk: TDBCheckBox;",
@@ -200,9 +217,8 @@ TEST_F(BuildersTest, LabelWidthAndPositionFromTheCaption) {
     Database->AddTable("People", {Column("A", ado::adInteger), Column("B", ado::adInteger),
                                   Column("Customername", ado::adInteger),
                                   Column("nickname", ado::adInteger)});
-    TClientUIParam options;
-    options.OnlyTable = "People";
-    DM.BuildTableForm(options, UnitLines, FormLines);
+    TClientUIParam& options = Options.ClientUIOptions;
+    BuildForm(0);
     EXPECT_EQ(
         ObjectLines(FormLines, "    object Customername_Lab: TLabel"),
         (TStringList{"    object Customername_Lab: TLabel", "      Left = 352", "      Top = 104",
@@ -215,33 +231,17 @@ TEST_F(BuildersTest, LabelWidthAndPositionFromTheCaption) {
     // right-justified labels.
     options.WithColon = true;
     options.Space = 20;
-    DM.BuildTableForm(options, UnitLines, FormLines);
+    BuildForm(0);
     const TStringList nickname = ObjectLines(FormLines, "    object nickname_Lab: TLabel");
     EXPECT_EQ(nickname[1], "      Left = " + std::to_string(500 - 20 - 8 * 9));
     EXPECT_EQ(nickname[3], "      Width = " + std::to_string(8 * 9 + 5));
     options.LeftJustify = true;
-    DM.BuildTableForm(options, UnitLines, FormLines);
+    BuildForm(0);
     EXPECT_EQ(ObjectLines(FormLines, "    object nickname_Lab: TLabel")[1], "      Left = 272");
 }
 
-TEST_F(BuildersTest, TableFormSelectionByIdentifier) {
-    Database->AddTable("Order Details", {Column("A", ado::adInteger)});
-    Database->AddTable("OrderDetails", {Column("B", ado::adInteger)});
-    TClientUIParam options;
-    options.OnlyTable = "Nothing";
-    DM.BuildTableForm(options, UnitLines, FormLines);
-    EXPECT_TRUE(UnitLines.empty());
-    EXPECT_TRUE(FormLines.empty());
-
-    // Both tables share the identifier: the form holds the components of both.
-    options.OnlyTable = "OrderDetails";
-    DM.BuildTableForm(options, UnitLines, FormLines);
-    EXPECT_TRUE(Contains(UnitLines, "    A_Lab: TLabel;"));
-    EXPECT_TRUE(Contains(UnitLines, "    B_Lab: TLabel;"));
-}
-
 TEST_F(BuildersTest, GridsFormWithoutTablesIsAnEmptyPageControl) {
-    DM.BuildTableForm(TClientUIParam{}, UnitLines, FormLines);
+    Take(DM.BuildGridsForm(Plan()));
     EXPECT_EQ(UnitLines, TStringList{"    PC: TPageControl;"});
     EXPECT_EQ(FormLines,
               (TStringList{"  object PC: TPageControl", "    Left = 24", "    Top = 24",
@@ -249,30 +249,35 @@ TEST_F(BuildersTest, GridsFormWithoutTablesIsAnEmptyPageControl) {
 }
 
 TEST_F(BuildersTest, MainFormListsGrowOneEntryPerTable) {
-    TDM::TMainFormLists lists = DM.BuildMainFormLists({"A", "B", "C"}, false);
-    EXPECT_EQ(lists.FormUnitList, ",frmA,frmB,frmC");
-    EXPECT_NE(lists.ButtonObjectList.find("  object C_Btn: TButton\r\n    Left = 64\r\n"
+    EXPECT_EQ(DM.BuildMainFormLists(Plan()).FormUnitList, "");
+    AddTables(3);
+    TMainFormLists lists = DM.BuildMainFormLists(Plan());
+    EXPECT_EQ(lists.FormUnitList, ",frmT1,frmT2,frmT3");
+    EXPECT_NE(lists.ButtonObjectList.find("  object T3_Btn: TButton\r\n    Left = 64\r\n"
                                           "    Top = 112\r\n"),
               std::string::npos);
-    EXPECT_EQ(lists.FormCreateCodeList, "  Application.CreateForm(TA_Frm, A_Frm);\r\n"
-                                        "  Application.CreateForm(TB_Frm, B_Frm);\r\n"
-                                        "  Application.CreateForm(TC_Frm, C_Frm);\r\n");
-
-    lists = DM.BuildMainFormLists({"Sales_Client"}, true);
-    EXPECT_EQ(lists.ButtonEventCodeList, "procedure TMain_Frm.Client_BtnClick(Sender: TObject);"
-                                         "\r\nbegin\r\n  DM.Client_CDS.Active := True;\r\n"
-                                         "  Client_frm.Show;\r\nend;\r\n\r\n\r\n");
-    EXPECT_EQ(lists.FormUnitFileList, "  frmClient in 'frmClient.pas' {Client_Frm},\r\n");
-
-    lists = DM.BuildMainFormLists({}, false);
-    EXPECT_EQ(lists.FormUnitList + lists.ButtonList + lists.ButtonObjectList, "");
+    EXPECT_EQ(lists.FormCreateCodeList, "  Application.CreateForm(TT1_Frm, T1_Frm);\r\n"
+                                        "  Application.CreateForm(TT2_Frm, T2_Frm);\r\n"
+                                        "  Application.CreateForm(TT3_Frm, T3_Frm);\r\n");
 }
 
-TEST_F(BuildersTest, AFormatWithASecondArgumentEndsTheBuilder) {
+TEST_F(BuildersTest, MainFormHandlersUseTheFormsTrimAndDataModuleName) {
+    Database->AddTable("Sales_Client", {Column("ID", ado::adInteger)});
+    Options.ClientDMOptions.TrimTableName = true;
+    Options.ClientUIOptions.TrimTableName = true;
+    Options.ClientUIOptions.DMName = "Data";
+    const TMainFormLists lists = DM.BuildMainFormLists(Plan());
+    EXPECT_EQ(lists.ButtonEventCodeList, "procedure TMain_Frm.Client_BtnClick(Sender: TObject);"
+                                         "\r\nbegin\r\n  Data.Client_CDS.Active := True;\r\n"
+                                         "  Client_frm.Show;\r\nend;\r\n\r\n\r\n");
+    EXPECT_EQ(lists.FormUnitFileList, "  frmClient in 'frmClient.pas' {Client_Frm},\r\n");
+}
+
+TEST_F(BuildersTest, AFormatWithASecondArgumentEndsThePlan) {
     Database->AddTable("Orders", {Column("OrderID", ado::adInteger)});
     DM.NameFormats.ClientDataSetName = "%s_%s";
     try {
-        DM.BuildClientDataModule(TClientDMParam{}, UnitLines, FormLines);
+        Plan();
         FAIL() << "no error";
     } catch (const EFormatError& error) {
         EXPECT_STREQ(error.what(), "No argument for format '%s'");

@@ -2,11 +2,11 @@
 // in the encodings Windows tools write, and turning a connection into a schema source or a clear
 // error.
 
-#include "DataLink.h"
-#include "EngineErrors.h"
+#include "datalink/DataLink.h"
 #include "SqliteTestFile.h"
 #include "TempDir.h"
-#include "TextEncoding.h"
+#include "text/EngineErrors.h"
+#include "text/TextEncoding.h"
 
 #include <gtest/gtest.h>
 

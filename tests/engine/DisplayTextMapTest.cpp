@@ -1,9 +1,9 @@
 // The display-text map: how a map-file line becomes an entry in either line format, how the
 // file is split into lines, and how a field name finds its text.
 
-#include "DisplayTextMap.h"
+#include "generate/DisplayTextMap.h"
 #include "TempDir.h"
-#include "dmCodeGenerator.h"
+#include "generate/dmCodeGenerator.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // From the columns a schema source reports to the field descriptors the builders read: kinds,
 // sizes, fixed-length flags, hidden and dropped columns, and unique field names.
 
-#include "FieldTypes.h"
+#include "schema/FieldTypes.h"
 
 #include <gtest/gtest.h>
 

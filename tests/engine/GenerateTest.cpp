@@ -1,11 +1,11 @@
 // The generation run as a whole: status texts, output layout, the database copy, and the checks
 // that keep a run from writing where it must not.
 
-#include "EngineErrors.h"
 #include "MemorySchemaSource.h"
-#include "StringUtils.h"
 #include "TempDir.h"
-#include "dmCodeGenerator.h"
+#include "generate/dmCodeGenerator.h"
+#include "text/EngineErrors.h"
+#include "text/StringUtils.h"
 
 #include <gtest/gtest.h>
 
@@ -179,30 +179,54 @@ TEST_F(GenerateTest, TableNamesThatAreNoIdentifiersStayInsideTheOutput) {
     }
 }
 
-TEST_F(GenerateTest, TablesWithTheSameIdentifierShareTheirFormFiles) {
+TEST_F(GenerateTest, TablesWithTheSameIdentifierGetNamesOfTheirOwnInEveryFile) {
+    // "Order Details" and "OrderDetails" give the same identifier, and "ORDERDETAILS" too, as
+    // the generated language ignores letter case: the later ones take the first free suffix,
+    // which "OrderDetails_2", an identifier of its own, already holds for the third.
     Database->AddTable("Order Details", {Column("A", ado::adInteger)});
     Database->AddTable("OrderDetails", {Column("B", ado::adInteger)});
+    Database->AddTable("OrderDetails_2", {Column("C", ado::adInteger)});
+    Database->AddTable("ORDERDETAILS", {Column("D", ado::adInteger)});
     DM.Generate(Options);
-    EXPECT_EQ(
-        std::count(Statuses.begin(), Statuses.end(), Output("Midas_Client/frmOrderDetails.pas")),
-        2);
+
+    const std::vector<std::pair<std::string, std::string>> forms = {{"OrderDetails", "A"},
+                                                                    {"OrderDetails_3", "B"},
+                                                                    {"OrderDetails_2", "C"},
+                                                                    {"ORDERDETAILS_4", "D"}};
+    const std::string client = ReadFile(Output("Midas_Client/dmClient.pas"));
+    const std::string main = ReadFile(Output("Midas_Client/frmMain.pas"));
+    const std::string project = ReadFile(Output("Midas_Client/Midas_Client.dpr"));
+    for (const auto& [identifier, field] : forms) {
+        SCOPED_TRACE(identifier);
+        const std::string unit = ReadFile(Output("Midas_Client/frm" + identifier + ".pas"));
+        EXPECT_NE(unit.find("T" + identifier + "_Frm = class"), std::string::npos);
+        EXPECT_NE(ReadFile(Output("Midas_Client/frm" + identifier + ".dfm"))
+                      .find("DataSource = DM." + identifier + "_DS"),
+                  std::string::npos);
+        EXPECT_NE(unit.find("    " + field + "_Lab: TLabel;"), std::string::npos);
+        EXPECT_NE(client.find("    " + identifier + "_CDS: TClientDataSet;"), std::string::npos);
+        EXPECT_NE(main.find(",frm" + identifier), std::string::npos);
+        EXPECT_NE(project.find("Application.CreateForm(T" + identifier + "_Frm, " + identifier +
+                               "_Frm);"),
+                  std::string::npos);
+    }
+    EXPECT_TRUE(DM.Warnings().empty()) << DM.Warnings().front();
 }
 
-TEST_F(GenerateTest, TemplatesAreReadAsTheRunHasLeftThem) {
-    // A table whose form files are the per-table template's own: the tables after it are made
-    // from what it wrote, as they would be if every table read the template from disk.
-    Database->AddTable("TableName", {Column("A", ado::adInteger)});
-    Database->AddTable("Zulu", {Column("B", ado::adInteger)});
+TEST_F(GenerateTest, ATableNamedLikeATemplateUnitLeavesTheTemplateAlone) {
+    // frmMain, frmTableGrids and frmTableName are the template's own units: a table whose form
+    // unit would take one of those names gets a suffix instead of writing over it.
+    Database->AddTable("Main", {Column("A", ado::adInteger)});
+    Database->AddTable("TableName", {Column("B", ado::adInteger)});
+    Database->AddTable("tablegrids", {Column("C", ado::adInteger)});
     DM.Generate(Options);
-    for (const std::string extension : {".pas", ".dfm"}) {
-        const std::string written = ReadFile(Output("Midas_Client/frmTableName" + extension));
-        EXPECT_EQ(
-            ReadFile(Output("Midas_Client/frmZulu" + extension))
-                .rfind(ReplaceAll(written.substr(0, written.find("end\r\n")), "TableName", "Zulu"),
-                       0),
-            0u)
-            << extension;
-    }
+    EXPECT_TRUE(fs::exists(Output("Midas_Client/frmMain_2.pas")));
+    EXPECT_TRUE(fs::exists(Output("Midas_Client/frmTableName_2.dfm")));
+    EXPECT_TRUE(fs::exists(Output("Midas_Client/frmtablegrids_2.pas")));
+    EXPECT_EQ(ReadFile(Output("Midas_Client/frmTableName.pas")),
+              ReadFile(Options.Directories.TemplateDir + "/Midas_Client/frmTableName.pas"));
+    EXPECT_NE(ReadFile(Output("Midas_Client/frmMain.pas")).find(",frmMain_2,frmTableName_2"),
+              std::string::npos);
 
     // The next run reads its own templates, not what the last one read.
     const fs::path edited = Folder.Path() / "edited" / "MidasProject";
@@ -212,22 +236,41 @@ TEST_F(GenerateTest, TemplatesAreReadAsTheRunHasLeftThem) {
     Options.Directories.TemplateDir = edited.string();
     DM.OnConfirmReplace = [](const std::string&) { return true; };
     DM.Generate(Options);
-    EXPECT_EQ(ReadFile(Output("Midas_Client/frmTableName.pas"))
-                  .rfind("unit frmTableName; // edited\r\n", 0),
-              0u);
+    EXPECT_EQ(
+        ReadFile(Output("Midas_Client/frmMain_2.pas")).rfind("unit frmMain_2; // edited\r\n", 0),
+        0u);
 }
 
-TEST_F(GenerateTest, ATableWithoutUsableNameEndsTheRunNamingIt) {
+TEST_F(GenerateTest, WhatCanFailBeforeWritingFailsWhileTheOutputIsUntouched) {
+    // A table without identifier, a name format that cannot be applied and a missing template
+    // file are all known before the copy: the output directory is not even made.
     Database->AddTable("Orders", {});
     Database->AddTable("Sales_", {});
+    const auto expectFailureBeforeTheCopy = [&](const std::string& expected) {
+        Statuses.clear();
+        try {
+            DM.Generate(Options);
+            ADD_FAILURE() << "the run went through";
+        } catch (const EEngineError& error) {
+            EXPECT_EQ(std::string(error.what()), expected);
+        }
+        EXPECT_EQ(Statuses, std::vector<std::string>{"Copy Template Files..."});
+        EXPECT_FALSE(fs::exists(Folder.File("out")));
+    };
+
     Options.ClientUIOptions.TrimTableName = true;
-    try {
-        DM.Generate(Options);
-        FAIL() << "the run went through";
-    } catch (const EOptionsError& error) {
-        EXPECT_NE(std::string(error.what()).find("\"Sales_\""), std::string::npos) << error.what();
-    }
-    EXPECT_EQ(Statuses.back(), "Generate Client Forms...");
+    expectFailureBeforeTheCopy(
+        "The table \"Sales_\" gives no identifier: its name holds no letters, digits or \"_\" "
+        "after its prefix.");
+
+    Options.ClientUIOptions.TrimTableName = false;
+    DM.NameFormats.DBGridName = "%s_%d";
+    expectFailureBeforeTheCopy("No argument for format '%d'");
+
+    DM.NameFormats = TFormatStrings{};
+    const std::string missing = Options.Directories.TemplateDir + "/Midas_Client/dmClient.dfm";
+    fs::remove(missing);
+    expectFailureBeforeTheCopy("Cannot open file \"" + missing + "\". No such file or directory");
 }
 
 TEST_F(GenerateTest, MissingOrUnsafeDirectoriesStopTheRunBeforeAnythingIsCopied) {
@@ -303,19 +346,6 @@ TEST_F(GenerateTest, DatabaseCopyTakesTheExtensionOfTheInputAndMustSucceed) {
             << error.what();
     }
     EXPECT_EQ(Statuses, std::vector<std::string>{"Copy Template Files..."});
-}
-
-TEST_F(GenerateTest, MissingTemplateFileEndsTheRunAfterItsPathIsReported) {
-    fs::remove(Options.Directories.TemplateDir + "/Midas_Client/dmClient.dfm");
-    try {
-        DM.Generate(Options);
-        FAIL() << "the run went through";
-    } catch (const EFileError& error) {
-        EXPECT_EQ(std::string(error.what()), "Cannot open file \"" +
-                                                 Output("Midas_Client/dmClient.dfm") +
-                                                 "\". No such file or directory");
-    }
-    EXPECT_EQ(Statuses.back(), Output("Midas_Client/dmClient.dfm"));
 }
 
 TEST_F(GenerateTest, ConnectionStringFollowsTheKindOfDatabasePath) {

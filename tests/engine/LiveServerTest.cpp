@@ -14,11 +14,13 @@
 //
 // The tests of refused and silent servers need only the ODBC drivers, no server.
 
-#include "DataLink.h"
-#include "EngineErrors.h"
-#include "OdbcSchemaSource.h"
+#include "PlanSupport.h"
 #include "TempDir.h"
-#include "dmCodeGenerator.h"
+#include "datalink/DataLink.h"
+#include "datalink/OdbcConnectionString.h"
+#include "generate/dmCodeGenerator.h"
+#include "schema/odbc/OdbcSchemaSource.h"
+#include "text/EngineErrors.h"
 
 #include <gtest/gtest.h>
 
@@ -201,8 +203,8 @@ std::string DescriptorText(const std::vector<TFieldDescriptor>& fields) {
     return text;
 }
 
-// Connects through a data-link file, lists the tables and opens each expected one by its
-// bracketed name, as the builders do.
+// Connects through a data-link file, lists the tables and reads each expected one from the
+// snapshot, as a run does.
 void CheckSchemaThroughDataLink(const std::string& udl, const std::vector<std::string>& tableNames,
                                 const std::vector<TExpectedTable>& tables) {
     TDM dm;
@@ -212,11 +214,10 @@ void CheckSchemaThroughDataLink(const std::string& udl, const std::vector<std::s
     EXPECT_EQ(dm.TableNames, tableNames);
     for (const TExpectedTable& table : tables) {
         SCOPED_TRACE("table " + table.Name);
-        dm.OpenTableReader("[" + table.Name + "]");
-        EXPECT_EQ(dm.ADOTable.Fields(), table.Fields)
-            << "reported:\n"
-            << DescriptorText(dm.ADOTable.Fields()) << "expected:\n"
-            << DescriptorText(table.Fields);
+        const std::vector<TFieldDescriptor> fields = testing::FieldsOf(dm, table.Name);
+        EXPECT_EQ(fields, table.Fields) << "reported:\n"
+                                        << DescriptorText(fields) << "expected:\n"
+                                        << DescriptorText(table.Fields);
     }
 }
 

@@ -1,7 +1,7 @@
 // Name formats as the builders apply them, and the identifier helpers every builder shares.
 
-#include "NameFormats.h"
-#include "EngineErrors.h"
+#include "generate/NameFormats.h"
+#include "text/EngineErrors.h"
 
 #include <gtest/gtest.h>
 

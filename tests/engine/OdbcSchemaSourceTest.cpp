@@ -2,10 +2,11 @@
 // becomes, the ADO column each ODBC type reads as, the SQL Server data links (which cannot be
 // tried here against a server) and the messages of connections that fail in the driver manager.
 
-#include "OdbcSchemaSource.h"
-#include "DataLink.h"
-#include "EngineErrors.h"
+#include "schema/odbc/OdbcSchemaSource.h"
 #include "TempDir.h"
+#include "datalink/DataLink.h"
+#include "datalink/OdbcConnectionString.h"
+#include "text/EngineErrors.h"
 
 #include <gtest/gtest.h>
 

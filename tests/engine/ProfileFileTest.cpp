@@ -1,9 +1,9 @@
 // NameFormat.ini as the generator reads it: the platform's profile-file lookup rules, and the
 // defaults for everything the file does not say.
 
-#include "NameFormats.h"
 #include "TempDir.h"
-#include "TextEncoding.h"
+#include "generate/NameFormats.h"
+#include "text/TextEncoding.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "SocketWatchdog.h"
+#include "schema/odbc/SocketWatchdog.h"
 
 #include <gtest/gtest.h>
 

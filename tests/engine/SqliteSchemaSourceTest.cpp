@@ -1,10 +1,10 @@
 // The SQLite back-end: declared types read as the ADO columns a provider would report, the
 // rowid alias as the one auto-increment column, the catalogue order, and the file left as it was.
 
-#include "SqliteSchemaSource.h"
-#include "EngineErrors.h"
+#include "schema/sqlite/SqliteSchemaSource.h"
 #include "SqliteTestFile.h"
 #include "TempDir.h"
+#include "text/EngineErrors.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The line model under every template writer: how 8-bit text becomes lines, how a placeholder
 // is replaced within the whole text, and how a form file loses its closing "end".
 
-#include "TemplateText.h"
+#include "text/TemplateText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The five template writers on real files: what lands in the output, and what happens when a
 // template cannot be read or an output cannot be written.
 
-#include "EngineErrors.h"
 #include "TempDir.h"
-#include "dmCodeGenerator.h"
+#include "generate/dmCodeGenerator.h"
+#include "text/EngineErrors.h"
 
 #include <gtest/gtest.h>
 

@@ -10,9 +10,9 @@
 // recipe that gave anything but the first two outcomes is printed for the replay test.
 
 #include "AccessDamage.h"
-#include "AccessSchemaSource.h"
-#include "EngineErrors.h"
 #include "TempDir.h"
+#include "schema/access/AccessSchemaSource.h"
+#include "text/EngineErrors.h"
 
 #include <chrono>
 #include <csignal>

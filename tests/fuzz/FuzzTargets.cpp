@@ -1,15 +1,17 @@
 #include "FuzzTargets.h"
 
-#include "DataLink.h"
-#include "DisplayTextMap.h"
-#include "EngineErrors.h"
-#include "NameFormats.h"
-#include "ProfileFile.h"
-#include "StringUtils.h"
+#include "MemorySchemaSource.h"
+#include "PlanSupport.h"
 #include "TempDir.h"
-#include "TemplateText.h"
-#include "TextEncoding.h"
-#include "dmCodeGenerator.h"
+#include "datalink/DataLink.h"
+#include "generate/DisplayTextMap.h"
+#include "generate/NameFormats.h"
+#include "generate/dmCodeGenerator.h"
+#include "text/EngineErrors.h"
+#include "text/ProfileFile.h"
+#include "text/StringUtils.h"
+#include "text/TemplateText.h"
+#include "text/TextEncoding.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -298,8 +300,18 @@ void FuzzTemplateWriters(const std::uint8_t* data, std::size_t size) {
     WriteFile(templatePath, templateBytes);
 
     TDM& module = Module();
-    static const TDM::TMainFormLists lists =
-        module.BuildMainFormLists({"Orders", "Order Items", "tbl_3D"}, false);
+    static const TMainFormLists lists = [] {
+        auto database = std::make_shared<testing::TMemoryDatabase>();
+        for (const char* table : {"Orders", "Order Items", "tbl_3D"}) {
+            database->AddTable(table, {});
+        }
+        TDM dm;
+        dm.ADOConnection.SetOpener(testing::MemoryOpener(database));
+        dm.ConnectDatabase("memory.udl", "", false);
+        const TProjectParam options;
+        const TTemplateSet templates = testing::TemplateSetForTests();
+        return dm.BuildMainFormLists(dm.PlanProject(options, templates));
+    }();
     const TStringList unitLines = {"    Orders_D: TADOTable;", "    Orders_P: TDataSetProvider;"};
     const TStringList formLines = {"  object Orders_D: TADOTable", "    TableName = 'Orders'",
                                    "  end"};

@@ -4,12 +4,12 @@
 // copies of the sample Access database, kept as recipes, through the Access back-end.
 
 #include "AccessDamage.h"
-#include "AccessSchemaSource.h"
-#include "DataLink.h"
-#include "EngineErrors.h"
 #include "FuzzTargets.h"
 #include "TempDir.h"
-#include "TextEncoding.h"
+#include "datalink/DataLink.h"
+#include "schema/access/AccessSchemaSource.h"
+#include "text/EngineErrors.h"
+#include "text/TextEncoding.h"
 
 #include <gtest/gtest.h>
 

@@ -13,10 +13,10 @@
 // and read the resulting git diff line by line before committing it.
 
 #include "CommandLine.h"
-#include "EngineErrors.h"
 #include "SchemaText.h"
 #include "TempDir.h"
-#include "dmCodeGenerator.h"
+#include "generate/dmCodeGenerator.h"
+#include "text/EngineErrors.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 
 // An in-memory database behind the engine's schema seam, for tests of the run and the builders.
 
-#include "DatabaseConnection.h"
-#include "EngineErrors.h"
-#include "SchemaSource.h"
+#include "datalink/DatabaseConnection.h"
+#include "schema/SchemaSource.h"
+#include "text/EngineErrors.h"
 
 #include <map>
 #include <memory>

@@ -3,9 +3,9 @@
 // under Xvfb; the pictures go to the folder named on the command line.
 
 #include "TempDir.h"
-#include "dmCodeGenerator.h"
 #include "frmAbout.h"
 #include "frmMain.h"
+#include "generate/dmCodeGenerator.h"
 
 #include <QApplication>
 #include <QLineEdit>

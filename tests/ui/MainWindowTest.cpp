@@ -3,9 +3,9 @@
 
 #include "DataLinkEditor.h"
 #include "TempDir.h"
-#include "dmCodeGenerator.h"
 #include "frmAbout.h"
 #include "frmMain.h"
+#include "generate/dmCodeGenerator.h"
 
 #include <QApplication>
 #include <QCheckBox>

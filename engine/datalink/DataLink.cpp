@@ -1,0 +1,149 @@
+#include "datalink/DataLink.h"
+
+#include "datalink/OdbcConnectionString.h"
+#include "datalink/ProviderFamily.h"
+
+#include "io/AtomicFileWriter.h"
+#include "schema/access/AccessSchemaSource.h"
+#include "schema/odbc/OdbcSchemaSource.h"
+#include "schema/sqlite/SqliteSchemaSource.h"
+#include "text/EngineErrors.h"
+#include "text/StringUtils.h"
+#include "text/TextEncoding.h"
+
+#include <filesystem>
+
+namespace quorvane {
+
+namespace {
+
+constexpr std::string_view FileNameKey = "FILE NAME=";
+
+// Names where the properties came from, for messages: the data-link file, or the connection.
+std::string SourceDescription(const std::string& dataLinkPath) {
+    return dataLinkPath.empty() ? std::string("the connection string")
+                                : "data-link file \"" + dataLinkPath + "\"";
+}
+
+std::string ResolveRelativeTo(const std::string& path, const std::string& dataLinkPath) {
+    if (path.empty() || dataLinkPath.empty() || std::filesystem::path(path).is_absolute()) {
+        return path;
+    }
+    const std::filesystem::path folder = std::filesystem::path(dataLinkPath).parent_path();
+    return (folder / path).lexically_normal().string();
+}
+
+} // namespace
+
+TConnectionProperties ReadDataLinkFile(const std::string& path) {
+    TConnectionProperties properties = ReadDataLinkFileAsWritten(path);
+    // Only file databases have a path to resolve; a server name stays as it is.
+    const TProviderFamily family = ProviderFamilyOf(properties.Get("Provider"));
+    if ((family == TProviderFamily::Sqlite || family == TProviderFamily::Access) &&
+        properties.Has("Data Source")) {
+        properties.Set("Data Source", ResolveRelativeTo(properties.Get("Data Source"), path));
+    }
+    return properties;
+}
+
+void WriteDataLinkFile(const std::string& path, const TConnectionProperties& properties) {
+    const std::string text = "[oledb]\r\n; Everything after this line is an OLE DB initstring\r\n" +
+                             FormatConnectionProperties(properties) + "\r\n";
+    WriteBytesToFile(path, EncodeUtf16LeWithBom(text));
+}
+
+TConnectionProperties ReadDataLinkFileAsWritten(const std::string& path) {
+    std::string bytes;
+    int errorNumber = 0;
+    if (!TryReadWholeFile(path, bytes, errorNumber)) {
+        throw EDatabaseError("Cannot open data-link file \"" + path + "\". " +
+                             SystemErrorText(errorNumber));
+    }
+    const std::string text = DecodeConfigurationText(bytes);
+    std::string_view rest(text);
+    while (!rest.empty()) {
+        const std::size_t end = rest.find_first_of("\r\n");
+        const std::string_view line =
+            TrimView(rest.substr(0, end == std::string_view::npos ? rest.size() : end));
+        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+        // The "[oledb]" line holds no "=": a line that starts with "[" and holds one is read,
+        // as WriteDataLinkFile writes such a line for properties whose first key starts so.
+        if (line.empty() || line.front() == ';' || line.find('=') == std::string_view::npos) {
+            continue;
+        }
+        return TConnectionProperties::Parse(line);
+    }
+    throw EDatabaseError("The data-link file \"" + path + "\" holds no connection string.");
+}
+
+std::string ConnectionStringForDatabase(const std::string& udlFile) {
+    const auto endsWith = [&udlFile](std::string_view suffix) {
+        return EndsWithText(udlFile, suffix);
+    };
+    // A data-link file whose folder merely has ".mdb" in its name is still a data-link file.
+    if (endsWith(".udl")) {
+        return "FILE NAME=" + udlFile;
+    }
+    if (endsWith(".sqlite") || endsWith(".sqlite3") || endsWith(".db")) {
+        return "Provider=SQLite;Data Source=" + QuoteConnectionValue(udlFile);
+    }
+    if (endsWith(".accdb")) {
+        return "Provider=Microsoft.ACE.OLEDB.12.0;User ID=Admin;Data Source=" +
+               QuoteConnectionValue(udlFile);
+    }
+    if (LowerCaseAscii(udlFile).find(".mdb") != std::string::npos) {
+        return "Provider=Microsoft.Jet.OLEDB.4.0;User ID=Admin;Data Source=" +
+               QuoteConnectionValue(udlFile);
+    }
+    return "FILE NAME=" + udlFile;
+}
+
+std::unique_ptr<ISchemaSource> OpenSchemaSource(const std::string& connectionString) {
+    TConnectionProperties properties;
+    std::string dataLinkPath;
+    if (StartsWithText(connectionString, FileNameKey)) {
+        // The data-link path follows the key directly and unquoted: it is the rest of the text.
+        dataLinkPath = connectionString.substr(FileNameKey.size());
+        if (Trim(dataLinkPath).empty()) {
+            throw EDatabaseError("No data-link file or database file was given.");
+        }
+        properties = ReadDataLinkFile(dataLinkPath);
+    } else {
+        properties = TConnectionProperties::Parse(connectionString);
+    }
+
+    const std::string provider = properties.Get("Provider");
+    const std::string shownProvider = provider.empty() ? std::string("MSDASQL") : provider;
+    if (SameTextAscii(Trim(properties.Get("Integrated Security")), "SSPI")) {
+        throw EDatabaseError("The provider \"" + shownProvider + "\" of " +
+                             SourceDescription(dataLinkPath) +
+                             " asks for Windows integrated security (SSPI), which cannot be "
+                             "used here; give a user name and password instead.");
+    }
+    const std::string dataSource = properties.Get("Data Source");
+    switch (ProviderFamilyOf(provider)) {
+    case TProviderFamily::Sqlite:
+        if (Trim(dataSource).empty()) {
+            throw EDatabaseError("The SQLite connection of " + SourceDescription(dataLinkPath) +
+                                 " names no \"Data Source\" file.");
+        }
+        return OpenSqliteSchemaSource(dataSource);
+    case TProviderFamily::Access:
+        if (Trim(dataSource).empty()) {
+            throw EDatabaseError("The Access connection of " + SourceDescription(dataLinkPath) +
+                                 " names no \"Data Source\" file.");
+        }
+        return OpenAccessSchemaSource(dataSource);
+    case TProviderFamily::Unknown:
+        throw EDatabaseError("The provider \"" + provider + "\" of " +
+                             SourceDescription(dataLinkPath) + " is not known to Quorvane.");
+    default:
+        // Servers are reached through ODBC; the message names the server, never the string.
+        return OpenOdbcSchemaSource(OdbcConnectionStringFor(properties),
+                                    "\"" + (dataSource.empty() ? shownProvider : dataSource) +
+                                        "\" (provider \"" + shownProvider + "\" of " +
+                                        SourceDescription(dataLinkPath) + ")");
+    }
+}
+
+} // namespace quorvane

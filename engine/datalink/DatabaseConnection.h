@@ -1,0 +1,55 @@
+#pragma once
+
+#include "schema/SchemaSnapshot.h"
+#include "schema/SchemaSource.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace quorvane {
+
+/// The engine's database connection: a connection string and, while open, the schema source it
+/// names and the snapshot of the database that a run reads.
+class TADOConnection {
+public:
+    using TOpener = std::function<std::unique_ptr<ISchemaSource>(const std::string&)>;
+
+    std::string ConnectionString;
+
+    /// Opens the connection with the current connection string (nothing when already open).
+    void Open();
+    /// Closes it and forgets its snapshot; nothing happens when it is closed.
+    void Close() noexcept;
+    bool Connected() const { return FSource != nullptr; }
+
+    /// The open schema source; opens the connection first when it is closed.
+    ISchemaSource& Source();
+
+    /// The database's tables and views with their fields, read once per connection: the
+    /// catalogue once and each table once, however often it is asked for.
+    const TSchemaSnapshot& Snapshot();
+
+    /// How often the database itself was asked, over the life of this object.
+    struct TStatistics {
+        std::uint64_t CatalogueReads = 0;
+        std::uint64_t TableDescriptions = 0;
+    };
+    const TStatistics& Statistics() const { return FStatistics; }
+
+    /// Replaces the way connection strings are turned into schema sources (tests use it to put an
+    /// in-memory database behind the engine).
+    void SetOpener(TOpener opener) { FOpener = std::move(opener); }
+
+private:
+    TOpener FOpener = OpenSchemaSourceByDefault;
+    std::unique_ptr<ISchemaSource> FSource;
+    std::optional<TSchemaSnapshot> FSnapshot;
+    TStatistics FStatistics;
+
+    static std::unique_ptr<ISchemaSource> OpenSchemaSourceByDefault(const std::string& text);
+};
+
+} // namespace quorvane

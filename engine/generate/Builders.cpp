@@ -1,0 +1,176 @@
+// The builders: each makes the values of a table or field first (identifiers, names, positions)
+// and then appends its lines, every line built in one place.
+
+#include "generate/dmCodeGenerator.h"
+#include "text/DfmText.h"
+#include "text/StringUtils.h"
+
+namespace quorvane {
+
+namespace {
+
+// Non-visual components of the data modules stand in a grid of five columns.
+constexpr int GridColumns = 5;
+constexpr int GridLeft = 100;
+constexpr int GridColumnWidth = 100;
+constexpr int GridTop = 160;
+constexpr int GridRowHeight = 140;
+constexpr int CompanionOffset = 50;
+
+int GridLeftOf(std::size_t index) {
+    return static_cast<int>(index % GridColumns) * GridColumnWidth + GridLeft;
+}
+
+int GridTopOf(std::size_t index) {
+    return static_cast<int>(index / GridColumns) * GridRowHeight + GridTop;
+}
+
+// The field class a kind is declared with: "T" + the kind's name without "ft" + "Field". A fixed
+// character field has no class of its own in the component library; it is a string field that
+// carries FixedChar.
+std::string FieldClassName(TFieldType type) {
+    if (type == TFieldType::ftFixedChar) {
+        return "TStringField";
+    }
+    return "T" + std::string(FieldTypeName(type).substr(2)) + "Field";
+}
+
+std::string DisplayFormatOf(TFieldType type, const TDisplayFormat& formats) {
+    switch (type) {
+    case TFieldType::ftFloat:
+    case TFieldType::ftBCD:
+        return formats.FloatFormat;
+    case TFieldType::ftCurrency:
+        return formats.CurrencyFormat;
+    case TFieldType::ftDate:
+    case TFieldType::ftDateTime:
+        return formats.DateFormat;
+    default:
+        return {};
+    }
+}
+
+// The table's name in a select text: in brackets when it holds a blank.
+std::string SelectSourceOf(const std::string& tableName) {
+    return tableName.find(' ') != std::string::npos ? "[" + tableName + "]" : tableName;
+}
+
+} // namespace
+
+void TDM::BuildPersistentFields(const TProjectPlan& plan, const TPlannedTable& table,
+                                TFieldRole role, const TDisplayFormat& displayFormats,
+                                TStringList& unitLines, TStringList& formLines) const {
+    const std::vector<TFieldDescriptor>& fields = table.Source->Fields;
+    const std::vector<std::string> identifiers = plan.FieldIdentifiers(table);
+    for (std::size_t index = 0; index < fields.size(); ++index) {
+        const TFieldDescriptor& field = fields[index];
+        const std::string componentName =
+            plan.FieldComponent(table, index, identifiers[index], role);
+        const std::string className = FieldClassName(field.DataType);
+        std::string displayLabel = DisplayTextOf(field.FieldName);
+        if (displayLabel.empty()) {
+            displayLabel = field.FieldName;
+        }
+        const std::string displayFormat = DisplayFormatOf(field.DataType, displayFormats);
+
+        unitLines.push_back("    " + componentName + " : " + className + ";");
+        formLines.push_back("    Object " + componentName + ": " + className);
+        formLines.push_back("      DisplayLabel = " + QuoteDfmString(displayLabel));
+        formLines.push_back("      FieldName = " + QuoteDfmString(field.FieldName));
+        if (!displayFormat.empty()) {
+            formLines.push_back("      DisplayFormat = " + QuoteDfmString(displayFormat));
+        }
+        if (index == 0) {
+            formLines.push_back("      ProviderFlags = [pfInUpdate, pfInWhere, pfInKey]");
+        }
+        if (className == "TMemoField") {
+            formLines.push_back("      BlobType = ftMemo");
+        }
+        if (className == "TStringField" || className == "TWideStringField") {
+            if (field.FixedChar) {
+                formLines.push_back("      FixedChar = True");
+            }
+            formLines.push_back("      Size = " + std::to_string(field.Size));
+        }
+        formLines.push_back("    end");
+    }
+}
+
+TBlocks TDM::BuildServerDataModule(const TProjectPlan& plan) {
+    const TDirectDMParam& options = plan.Options->ServerOptions;
+    const std::string kind = UpperCaseAscii(options.DataSetKind);
+    const bool isAdo = kind.find("ADO") != std::string::npos;
+    const bool isQuery = kind.find("QUERY") != std::string::npos;
+    const bool isSql = kind.find("SQL") != std::string::npos;
+    const TDisplayFormat noDisplayFormats{"", "", ""};
+    const std::string companionClass = options.IsRDM ? "TDataSetProvider" : "TDataSource";
+
+    TBlocks blocks;
+    TStringList& unitLines = blocks.UnitLines;
+    TStringList& formLines = blocks.FormLines;
+    for (const TPlannedTable& table : plan.Tables) {
+        const std::string selectText =
+            QuoteDfmString("select * from " + SelectSourceOf(table.Source->Name));
+        const std::string left = std::to_string(GridLeftOf(table.Index));
+        const int top = GridTopOf(table.Index);
+
+        unitLines.push_back("    " + table.ServerDataSet + ": " + options.DataSetKind + ";");
+        unitLines.push_back("    " + table.ServerCompanion + ": " + companionClass + ";");
+        formLines.push_back("  Object " + table.ServerDataSet + ": " + options.DataSetKind);
+        formLines.push_back(isSql ? "    SQLConnection = DBConnection"
+                                  : "    Connection = DBConnection");
+        formLines.push_back(isQuery ? "    SQL.Strings = (" + selectText + ")"
+                                    : "    CommandText = " + selectText);
+        formLines.push_back(isAdo ? "    Parameters = <>" : "    Params = <>");
+        formLines.push_back("    Left = " + left);
+        formLines.push_back("    Top = " + std::to_string(top));
+
+        BuildPersistentFields(plan, table, TFieldRole::ServerField, noDisplayFormats, unitLines,
+                              formLines);
+
+        formLines.push_back("  end");
+        formLines.push_back("  object " + table.ServerCompanion + ": " + companionClass);
+        formLines.push_back("    DataSet = " + table.ServerDataSet);
+        if (options.IsRDM && !Trim(options.ProviderOptions).empty()) {
+            formLines.push_back("    Options = [" + options.ProviderOptions + "]");
+        }
+        formLines.push_back("    Left = " + left);
+        formLines.push_back("    Top = " + std::to_string(top + CompanionOffset));
+        formLines.push_back("  end");
+    }
+    return blocks;
+}
+
+TBlocks TDM::BuildClientDataModule(const TProjectPlan& plan) {
+    const TClientDMParam& options = plan.Options->ClientDMOptions;
+    TBlocks blocks;
+    TStringList& unitLines = blocks.UnitLines;
+    TStringList& formLines = blocks.FormLines;
+    for (const TPlannedTable& table : plan.Tables) {
+        const std::string left = std::to_string(GridLeftOf(table.Index));
+        const int top = GridTopOf(table.Index);
+
+        unitLines.push_back("    " + table.ClientDataSet + ": " + options.ClientDataSetType + ";");
+        unitLines.push_back("    " + table.ClientDataSource + ": TDataSource;");
+        formLines.push_back("  object " + table.ClientDataSet + ": " + options.ClientDataSetType);
+        formLines.push_back("    Aggregates = <>");
+        formLines.push_back("    ConnectionBroker = " + options.ConnectionBrokerName);
+        formLines.push_back("    Params = <>");
+        formLines.push_back("    ProviderName = " + QuoteDfmString(table.ClientProviderName));
+        formLines.push_back("    Left = " + left);
+        formLines.push_back("    Top = " + std::to_string(top));
+
+        BuildPersistentFields(plan, table, TFieldRole::ClientField, options.DisplayFormat,
+                              unitLines, formLines);
+
+        formLines.push_back("  end");
+        formLines.push_back("  object " + table.ClientDataSource + ": TDataSource");
+        formLines.push_back("    DataSet = " + table.ClientDataSet);
+        formLines.push_back("    Left = " + left);
+        formLines.push_back("    Top = " + std::to_string(top + CompanionOffset));
+        formLines.push_back("  end");
+    }
+    return blocks;
+}
+
+} // namespace quorvane

@@ -1,0 +1,51 @@
+// The data module's database side: connecting, the display-text map and the schema.
+
+#include "datalink/DataLink.h"
+#include "generate/dmCodeGenerator.h"
+#include "text/EngineErrors.h"
+#include "text/StringUtils.h"
+#include "text/TextEncoding.h"
+
+#include <filesystem>
+
+namespace quorvane {
+
+void TDM::ConnectDatabase(const std::string& udlFile, const std::string& mapFile,
+                          bool nameCodeOrder) {
+    ADOConnection.Close();
+    ADOConnection.ConnectionString = ConnectionStringForDatabase(udlFile);
+    ADOConnection.Open();
+    DisplayTextMap.Clear();
+    LoadDisplayTextMap(mapFile, nameCodeOrder);
+}
+
+bool TDM::LoadDisplayTextMap(const std::string& mapFile, bool nameCodeOrder) {
+    std::error_code error;
+    if (mapFile.empty() || !std::filesystem::is_regular_file(mapFile, error)) {
+        return false;
+    }
+    // Map files exported by Windows tools are often UTF-16; their text is read as UTF-8 then.
+    const std::string text = DecodeByteOrderMark(ReadWholeFile(mapFile));
+    DisplayTextMap.Clear();
+    for (const std::string& line : SplitMapFileLines(text)) {
+        if (std::optional<std::string> entry = ParseMapLine(line, nameCodeOrder)) {
+            DisplayTextMap.Add(std::move(*entry));
+        }
+    }
+    return true;
+}
+
+std::string TDM::DisplayTextOf(const std::string& fieldName) const {
+    return DisplayTextMap.Lookup(fieldName);
+}
+
+void TDM::ListTableNames(TStringList& list) {
+    const TSchemaSnapshot& snapshot = ADOConnection.Snapshot();
+    list.clear();
+    list.reserve(snapshot.Tables.size());
+    for (const TSnapshotTable& table : snapshot.Tables) {
+        list.push_back(table.Name);
+    }
+}
+
+} // namespace quorvane

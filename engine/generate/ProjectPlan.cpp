@@ -1,0 +1,418 @@
+#include "generate/ProjectPlan.h"
+
+#include "generate/NameRegistry.h"
+#include "text/EngineErrors.h"
+#include "text/StringUtils.h"
+
+#include <unordered_set>
+
+namespace quorvane {
+
+namespace {
+
+constexpr std::int64_t MemoFromStringSize = 50;
+constexpr std::string_view ServerModuleFile = "Midas_AppServer/rdmMain.dfm";
+constexpr std::string_view ClientModuleFile = "Midas_Client/dmClient.dfm";
+constexpr std::string_view GridsFormFile = "Midas_Client/frmTableGrids.dfm";
+constexpr std::string_view MainFormFile = "Midas_Client/frmMain.pas";
+
+// The identifier of every table for one trim setting, unique over the database: a table whose
+// identifier an earlier table has, or whose form unit would take the name of one of the
+// template's own units, gets the first free "_2", "_3", ... Identifiers that are free keep
+// their names, even when a later table is renamed around them.
+std::vector<std::string> TableIdentifiers(const TSchemaSnapshot& snapshot, bool trimPrefix,
+                                          const TTemplateSet& templates) {
+    std::unordered_set<std::string> taken; // lower-cased, as the generated language compares
+    std::unordered_set<std::string> templateUnits;
+    for (const std::string& unit : templates.UnitNames) {
+        templateUnits.insert(LowerCaseAscii(unit));
+    }
+    const auto isFree = [&](const std::string& identifier) {
+        const std::string lower = LowerCaseAscii(identifier);
+        return taken.count(lower) == 0 && templateUnits.count("frm" + lower) == 0;
+    };
+
+    std::vector<std::string> identifiers(snapshot.Tables.size());
+    std::vector<std::size_t> toRename;
+    for (std::size_t index = 0; index < snapshot.Tables.size(); ++index) {
+        const std::string& tableName = snapshot.Tables[index].Name;
+        std::string identifier = MakeTableIdentifier(tableName, trimPrefix);
+        if (identifier.empty()) {
+            throw EOptionsError("The table \"" + tableName +
+                                "\" gives no identifier: its name holds no letters, digits or "
+                                "\"_\"" +
+                                (trimPrefix ? " after its prefix." : "."));
+        }
+        if (isFree(identifier)) {
+            taken.insert(LowerCaseAscii(identifier));
+        } else {
+            toRename.push_back(index);
+        }
+        identifiers[index] = std::move(identifier);
+    }
+    for (const std::size_t index : toRename) {
+        const std::string stem = identifiers[index];
+        std::string candidate;
+        for (int number = 2; !isFree(candidate = stem + "_" + std::to_string(number)); ++number) {
+        }
+        taken.insert(LowerCaseAscii(candidate));
+        identifiers[index] = std::move(candidate);
+    }
+    return identifiers;
+}
+
+// A registry that holds the names a template's module or form declares already.
+TNameRegistry RegistryOf(std::initializer_list<const TTemplateFile*> files,
+                         const std::string& tableIdentifier = {}) {
+    TNameRegistry registry;
+    for (const TTemplateFile* file : files) {
+        registry.Reserve(WithTableIdentifier(file->RootName, tableIdentifier));
+        registry.Reserve(WithTableIdentifier(file->RootClass, tableIdentifier));
+        for (const std::string& name : file->DeclaredNames) {
+            registry.Reserve(WithTableIdentifier(name, tableIdentifier));
+        }
+    }
+    return registry;
+}
+
+} // namespace
+
+TFieldControls FieldControlsOf(const TFieldDescriptor& field, std::size_t position) {
+    TFieldControls controls;
+    controls.CheckBox = field.DataType == TFieldType::ftBoolean;
+    controls.Memo = (field.DataType == TFieldType::ftString && field.Size >= MemoFromStringSize) ||
+                    field.DataType == TFieldType::ftMemo;
+    const std::string upperName = UpperCaseAscii(field.FieldName);
+    controls.Lookup = position >= 1 && (upperName.find("ID") != std::string::npos ||
+                                        upperName.find("CODE") != std::string::npos);
+    return controls;
+}
+
+std::uint64_t TProjectPlan::FieldKey(std::size_t table, std::size_t field, TFieldRole role) {
+    return (static_cast<std::uint64_t>(table) << 32) | (static_cast<std::uint64_t>(field) << 8) |
+           static_cast<std::uint64_t>(role);
+}
+
+std::vector<std::string> TProjectPlan::FieldIdentifiers(const TPlannedTable& table) const {
+    std::vector<std::string> names;
+    names.reserve(table.Source->Fields.size());
+    for (const TFieldDescriptor& field : table.Source->Fields) {
+        names.push_back(field.FieldName);
+    }
+    return MakeFieldIdentifiers(names);
+}
+
+std::string TProjectPlan::DerivedFieldComponent(const TPlannedTable& table,
+                                                const std::string& identifier,
+                                                TFieldRole role) const {
+    const TFormatStrings& formats = *NameFormats;
+    switch (role) {
+    case TFieldRole::ServerField:
+        return table.ServerDataSet + identifier;
+    case TFieldRole::ClientField:
+        return table.ClientDataSet + identifier;
+    case TFieldRole::Label:
+        return FormatName(formats.LabelName, identifier);
+    case TFieldRole::Edit:
+        return FormatName(formats.DBEditName, identifier);
+    case TFieldRole::CheckBox:
+        return FormatName(formats.DBCheckBoxName, identifier);
+    case TFieldRole::Memo:
+        return FormatName(formats.DBMemoName, identifier);
+    case TFieldRole::Lookup:
+        return FormatName(formats.DBLookupComboBoxName, identifier);
+    }
+    return {};
+}
+
+std::string TProjectPlan::FieldComponent(const TPlannedTable& table, std::size_t field,
+                                         const std::string& identifier, TFieldRole role) const {
+    if (!FFieldNames.empty()) {
+        const auto found = FFieldNames.find(FieldKey(table.Index, field, role));
+        if (found != FFieldNames.end()) {
+            return found->second;
+        }
+    }
+    return DerivedFieldComponent(table, identifier, role);
+}
+
+// Makes the plan's names scope by scope. Table-level names of every table are claimed before the
+// names of any field, so that a field's component never takes the name a later table needs.
+class TProjectPlanner {
+public:
+    TProjectPlanner(TProjectPlan& plan, const TSchemaSnapshot& snapshot)
+        : FPlan(plan), FSnapshot(snapshot), FOptions(*plan.Options), FFormats(*plan.NameFormats),
+          FTemplates(*plan.Templates) {}
+
+    void Run() {
+        const bool serverTrim = FOptions.ServerOptions.TrimPrefix;
+        const bool clientTrim = FOptions.ClientDMOptions.TrimTableName;
+        const bool formTrim = FOptions.ClientUIOptions.TrimTableName;
+        const std::vector<std::string> identifiers[2] = {
+            (!serverTrim || !clientTrim || !formTrim)
+                ? TableIdentifiers(FSnapshot, false, FTemplates)
+                : std::vector<std::string>(),
+            (serverTrim || clientTrim || formTrim) ? TableIdentifiers(FSnapshot, true, FTemplates)
+                                                   : std::vector<std::string>(),
+        };
+        FPlan.ClientModuleName = FTemplates.ClientForm.RootName;
+        FPlan.MainFormClass = FTemplates.MainForm.RootClass;
+        FPlan.Tables.resize(FSnapshot.Tables.size());
+        for (std::size_t index = 0; index < FSnapshot.Tables.size(); ++index) {
+            FPlan.Tables[index].Source = &FSnapshot.Tables[index];
+            FPlan.Tables[index].Index = index;
+        }
+        PlanServerModule(identifiers[serverTrim]);
+        PlanClientModule(identifiers[clientTrim], serverTrim == clientTrim);
+        PlanForms(identifiers[formTrim], clientTrim == formTrim);
+        if (!FPlan.Tables.empty()) {
+            FPlan.GridsIdentifier = FPlan.Tables.back().FormIdentifier;
+        }
+    }
+
+private:
+    TProjectPlan& FPlan;
+    const TSchemaSnapshot& FSnapshot;
+    const TProjectParam& FOptions;
+    const TFormatStrings& FFormats;
+    const TTemplateSet& FTemplates;
+
+    // Claims a field's component name; one that had to be told apart is kept in the plan.
+    void ClaimField(TNameRegistry& registry, const TPlannedTable& table, std::size_t field,
+                    const std::string& identifier, TFieldRole role) {
+        const std::string derived = FPlan.DerivedFieldComponent(table, identifier, role);
+        std::string claimed = registry.Claim(derived);
+        if (claimed != derived) {
+            FPlan.FFieldNames.emplace(TProjectPlan::FieldKey(table.Index, field, role),
+                                      std::move(claimed));
+        }
+    }
+
+    void PlanServerModule(const std::vector<std::string>& identifiers) {
+        const TDirectDMParam& options = FOptions.ServerOptions;
+        TNameRegistry registry = RegistryOf({&FTemplates.ServerForm, &FTemplates.ServerUnit});
+        for (TPlannedTable& table : FPlan.Tables) {
+            const std::string& identifier = identifiers[table.Index];
+            table.ServerDataSet = registry.Claim(FormatName(FFormats.DataSetName, identifier));
+            table.ServerCompanion = registry.Claim(FormatName(
+                options.IsRDM ? FFormats.ProviderName : FFormats.DataSourceName, identifier));
+        }
+        for (const TPlannedTable& table : FPlan.Tables) {
+            const std::vector<std::string> fields = FPlan.FieldIdentifiers(table);
+            for (std::size_t field = 0; field < fields.size(); ++field) {
+                ClaimField(registry, table, field, fields[field], TFieldRole::ServerField);
+            }
+        }
+    }
+
+    void PlanClientModule(const std::vector<std::string>& identifiers, bool sameAsServer) {
+        TNameRegistry registry = RegistryOf({&FTemplates.ClientForm, &FTemplates.ClientUnit});
+        for (TPlannedTable& table : FPlan.Tables) {
+            const std::string& identifier = identifiers[table.Index];
+            table.ClientDataSet =
+                registry.Claim(FormatName(FFormats.ClientDataSetName, identifier));
+            table.ClientDataSource =
+                registry.Claim(FormatName(FFormats.DataSourceName, identifier));
+            // With the server's identifiers, the client names the server's own provider; with
+            // other ones it names what the provider format gives, which the check then weighs.
+            table.ClientProviderName = sameAsServer && FOptions.ServerOptions.IsRDM
+                                           ? table.ServerCompanion
+                                           : FormatName(FFormats.ProviderName, identifier);
+        }
+        for (const TPlannedTable& table : FPlan.Tables) {
+            const std::vector<std::string> fields = FPlan.FieldIdentifiers(table);
+            for (std::size_t field = 0; field < fields.size(); ++field) {
+                ClaimField(registry, table, field, fields[field], TFieldRole::ClientField);
+            }
+        }
+    }
+
+    void PlanForms(const std::vector<std::string>& identifiers, bool sameAsClient) {
+        const TClientUIParam& options = FOptions.ClientUIOptions;
+        TNameRegistry grids = RegistryOf({&FTemplates.GridsForm, &FTemplates.GridsUnit});
+        TNameRegistry main = RegistryOf({&FTemplates.MainForm, &FTemplates.MainUnit});
+        const std::string& tableFormRoot = FTemplates.TableForm.RootName;
+        const std::string& tableFormClass = FTemplates.TableForm.RootClass;
+        FPlan.GridsPageControl = grids.Claim("PC");
+        for (TPlannedTable& table : FPlan.Tables) {
+            const std::string& identifier = identifiers[table.Index];
+            table.FormIdentifier = identifier;
+            table.FormUnit = "frm" + identifier;
+            table.FormName = WithTableIdentifier(tableFormRoot, identifier);
+            table.FormClass = WithTableIdentifier(tableFormClass, identifier);
+            const std::string dataSource = sameAsClient
+                                               ? table.ClientDataSource
+                                               : FormatName(FFormats.DataSourceName, identifier);
+            table.DataSourceReference = options.DMName + "." + dataSource;
+            table.GridsTabSheet = grids.Claim(identifier + "_TS");
+            table.GridsNavigator = grids.Claim(FormatName(FFormats.DBNavigatorName, identifier));
+            table.GridsGrid = grids.Claim(FormatName(FFormats.DBGridName, identifier));
+            table.Button = main.Claim(identifier + "_Btn");
+            table.ButtonHandler = main.Claim(table.Button + "Click");
+            table.HandlerDataSet =
+                options.DMName + "." +
+                (sameAsClient ? table.ClientDataSet
+                              : FormatName(FFormats.ClientDataSetName, identifier));
+            table.HandlerForm = FormatName(FFormats.TableFormName, identifier);
+
+            TNameRegistry form =
+                RegistryOf({&FTemplates.TableForm, &FTemplates.TableUnit}, identifier);
+            table.Navigator = form.Claim(FormatName(FFormats.DBNavigatorName, identifier));
+            table.Grid = form.Claim(FormatName(FFormats.DBGridName, identifier));
+            const std::vector<std::string> fields = FPlan.FieldIdentifiers(table);
+            for (std::size_t field = 0; field < fields.size(); ++field) {
+                const TFieldControls controls = FieldControlsOf(table.Source->Fields[field], field);
+                ClaimField(form, table, field, fields[field], TFieldRole::Label);
+                ClaimField(form, table, field, fields[field],
+                           controls.CheckBox ? TFieldRole::CheckBox : TFieldRole::Edit);
+                if (controls.Memo) {
+                    ClaimField(form, table, field, fields[field], TFieldRole::Memo);
+                }
+                if (controls.Lookup) {
+                    ClaimField(form, table, field, fields[field], TFieldRole::Lookup);
+                }
+            }
+        }
+    }
+};
+
+TProjectPlan TProjectPlan::Make(const TSchemaSnapshot& snapshot, const TProjectParam& options,
+                                const TFormatStrings& formats, const TTemplateSet& templates) {
+    TProjectPlan plan;
+    plan.Options = &options;
+    plan.NameFormats = &formats;
+    plan.Templates = &templates;
+    TProjectPlanner(plan, snapshot).Run();
+    return plan;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The cross-reference check.
+
+namespace {
+
+std::string Quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+class TReferenceChecker {
+public:
+    explicit TReferenceChecker(const TProjectPlan& plan) : FPlan(plan), FOptions(*plan.Options) {}
+
+    std::vector<std::string> Run() {
+        CheckTemplates();
+        const bool moduleNamed =
+            SameTextAscii(FOptions.ClientUIOptions.DMName, FPlan.ClientModuleName);
+        for (const TPlannedTable& table : FPlan.Tables) {
+            CheckProvider(table);
+            const std::string formFile = "Midas_Client/" + table.FormUnit + ".dfm";
+            CheckDataSourceReference(table, formFile, moduleNamed);
+        }
+        for (const TPlannedTable& table : FPlan.Tables) {
+            CheckDataSourceReference(table, std::string(GridsFormFile), moduleNamed);
+        }
+        for (const TPlannedTable& table : FPlan.Tables) {
+            CheckMainFormHandler(table, moduleNamed);
+        }
+        return std::move(FWarnings);
+    }
+
+private:
+    const TProjectPlan& FPlan;
+    const TProjectParam& FOptions;
+    std::vector<std::string> FWarnings;
+
+    void Warn(std::string_view file, const std::string& text) {
+        FWarnings.push_back(std::string(file) + ": " + text);
+    }
+
+    std::string ModuleHint() const {
+        return "the client data module is " + Quoted(FPlan.ClientModuleName) +
+               ", the data-module name given for the forms is " +
+               Quoted(FOptions.ClientUIOptions.DMName);
+    }
+
+    static std::string TrimHint() {
+        return "give the client data module and the client forms the same trim-prefix option";
+    }
+
+    void CheckTemplates() {
+        const TTemplateSet& templates = *FPlan.Templates;
+        for (const std::string& file : templates.MissingProjectFiles) {
+            Warn("Midas_Client/Midas_Client.dpr",
+                 "the project names " + Quoted(file) + ", which the template does not hold");
+        }
+        const TTemplateFile& form = templates.TableForm;
+        if (form.RootName.find("TableName") == std::string::npos ||
+            form.RootClass.find("TableName") == std::string::npos) {
+            Warn(form.RelativePath, "the form " + Quoted(form.RootName + ": " + form.RootClass) +
+                                        " holds no \"TableName\", so every table's form would "
+                                        "get the same name and class; name it "
+                                        "\"TableName_Frm: TTableName_Frm\"");
+        }
+    }
+
+    void CheckProvider(const TPlannedTable& table) {
+        if (!FOptions.ServerOptions.IsRDM) {
+            Warn(ClientModuleFile,
+                 table.ClientDataSet + " asks for the provider " +
+                     Quoted(table.ClientProviderName) +
+                     ", but the server exports no providers (the remote data module option is "
+                     "off; turn it on, or give the client another way to its data)");
+        } else if (table.ClientProviderName != table.ServerCompanion) {
+            Warn(ClientModuleFile,
+                 table.ClientDataSet + " asks for the provider " +
+                     Quoted(table.ClientProviderName) + ", but " + std::string(ServerModuleFile) +
+                     " exports " + Quoted(table.ServerCompanion) + " for the table " +
+                     Quoted(table.Source->Name) +
+                     " (give the server and the client data module the same trim-prefix "
+                     "option)");
+        }
+    }
+
+    void CheckDataSourceReference(const TPlannedTable& table, const std::string& file,
+                                  bool moduleNamed) {
+        const std::string expected = FOptions.ClientUIOptions.DMName + "." + table.ClientDataSource;
+        if (!moduleNamed) {
+            Warn(file, "\"DataSource = " + table.DataSourceReference +
+                           "\" names no data module of the project (" + ModuleHint() + ")");
+        } else if (!SameTextAscii(table.DataSourceReference, expected)) {
+            Warn(file, "\"DataSource = " + table.DataSourceReference +
+                           "\" names a data source the client data module does not declare for "
+                           "the table " +
+                           Quoted(table.Source->Name) + "; it declares " +
+                           Quoted(table.ClientDataSource) + " (" + TrimHint() + ")");
+        }
+    }
+
+    void CheckMainFormHandler(const TPlannedTable& table, bool moduleNamed) {
+        const std::string handler = table.ButtonHandler + ": ";
+        if (!moduleNamed) {
+            Warn(MainFormFile, handler + "opens " + table.HandlerDataSet +
+                                   ", a data module the project does not have (" + ModuleHint() +
+                                   ")");
+        } else if (!SameTextAscii(table.HandlerDataSet,
+                                  FOptions.ClientUIOptions.DMName + "." + table.ClientDataSet)) {
+            Warn(MainFormFile, handler + "opens " + table.HandlerDataSet +
+                                   ", which the client data module does not declare for the "
+                                   "table " +
+                                   Quoted(table.Source->Name) + "; it declares " +
+                                   Quoted(table.ClientDataSet) + " (" + TrimHint() + ")");
+        }
+        if (!SameTextAscii(table.HandlerForm, table.FormName)) {
+            Warn(MainFormFile, handler + "shows " + Quoted(table.HandlerForm) +
+                                   ", but the form of " + table.FormUnit + " is " +
+                                   Quoted(table.FormName) +
+                                   " (the TableFormName format of NameFormat.ini must give the "
+                                   "form's name)");
+        }
+    }
+};
+
+} // namespace
+
+std::vector<std::string> CheckReferences(const TProjectPlan& plan) {
+    return TReferenceChecker(plan).Run();
+}
+
+} // namespace quorvane

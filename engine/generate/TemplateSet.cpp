@@ -1,0 +1,177 @@
+#include "generate/TemplateSet.h"
+
+#include "text/StringUtils.h"
+#include "text/TemplateText.h"
+#include "text/TextEncoding.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace quorvane {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::string_view TableNameWord = "TableName";
+
+bool IsIdentifierCharacter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+// The identifier at the start of `text` (after blanks), and the rest behind it.
+std::string_view TakeIdentifier(std::string_view& text) {
+    text = TrimView(text);
+    std::size_t length = 0;
+    while (length < text.size() && IsIdentifierCharacter(text[length])) {
+        ++length;
+    }
+    const std::string_view identifier = text.substr(0, length);
+    text.remove_prefix(length);
+    return identifier;
+}
+
+// Whether `line` starts with `word` (any letter case) followed by a blank.
+bool StartsWithWord(std::string_view line, std::string_view word) {
+    line = TrimView(line);
+    return line.size() > word.size() && StartsWithText(line, word) &&
+           !IsIdentifierCharacter(line[word.size()]);
+}
+
+// Reads the object lines of a form file: "object Name: TClass" (also "inherited" and "inline"
+// objects) and the handlers its events name ("OnClick = Button1Click").
+void ReadFormNames(TTemplateFile& file, const TStringList& lines) {
+    bool root = true;
+    for (const std::string& line : lines) {
+        std::string_view rest = line;
+        if (StartsWithWord(rest, "object") || StartsWithWord(rest, "inherited") ||
+            StartsWithWord(rest, "inline")) {
+            TakeIdentifier(rest); // the keyword
+            const std::string name(TakeIdentifier(rest));
+            rest = TrimView(rest);
+            std::string className;
+            if (!rest.empty() && rest.front() == ':') {
+                rest.remove_prefix(1);
+                className = std::string(TakeIdentifier(rest));
+            }
+            if (root) {
+                file.RootName = name;
+                file.RootClass = className;
+                root = false;
+            } else if (!name.empty()) {
+                file.DeclaredNames.push_back(name);
+            }
+            continue;
+        }
+        std::string_view property = TrimView(rest);
+        if (StartsWithText(property, "On")) {
+            TakeIdentifier(property);
+            property = TrimView(property);
+            if (!property.empty() && property.front() == '=') {
+                property.remove_prefix(1);
+                const std::string_view handler = TakeIdentifier(property);
+                if (!handler.empty() && TrimView(property).empty()) {
+                    file.DeclaredNames.emplace_back(handler);
+                }
+            }
+        }
+    }
+}
+
+// Reads the names a unit declares that a generated component must not take: its methods
+// ("procedure FormShow(Sender: TObject);") and its fields ("Tables_Lbl: TLabel;").
+void ReadUnitNames(TTemplateFile& file, const TStringList& lines) {
+    for (const std::string& line : lines) {
+        std::string_view rest = line;
+        if (StartsWithWord(rest, "procedure") || StartsWithWord(rest, "function")) {
+            TakeIdentifier(rest);
+            const std::string_view name = TakeIdentifier(rest);
+            // "TMain_Frm.FormShow" is the method's body, declared already.
+            if (!name.empty() && (rest.empty() || rest.front() != '.')) {
+                file.DeclaredNames.emplace_back(name);
+            }
+            continue;
+        }
+        const std::string_view name = TakeIdentifier(rest);
+        rest = TrimView(rest);
+        if (!name.empty() && !rest.empty() && rest.front() == ':' &&
+            (rest.size() < 2 || rest[1] != '=') && rest.back() == ';') {
+            file.DeclaredNames.emplace_back(name);
+        }
+    }
+}
+
+TTemplateFile ReadTemplateFile(const std::string& templateDir, const std::string& relativePath) {
+    TTemplateFile file;
+    file.RelativePath = relativePath;
+    TStringList lines = ReadTemplateLines(templateDir + "/" + relativePath);
+    file.Text = JoinLines(lines);
+    if (EndsWithText(relativePath, ".dfm")) {
+        ReadFormNames(file, lines);
+        CutFormTail(lines);
+        file.FormHead = JoinLines(lines);
+    } else if (EndsWithText(relativePath, ".pas")) {
+        ReadUnitNames(file, lines);
+    }
+    return file;
+}
+
+// The files a project file's uses clause names: "frmMain in 'frmMain.pas' {Main_Frm}".
+std::vector<std::string> ProjectFilesOf(const std::string& projectText) {
+    std::vector<std::string> files;
+    for (const std::string& line : SplitLines(projectText)) {
+        std::string_view rest = line;
+        TakeIdentifier(rest);
+        if (!StartsWithWord(rest, "in")) {
+            continue;
+        }
+        const std::size_t open = rest.find('\'');
+        const std::size_t close = open == std::string_view::npos ? open : rest.find('\'', open + 1);
+        if (close != std::string_view::npos) {
+            files.emplace_back(rest.substr(open + 1, close - open - 1));
+        }
+    }
+    return files;
+}
+
+} // namespace
+
+std::string WithTableIdentifier(std::string text, const std::string& tableIdentifier) {
+    if (tableIdentifier.empty()) {
+        return text;
+    }
+    text = ReplaceAll(text, TableNameWord, tableIdentifier);
+    return HasLineBreakOrNul(tableIdentifier) ? NormalizeLines(text) : text;
+}
+
+TTemplateSet TTemplateSet::Load(const std::string& templateDir) {
+    TTemplateSet set;
+    set.ServerUnit = ReadTemplateFile(templateDir, "Midas_AppServer/rdmMain.pas");
+    set.ServerForm = ReadTemplateFile(templateDir, "Midas_AppServer/rdmMain.dfm");
+    set.ClientUnit = ReadTemplateFile(templateDir, "Midas_Client/dmClient.pas");
+    set.ClientForm = ReadTemplateFile(templateDir, "Midas_Client/dmClient.dfm");
+    set.TableUnit = ReadTemplateFile(templateDir, "Midas_Client/frmTableName.pas");
+    set.TableForm = ReadTemplateFile(templateDir, "Midas_Client/frmTableName.dfm");
+    set.GridsUnit = ReadTemplateFile(templateDir, "Midas_Client/frmTableGrids.pas");
+    set.GridsForm = ReadTemplateFile(templateDir, "Midas_Client/frmTableGrids.dfm");
+    set.MainUnit = ReadTemplateFile(templateDir, "Midas_Client/frmMain.pas");
+    set.MainForm = ReadTemplateFile(templateDir, "Midas_Client/frmMain.dfm");
+    set.ClientProject = ReadTemplateFile(templateDir, "Midas_Client/Midas_Client.dpr");
+
+    std::error_code error;
+    for (fs::directory_iterator entry(fs::path(templateDir) / "Midas_Client", error), end;
+         !error && entry != end; entry.increment(error)) {
+        if (EndsWithText(entry->path().filename().string(), ".pas")) {
+            set.UnitNames.push_back(entry->path().stem().string());
+        }
+    }
+    std::sort(set.UnitNames.begin(), set.UnitNames.end());
+    for (const std::string& file : ProjectFilesOf(set.ClientProject.Text)) {
+        if (!fs::is_regular_file(fs::path(templateDir) / "Midas_Client" / file, error)) {
+            set.MissingProjectFiles.push_back(file);
+        }
+    }
+    return set;
+}
+
+} // namespace quorvane

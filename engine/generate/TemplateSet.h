@@ -1,0 +1,53 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace quorvane {
+
+/// One template file a run reads: its text with every line ended by CR LF, and what the plan
+/// needs to know of its names.
+struct TTemplateFile {
+    std::string RelativePath; ///< "Midas_Client/frmMain.pas"
+    std::string Text;
+    /// Form files: the text up to (without) the last "end" line, where the generated objects go.
+    std::string FormHead;
+    /// Form files: the first object's name and class ("TableName_Frm", "TTableName_Frm").
+    std::string RootName;
+    std::string RootClass;
+    /// Form files: the names of every object inside the root, and of every event handler the
+    /// form names. Units: the methods and fields the unit declares.
+    std::vector<std::string> DeclaredNames;
+};
+
+/// The template files of a run, read once from the template directory before anything is copied
+/// or written, so that a missing one ends the run while the output is untouched.
+struct TTemplateSet {
+    TTemplateFile ServerUnit;    ///< Midas_AppServer/rdmMain.pas
+    TTemplateFile ServerForm;    ///< Midas_AppServer/rdmMain.dfm
+    TTemplateFile ClientUnit;    ///< Midas_Client/dmClient.pas
+    TTemplateFile ClientForm;    ///< Midas_Client/dmClient.dfm
+    TTemplateFile TableUnit;     ///< Midas_Client/frmTableName.pas
+    TTemplateFile TableForm;     ///< Midas_Client/frmTableName.dfm
+    TTemplateFile GridsUnit;     ///< Midas_Client/frmTableGrids.pas
+    TTemplateFile GridsForm;     ///< Midas_Client/frmTableGrids.dfm
+    TTemplateFile MainUnit;      ///< Midas_Client/frmMain.pas
+    TTemplateFile MainForm;      ///< Midas_Client/frmMain.dfm
+    TTemplateFile ClientProject; ///< Midas_Client/Midas_Client.dpr
+    /// The units of the template's client project (the names of its .pas files, without the
+    /// extension): a table's form unit must not take one of these names.
+    std::vector<std::string> UnitNames;
+    /// The files the client project file names in its uses clause ("frmMain.pas"), that the
+    /// client folder of the template does not hold.
+    std::vector<std::string> MissingProjectFiles;
+
+    /// Reads every template file under `templateDir` (the directory the run copies). Throws
+    /// EFileError "Cannot open file "%s". %s" for one that cannot be read.
+    static TTemplateSet Load(const std::string& templateDir);
+};
+
+/// The text of a template with every "TableName" made `tableIdentifier` (an empty identifier
+/// leaves it unchanged), its lines made whole again should the identifier hold a line break.
+std::string WithTableIdentifier(std::string text, const std::string& tableIdentifier);
+
+} // namespace quorvane

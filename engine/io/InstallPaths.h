@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+
+namespace quorvane {
+
+/// The folder of the running executable, with a final "/".
+std::string ExecutableDirectory();
+
+} // namespace quorvane

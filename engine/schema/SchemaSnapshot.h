@@ -1,0 +1,30 @@
+#pragma once
+
+#include "schema/FieldTypes.h"
+#include "schema/SchemaSource.h"
+
+#include <string>
+#include <vector>
+
+namespace quorvane {
+
+/// One table or view as a run sees it: its name as the catalogue lists it and its fields.
+struct TSnapshotTable {
+    std::string Name;
+    std::string Type; ///< "TABLE" or "VIEW"
+    std::vector<TFieldDescriptor> Fields;
+};
+
+/// What a run reads of a database, once: its tables and views in catalogue order (system tables
+/// and every other kind left out), each with its field descriptors.
+struct TSchemaSnapshot {
+    std::vector<TSnapshotTable> Tables;
+};
+
+/// Whether a catalogue row is one a run generates code for: a table or a view.
+bool IsGeneratedTableType(const std::string& tableType);
+
+/// Reads the catalogue of `source` once and describes each of its tables and views once.
+TSchemaSnapshot ReadSchemaSnapshot(ISchemaSource& source);
+
+} // namespace quorvane

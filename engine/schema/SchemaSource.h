@@ -1,0 +1,31 @@
+#pragma once
+
+#include "schema/FieldTypes.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace quorvane {
+
+/// One row of a database's table catalogue.
+struct TCatalogRow {
+    std::string TableName;
+    std::string TableType; ///< "TABLE", "VIEW", "SYSTEM TABLE", ...
+};
+
+/// What the engine asks of a database: its table catalogue and the columns of one table. Each
+/// back-end (SQLite, ODBC, Access files) implements it; tests use an in-memory one.
+class ISchemaSource {
+public:
+    virtual ~ISchemaSource() = default;
+
+    /// The catalogue rows in the order the database delivers them.
+    virtual std::vector<TCatalogRow> ReadCatalogue() = 0;
+
+    /// The columns of the table or view named exactly `tableName` (no brackets, no quoting).
+    /// Throws EDatabaseError when there is no such table.
+    virtual TTableDescription DescribeTable(const std::string& tableName) = 0;
+};
+
+} // namespace quorvane

@@ -1,0 +1,316 @@
+#include "schema/access/AccessSchemaSource.h"
+
+#include "io/InstallPaths.h"
+#include "text/EngineErrors.h"
+#include "text/StringUtils.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <map>
+#include <poll.h>
+#include <spawn.h>
+#include <sstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace quorvane {
+
+namespace {
+
+// libmdb's column type codes, and Access's Large Number, which libmdb does not name.
+enum TMdbType {
+    MdbBool = 0x01,
+    MdbByte = 0x02,
+    MdbInt = 0x03,
+    MdbLongInt = 0x04,
+    MdbMoney = 0x05,
+    MdbFloat = 0x06,
+    MdbDouble = 0x07,
+    MdbDateTime = 0x08,
+    MdbBinary = 0x09,
+    MdbText = 0x0a,
+    MdbOle = 0x0b,
+    MdbMemo = 0x0c,
+    MdbRepId = 0x0f,
+    MdbNumeric = 0x10,
+    MdbBigInt = 0x13,
+};
+
+constexpr unsigned Jet3Version = 0;
+constexpr int ReadSeconds = 60;
+constexpr int CurrencyPrecision = 19;
+constexpr int CurrencyScale = 4;
+
+// A child process and the read end of its output; the destructor kills and reaps a child that
+// is still running, so no reader outlives its connection attempt.
+class TReaderProcess {
+public:
+    TReaderProcess() = default;
+    TReaderProcess(const TReaderProcess&) = delete;
+    TReaderProcess& operator=(const TReaderProcess&) = delete;
+    ~TReaderProcess() {
+        if (Output >= 0) {
+            ::close(Output);
+        }
+        if (Pid > 0) {
+            ::kill(Pid, SIGKILL);
+            ::waitpid(Pid, nullptr, 0);
+        }
+    }
+    pid_t Pid = -1;
+    int Output = -1;
+
+    // Waits for the child; its wait status.
+    int Reap() {
+        int status = 0;
+        while (::waitpid(Pid, &status, 0) < 0 && errno == EINTR) {
+        }
+        Pid = -1;
+        return status;
+    }
+};
+
+std::string FromHex(const std::string& hex) {
+    if (hex == "-") {
+        return {};
+    }
+    std::string text;
+    for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
+        text += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
+    }
+    return text;
+}
+
+struct TAccessColumn {
+    std::string Name;
+    int Type = 0;
+    int Size = 0;
+    int Precision = 0;
+    int Scale = 0;
+    bool AutoNumber = false;
+};
+
+// The column as the Jet provider reports it.
+TColumnInfo MapAccessColumn(const TAccessColumn& access, unsigned version) {
+    TColumnInfo column;
+    column.Name = access.Name;
+    column.Attributes = ado::adFldFixed;
+    switch (access.Type) {
+    case MdbBool:
+        column.Type = ado::adBoolean;
+        break;
+    case MdbByte:
+        column.Type = ado::adUnsignedTinyInt;
+        break;
+    case MdbInt:
+        column.Type = ado::adSmallInt;
+        break;
+    case MdbLongInt:
+        column.Type = ado::adInteger;
+        column.IsAutoIncrement = access.AutoNumber;
+        break;
+    case MdbMoney:
+        column.Type = ado::adCurrency;
+        column.Precision = CurrencyPrecision;
+        column.NumericScale = CurrencyScale;
+        break;
+    case MdbFloat:
+        column.Type = ado::adSingle;
+        break;
+    case MdbDouble:
+        column.Type = ado::adDouble;
+        break;
+    case MdbDateTime:
+        column.Type = ado::adDate;
+        break;
+    case MdbText:
+        // Jet 4 and later store text as UCS-2; the provider reports characters.
+        column.Type = ado::adVarWChar;
+        column.Attributes = 0;
+        column.DefinedSize = version == Jet3Version ? access.Size : access.Size / 2;
+        break;
+    case MdbMemo:
+        column.Type = ado::adLongVarWChar;
+        column.Attributes = 0;
+        break;
+    case MdbOle:
+        column.Type = ado::adLongVarBinary;
+        column.Attributes = 0;
+        break;
+    case MdbBinary:
+        column.Type = ado::adVarBinary;
+        column.Attributes = 0;
+        column.DefinedSize = access.Size;
+        break;
+    case MdbRepId:
+        column.Type = ado::adGUID;
+        break;
+    case MdbNumeric:
+        // libmdb's col_prec and col_scale hold the file's bytes the other way round (its own
+        // mdb-schema prints them swapped back): col_scale is the precision.
+        column.Type = ado::adNumeric;
+        column.Precision = access.Scale;
+        column.NumericScale = access.Precision;
+        break;
+    case MdbBigInt:
+        column.Type = ado::adBigInt;
+        break;
+    default:
+        // Attachments and multi-valued fields have no ADO type: the column gives no field.
+        column.Type = ado::adEmpty;
+        break;
+    }
+    return column;
+}
+
+class TAccessSchemaSource final : public ISchemaSource {
+public:
+    std::vector<TCatalogRow> Catalogue;
+    std::map<std::string, TTableDescription> Tables; // by lower-cased name
+
+    std::vector<TCatalogRow> ReadCatalogue() override { return Catalogue; }
+
+    TTableDescription DescribeTable(const std::string& tableName) override {
+        const auto found = Tables.find(LowerCaseAscii(tableName));
+        if (found == Tables.end()) {
+            throw EDatabaseError("Cannot open table \"" + tableName + "\" of Access database \"" +
+                                 FPath + "\". There is no such table.");
+        }
+        return found->second;
+    }
+
+    std::string FPath;
+};
+
+std::string ReadAll(TReaderProcess& process, const std::string& failure) {
+    std::string output;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(ReadSeconds);
+    char buffer[65536];
+    for (;;) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                              deadline - std::chrono::steady_clock::now())
+                              .count();
+        if (left <= 0) {
+            throw EDatabaseError(failure + " Reading it took longer than " +
+                                 std::to_string(ReadSeconds) + " seconds; the file is damaged.");
+        }
+        pollfd descriptor{process.Output, POLLIN, 0};
+        const int ready = ::poll(&descriptor, 1, static_cast<int>(left));
+        if (ready < 0 && errno == EINTR) {
+            continue;
+        }
+        if (ready <= 0) {
+            continue; // the deadline check above ends the wait
+        }
+        const ssize_t count = ::read(process.Output, buffer, sizeof buffer);
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
+        if (count <= 0) {
+            return output;
+        }
+        output.append(buffer, static_cast<std::size_t>(count));
+    }
+}
+
+} // namespace
+
+std::unique_ptr<ISchemaSource> OpenAccessSchemaSource(const std::string& path) {
+    const std::string failure = "Cannot open Access database \"" + path + "\".";
+    if (::access(path.c_str(), R_OK) != 0) {
+        throw EDatabaseError(failure + " " + std::strerror(errno));
+    }
+    const std::string reader = ExecutableDirectory() + "quorvane-mdb-reader";
+
+    int pipeEnds[2];
+    if (::pipe2(pipeEnds, O_CLOEXEC) != 0) {
+        throw EDatabaseError(failure + " " + std::strerror(errno));
+    }
+    TReaderProcess process;
+    process.Output = pipeEnds[0];
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    // libmdb writes its own warnings; the user reads ours.
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    std::string readerPath = reader;
+    std::string file = path;
+    char* arguments[] = {readerPath.data(), file.data(), nullptr};
+    const int spawned =
+        ::posix_spawn(&process.Pid, reader.c_str(), &actions, nullptr, arguments, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(pipeEnds[1]);
+    if (spawned != 0) {
+        process.Pid = -1;
+        throw EDatabaseError(failure + " The Access reader \"" + reader +
+                             "\" cannot be started: " + std::strerror(spawned));
+    }
+
+    const std::string output = ReadAll(process, failure);
+    const int status = process.Reap();
+
+    auto source = std::make_unique<TAccessSchemaSource>();
+    source->FPath = path;
+    unsigned version = 1;
+    bool complete = false;
+    TTableDescription* current = nullptr;
+    std::istringstream lines(output);
+    for (std::string line; std::getline(lines, line);) {
+        std::istringstream fields(line.size() > 2 ? line.substr(2) : std::string());
+        switch (line.empty() ? ' ' : line.front()) {
+        case 'E':
+            throw EDatabaseError(failure + " " + line.substr(2));
+        case 'V':
+            fields >> version;
+            break;
+        case 'T': {
+            std::string hexName;
+            int system = 0;
+            fields >> hexName >> system;
+            const std::string name = FromHex(hexName);
+            source->Catalogue.push_back({name, system != 0 ? "SYSTEM TABLE" : "TABLE"});
+            current = &source->Tables[LowerCaseAscii(name)];
+            current->OffersAutoIncrement = true;
+            break;
+        }
+        case 'C': {
+            TAccessColumn column;
+            std::string hexName;
+            int fixed = 0;
+            int autoNumber = 0;
+            int autoGuid = 0;
+            fields >> hexName >> column.Type >> column.Size >> column.Precision >> column.Scale >>
+                fixed >> autoNumber >> autoGuid;
+            column.Name = FromHex(hexName);
+            column.AutoNumber = autoNumber != 0;
+            if (current != nullptr) {
+                current->Columns.push_back(MapAccessColumn(column, version));
+            }
+            break;
+        }
+        case 'D':
+            complete = true;
+            break;
+        default:
+            break;
+        }
+    }
+    if (!complete || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        throw EDatabaseError(failure + " The file is damaged: reading it stopped before its end.");
+    }
+    // As the Jet provider delivers them: by name without regard to letter case.
+    std::stable_sort(source->Catalogue.begin(), source->Catalogue.end(),
+                     [](const TCatalogRow& a, const TCatalogRow& b) {
+                         return LowerCaseAscii(a.TableName) < LowerCaseAscii(b.TableName);
+                     });
+    return source;
+}
+
+} // namespace quorvane

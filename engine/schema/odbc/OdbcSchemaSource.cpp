@@ -1,0 +1,735 @@
+// The ODBC back-end: every database server is reached through unixODBC and its driver, and
+// reported as the Windows OLE DB provider for ODBC reports it (a Unicode client of the driver).
+
+#include "schema/odbc/OdbcSchemaSource.h"
+
+#include "schema/odbc/SocketWatchdog.h"
+#include "text/ConnectionText.h"
+#include "text/EngineErrors.h"
+#include "text/StringUtils.h"
+
+#include <sql.h>
+#include <sqlext.h>
+
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <map>
+#include <optional>
+#include <span>
+#include <utility>
+
+namespace quorvane {
+
+namespace {
+
+// "30 seconds", "1 second", "1.5 seconds": a limit as the user reads it.
+std::string SecondsText(std::chrono::milliseconds limit) {
+    const auto count = limit.count();
+    std::string text = std::to_string(count / 1000);
+    if (count % 1000 != 0) {
+        std::string fraction = std::to_string(1000 + count % 1000).substr(1);
+        fraction.erase(fraction.find_last_not_of('0') + 1);
+        text += "." + fraction;
+    }
+    return text + (count == 1000 ? " second" : " seconds");
+}
+
+constexpr std::int64_t GuidByteSize = 16;
+
+// ---------------------------------------------------------------------------------------------
+// Handles. Each kind is released with its own handle type; a connection is disconnected first.
+
+template <SQLSMALLINT HandleType> class TOdbcHandle {
+public:
+    TOdbcHandle() = default;
+    ~TOdbcHandle() { Reset(); }
+    TOdbcHandle(TOdbcHandle&& other) noexcept : FHandle(std::exchange(other.FHandle, nullptr)) {}
+    TOdbcHandle& operator=(TOdbcHandle&& other) noexcept {
+        if (this != &other) {
+            Reset();
+            FHandle = std::exchange(other.FHandle, nullptr);
+        }
+        return *this;
+    }
+    TOdbcHandle(const TOdbcHandle&) = delete;
+    TOdbcHandle& operator=(const TOdbcHandle&) = delete;
+
+    SQLHANDLE Get() const noexcept { return FHandle; }
+    SQLHANDLE* Out() noexcept {
+        Reset();
+        return &FHandle;
+    }
+    void Reset() noexcept {
+        if (FHandle != nullptr) {
+            SQLFreeHandle(HandleType, FHandle);
+            FHandle = nullptr;
+        }
+    }
+
+private:
+    SQLHANDLE FHandle = nullptr;
+};
+
+using TEnvironmentHandle = TOdbcHandle<SQL_HANDLE_ENV>;
+using TStatementHandle = TOdbcHandle<SQL_HANDLE_STMT>;
+
+class TConnectionHandle {
+public:
+    TConnectionHandle() = default;
+    ~TConnectionHandle() { Disconnect(); }
+    TConnectionHandle(TConnectionHandle&& other) noexcept
+        : FHandle(std::move(other.FHandle)), FConnected(std::exchange(other.FConnected, false)) {}
+    TConnectionHandle& operator=(TConnectionHandle&& other) noexcept {
+        if (this != &other) {
+            Disconnect();
+            FHandle = std::move(other.FHandle);
+            FConnected = std::exchange(other.FConnected, false);
+        }
+        return *this;
+    }
+    TConnectionHandle(const TConnectionHandle&) = delete;
+    TConnectionHandle& operator=(const TConnectionHandle&) = delete;
+
+    SQLHANDLE Get() const noexcept { return FHandle.Get(); }
+    SQLHANDLE* Out() noexcept {
+        Disconnect();
+        return FHandle.Out();
+    }
+    void MarkConnected() noexcept { FConnected = true; }
+
+private:
+    TOdbcHandle<SQL_HANDLE_DBC> FHandle;
+    bool FConnected = false;
+
+    void Disconnect() noexcept {
+        if (FConnected) {
+            SQLDisconnect(FHandle.Get());
+            FConnected = false;
+        }
+    }
+};
+
+// ---------------------------------------------------------------------------------------------
+// Text. The wide ODBC calls are used throughout because the Windows OLE DB provider for ODBC
+// makes them: a Unicode driver then reports its text columns as the wide types (SQL_WVARCHAR),
+// and names arrive in UTF-16 whatever the client character set.
+
+using TWideString = std::basic_string<SQLWCHAR>;
+
+TWideString Utf8ToWide(std::string_view text) {
+    TWideString wide;
+    wide.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        char32_t code = 0xFFFD;
+        std::size_t length = 1;
+        if (lead < 0x80) {
+            code = lead;
+        } else if ((lead & 0xE0) == 0xC0) {
+            length = 2;
+            code = lead & 0x1F;
+        } else if ((lead & 0xF0) == 0xE0) {
+            length = 3;
+            code = lead & 0x0F;
+        } else if ((lead & 0xF8) == 0xF0) {
+            length = 4;
+            code = lead & 0x07;
+        } else {
+            length = 0; // a stray continuation byte or an invalid lead byte
+        }
+        bool valid = length > 0 && i + length <= text.size();
+        for (std::size_t k = 1; valid && k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            valid = (next & 0xC0) == 0x80;
+            code = (code << 6) | (next & 0x3F);
+        }
+        if (!valid || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+            code = 0xFFFD;
+            length = 1;
+        }
+        if (code >= 0x10000) {
+            code -= 0x10000;
+            wide += static_cast<SQLWCHAR>(0xD800 + (code >> 10));
+            wide += static_cast<SQLWCHAR>(0xDC00 + (code & 0x3FF));
+        } else {
+            wide += static_cast<SQLWCHAR>(code);
+        }
+        i += length;
+    }
+    return wide;
+}
+
+std::string WideToUtf8(const SQLWCHAR* text, std::size_t length) {
+    std::string utf8;
+    utf8.reserve(length);
+    for (std::size_t i = 0; i < length; ++i) {
+        char32_t code = text[i];
+        if (code >= 0xD800 && code <= 0xDBFF && i + 1 < length && text[i + 1] >= 0xDC00 &&
+            text[i + 1] <= 0xDFFF) {
+            code = 0x10000 + ((code - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+            ++i;
+        } else if (code >= 0xD800 && code <= 0xDFFF) {
+            code = 0xFFFD;
+        }
+        if (code < 0x80) {
+            utf8 += static_cast<char>(code);
+        } else if (code < 0x800) {
+            utf8 += static_cast<char>(0xC0 | (code >> 6));
+            utf8 += static_cast<char>(0x80 | (code & 0x3F));
+        } else if (code < 0x10000) {
+            utf8 += static_cast<char>(0xE0 | (code >> 12));
+            utf8 += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            utf8 += static_cast<char>(0x80 | (code & 0x3F));
+        } else {
+            utf8 += static_cast<char>(0xF0 | (code >> 18));
+            utf8 += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+            utf8 += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            utf8 += static_cast<char>(0x80 | (code & 0x3F));
+        }
+    }
+    return utf8;
+}
+
+std::string WideToUtf8(const TWideString& text) {
+    return WideToUtf8(text.data(), text.size());
+}
+
+// ---------------------------------------------------------------------------------------------
+// ODBC connection strings: "key=value;key={value}" with "}" doubled inside braces.
+
+// ---------------------------------------------------------------------------------------------
+// Diagnostics.
+
+class TPasswordScrubber {
+public:
+    explicit TPasswordScrubber(const std::string& connectionString) {
+        const auto properties =
+            TConnectionProperties::Parse(connectionString, TConnectionSyntax::Odbc);
+        for (const auto& [key, value] : properties.Items()) {
+            if (!value.empty() && (SameTextAscii(key, "PWD") || SameTextAscii(key, "PASSWORD"))) {
+                FSecrets.push_back(value);
+                // Drivers that quote the connection string quote it as written.
+                const std::string braced = QuoteConnectionValue(value, TConnectionSyntax::Odbc);
+                if (braced != value) {
+                    FSecrets.push_back(braced);
+                }
+            }
+        }
+        // The longest first, so that a braced form is not left half-replaced.
+        std::sort(FSecrets.begin(), FSecrets.end(),
+                  [](const std::string& a, const std::string& b) { return a.size() > b.size(); });
+    }
+
+    std::string Scrub(std::string text) const {
+        for (const std::string& secret : FSecrets) {
+            text = ReplaceAll(text, secret, "***");
+        }
+        return text;
+    }
+
+private:
+    std::vector<std::string> FSecrets;
+};
+
+// The driver's messages for the last call on `handle`, one after the other.
+std::string DiagnosticText(SQLSMALLINT handleType, SQLHANDLE handle,
+                           const TPasswordScrubber& scrubber) {
+    std::vector<std::string> messages;
+    for (SQLSMALLINT record = 1;; ++record) {
+        SQLWCHAR state[6] = {};
+        SQLINTEGER nativeError = 0;
+        SQLSMALLINT length = 0;
+        TWideString message(512, 0);
+        SQLRETURN result =
+            SQLGetDiagRecW(handleType, handle, record, state, &nativeError, message.data(),
+                           static_cast<SQLSMALLINT>(message.size()), &length);
+        if (result == SQL_SUCCESS_WITH_INFO && length >= static_cast<SQLSMALLINT>(message.size())) {
+            message.assign(static_cast<std::size_t>(length) + 1, 0);
+            result = SQLGetDiagRecW(handleType, handle, record, state, &nativeError, message.data(),
+                                    static_cast<SQLSMALLINT>(message.size()), &length);
+        }
+        if (!SQL_SUCCEEDED(result)) {
+            break;
+        }
+        message.resize(std::min<std::size_t>(
+            static_cast<std::size_t>(std::max<SQLSMALLINT>(length, 0)), message.size()));
+        const std::string text = scrubber.Scrub(Trim(WideToUtf8(message)));
+        if (!text.empty() && std::find(messages.begin(), messages.end(), text) == messages.end()) {
+            messages.push_back(text);
+        }
+    }
+    if (messages.empty()) {
+        return "The ODBC driver gave no reason.";
+    }
+    std::string joined;
+    for (const std::string& message : messages) {
+        if (!joined.empty()) {
+            joined += ' ';
+        }
+        joined += message;
+        // The messages are sentences of their own; give the next one a clear start.
+        if (joined.back() != '.' && &message != &messages.back()) {
+            joined += '.';
+        }
+    }
+    return joined;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The schema source.
+
+// The database systems' own tables and views, which some drivers report as ordinary ones: the
+// engine must not take them for the user's. MariaDB and MySQL keep them in databases (catalogs)
+// of their own, PostgreSQL and SQL Server in schemas of their own.
+enum class TDbms { MariaDb, PostgreSql, SqlServer, Other };
+
+TDbms DbmsOfName(std::string_view name) {
+    if (StartsWithText(name, "MariaDB") || StartsWithText(name, "MySQL")) {
+        return TDbms::MariaDb;
+    }
+    if (StartsWithText(name, "PostgreSQL")) {
+        return TDbms::PostgreSql;
+    }
+    if (StartsWithText(name, "Microsoft SQL Server")) {
+        return TDbms::SqlServer;
+    }
+    return TDbms::Other;
+}
+
+bool IsOneOfNames(const std::optional<std::string>& name,
+                  std::initializer_list<std::string_view> names) {
+    return name && std::any_of(names.begin(), names.end(), [&name](std::string_view candidate) {
+               return SameTextAscii(*name, candidate);
+           });
+}
+
+bool IsSystemLocation(TDbms dbms, const std::optional<std::string>& catalog,
+                      const std::optional<std::string>& schema) {
+    switch (dbms) {
+    case TDbms::MariaDb:
+        return IsOneOfNames(catalog, {"information_schema", "performance_schema", "mysql", "sys"});
+    case TDbms::PostgreSql:
+        return IsOneOfNames(schema, {"pg_catalog", "information_schema", "pg_toast"});
+    case TDbms::SqlServer:
+        return IsOneOfNames(schema, {"sys", "INFORMATION_SCHEMA"});
+    case TDbms::Other:
+        break;
+    }
+    return false;
+}
+
+struct TTableLocation {
+    std::optional<std::string> Catalog;
+    std::optional<std::string> Schema;
+    bool UserObject = false; ///< listed as "TABLE" or "VIEW"
+};
+
+class TOdbcSchemaSource final : public ISchemaSource {
+public:
+    TOdbcSchemaSource(TEnvironmentHandle environment, TConnectionHandle connection,
+                      std::string description, TPasswordScrubber scrubber,
+                      std::unique_ptr<TSocketWatchdog> watchdog)
+        : FEnvironment(std::move(environment)), FConnection(std::move(connection)),
+          FDescription(std::move(description)), FScrubber(std::move(scrubber)),
+          FWatchdog(std::move(watchdog)) {
+        const TSocketWatchdog::TWatch watch(*FWatchdog);
+        ReadDriverFacts();
+    }
+
+    std::vector<TCatalogRow> ReadCatalogue() override {
+        const std::string failure = "Cannot read the tables of " + FDescription + ".";
+        // A catalogue of many thousand rows may come in many answers; only silence counts.
+        TSocketWatchdog::TWatch watch(*FWatchdog);
+        TStatementHandle statement = NewStatement(failure);
+        Check(SQLTablesW(statement.Get(), nullptr, 0, nullptr, 0, nullptr, 0, nullptr, 0),
+              SQL_HANDLE_STMT, statement.Get(), failure);
+        std::vector<TCatalogRow> rows;
+        FLocations.clear();
+        for (;;) {
+            const SQLRETURN fetched = SQLFetch(statement.Get());
+            if (fetched == SQL_NO_DATA) {
+                break;
+            }
+            Check(fetched, SQL_HANDLE_STMT, statement.Get(), failure);
+            watch.Progress();
+            TTableLocation location;
+            location.Catalog = ColumnText(statement.Get(), 1, failure);
+            location.Schema = ColumnText(statement.Get(), 2, failure);
+            TCatalogRow row;
+            row.TableName = ColumnText(statement.Get(), 3, failure).value_or("");
+            row.TableType = ColumnText(statement.Get(), 4, failure).value_or("");
+            const bool userType = row.TableType == "TABLE" || row.TableType == "VIEW";
+            if (userType && IsSystemLocation(FDbms, location.Catalog, location.Schema)) {
+                row.TableType = "SYSTEM " + row.TableType;
+            }
+            location.UserObject = row.TableType == "TABLE" || row.TableType == "VIEW";
+            // A name listed twice (two schemas) is opened where the engine lists it first: the
+            // first table or view of that name, else the first object of any type.
+            const auto [known, added] = FLocations.emplace(row.TableName, location);
+            if (!added && location.UserObject && !known->second.UserObject) {
+                known->second = std::move(location);
+            }
+            rows.push_back(std::move(row));
+        }
+        return rows;
+    }
+
+    TTableDescription DescribeTable(const std::string& tableName) override {
+        const std::string failure =
+            "Cannot open table \"" + tableName + "\" of " + FDescription + ".";
+        const TTableLocation location = Locate(tableName, failure);
+
+        const TSocketWatchdog::TWatch watch(*FWatchdog);
+        TStatementHandle statement = NewStatement(failure);
+        // No row is wanted, only the columns the driver reports for the table's rowset.
+        const std::string sql =
+            "SELECT * FROM " + QualifiedName(location, tableName, failure) + " WHERE 1=0";
+        TWideString wideSql = Utf8ToWide(sql);
+        Check(SQLExecDirectW(statement.Get(), wideSql.data(),
+                             static_cast<SQLINTEGER>(wideSql.size())),
+              SQL_HANDLE_STMT, statement.Get(), failure);
+        SQLSMALLINT columnCount = 0;
+        Check(SQLNumResultCols(statement.Get(), &columnCount), SQL_HANDLE_STMT, statement.Get(),
+              failure);
+
+        TTableDescription table;
+        table.OffersAutoIncrement = true;
+        for (SQLUSMALLINT number = 1; number <= columnCount; ++number) {
+            TWideString name(256, 0);
+            SQLSMALLINT nameLength = 0;
+            SQLSMALLINT dataType = SQL_UNKNOWN_TYPE;
+            SQLULEN columnSize = 0;
+            SQLSMALLINT decimalDigits = 0;
+            SQLSMALLINT nullable = 0;
+            auto describe = [&]() {
+                return SQLDescribeColW(statement.Get(), number, name.data(),
+                                       static_cast<SQLSMALLINT>(name.size()), &nameLength,
+                                       &dataType, &columnSize, &decimalDigits, &nullable);
+            };
+            SQLRETURN described = describe();
+            if (SQL_SUCCEEDED(described) && nameLength >= static_cast<SQLSMALLINT>(name.size())) {
+                name.assign(static_cast<std::size_t>(nameLength) + 1, 0);
+                described = describe();
+            }
+            Check(described, SQL_HANDLE_STMT, statement.Get(), failure);
+            name.resize(static_cast<std::size_t>(std::max<SQLSMALLINT>(nameLength, 0)));
+
+            SQLLEN autoUnique = SQL_FALSE;
+            const SQLRETURN attribute =
+                SQLColAttributeW(statement.Get(), number, SQL_DESC_AUTO_UNIQUE_VALUE, nullptr, 0,
+                                 nullptr, &autoUnique);
+
+            TColumnInfo column = MapOdbcColumnType(
+                dataType, static_cast<long long>(static_cast<SQLLEN>(columnSize)), decimalDigits);
+            column.Name = WideToUtf8(name);
+            column.IsAutoIncrement = SQL_SUCCEEDED(attribute) && autoUnique == SQL_TRUE;
+            table.Columns.push_back(std::move(column));
+        }
+        return table;
+    }
+
+private:
+    // Declared in this order so that the connection goes before its environment.
+    TEnvironmentHandle FEnvironment;
+    TConnectionHandle FConnection;
+    std::string FDescription;
+    TPasswordScrubber FScrubber;
+
+    std::string FQuote;
+    std::string FCatalogSeparator = ".";
+    bool FCatalogAtEnd = false;
+    bool FCatalogInStatements = false;
+    bool FSchemaInStatements = false;
+    std::string FCurrentCatalog;
+    TDbms FDbms = TDbms::Other;
+
+    std::map<std::string, TTableLocation> FLocations;
+    // Declared after the connection, so that it stops watching before the connection goes.
+    std::unique_ptr<TSocketWatchdog> FWatchdog;
+
+    void Check(SQLRETURN result, SQLSMALLINT handleType, SQLHANDLE handle,
+               const std::string& failure) const {
+        if (!SQL_SUCCEEDED(result) && FWatchdog->Tripped()) {
+            // The driver then speaks of a closed connection; the cause is the server's silence.
+            throw EDatabaseError(failure + " The server did not answer within " +
+                                 SecondsText(FWatchdog->Limit()) + ".");
+        }
+        if (!SQL_SUCCEEDED(result)) {
+            throw EDatabaseError(failure + " " + DiagnosticText(handleType, handle, FScrubber));
+        }
+    }
+
+    std::string InfoText(SQLUSMALLINT infoType) const {
+        TWideString buffer(256, 0);
+        SQLSMALLINT length = 0; // in bytes
+        const SQLRETURN result =
+            SQLGetInfoW(FConnection.Get(), infoType, buffer.data(),
+                        static_cast<SQLSMALLINT>(buffer.size() * sizeof(SQLWCHAR)), &length);
+        if (!SQL_SUCCEEDED(result)) {
+            return {};
+        }
+        const std::size_t characters =
+            std::min(buffer.size() - 1,
+                     static_cast<std::size_t>(std::max<SQLSMALLINT>(length, 0)) / sizeof(SQLWCHAR));
+        return WideToUtf8(buffer.data(), characters);
+    }
+
+    template <typename TValue> TValue InfoNumber(SQLUSMALLINT infoType) const {
+        TValue value = 0;
+        if (!SQL_SUCCEEDED(
+                SQLGetInfoW(FConnection.Get(), infoType, &value, sizeof value, nullptr))) {
+            return 0;
+        }
+        return value;
+    }
+
+    void ReadDriverFacts() {
+        // A blank means the driver cannot quote; QualifiedName then refuses every name.
+        FQuote = Trim(InfoText(SQL_IDENTIFIER_QUOTE_CHAR));
+        const std::string separator = InfoText(SQL_CATALOG_NAME_SEPARATOR);
+        if (!separator.empty()) {
+            FCatalogSeparator = separator;
+        }
+        FCatalogAtEnd = InfoNumber<SQLUSMALLINT>(SQL_CATALOG_LOCATION) == SQL_CL_END;
+        FCatalogInStatements =
+            (InfoNumber<SQLUINTEGER>(SQL_CATALOG_USAGE) & SQL_CU_DML_STATEMENTS) != 0;
+        FSchemaInStatements =
+            (InfoNumber<SQLUINTEGER>(SQL_SCHEMA_USAGE) & SQL_SU_DML_STATEMENTS) != 0;
+        FDbms = DbmsOfName(InfoText(SQL_DBMS_NAME));
+
+        TWideString catalog(256, 0);
+        SQLINTEGER length = 0; // in bytes
+        if (SQL_SUCCEEDED(SQLGetConnectAttrW(
+                FConnection.Get(), SQL_ATTR_CURRENT_CATALOG, catalog.data(),
+                static_cast<SQLINTEGER>(catalog.size() * sizeof(SQLWCHAR)), &length)) &&
+            length > 0) {
+            FCurrentCatalog = WideToUtf8(
+                catalog.data(),
+                std::min(catalog.size() - 1, static_cast<std::size_t>(length) / sizeof(SQLWCHAR)));
+        }
+    }
+
+    TStatementHandle NewStatement(const std::string& failure) {
+        TStatementHandle statement;
+        Check(SQLAllocHandle(SQL_HANDLE_STMT, FConnection.Get(), statement.Out()), SQL_HANDLE_DBC,
+              FConnection.Get(), failure);
+        // Not every driver offers a query time-out; one that does not simply waits.
+        SQLSetStmtAttrW(statement.Get(), SQL_ATTR_QUERY_TIMEOUT,
+                        reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(OdbcQueryTimeoutSeconds)),
+                        0);
+        return statement;
+    }
+
+    // The text of a result column, read in pieces of any length; nothing for NULL.
+    std::optional<std::string> ColumnText(SQLHSTMT statement, SQLUSMALLINT column,
+                                          const std::string& failure) const {
+        TWideString text;
+        SQLWCHAR buffer[512];
+        constexpr std::size_t Capacity = sizeof buffer / sizeof buffer[0];
+        for (;;) {
+            SQLLEN indicator = 0;
+            const SQLRETURN result =
+                SQLGetData(statement, column, SQL_C_WCHAR, buffer, sizeof buffer, &indicator);
+            if (result == SQL_NO_DATA) {
+                break;
+            }
+            Check(result, SQL_HANDLE_STMT, statement, failure);
+            if (indicator == SQL_NULL_DATA) {
+                return std::nullopt;
+            }
+            const bool truncated =
+                result == SQL_SUCCESS_WITH_INFO &&
+                (indicator == SQL_NO_TOTAL || static_cast<std::size_t>(indicator) >= sizeof buffer);
+            if (truncated) {
+                text.append(buffer, Capacity - 1);
+                continue;
+            }
+            text.append(buffer, static_cast<std::size_t>(indicator) / sizeof(SQLWCHAR));
+            break;
+        }
+        return WideToUtf8(text);
+    }
+
+    TTableLocation Locate(const std::string& tableName, const std::string& failure) {
+        auto found = FLocations.find(tableName);
+        if (found == FLocations.end()) {
+            // Not listed yet, or created since the catalogue was read.
+            ReadCatalogue();
+            found = FLocations.find(tableName);
+        }
+        if (found == FLocations.end()) {
+            throw EDatabaseError(failure + " There is no such table or view.");
+        }
+        return found->second;
+    }
+
+    std::string QuoteIdentifier(const std::string& name, const std::string& failure) const {
+        if (FQuote.empty()) {
+            throw EDatabaseError(failure + " The ODBC driver names no quote character for names.");
+        }
+        return FQuote + ReplaceAll(name, FQuote, FQuote + FQuote) + FQuote;
+    }
+
+    std::string QualifiedName(const TTableLocation& location, const std::string& tableName,
+                              const std::string& failure) const {
+        std::string name;
+        if (FSchemaInStatements && location.Schema && !location.Schema->empty()) {
+            name = QuoteIdentifier(*location.Schema, failure) + ".";
+        }
+        name += QuoteIdentifier(tableName, failure);
+        // The current catalog is left out: some drivers report a file path as the catalog.
+        if (FCatalogInStatements && location.Catalog && !location.Catalog->empty() &&
+            *location.Catalog != FCurrentCatalog) {
+            const std::string catalog = QuoteIdentifier(*location.Catalog, failure);
+            name = FCatalogAtEnd ? name + FCatalogSeparator + catalog
+                                 : catalog + FCatalogSeparator + name;
+        }
+        return name;
+    }
+};
+
+} // namespace
+
+TColumnInfo MapOdbcColumnType(int sqlType, long long columnSize, int decimalDigits) {
+    using namespace ado;
+    TColumnInfo column;
+    const std::int64_t size = columnSize < 0 ? 0 : columnSize;
+    auto set = [&column](int type, unsigned attributes) {
+        column.Type = type;
+        column.Attributes = attributes;
+    };
+    auto sized = [&column, size](int type, unsigned attributes) {
+        column.Type = type;
+        column.Attributes = attributes;
+        column.DefinedSize = size;
+    };
+    auto exact = [&column, size](int type) {
+        column.Type = type;
+        column.Attributes = adFldFixed;
+        column.Precision = static_cast<int>(std::min<std::int64_t>(size, 255));
+    };
+    switch (sqlType) {
+    case SQL_CHAR:
+        sized(adChar, adFldFixed);
+        break;
+    case SQL_VARCHAR:
+        sized(adVarChar, 0);
+        break;
+    case SQL_LONGVARCHAR:
+        sized(adLongVarChar, 0);
+        break;
+    case SQL_WCHAR:
+        sized(adWChar, adFldFixed);
+        break;
+    case SQL_WVARCHAR:
+        sized(adVarWChar, 0);
+        break;
+    case SQL_WLONGVARCHAR:
+        sized(adLongVarWChar, 0);
+        break;
+    case SQL_DECIMAL:
+    case SQL_NUMERIC:
+        exact(adNumeric);
+        column.NumericScale = decimalDigits;
+        break;
+    case SQL_SMALLINT:
+        exact(adSmallInt);
+        break;
+    case SQL_INTEGER:
+        exact(adInteger);
+        break;
+    case SQL_REAL:
+        exact(adSingle);
+        break;
+    case SQL_FLOAT:
+    case SQL_DOUBLE:
+        exact(adDouble);
+        break;
+    case SQL_BIT:
+        set(adBoolean, adFldFixed);
+        break;
+    case SQL_TINYINT:
+        exact(adTinyInt);
+        break;
+    case SQL_BIGINT:
+        exact(adBigInt);
+        break;
+    case SQL_BINARY:
+        sized(adBinary, adFldFixed);
+        break;
+    case SQL_VARBINARY:
+        sized(adVarBinary, 0);
+        break;
+    case SQL_LONGVARBINARY:
+        sized(adLongVarBinary, 0);
+        break;
+    case SQL_TYPE_DATE:
+        set(adDBDate, adFldFixed);
+        break;
+    case SQL_TYPE_TIME:
+        set(adDBTime, adFldFixed);
+        break;
+    case SQL_TYPE_TIMESTAMP:
+        set(adDBTimeStamp, adFldFixed);
+        column.NumericScale = decimalDigits;
+        break;
+    case SQL_GUID:
+        set(adGUID, adFldFixed);
+        column.DefinedSize = GuidByteSize;
+        break;
+    default:
+        break; // adEmpty: a type the OLE DB provider for ODBC has no code for gives no field
+    }
+    return column;
+}
+
+std::unique_ptr<ISchemaSource> OpenOdbcSchemaSource(const std::string& connectionString,
+                                                    const std::string& description,
+                                                    std::chrono::milliseconds answerLimit) {
+    const std::string failure = "Cannot connect to " + description + ".";
+    TPasswordScrubber scrubber(connectionString);
+
+    TEnvironmentHandle environment;
+    if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, environment.Out()))) {
+        throw EDatabaseError(failure + " The ODBC driver manager cannot be started.");
+    }
+    auto check = [&](SQLRETURN result, SQLSMALLINT handleType, SQLHANDLE handle) {
+        if (!SQL_SUCCEEDED(result)) {
+            throw EDatabaseError(failure + " " + DiagnosticText(handleType, handle, scrubber));
+        }
+    };
+    check(SQLSetEnvAttr(environment.Get(), SQL_ATTR_ODBC_VERSION,
+                        reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0),
+          SQL_HANDLE_ENV, environment.Get());
+
+    TConnectionHandle connection;
+    check(SQLAllocHandle(SQL_HANDLE_DBC, environment.Get(), connection.Out()), SQL_HANDLE_ENV,
+          environment.Get());
+    // A driver without these time-outs says so here; it then waits as long as the network does.
+    SQLSetConnectAttrW(connection.Get(), SQL_ATTR_LOGIN_TIMEOUT,
+                       reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(OdbcLoginTimeoutSeconds)),
+                       0);
+    SQLSetConnectAttrW(
+        connection.Get(), SQL_ATTR_CONNECTION_TIMEOUT,
+        reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(OdbcConnectionTimeoutSeconds)), 0);
+
+    TWideString wideString = Utf8ToWide(connectionString);
+    const std::vector<TSocketId> socketsBefore = OpenSockets();
+    check(SQLDriverConnectW(connection.Get(), nullptr, wideString.data(), SQL_NTS, nullptr, 0,
+                            nullptr, SQL_DRIVER_NOPROMPT),
+          SQL_HANDLE_DBC, connection.Get());
+    connection.MarkConnected();
+    // The sockets the driver opened are the connection's. (A socket another thread opened at
+    // the same moment would be watched too; it is shut down only if this server falls silent.)
+    auto watchdog = std::make_unique<TSocketWatchdog>(answerLimit);
+    watchdog->Watch(SocketsOpenedSince(socketsBefore));
+    // The password has done its work; the copy in this buffer goes now.
+    std::fill(wideString.begin(), wideString.end(), SQLWCHAR{0});
+
+    return std::make_unique<TOdbcSchemaSource>(std::move(environment), std::move(connection),
+                                               description, std::move(scrubber),
+                                               std::move(watchdog));
+}
+
+} // namespace quorvane

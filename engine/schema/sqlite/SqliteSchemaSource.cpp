@@ -1,0 +1,407 @@
+#include "schema/sqlite/SqliteSchemaSource.h"
+
+#include "text/EngineErrors.h"
+#include "text/StringUtils.h"
+
+#include <algorithm>
+#include <charconv>
+#include <filesystem>
+#include <optional>
+#include <sqlite3.h>
+#include <tuple>
+
+namespace quorvane {
+
+namespace {
+
+struct TSqliteCloser {
+    void operator()(sqlite3* database) const noexcept { sqlite3_close_v2(database); }
+};
+struct TStatementFinalizer {
+    void operator()(sqlite3_stmt* statement) const noexcept { sqlite3_finalize(statement); }
+};
+using TDatabaseHandle = std::unique_ptr<sqlite3, TSqliteCloser>;
+using TStatementHandle = std::unique_ptr<sqlite3_stmt, TStatementFinalizer>;
+
+// Sizes SQL gives a character or binary type written without one.
+constexpr std::int64_t DefaultFixedLength = 1;
+constexpr std::int64_t DefaultVaryingLength = 255;
+constexpr int DefaultNumericPrecision = 18;
+constexpr int CurrencyPrecision = 19;
+constexpr int CurrencyScale = 4;
+constexpr int BusyTimeoutMilliseconds = 5000;
+
+std::string ColumnText(sqlite3_stmt* statement, int column) {
+    const auto* text = sqlite3_column_text(statement, column);
+    return text == nullptr
+               ? std::string()
+               : std::string(reinterpret_cast<const char*>(text),
+                             static_cast<std::size_t>(sqlite3_column_bytes(statement, column)));
+}
+
+// The base name of a declared type in upper case with single blanks ("DOUBLE PRECISION"), and
+// the numbers in its parentheses.
+void SplitDeclaredType(std::string_view declared, std::string& baseName,
+                       std::vector<std::int64_t>& numbers) {
+    const std::size_t open = declared.find('(');
+    std::string base;
+    for (const char c : declared.substr(0, open)) {
+        const bool blank = static_cast<unsigned char>(c) <= ' ';
+        if (blank) {
+            if (!base.empty() && base.back() != ' ') {
+                base += ' ';
+            }
+        } else {
+            base += c;
+        }
+    }
+    baseName = UpperCaseAscii(Trim(base));
+    numbers.clear();
+    if (open == std::string_view::npos) {
+        return;
+    }
+    const std::size_t close = declared.find(')', open);
+    std::string_view inside = declared.substr(
+        open + 1, close == std::string_view::npos ? std::string_view::npos : close - open - 1);
+    while (!inside.empty()) {
+        const std::size_t comma = inside.find(',');
+        const std::string part = Trim(inside.substr(0, comma));
+        std::int64_t value = 0;
+        const auto [end, error] = std::from_chars(part.data(), part.data() + part.size(), value);
+        numbers.push_back(error == std::errc() && end == part.data() + part.size() ? value : -1);
+        if (comma == std::string_view::npos) {
+            break;
+        }
+        inside.remove_prefix(comma + 1);
+    }
+}
+
+bool IsOneOf(const std::string& name, std::initializer_list<std::string_view> names) {
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+[[noreturn]] void RaiseSqliteError(sqlite3* database, const std::string& what) {
+    throw EDatabaseError(what + " " + sqlite3_errmsg(database));
+}
+
+class TSqliteSchemaSource final : public ISchemaSource {
+public:
+    TSqliteSchemaSource(TDatabaseHandle database, std::string path)
+        : FDatabase(std::move(database)), FPath(std::move(path)) {}
+
+    std::vector<TCatalogRow> ReadCatalogue() override {
+        TStatementHandle statement =
+            Prepare("SELECT name, type FROM sqlite_master WHERE type IN ('table', 'view')",
+                    "Cannot read the tables of SQLite database \"" + FPath + "\".");
+        std::vector<TCatalogRow> rows;
+        int step = SQLITE_ROW;
+        while ((step = sqlite3_step(statement.get())) == SQLITE_ROW) {
+            TCatalogRow row;
+            row.TableName = ColumnText(statement.get(), 0);
+            const bool isView = ColumnText(statement.get(), 1) == "view";
+            // SQLite keeps its own bookkeeping in tables named sqlite_...; they are system tables.
+            row.TableType = StartsWithText(row.TableName, "sqlite_") ? "SYSTEM TABLE"
+                            : isView                                 ? "VIEW"
+                                                                     : "TABLE";
+            rows.push_back(std::move(row));
+        }
+        if (step != SQLITE_DONE) {
+            RaiseSqliteError(FDatabase.get(),
+                             "Cannot read the tables of SQLite database \"" + FPath + "\".");
+        }
+        // As an OLE DB provider does: by type (tables before views), then by name, byte by byte.
+        std::sort(rows.begin(), rows.end(), [](const TCatalogRow& a, const TCatalogRow& b) {
+            return std::tie(a.TableType, a.TableName) < std::tie(b.TableType, b.TableName);
+        });
+        return rows;
+    }
+
+    TTableDescription DescribeTable(const std::string& tableName) override {
+        const std::string failure =
+            "Cannot open table \"" + tableName + "\" of SQLite database \"" + FPath + "\".";
+        if (std::optional<TTableDescription> table = DescribeRowidTable(tableName)) {
+            return std::move(*table);
+        }
+        return DescribeThroughPragma(tableName, failure);
+    }
+
+private:
+    // Most tables are ordinary rowid tables. Their columns SQLite tells from the definition it
+    // holds in memory, by preparing a select of the table (never run); the pragma, which runs a
+    // statement of its own and takes the file's lock for every table, was most of the time a
+    // large database took. Views, tables WITHOUT ROWID, and tables with a column named like the
+    // rowid go the general way; so does anything this way cannot prepare.
+    std::optional<TTableDescription> DescribeRowidTable(const std::string& tableName) {
+        // Fails for views, whose column types only the pragma reports as a provider does.
+        if (tableName.find('\0') != std::string::npos ||
+            sqlite3_table_column_metadata(FDatabase.get(), nullptr, tableName.c_str(), nullptr,
+                                          nullptr, nullptr, nullptr, nullptr,
+                                          nullptr) != SQLITE_OK) {
+            return std::nullopt;
+        }
+        const std::string sql =
+            "SELECT rowid, * FROM \"" + ReplaceAll(tableName, "\"", "\"\"") + "\"";
+        sqlite3_stmt* raw = nullptr;
+        if (sqlite3_prepare_v2(FDatabase.get(), sql.c_str(), static_cast<int>(sql.size()), &raw,
+                               nullptr) != SQLITE_OK) {
+            return std::nullopt; // no rowid
+        }
+        const TStatementHandle select(raw);
+
+        TTableDescription table;
+        table.OffersAutoIncrement = true;
+        const int columnCount = sqlite3_column_count(raw);
+        int primaryKeyColumns = 0;
+        std::size_t primaryKeyIndex = 0;
+        std::string primaryKeyType;
+        for (int index = 1; index < columnCount; ++index) {
+            const char* name = sqlite3_column_name(raw, index);
+            if (name == nullptr || IsRowidName(name)) {
+                return std::nullopt; // "rowid" would name this column, not the rowid
+            }
+            const char* declared = sqlite3_column_decltype(raw, index);
+            int primaryKey = 0;
+            if (sqlite3_table_column_metadata(FDatabase.get(), nullptr, tableName.c_str(), name,
+                                              nullptr, nullptr, nullptr, &primaryKey,
+                                              nullptr) != SQLITE_OK) {
+                return std::nullopt;
+            }
+            TColumnInfo column = MapSqliteDeclaredType(declared == nullptr ? "" : declared);
+            column.Name = name;
+            if (primaryKey != 0) {
+                ++primaryKeyColumns;
+                primaryKeyIndex = table.Columns.size();
+                primaryKeyType = UpperCaseAscii(Trim(declared == nullptr ? "" : declared));
+            }
+            table.Columns.push_back(std::move(column));
+        }
+        if (table.Columns.empty()) {
+            return std::nullopt;
+        }
+        // The rowid's origin is the column that is its alias: a lone INTEGER PRIMARY KEY, which
+        // SQLite numbers on insert. ("INTEGER PRIMARY KEY DESC" is no alias; its origin is the
+        // rowid itself.)
+        const char* rowidOrigin = sqlite3_column_origin_name(raw, 0);
+        if (primaryKeyColumns == 1 && primaryKeyType == "INTEGER" && rowidOrigin != nullptr &&
+            table.Columns[primaryKeyIndex].Name == rowidOrigin) {
+            table.Columns[primaryKeyIndex].IsAutoIncrement = true;
+        }
+        return table;
+    }
+
+    static bool IsRowidName(std::string_view name) {
+        return SameTextAscii(name, "rowid") || SameTextAscii(name, "_rowid_") ||
+               SameTextAscii(name, "oid");
+    }
+
+    TTableDescription DescribeThroughPragma(const std::string& tableName,
+                                            const std::string& failure) {
+        TTableDescription table;
+        table.OffersAutoIncrement = true;
+
+        // One statement, prepared once and kept.
+        if (!FDescribeStatement) {
+            FDescribeStatement = Prepare(
+                "SELECT name, type, pk, hidden, (SELECT count(*) FROM pragma_index_list(?1) "
+                "WHERE origin = 'pk') FROM pragma_table_xinfo(?1)",
+                failure);
+        }
+        sqlite3_stmt* columns = FDescribeStatement.get();
+        const TStatementReset reset(columns);
+        if (sqlite3_bind_text(columns, 1, tableName.data(), static_cast<int>(tableName.size()),
+                              SQLITE_TRANSIENT) != SQLITE_OK) {
+            RaiseSqliteError(FDatabase.get(), failure);
+        }
+        int primaryKeyColumns = 0;
+        std::size_t primaryKeyIndex = 0;
+        bool hasPrimaryKeyIndex = false;
+        std::vector<std::string> declaredTypes;
+        int step = SQLITE_ROW;
+        std::size_t rows = 0;
+        while ((step = sqlite3_step(columns)) == SQLITE_ROW) {
+            ++rows;
+            hasPrimaryKeyIndex = sqlite3_column_int(columns, 4) > 0;
+            // Hidden columns of virtual tables are no columns of the rowset.
+            if (sqlite3_column_int(columns, 3) == 1) {
+                continue;
+            }
+            const std::string declared = ColumnText(columns, 1);
+            TColumnInfo column = MapSqliteDeclaredType(declared);
+            column.Name = ColumnText(columns, 0);
+            if (sqlite3_column_int(columns, 2) > 0) {
+                ++primaryKeyColumns;
+                primaryKeyIndex = table.Columns.size();
+            }
+            declaredTypes.push_back(UpperCaseAscii(Trim(declared)));
+            table.Columns.push_back(std::move(column));
+        }
+        if (step != SQLITE_DONE) {
+            RaiseSqliteError(FDatabase.get(), failure);
+        }
+        // Every table and view has a column, so none means no such table. (Asking sqlite_master
+        // instead would scan it for every table, which made large databases quadratic.)
+        if (rows == 0) {
+            throw EDatabaseError(failure + " There is no such table or view.");
+        }
+        // A lone INTEGER PRIMARY KEY is the rowid itself, which SQLite numbers on insert, unless
+        // the table is WITHOUT ROWID (its primary key then has an index of its own).
+        if (primaryKeyColumns == 1 && declaredTypes[primaryKeyIndex] == "INTEGER" &&
+            !hasPrimaryKeyIndex) {
+            table.Columns[primaryKeyIndex].IsAutoIncrement = true;
+        }
+        return table;
+    }
+
+    // Makes a kept statement ready for its next use however this one ends, and lets go of the
+    // read lock it holds.
+    class TStatementReset {
+    public:
+        explicit TStatementReset(sqlite3_stmt* statement) : FStatement(statement) {}
+        ~TStatementReset() {
+            sqlite3_reset(FStatement);
+            sqlite3_clear_bindings(FStatement);
+        }
+        TStatementReset(const TStatementReset&) = delete;
+        TStatementReset& operator=(const TStatementReset&) = delete;
+
+    private:
+        sqlite3_stmt* FStatement;
+    };
+
+    TDatabaseHandle FDatabase;
+    std::string FPath;
+    // Declared after the database, so that it is finalized before the database closes.
+    TStatementHandle FDescribeStatement;
+
+    TStatementHandle Prepare(const char* sql, const std::string& failure) {
+        sqlite3_stmt* raw = nullptr;
+        if (sqlite3_prepare_v2(FDatabase.get(), sql, -1, &raw, nullptr) != SQLITE_OK) {
+            RaiseSqliteError(FDatabase.get(), failure);
+        }
+        return TStatementHandle(raw);
+    }
+};
+
+} // namespace
+
+TColumnInfo MapSqliteDeclaredType(std::string_view declaredType) {
+    using namespace ado;
+    std::string name;
+    std::vector<std::int64_t> numbers;
+    SplitDeclaredType(declaredType, name, numbers);
+    auto number = [&numbers](std::size_t index, std::int64_t fallback) {
+        return index < numbers.size() && numbers[index] >= 0 ? numbers[index] : fallback;
+    };
+
+    TColumnInfo column;
+    auto set = [&column](int type, unsigned attributes) {
+        column.Type = type;
+        column.Attributes = attributes;
+    };
+    auto setNumeric = [&column, &number]() {
+        column.Type = adNumeric;
+        column.Attributes = adFldFixed;
+        column.Precision = static_cast<int>(number(0, DefaultNumericPrecision));
+        column.NumericScale = static_cast<int>(number(1, 0));
+    };
+
+    if (name.empty()) {
+        set(adVariant, 0);
+    } else if (IsOneOf(name, {"INT", "INTEGER", "MEDIUMINT"})) {
+        set(adInteger, adFldFixed);
+    } else if (IsOneOf(name, {"SMALLINT", "INT2"})) {
+        set(adSmallInt, adFldFixed);
+    } else if (name == "TINYINT") {
+        set(adTinyInt, adFldFixed);
+    } else if (IsOneOf(name, {"BIGINT", "INT8"})) {
+        set(adBigInt, adFldFixed);
+    } else if (IsOneOf(name, {"BOOLEAN", "BOOL", "BIT"})) {
+        set(adBoolean, adFldFixed);
+    } else if (IsOneOf(name, {"REAL", "FLOAT", "DOUBLE"})) {
+        set(adDouble, adFldFixed);
+    } else if (IsOneOf(name, {"DECIMAL", "NUMERIC"})) {
+        setNumeric();
+    } else if (IsOneOf(name, {"MONEY", "CURRENCY"})) {
+        set(adCurrency, adFldFixed);
+        column.Precision = CurrencyPrecision;
+        column.NumericScale = CurrencyScale;
+    } else if (IsOneOf(name, {"CHAR", "CHARACTER"})) {
+        set(adChar, adFldFixed);
+        column.DefinedSize = number(0, DefaultFixedLength);
+    } else if (name == "NCHAR") {
+        set(adWChar, adFldFixed);
+        column.DefinedSize = number(0, DefaultFixedLength);
+    } else if (name == "VARCHAR") {
+        set(adVarChar, 0);
+        column.DefinedSize = number(0, DefaultVaryingLength);
+    } else if (name == "NVARCHAR") {
+        set(adVarWChar, 0);
+        column.DefinedSize = number(0, DefaultVaryingLength);
+    } else if (IsOneOf(name, {"TEXT", "CLOB", "MEMO"})) {
+        set(adLongVarChar, 0);
+    } else if (name == "BLOB") {
+        set(adLongVarBinary, 0);
+    } else if (name == "BINARY") {
+        set(adBinary, adFldFixed);
+        column.DefinedSize = number(0, DefaultFixedLength);
+    } else if (name == "VARBINARY") {
+        set(adVarBinary, 0);
+        column.DefinedSize = number(0, DefaultVaryingLength);
+    } else if (name == "DATE") {
+        set(adDBDate, adFldFixed);
+    } else if (name == "TIME") {
+        set(adDBTime, adFldFixed);
+    } else if (IsOneOf(name, {"DATETIME", "TIMESTAMP"})) {
+        set(adDBTimeStamp, adFldFixed);
+    } else if (IsOneOf(name, {"GUID", "UUID", "UNIQUEIDENTIFIER"})) {
+        set(adGUID, adFldFixed);
+    } else if (name.find("INT") != std::string::npos) {
+        // Any other name by SQLite's own column affinity rules, in their order.
+        set(adInteger, adFldFixed);
+    } else if (name.find("CHAR") != std::string::npos || name.find("CLOB") != std::string::npos ||
+               name.find("TEXT") != std::string::npos) {
+        set(adLongVarChar, 0);
+    } else if (name.find("BLOB") != std::string::npos) {
+        set(adLongVarBinary, 0);
+    } else if (name.find("REAL") != std::string::npos || name.find("FLOA") != std::string::npos ||
+               name.find("DOUB") != std::string::npos) {
+        set(adDouble, adFldFixed);
+    } else {
+        setNumeric();
+    }
+    return column;
+}
+
+std::unique_ptr<ISchemaSource> OpenSqliteSchemaSource(const std::string& path) {
+    const std::string failure = "Cannot open SQLite database \"" + path + "\".";
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        throw EDatabaseError(failure + (std::filesystem::exists(path, error)
+                                            ? " It is not a file."
+                                            : " No such file or directory"));
+    }
+    sqlite3* raw = nullptr;
+    const int opened = sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READONLY, nullptr);
+    TDatabaseHandle database(raw);
+    if (opened != SQLITE_OK) {
+        if (!database) {
+            throw EDatabaseError(failure + " Out of memory.");
+        }
+        RaiseSqliteError(database.get(), failure);
+    }
+    sqlite3_busy_timeout(database.get(), BusyTimeoutMilliseconds);
+    // Opening is lazy in SQLite: read the schema now so that a file that is no database fails
+    // here, at the connection, as with any other provider.
+    sqlite3_stmt* probe = nullptr;
+    if (sqlite3_prepare_v2(database.get(), "SELECT count(*) FROM sqlite_master", -1, &probe,
+                           nullptr) != SQLITE_OK) {
+        RaiseSqliteError(database.get(), failure);
+    }
+    TStatementHandle probeHandle(probe);
+    if (sqlite3_step(probe) != SQLITE_ROW) {
+        RaiseSqliteError(database.get(), failure);
+    }
+    return std::make_unique<TSqliteSchemaSource>(std::move(database), path);
+}
+
+} // namespace quorvane
