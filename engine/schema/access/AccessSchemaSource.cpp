@@ -1,6 +1,7 @@
 #include "schema/access/AccessSchemaSource.h"
 
 #include "io/InstallPaths.h"
+#include "schema/access/AccessReaderProtocol.h"
 #include "text/EngineErrors.h"
 #include "text/StringUtils.h"
 
@@ -76,28 +77,8 @@ public:
     }
 };
 
-std::string FromHex(const std::string& hex) {
-    if (hex == "-") {
-        return {};
-    }
-    std::string text;
-    for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
-        text += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
-    }
-    return text;
-}
-
-struct TAccessColumn {
-    std::string Name;
-    int Type = 0;
-    int Size = 0;
-    int Precision = 0;
-    int Scale = 0;
-    bool AutoNumber = false;
-};
-
 // The column as the Jet provider reports it.
-TColumnInfo MapAccessColumn(const TAccessColumn& access, unsigned version) {
+TColumnInfo MapAccessColumn(const access_reader::TColumnRecord& access, unsigned version) {
     TColumnInfo column;
     column.Name = access.Name;
     column.Attributes = ado::adFldFixed;
@@ -226,7 +207,7 @@ std::unique_ptr<ISchemaSource> OpenAccessSchemaSource(const std::string& path) {
     if (::access(path.c_str(), R_OK) != 0) {
         throw EDatabaseError(failure + " " + std::strerror(errno));
     }
-    const std::string reader = ExecutableDirectory() + "quorvane-mdb-reader";
+    const std::string reader = ExecutableDirectory() + std::string(access_reader::ProgramName);
 
     int pipeEnds[2];
     if (::pipe2(pipeEnds, O_CLOEXEC) != 0) {
@@ -265,37 +246,29 @@ std::unique_ptr<ISchemaSource> OpenAccessSchemaSource(const std::string& path) {
     for (std::string line; std::getline(lines, line);) {
         std::istringstream fields(line.size() > 2 ? line.substr(2) : std::string());
         switch (line.empty() ? ' ' : line.front()) {
-        case 'E':
+        case access_reader::ErrorRecord:
             throw EDatabaseError(failure + " " + line.substr(2));
-        case 'V':
+        case access_reader::VersionRecord:
             fields >> version;
             break;
-        case 'T': {
+        case access_reader::TableRecord: {
             std::string hexName;
             int system = 0;
             fields >> hexName >> system;
-            const std::string name = FromHex(hexName);
+            const std::string name = access_reader::NameFromHex(hexName);
             source->Catalogue.push_back({name, system != 0 ? "SYSTEM TABLE" : "TABLE"});
             current = &source->Tables[LowerCaseAscii(name)];
             current->OffersAutoIncrement = true;
             break;
         }
-        case 'C': {
-            TAccessColumn column;
-            std::string hexName;
-            int fixed = 0;
-            int autoNumber = 0;
-            int autoGuid = 0;
-            fields >> hexName >> column.Type >> column.Size >> column.Precision >> column.Scale >>
-                fixed >> autoNumber >> autoGuid;
-            column.Name = FromHex(hexName);
-            column.AutoNumber = autoNumber != 0;
+        case access_reader::ColumnRecord:
             if (current != nullptr) {
-                current->Columns.push_back(MapAccessColumn(column, version));
+                current->Columns.push_back(MapAccessColumn(
+                    access_reader::ParseColumnFields(line.size() > 2 ? line.substr(2) : ""),
+                    version));
             }
             break;
-        }
-        case 'D':
+        case access_reader::DoneRecord:
             complete = true;
             break;
         default:

@@ -6,16 +6,13 @@
 // reports the file as damaged. The checks below turn the common cases (an empty, truncated or
 // foreign file, an unknown version) into clear messages before libmdb sees the file.
 //
-// Output, one record per line, names in hexadecimal so any byte survives:
-//   V <version byte>
-//   T <hex name> <1 for a system table, else 0>
-//   C <hex name> <type> <size> <precision> <scale> <fixed> <auto number> <auto GUID>
-//   E <message>            (and exit status 1)
-//   D                      (the end of a complete listing)
+// The output is the line protocol of AccessReaderProtocol.h.
 
 // glib must come first: mdbtools.h includes it inside extern "C", where its C++ parts break.
 #include <glib.h>
 #include <mdbtools.h>
+
+#include "schema/access/AccessReaderProtocol.h"
 
 #include <array>
 #include <cstdio>
@@ -31,19 +28,14 @@ constexpr unsigned char HighestKnownVersion = MDB_VER_ACCDB_2019;
 constexpr std::size_t Jet3PageSize = 2048;
 constexpr std::size_t JetPageSize = 4096;
 
-std::string Hex(const char* text) {
-    static constexpr char Digits[] = "0123456789abcdef";
-    std::string hex;
-    for (const char* c = text; *c != '\0'; ++c) {
-        const auto byte = static_cast<unsigned char>(*c);
-        hex += Digits[byte >> 4];
-        hex += Digits[byte & 0x0F];
-    }
-    return hex.empty() ? std::string("-") : hex;
+using namespace quorvane::access_reader;
+
+void PrintLine(const std::string& line) {
+    std::printf("%s\n", line.c_str());
 }
 
 int Fail(const std::string& message) {
-    std::printf("E %s\n", message.c_str());
+    PrintLine(std::string(1, ErrorRecord) + " " + message);
     return 1;
 }
 
@@ -95,7 +87,7 @@ int main(int argc, char** argv) {
     if (mdb == nullptr) {
         return Fail("The file is damaged.");
     }
-    std::printf("V %u\n", version);
+    PrintLine(std::string(1, VersionRecord) + " " + std::to_string(version));
     GPtrArray* catalog = mdb_read_catalog(mdb, MDB_TABLE);
     if (catalog == nullptr) {
         mdb_close(mdb);
@@ -106,8 +98,7 @@ int main(int argc, char** argv) {
         if (entry->object_type != MDB_TABLE) {
             continue;
         }
-        std::printf("T %s %d\n", Hex(entry->object_name).c_str(),
-                    mdb_is_system_table(entry) ? 1 : 0);
+        PrintLine(TableLine(entry->object_name, mdb_is_system_table(entry)));
         if (mdb_is_system_table(entry)) {
             continue; // their columns are never asked for
         }
@@ -122,13 +113,13 @@ int main(int argc, char** argv) {
         GPtrArray* columns = mdb_read_columns(table);
         for (guint c = 0; columns != nullptr && c < columns->len; ++c) {
             auto* column = static_cast<MdbColumn*>(g_ptr_array_index(columns, c));
-            std::printf("C %s %d %d %d %d %d %d %d\n", Hex(column->name).c_str(), column->col_type,
-                        column->col_size, column->col_prec, column->col_scale, column->is_fixed,
-                        column->is_long_auto, column->is_uuid_auto);
+            PrintLine(ColumnLine({column->name, column->col_type, column->col_size,
+                                  column->col_prec, column->col_scale, column->is_fixed != 0,
+                                  column->is_long_auto != 0, column->is_uuid_auto != 0}));
         }
         mdb_free_tabledef(table);
     }
     mdb_close(mdb);
-    std::printf("D\n");
+    PrintLine(std::string(1, DoneRecord));
     return 0;
 }
