@@ -326,14 +326,16 @@ private:
         FWarnings.push_back(std::string(file) + ": " + text);
     }
 
+    // The option to change, as the window labels it and the batch tool spells it.
     std::string ModuleHint() const {
         return "the client data module is " + Quoted(FPlan.ClientModuleName) +
-               ", the data-module name given for the forms is " +
-               Quoted(FOptions.ClientUIOptions.DMName);
+               ", the forms name it " + Quoted(FOptions.ClientUIOptions.DMName) +
+               ": \"Data Module Name in Template\", --dm-name";
     }
 
     static std::string TrimHint() {
-        return "give the client data module and the client forms the same trim-prefix option";
+        return "set \"Trim Table Name Prefix Before _\" alike for the client data module and the "
+               "client forms: --client-trim-prefix, --ui-trim-prefix";
     }
 
     void CheckTemplates() {
@@ -357,16 +359,16 @@ private:
             Warn(ClientModuleFile,
                  table.ClientDataSet + " asks for the provider " +
                      Quoted(table.ClientProviderName) +
-                     ", but the server exports no providers (the remote data module option is "
-                     "off; turn it on, or give the client another way to its data)");
+                     ", but the server exports no providers (\"Is Remote Data Module\" is off: "
+                     "--no-rdm)");
         } else if (table.ClientProviderName != table.ServerCompanion) {
             Warn(ClientModuleFile,
                  table.ClientDataSet + " asks for the provider " +
                      Quoted(table.ClientProviderName) + ", but " + std::string(ServerModuleFile) +
                      " exports " + Quoted(table.ServerCompanion) + " for the table " +
                      Quoted(table.Source->Name) +
-                     " (give the server and the client data module the same trim-prefix "
-                     "option)");
+                     " (set \"Trim Table Name Prefix Before _\" alike for the server and the "
+                     "client data module: --server-trim-prefix, --client-trim-prefix)");
         }
     }
 

@@ -118,6 +118,24 @@ TEST(BatchToolTest, SampleRunWritesBothProjects) {
     EXPECT_EQ(ReadFile(outputBase + "Midas_AppServer/EXE/Database.udl"), ReadFile(SampleUdl));
 }
 
+TEST(BatchToolTest, ReferencesTheOptionsBreakAreWarnedOfAfterTheRun) {
+    // A data-module name the template does not have: the run goes through and says, after its
+    // status texts, which references of the generated files miss.
+    TTempDir folder;
+    const TToolRun run = RunTool(folder, {"--template", TemplateDir, "--output", folder.File("out"),
+                                          "--database", SampleUdl, "--dm-name", "Data"});
+    ASSERT_EQ(run.ExitStatus, 0) << run.Errors;
+    EXPECT_EQ(run.Lines.back(), "Finished.");
+    std::istringstream errors(run.Errors);
+    std::size_t warnings = 0;
+    for (std::string line; std::getline(errors, line); ++warnings) {
+        EXPECT_EQ(line.rfind("warning: Midas_Client/", 0), 0u) << line;
+        EXPECT_NE(line.find("name it \"Data\""), std::string::npos) << line;
+    }
+    // Each table's form, its tab on the grids form and its main-form handler.
+    EXPECT_EQ(warnings, 3 * SampleIdentifiers.size());
+}
+
 TEST(BatchToolTest, AnEarlierCopyNeedsForce) {
     TTempDir folder;
     const std::vector<std::string> arguments = {"--template",       TemplateDir,  "--output",

@@ -7,7 +7,9 @@
 //               "@SAMPLE_DATABASE", "@SAMPLE_MAP" and "@CASE" stand for the sample inputs and the
 //               case folder;
 //   schema.txt  the database as text (see SchemaText.h), unless args name --database;
-//   expected/   the files the run writes, relative to the copy of the template.
+//   expected/   the files the run writes, relative to the copy of the template;
+//   warnings    the references the case's options break, one per line, as the run reports
+//               them (absent: the case breaks none).
 //
 // To take changed output as the new expected files, run the tests with QUORVANE_UPDATE_GOLDEN=1
 // and read the resulting git diff line by line before committing it.
@@ -141,6 +143,20 @@ TEST_P(GoldenTest, GeneratedFilesMatchTheExpectedOnes) {
             }
         }
     }
+    std::string warnings;
+    for (const std::string& warning : dm.Warnings()) {
+        warnings += warning + "\n";
+    }
+    const fs::path warningsFile = caseDir / "warnings";
+    if (update) {
+        fs::remove(warningsFile);
+        if (!warnings.empty()) {
+            WriteFile(warningsFile.string(), warnings);
+        }
+    }
+    EXPECT_EQ(warnings, fs::exists(warningsFile) ? ReadFile(warningsFile.string()) : "")
+        << "the run reported other broken references than the expected ones";
+
     EXPECT_EQ(written, expected) << "the run wrote other files than the expected ones";
     for (const fs::path& relative : expected) {
         if (!written.count(relative)) {

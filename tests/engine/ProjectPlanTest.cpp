@@ -1,0 +1,214 @@
+// The project plan: the names a run settles before writing, and the references it checks.
+
+#include "MemorySchemaSource.h"
+#include "PlanSupport.h"
+#include "generate/NameRegistry.h"
+#include "generate/dmCodeGenerator.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
+
+namespace quorvane {
+namespace {
+
+using testing::Column;
+using testing::TMemoryDatabase;
+
+class ProjectPlanTest : public ::testing::Test {
+protected:
+    std::shared_ptr<TMemoryDatabase> Database = std::make_shared<TMemoryDatabase>();
+    TDM DM;
+    TProjectParam Options;
+    TTemplateSet Templates = testing::TemplateSetForTests();
+    std::optional<TProjectPlan> LastPlan;
+
+    ProjectPlanTest() {
+        DM.NameFormats = TFormatStrings{};
+        DM.ADOConnection.SetOpener(testing::MemoryOpener(Database));
+    }
+
+    const TProjectPlan& Plan() {
+        DM.ConnectDatabase("memory.udl", "", false);
+        LastPlan = DM.PlanProject(Options, Templates);
+        return *LastPlan;
+    }
+
+    const TPlannedTable& Table(const std::string& name) {
+        for (const TPlannedTable& table : LastPlan->Tables) {
+            if (table.Source->Name == name) {
+                return table;
+            }
+        }
+        throw std::runtime_error("no planned table " + name);
+    }
+};
+
+TEST_F(ProjectPlanTest, CollidingIdentifiersGetTheSameSuffixInEveryStage) {
+    // With every trim option set, "Sales_Client" and "Client" both give "Client"; the later one
+    // in catalogue order takes "Client_2" in the server, the client module and the forms alike.
+    Database->AddTable("Sales_Client", {Column("ID", ado::adInteger)});
+    Database->AddTable("Client", {Column("ID", ado::adInteger)});
+    Options.ServerOptions.TrimPrefix = true;
+    Options.ClientDMOptions.TrimTableName = true;
+    Options.ClientUIOptions.TrimTableName = true;
+    const TProjectPlan& plan = Plan();
+    const TPlannedTable& later = Table("Client");
+    EXPECT_EQ(Table("Sales_Client").FormIdentifier, "Client");
+    EXPECT_EQ(later.ServerDataSet, "Client_2_D");
+    EXPECT_EQ(later.ServerCompanion, "Client_2_P");
+    EXPECT_EQ(later.ClientDataSet, "Client_2_CDS");
+    EXPECT_EQ(later.ClientProviderName, "Client_2_P");
+    EXPECT_EQ(later.FormUnit, "frmClient_2");
+    EXPECT_EQ(later.FormName, "Client_2_Frm");
+    EXPECT_EQ(later.FormClass, "TClient_2_Frm");
+    EXPECT_EQ(later.DataSourceReference, "DM.Client_2_DS");
+    EXPECT_EQ(later.HandlerDataSet, "DM.Client_2_CDS");
+    EXPECT_EQ(later.Button, "Client_2_Btn");
+    EXPECT_TRUE(CheckReferences(plan).empty());
+
+    // Without trimming the names differ, and nobody is renamed.
+    Options.ServerOptions.TrimPrefix = false;
+    Options.ClientDMOptions.TrimTableName = false;
+    Options.ClientUIOptions.TrimTableName = false;
+    Plan();
+    EXPECT_EQ(Table("Client").FormUnit, "frmClient");
+    EXPECT_EQ(Table("Sales_Client").FormUnit, "frmSales_Client");
+}
+
+TEST_F(ProjectPlanTest, NamesAlreadyTakenByTheTemplateOrTheLanguageAreAvoided) {
+    // The template's client module has a component of the name a table's client dataset would
+    // get; the table's dataset is told apart, and what refers to it follows.
+    Templates.ClientForm.DeclaredNames.push_back("Orders_CDS");
+    Database->AddTable("Orders", {Column("OrderID", ado::adInteger)});
+    // A field whose component name is that of another table's client dataset.
+    Database->AddTable("A", {Column("X_CDS", ado::adInteger)});
+    Database->AddTable("A_CDSX", {Column("ID", ado::adInteger)});
+    // With a bare format, a label named like a reserved word.
+    DM.NameFormats.LabelName = "%s";
+    Database->AddTable("Events", {Column("End", ado::adInteger), Column("Begin", ado::adInteger)});
+
+    const TProjectPlan& plan = Plan();
+    EXPECT_EQ(Table("Orders").ClientDataSet, "Orders_CDS_2");
+    EXPECT_EQ(Table("Orders").HandlerDataSet, "DM.Orders_CDS_2");
+    EXPECT_TRUE(CheckReferences(plan).empty()) << CheckReferences(plan).front();
+
+    const TPlannedTable& a = Table("A");
+    EXPECT_EQ(Table("A_CDSX").ClientDataSet, "A_CDSX_CDS");
+    EXPECT_EQ(plan.FieldComponent(a, 0, "X_CDS", TFieldRole::ClientField), "A_CDSX_CDS_2");
+    const TBlocks client = DM.BuildClientDataModule(plan);
+    EXPECT_NE(std::find(client.UnitLines.begin(), client.UnitLines.end(),
+                        "    A_CDSX_CDS_2 : TIntegerField;"),
+              client.UnitLines.end());
+
+    const TPlannedTable& events = Table("Events");
+    EXPECT_EQ(plan.FieldComponent(events, 0, "End", TFieldRole::Label), "End_2");
+    EXPECT_EQ(plan.FieldComponent(events, 1, "Begin", TFieldRole::Label), "Begin_2");
+    const TBlocks form = DM.BuildTableForm(plan, events);
+    EXPECT_NE(std::find(form.UnitLines.begin(), form.UnitLines.end(), "    End_2: TLabel;"),
+              form.UnitLines.end());
+}
+
+TEST_F(ProjectPlanTest, ReferencesBrokenByTheOptionsAreReported) {
+    Database->AddTable("Sales_Client", {Column("ID", ado::adInteger)});
+
+    // The forms trim the prefix, the client module does not.
+    Options.ClientUIOptions.TrimTableName = true;
+    std::vector<std::string> warnings = CheckReferences(Plan());
+    const std::string trimHint =
+        " (set \"Trim Table Name Prefix Before _\" alike for the client data module and the "
+        "client forms: --client-trim-prefix, --ui-trim-prefix)";
+    EXPECT_EQ(warnings,
+              (std::vector<std::string>{
+                  "Midas_Client/frmClient.dfm: \"DataSource = DM.Client_DS\" names a data source "
+                  "the client data module does not declare for the table \"Sales_Client\"; it "
+                  "declares \"Sales_Client_DS\"" +
+                      trimHint,
+                  "Midas_Client/frmTableGrids.dfm: \"DataSource = DM.Client_DS\" names a data "
+                  "source the client data module does not declare for the table "
+                  "\"Sales_Client\"; it declares \"Sales_Client_DS\"" +
+                      trimHint,
+                  "Midas_Client/frmMain.pas: Client_BtnClick: opens DM.Client_CDS, which the "
+                  "client data module does not declare for the table \"Sales_Client\"; it "
+                  "declares \"Sales_Client_CDS\"" +
+                      trimHint}));
+
+    // The client module trims, the server does not: the provider is not the server's.
+    Options.ClientUIOptions.TrimTableName = false;
+    Options.ClientDMOptions.TrimTableName = true;
+    warnings = CheckReferences(Plan());
+    ASSERT_FALSE(warnings.empty());
+    EXPECT_EQ(warnings.front(),
+              "Midas_Client/dmClient.dfm: Client_CDS asks for the provider \"Client_P\", but "
+              "Midas_AppServer/rdmMain.dfm exports \"Sales_Client_P\" for the table "
+              "\"Sales_Client\" (set \"Trim Table Name Prefix Before _\" alike for the server "
+              "and the client data module: --server-trim-prefix, --client-trim-prefix)");
+
+    // No providers at all.
+    Options.ClientDMOptions.TrimTableName = false;
+    Options.ServerOptions.IsRDM = false;
+    warnings = CheckReferences(Plan());
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_NE(warnings[0].find("the server exports no providers"), std::string::npos);
+
+    // A data-module name the template does not have, and a form-name format that misses.
+    Options.ServerOptions.IsRDM = true;
+    Options.ClientUIOptions.DMName = "Data";
+    DM.NameFormats.TableFormName = "%s_Form";
+    warnings = CheckReferences(Plan());
+    ASSERT_EQ(warnings.size(), 4u);
+    EXPECT_EQ(warnings[0], "Midas_Client/frmSales_Client.dfm: \"DataSource = "
+                           "Data.Sales_Client_DS\" names no data module of the project (the "
+                           "client data module is \"DM\", the forms name it \"Data\": \"Data "
+                           "Module Name in Template\", --dm-name)");
+    EXPECT_EQ(warnings[3], "Midas_Client/frmMain.pas: Sales_Client_BtnClick: shows "
+                           "\"Sales_Client_Form\", but the form of frmSales_Client is "
+                           "\"Sales_Client_Frm\" (the TableFormName format of NameFormat.ini "
+                           "must give the form's name)");
+
+    // The data-module name compares as the language does, without regard to case.
+    Options.ClientUIOptions.DMName = "dm";
+    DM.NameFormats.TableFormName = "%s_frm";
+    EXPECT_TRUE(CheckReferences(Plan()).empty());
+}
+
+TEST(TemplateSetTest, ReadsTheNamesOfTheSampleTemplate) {
+    const TTemplateSet templates =
+        TTemplateSet::Load(std::string(QUORVANE_SOURCE_DIR) + "/templates/MidasProject");
+    EXPECT_EQ(templates.ClientForm.RootName, "DM");
+    EXPECT_EQ(templates.TableForm.RootName, "TableName_Frm");
+    EXPECT_EQ(templates.TableForm.RootClass, "TTableName_Frm");
+    EXPECT_EQ(templates.MainForm.RootClass, "TMain_Frm");
+    EXPECT_EQ(templates.UnitNames,
+              (std::vector<std::string>{"dmClient", "frmMain", "frmTableGrids", "frmTableName"}));
+    const auto declares = [](const TTemplateFile& file, const std::string& name) {
+        return std::find(file.DeclaredNames.begin(), file.DeclaredNames.end(), name) !=
+               file.DeclaredNames.end();
+    };
+    // Components, the handlers the form names, and the unit's methods and fields.
+    EXPECT_TRUE(declares(templates.MainForm, "AllGrids_Btn"));
+    EXPECT_TRUE(declares(templates.MainForm, "FormCloseQuery"));
+    EXPECT_TRUE(declares(templates.MainUnit, "Connection_Lbl"));
+    EXPECT_TRUE(declares(templates.MainUnit, "AllGrids_BtnClick"));
+    EXPECT_TRUE(declares(templates.ClientForm, "SocketConnection"));
+    EXPECT_TRUE(declares(templates.ServerForm, "DBConnection"));
+    EXPECT_FALSE(declares(templates.MainUnit, "TMain_Frm")); // a type, declared with "="
+    EXPECT_TRUE(templates.MissingProjectFiles.empty());
+    EXPECT_EQ(templates.TableForm.FormHead.find("end\r\n"), std::string::npos);
+}
+
+TEST(NameRegistryTest, ClaimsTheFirstFreeSuffixWithoutRegardToCase) {
+    TNameRegistry registry;
+    registry.Reserve("Orders_DS");
+    EXPECT_EQ(registry.Claim("orders_ds"), "orders_ds_2");
+    EXPECT_EQ(registry.Claim("Orders_DS"), "Orders_DS_3");
+    EXPECT_EQ(registry.Claim("Clients"), "Clients");
+    EXPECT_EQ(registry.Claim("Type"), "Type_2");
+    EXPECT_TRUE(registry.IsTaken("CLIENTS"));
+    EXPECT_TRUE(IsReservedWord("Published"));
+    EXPECT_FALSE(IsReservedWord("Publish"));
+}
+
+} // namespace
+} // namespace quorvane
