@@ -9,27 +9,34 @@ std::unique_ptr<ISchemaSource> TADOConnection::OpenSchemaSourceByDefault(const s
 }
 
 void TADOConnection::Open() {
-    if (!FSource) {
+    if (!FOpened) {
         FSource = FOpener(ConnectionString);
+        FOpened = true;
     }
 }
 
 void TADOConnection::Close() noexcept {
     FSource.reset();
     FSnapshot.reset();
+    FOpened = false;
 }
 
 ISchemaSource& TADOConnection::Source() {
-    Open();
+    if (!FSource) {
+        FSource = FOpener(ConnectionString);
+        FOpened = true;
+    }
     return *FSource;
 }
 
 const TSchemaSnapshot& TADOConnection::Snapshot() {
-    ISchemaSource& source = Source();
     if (!FSnapshot) {
-        FSnapshot = ReadSchemaSnapshot(source);
+        FSnapshot = ReadSchemaSnapshot(Source());
         ++FStatistics.CatalogueReads;
         FStatistics.TableDescriptions += FSnapshot->Tables.size();
+        // Nothing more is asked of the database: the source goes, and with it a server's idle
+        // connection and what a file's reader kept of every table while the run writes.
+        FSource.reset();
     }
     return *FSnapshot;
 }

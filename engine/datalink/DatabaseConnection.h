@@ -23,13 +23,14 @@ public:
     void Open();
     /// Closes it and forgets its snapshot; nothing happens when it is closed.
     void Close() noexcept;
-    bool Connected() const { return FSource != nullptr; }
+    bool Connected() const { return FOpened; }
 
-    /// The open schema source; opens the connection first when it is closed.
+    /// The schema source of the connection; opened anew when the snapshot has been taken.
     ISchemaSource& Source();
 
     /// The database's tables and views with their fields, read once per connection: the
-    /// catalogue once and each table once, however often it is asked for.
+    /// catalogue once and each table once, however often it is asked for. Once it is taken the
+    /// schema source is let go: the run asks the database nothing more.
     const TSchemaSnapshot& Snapshot();
 
     /// How often the database itself was asked, over the life of this object.
@@ -47,6 +48,7 @@ private:
     TOpener FOpener = OpenSchemaSourceByDefault;
     std::unique_ptr<ISchemaSource> FSource;
     std::optional<TSchemaSnapshot> FSnapshot;
+    bool FOpened = false;
     TStatistics FStatistics;
 
     static std::unique_ptr<ISchemaSource> OpenSchemaSourceByDefault(const std::string& text);
