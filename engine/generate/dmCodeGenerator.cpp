@@ -104,6 +104,12 @@ void TDM::ReportStatus(const std::string& text) {
     ProcessMessages();
 }
 
+void TDM::ReportProgress(std::size_t done, std::size_t total) {
+    if (OnProgress) {
+        OnProgress(done, total);
+    }
+}
+
 std::string TDM::LastFolderName(const std::string& path) {
     std::string s = path;
     std::error_code error;
@@ -212,23 +218,32 @@ void TDM::Generate(const TProjectParam& options) {
                          databaseCopy + "\". " + copyError.what());
     }
 
+    const std::size_t tables = plan.Tables.size();
     ReportStatus("Generate Direct DM Code...");
+    ReportProgress(0, tables);
     WriteStage(outputBase, "Midas_AppServer/rdmMain", BuildServerDataModule(plan),
                templates.ServerUnit, templates.ServerForm, "");
+    ReportProgress(tables, tables);
 
     ReportStatus("Generate Client DM Code...");
+    ReportProgress(0, tables);
     WriteStage(outputBase, "Midas_Client/dmClient", BuildClientDataModule(plan),
                templates.ClientUnit, templates.ClientForm, "");
+    ReportProgress(tables, tables);
 
     ReportStatus("Generate Client Forms...");
-    for (const TPlannedTable& table : plan.Tables) {
+    ReportProgress(0, tables);
+    for (std::size_t index = 0; index < tables; ++index) {
+        const TPlannedTable& table = plan.Tables[index];
         WriteStage(outputBase, "Midas_Client/" + table.FormUnit, BuildTableForm(plan, table),
                    templates.TableUnit, templates.TableForm, table.FormIdentifier);
+        ReportProgress(index + 1, tables);
     }
     WriteStage(outputBase, "Midas_Client/frmTableGrids", BuildGridsForm(plan), templates.GridsUnit,
                templates.GridsForm, plan.GridsIdentifier);
 
     ReportStatus("Generate MainForm Code...");
+    ReportProgress(0, tables);
     const TMainFormLists mainForm = BuildMainFormLists(plan);
     const std::string mainUnit = outputBase + "Midas_Client/frmMain.pas";
     ReportStatus(mainUnit);
@@ -238,13 +253,16 @@ void TDM::Generate(const TProjectParam& options) {
     const std::string mainFormFile = outputBase + "Midas_Client/frmMain.dfm";
     ReportStatus(mainFormFile);
     WriteMainFormDfmText(mainFormFile, templates.MainForm.FormHead, mainForm.ButtonObjectList);
+    ReportProgress(tables, tables);
 
     ReportStatus("Generate DPR...");
+    ReportProgress(0, tables);
     const std::string projectFile = outputBase + "Midas_Client/Midas_Client.dpr";
     ReportStatus(projectFile);
     ReportStatus(projectFile);
     WriteProjectFileText(projectFile, templates.ClientProject.Text, mainForm.FormUnitFileList,
                          mainForm.FormCreateCodeList);
+    ReportProgress(tables, tables);
 
     ReportStatus("Finished.");
 }

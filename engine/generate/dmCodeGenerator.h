@@ -8,6 +8,7 @@
 #include "generate/TemplateSet.h"
 #include "text/TemplateText.h"
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
@@ -18,6 +19,8 @@ class TDM;
 
 /// The status event: the sender (the data module) and one status text.
 using TStatusEvent = std::function<void(TDM& sender, const std::string& text)>;
+/// The progress event: `done` of the current stage's `total` tables.
+using TProgressEvent = std::function<void(std::size_t done, std::size_t total)>;
 
 /// What a builder makes for one unit and its form file: the lines that go where the unit holds
 /// "{#DataComponentList}", and the objects that go before the form file's last "end".
@@ -60,6 +63,11 @@ public:
 
     /// Receives every status text of a run; may be unset.
     TStatusEvent OnStatus;
+    /// Tells how far the current stage is, for a progress bar; may be unset. Each stage from
+    /// "Generate Direct DM Code..." to "Generate DPR..." reports 0 of the run's tables right after
+    /// its status text and all of them once its files are written; the client forms stage also
+    /// reports each table as its form is written.
+    TProgressEvent OnProgress;
     /// Called after every status text (and between tables) so that a window can repaint; the
     /// window sets it, the batch tool leaves it unset.
     std::function<void()> OnProcessMessages;
@@ -154,6 +162,7 @@ private:
                     const TTemplateFile& unitTemplate, const TTemplateFile& formTemplate,
                     const std::string& tableIdentifier);
 
+    void ReportProgress(std::size_t done, std::size_t total);
     void DataModuleCreate();
     void DataModuleDestroy() noexcept;
     void ProcessMessages();

@@ -116,6 +116,58 @@ TEST_F(GenerateTest, ReportsEveryStageAndFileInRunOrder) {
     EXPECT_EQ(DM.ADOConnection.Statistics().TableDescriptions, 2u);
 }
 
+TEST_F(GenerateTest, ProgressCountsTheTablesOfEachStageAsTheirFilesAreWritten) {
+    Database->AddTable("Client", {Column("ClientID", ado::adInteger)});
+    Database->AddTable("Orders", {Column("OrderID", ado::adInteger)});
+    // Status texts and progress in one log, to see where each progress report falls.
+    std::vector<std::string> log;
+    // Written files are logged by their names alone (npos + 1 keeps a stage text whole).
+    DM.OnStatus = [&log](TDM&, const std::string& text) {
+        log.push_back(text.substr(text.rfind('/') + 1));
+    };
+    DM.OnProgress = [&log](std::size_t done, std::size_t total) {
+        log.push_back(std::to_string(done) + "/" + std::to_string(total));
+    };
+
+    DM.Generate(Options);
+
+    const std::vector<std::string> expected = {
+        "Copy Template Files...",
+        "Generate Direct DM Code...",
+        "0/2",
+        "rdmMain.pas",
+        "rdmMain.dfm",
+        "2/2",
+        "Generate Client DM Code...",
+        "0/2",
+        "dmClient.pas",
+        "dmClient.dfm",
+        "2/2",
+        "Generate Client Forms...",
+        "0/2",
+        "frmClient.pas",
+        "frmClient.dfm",
+        "1/2",
+        "frmOrders.pas",
+        "frmOrders.dfm",
+        "2/2",
+        "frmTableGrids.pas",
+        "frmTableGrids.dfm",
+        "Generate MainForm Code...",
+        "0/2",
+        "frmMain.pas",
+        "frmMain.dfm",
+        "2/2",
+        "Generate DPR...",
+        "0/2",
+        "Midas_Client.dpr",
+        "Midas_Client.dpr",
+        "2/2",
+        "Finished.",
+    };
+    EXPECT_EQ(log, expected);
+}
+
 TEST_F(GenerateTest, EveryRunTakesAFreshSnapshotThatHoldsForTheWholeRun) {
     Database->AddTable("Orders", {Column("OrderID", ado::adInteger)});
     // A table that appears while the run is under way is not seen by the later stages ...
