@@ -8,6 +8,7 @@ bool IsGeneratedTableType(const std::string& tableType) {
 
 TSchemaSnapshot ReadSchemaSnapshot(ISchemaSource& source) {
     TSchemaSnapshot snapshot;
+    snapshot.Quoting = source.IdentifierQuoting();
     for (TCatalogRow& row : source.ReadCatalogue()) {
         if (!IsGeneratedTableType(row.TableType)) {
             continue;

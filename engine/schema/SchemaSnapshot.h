@@ -19,6 +19,8 @@ struct TSnapshotTable {
 /// and every other kind left out), each with its field descriptors.
 struct TSchemaSnapshot {
     std::vector<TSnapshotTable> Tables;
+    /// How the database quotes table names in the select texts of the generated server.
+    TIdentifierQuoting Quoting;
 };
 
 /// Whether a catalogue row is one a run generates code for: a table or a view.

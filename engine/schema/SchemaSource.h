@@ -1,6 +1,7 @@
 #pragma once
 
 #include "schema/FieldTypes.h"
+#include "schema/SqlDialect.h"
 
 #include <memory>
 #include <string>
@@ -26,6 +27,9 @@ public:
     /// The columns of the table or view named exactly `tableName` (no brackets, no quoting).
     /// Throws EDatabaseError when there is no such table.
     virtual TTableDescription DescribeTable(const std::string& tableName) = 0;
+
+    /// How the database quotes the names of its tables in SQL.
+    virtual TIdentifierQuoting IdentifierQuoting() const = 0;
 };
 
 } // namespace quorvane

@@ -1,0 +1,819 @@
+{ Loads the form files of one Delphi project folder into instances of their
+  form and data-module classes, through the component streaming system of
+  Free Pascal's Classes unit (ObjectTextToBinary, TReader.ReadRootComponent),
+  and reports everything that would keep Delphi from loading them, one line
+  per problem:  <file>.dfm: <message>.
+
+  The check-projects script generates the loader program: it uses every unit
+  of the project, calls AddForm once per form file and then Run.
+
+  Besides what TReader itself refuses (unknown classes and properties,
+  values of the wrong kind, event handlers the form class does not publish)
+  the unit checks what Free Pascal's reader lets pass but Delphi's does not
+  or what Delphi's IDE would refuse:
+    - an identifier given to an integer property must belong to the
+      property's own type (clRed is no TCursor), where Free Pascal accepts
+      any registered identifier;
+    - a component reference must name a component of the property's class;
+    - every component must have a published field of exactly its class,
+      and every published component field must be filled;
+    - every component reference must resolve, locally or through a form or
+      data module loaded from another file. }
+unit dfmcheck;
+
+{$mode delphi}
+
+interface
+
+uses
+  SysUtils, Classes, TypInfo, Variants;
+
+procedure AddForm(const FileName: string; AClass: TComponentClass);
+procedure Run;
+
+implementation
+
+uses
+  RtlConsts, Graphics, Menus, Controls, Forms, StdCtrls, ComCtrls, DB, DBCtrls,
+  DBGrids, DBClient, MConnect, SConnect, FMTBcd, ADODB, Provider, SqlExpr;
+
+type
+  { Keeps track of whether the value whose type byte was read last has been
+    consumed, so that after an error the reader can skip the rest of it
+    and go on with the next property. }
+  TCheckDriver = class(TBinaryObjectReader)
+  private
+    FPending: Boolean;
+    FPendingType: TValueType;
+    FLastText: string;
+  public
+    function NextValue: TValueType; override;
+    function ReadValue: TValueType; override;
+    procedure BeginComponent(var Flags: TFilerFlags; var AChildPos: Integer;
+      var CompClassName, CompName: String); override;
+    function BeginProperty: String; override;
+    procedure ReadBinary(const DestData: TMemoryStream); override;
+    function ReadFloat: Extended; override;
+    function ReadSingle: Single; override;
+    function ReadDate: TDateTime; override;
+    function ReadCurrency: Currency; override;
+    function ReadIdent(ValueType: TValueType): String; override;
+    function ReadInt8: ShortInt; override;
+    function ReadInt16: SmallInt; override;
+    function ReadInt32: LongInt; override;
+    function ReadInt64: Int64; override;
+    function ReadSet(EnumType: Pointer): Integer; override;
+    function ReadStr: String; override;
+    function ReadString(StringType: TValueType): String; override;
+    function ReadWideString: WideString; override;
+    function ReadUnicodeString: UnicodeString; override;
+    procedure SkipComponent(SkipComponentInfos: Boolean); override;
+    procedure SkipValue; override;
+    procedure DiscardPending;
+    function PendingKind: string;
+    property LastText: string read FLastText;
+  end;
+
+  TCheckReader = class(TReader)
+  private
+    FFile: string;
+    FMethodDetail: string;
+    FEvents: TStrings;
+    procedure HandleError(Reader: TReader; const Message: string;
+      var Handled: Boolean);
+    procedure HandleReferenceName(Reader: TReader; var Name: string);
+    procedure HandleFindMethod(Reader: TReader; const MethodName: string;
+      var Address: CodePointer; var Error: Boolean);
+    procedure HandleSetMethodProperty(Reader: TReader; Instance: TPersistent;
+      PropInfo: PPropInfo; const TheMethodName: string; var Handled: Boolean);
+  protected
+    function CreateDriver(Stream: TStream; BufSize: Integer): TAbstractObjectReader; override;
+  public
+    constructor Create(Stream: TStream; const AFile: string; AEvents: TStrings);
+  end;
+
+  TFormEntry = record
+    FileName: string;
+    FormClass: TComponentClass;
+    Instance: TComponent;
+    Loaded: Boolean;
+  end;
+
+var
+  Entries: array of TFormEntry;
+  Problems: Integer = 0;
+
+procedure Problem(const FileName, Message: string);
+begin
+  WriteLn(FileName, ': ', Message);
+  Inc(Problems);
+end;
+
+procedure AddForm(const FileName: string; AClass: TComponentClass);
+begin
+  SetLength(Entries, Length(Entries) + 1);
+  Entries[High(Entries)].FileName := FileName;
+  Entries[High(Entries)].FormClass := AClass;
+end;
+
+{ TCheckDriver }
+
+function TCheckDriver.NextValue: TValueType;
+var
+  Saved: Boolean;
+begin
+  Saved := FPending;
+  Result := inherited NextValue;
+  FPending := Saved;
+end;
+
+function TCheckDriver.ReadValue: TValueType;
+begin
+  Result := inherited ReadValue;
+  FPending := not (Result in [vaNull, vaNil, vaFalse, vaTrue]);
+  FPendingType := Result;
+end;
+
+procedure TCheckDriver.BeginComponent(var Flags: TFilerFlags;
+  var AChildPos: Integer; var CompClassName, CompName: String);
+begin
+  inherited BeginComponent(Flags, AChildPos, CompClassName, CompName);
+  FPending := False;
+end;
+
+function TCheckDriver.BeginProperty: String;
+begin
+  Result := inherited BeginProperty;
+  FPending := False;
+  FLastText := '';
+end;
+
+procedure TCheckDriver.ReadBinary(const DestData: TMemoryStream);
+begin
+  inherited ReadBinary(DestData);
+  FPending := False;
+end;
+
+function TCheckDriver.ReadFloat: Extended;
+begin
+  Result := inherited ReadFloat;
+  FPending := False;
+  FLastText := FloatToStr(Result);
+end;
+
+function TCheckDriver.ReadSingle: Single;
+begin
+  Result := inherited ReadSingle;
+  FPending := False;
+  FLastText := FloatToStr(Result);
+end;
+
+function TCheckDriver.ReadDate: TDateTime;
+begin
+  Result := inherited ReadDate;
+  FPending := False;
+end;
+
+function TCheckDriver.ReadCurrency: Currency;
+begin
+  Result := inherited ReadCurrency;
+  FPending := False;
+  FLastText := CurrToStr(Result);
+end;
+
+function TCheckDriver.ReadIdent(ValueType: TValueType): String;
+begin
+  Result := inherited ReadIdent(ValueType);
+  FPending := False;
+  FLastText := Result;
+end;
+
+function TCheckDriver.ReadInt8: ShortInt;
+begin
+  Result := inherited ReadInt8;
+  FPending := False;
+  FLastText := IntToStr(Result);
+end;
+
+function TCheckDriver.ReadInt16: SmallInt;
+begin
+  Result := inherited ReadInt16;
+  FPending := False;
+  FLastText := IntToStr(Result);
+end;
+
+function TCheckDriver.ReadInt32: LongInt;
+begin
+  Result := inherited ReadInt32;
+  FPending := False;
+  FLastText := IntToStr(Result);
+end;
+
+function TCheckDriver.ReadInt64: Int64;
+begin
+  Result := inherited ReadInt64;
+  FPending := False;
+  FLastText := IntToStr(Result);
+end;
+
+function TCheckDriver.ReadSet(EnumType: Pointer): Integer;
+begin
+  { The inherited method skips the rest of the set itself when an element
+    is unknown; ReadStr below records the element that failed. }
+  try
+    Result := inherited ReadSet(EnumType);
+  finally
+    FPending := False;
+  end;
+end;
+
+function TCheckDriver.ReadStr: String;
+begin
+  Result := inherited ReadStr;
+  if Result <> '' then
+    FLastText := Result;
+end;
+
+function TCheckDriver.ReadString(StringType: TValueType): String;
+begin
+  Result := inherited ReadString(StringType);
+  FPending := False;
+  FLastText := '''' + Result + '''';
+end;
+
+function TCheckDriver.ReadWideString: WideString;
+begin
+  Result := inherited ReadWideString;
+  FPending := False;
+  FLastText := '''' + string(Result) + '''';
+end;
+
+function TCheckDriver.ReadUnicodeString: UnicodeString;
+begin
+  Result := inherited ReadUnicodeString;
+  FPending := False;
+  FLastText := '''' + string(Result) + '''';
+end;
+
+procedure TCheckDriver.SkipComponent(SkipComponentInfos: Boolean);
+begin
+  inherited SkipComponent(SkipComponentInfos);
+  FPending := False;
+end;
+
+procedure TCheckDriver.SkipValue;
+begin
+  inherited SkipValue;
+  FPending := False;
+end;
+
+function TCheckDriver.PendingKind: string;
+begin
+  Result := '';
+  if not FPending then
+    Exit;
+  case FPendingType of
+    vaInt8, vaInt16, vaInt32, vaInt64, vaQWord: Result := 'got a number';
+    vaExtended, vaSingle, vaCurrency, vaDate: Result := 'got a number';
+    vaString, vaLString, vaWString, vaUTF8String, vaUString: Result := 'got a string';
+    vaIdent: Result := 'got an identifier';
+    vaList: Result := 'got a list';
+    vaCollection: Result := 'got a collection';
+    vaSet: Result := 'got a set';
+    vaBinary: Result := 'got binary data';
+  end;
+end;
+
+procedure TCheckDriver.DiscardPending;
+begin
+  if FPending then
+  begin
+    { ReadValue took the type byte of a value nobody read; put it back (the
+      way NextValue peeks) and skip the value as a whole. }
+    Dec(FBufPos);
+    FPending := False;
+    SkipValue;
+  end;
+end;
+
+{ TCheckReader }
+
+constructor TCheckReader.Create(Stream: TStream; const AFile: string;
+  AEvents: TStrings);
+begin
+  inherited Create(Stream, 4096);
+  FFile := AFile;
+  FEvents := AEvents;
+  OnError := HandleError;
+  OnReferenceName := HandleReferenceName;
+  OnFindMethod := HandleFindMethod;
+  OnSetMethodProperty := HandleSetMethodProperty;
+end;
+
+function TCheckReader.CreateDriver(Stream: TStream; BufSize: Integer): TAbstractObjectReader;
+begin
+  Result := TCheckDriver.Create(Stream, BufSize);
+end;
+
+procedure TCheckReader.HandleError(Reader: TReader; const Message: string;
+  var Handled: Boolean);
+var
+  Msg, Value: string;
+begin
+  Msg := Message;
+  if Pos('Error reading ', Msg) = 1 then
+    Delete(Msg, 1, Length('Error reading '));
+  if (FMethodDetail <> '') and (Pos(SInvalidPropertyValue, Msg) > 0) then
+    Msg := StringReplace(Msg, SInvalidPropertyValue, FMethodDetail, [])
+  else if Pos(SInvalidPropertyValue, Msg) > 0 then
+  begin
+    Value := TCheckDriver(Driver).PendingKind;
+    if Value = '' then
+      Value := TCheckDriver(Driver).LastText;
+    if Value <> '' then
+      Msg := Msg + ' (' + Value + ')';
+  end;
+  FMethodDetail := '';
+  Problem(FFile, Msg);
+  TCheckDriver(Driver).DiscardPending;
+  Handled := True;
+end;
+
+procedure TCheckReader.HandleReferenceName(Reader: TReader; var Name: string);
+begin
+  { Free Pascal drops a local reference it cannot resolve without a word;
+    a dotted one goes to the global list, checked after all files. }
+  if (Pos('.', Name) = 0) and (FindNestedComponent(Root, Name) = nil) then
+    Problem(FFile, Format('unresolved reference %s', [Name]));
+end;
+
+procedure TCheckReader.HandleFindMethod(Reader: TReader; const MethodName: string;
+  var Address: CodePointer; var Error: Boolean);
+begin
+  if Address = nil then
+    FMethodDetail := Format('%s has no published method %s',
+      [Root.ClassName, MethodName]);
+end;
+
+procedure TCheckReader.HandleSetMethodProperty(Reader: TReader;
+  Instance: TPersistent; PropInfo: PPropInfo; const TheMethodName: string;
+  var Handled: Boolean);
+var
+  CompName: string;
+begin
+  { Recorded for the script, which compiles one assignment per handler so
+    that the compiler compares the handler's parameters with the event
+    type's. }
+  if (FEvents <> nil) and (Instance is TComponent) and
+    (Root.MethodAddress(TheMethodName) <> nil) then
+  begin
+    CompName := TComponent(Instance).Name;
+    if Instance = Root then
+      CompName := '';
+    FEvents.Add(Format('%s'#9'%s.%s'#9'%s.%s'#9'%s'#9'%s'#9'%s',
+      [FFile, GetTypeData(Root.ClassInfo)^.UnitName, Root.ClassName,
+       GetTypeData(Instance.ClassInfo)^.UnitName, Instance.ClassName,
+       PropInfo^.Name, TheMethodName, CompName]));
+  end;
+end;
+
+{ Identifiers of integer properties }
+
+{ Free Pascal's reader looks an identifier up in the tables of all types
+  (Classes' GlobalIdentToInt, which the unit does not export); these are
+  the types the library registers tables for. }
+function AnyIdentToInt(const Ident: string; var Value: LongInt): Boolean;
+var
+  Tables: array[0..2] of Pointer;
+  I: Integer;
+  Convert: TIdentToInt;
+begin
+  Tables[0] := TypeInfo(TColor);
+  Tables[1] := TypeInfo(TFontCharset);
+  Tables[2] := TypeInfo(TCursor);
+  for I := 0 to High(Tables) do
+  begin
+    Convert := FindIdentToInt(Tables[I]);
+    if Assigned(Convert) and Convert(Ident, Value) then
+      Exit(True);
+  end;
+  Result := False;
+end;
+
+procedure CheckIntegerIdents(const FileName: string; Root: TComponent;
+  Stream: TStream);
+var
+  Driver: TBinaryObjectReader;
+
+  function ResolvePath(Instance: TPersistent; const Path: string;
+    out PropInfo: PPropInfo): TPersistent;
+  var
+    Rest, Part: string;
+    P: Integer;
+    Obj: TObject;
+  begin
+    Result := Instance;
+    PropInfo := nil;
+    Rest := Path;
+    while Result <> nil do
+    begin
+      P := Pos('.', Rest);
+      if P = 0 then
+      begin
+        PropInfo := GetPropInfo(Result, Rest);
+        Exit;
+      end;
+      Part := Copy(Rest, 1, P - 1);
+      Delete(Rest, 1, P);
+      PropInfo := GetPropInfo(Result, Part);
+      if (PropInfo = nil) or (PropInfo^.PropType^.Kind <> tkClass) then
+        Result := nil
+      else
+      begin
+        Obj := GetObjectProp(Result, PropInfo);
+        if Obj is TPersistent then
+          Result := TPersistent(Obj)
+        else
+          Result := nil;
+      end;
+    end;
+    PropInfo := nil;
+  end;
+
+  procedure WalkProperty(Instance: TPersistent; const Owner: string);
+  var
+    Path, Ident: string;
+    Target: TPersistent;
+    PropInfo: PPropInfo;
+    Value: LongInt;
+    Convert: TIdentToInt;
+    Obj: TObject;
+    Collection: TCollection;
+    Index: Integer;
+    Item: TPersistent;
+  begin
+    Path := Driver.BeginProperty;
+    Target := nil;
+    PropInfo := nil;
+    if Instance <> nil then
+      Target := ResolvePath(Instance, Path, PropInfo);
+    case Driver.NextValue of
+      vaIdent:
+        if (PropInfo <> nil) and (PropInfo^.PropType^.Kind = tkInteger) then
+        begin
+          Ident := Driver.ReadIdent(Driver.ReadValue);
+          Convert := FindIdentToInt(PropInfo^.PropType);
+          { What Free Pascal refused was reported already; this is about
+            what it took, from the table of some other type. }
+          if AnyIdentToInt(Ident, Value) and
+            not (Assigned(Convert) and Convert(Ident, Value)) then
+            Problem(FileName, Format('%s.%s: %s is not a %s value',
+              [Owner, Path, Ident, PropInfo^.PropType^.Name]));
+        end
+        else
+          Driver.SkipValue;
+      vaCollection:
+        begin
+          Obj := nil;
+          if (Target <> nil) and (PropInfo <> nil) and
+            (PropInfo^.PropType^.Kind = tkClass) then
+            Obj := GetObjectProp(Target, PropInfo);
+          if Obj is TCollection then
+          begin
+            Collection := TCollection(Obj);
+            Driver.ReadValue;
+            Index := 0;
+            while Driver.NextValue <> vaNull do
+            begin
+              if Driver.NextValue in [vaInt8, vaInt16, vaInt32] then
+                Driver.SkipValue;
+              Driver.ReadValue;
+              if Index < Collection.Count then
+                Item := Collection.Items[Index]
+              else
+                Item := nil;
+              while Driver.NextValue <> vaNull do
+                WalkProperty(Item, Format('%s.%s[%d]', [Owner, Path, Index]));
+              Driver.ReadValue;
+              Inc(Index);
+            end;
+            Driver.ReadValue;
+          end
+          else
+            Driver.SkipValue;
+        end;
+    else
+      Driver.SkipValue;
+    end;
+  end;
+
+  procedure WalkComponent(Instance: TComponent; const Name: string);
+  var
+    Flags: TFilerFlags;
+    ChildPos: Integer;
+    ClassName, ChildName: string;
+    Child: TComponent;
+  begin
+    while Driver.NextValue <> vaNull do
+      WalkProperty(Instance, Name);
+    Driver.ReadValue;
+    while Driver.NextValue <> vaNull do
+    begin
+      Driver.BeginComponent(Flags, ChildPos, ClassName, ChildName);
+      Child := nil;
+      if ChildName <> '' then
+        Child := Root.FindComponent(ChildName);
+      WalkComponent(Child, ChildName);
+    end;
+    Driver.ReadValue;
+  end;
+
+var
+  Flags: TFilerFlags;
+  ChildPos: Integer;
+  ClassName, Name: string;
+begin
+  Stream.Position := 0;
+  Driver := TBinaryObjectReader.Create(Stream, 4096);
+  try
+    Driver.BeginRootComponent;
+    Driver.BeginComponent(Flags, ChildPos, ClassName, Name);
+    WalkComponent(Root, Name);
+  finally
+    Driver.Free;
+  end;
+end;
+
+{ Published fields }
+
+type
+  PFieldInfo = ^TFieldInfo;
+  TFieldInfo = packed record
+    FieldOffset: SizeUInt;
+    ClassTypeIndex: Word;
+    Name: ShortString;
+  end;
+
+  PFieldClassTable = ^TFieldClassTable;
+  TFieldClassTable = packed record
+    Count: Word;
+    Entries: array[Word] of ^TClass;
+  end;
+
+  PFieldTable = ^TFieldTable;
+  TFieldTable = packed record
+    FieldCount: Word;
+    ClassTable: PFieldClassTable;
+    { followed by FieldCount TFieldInfo records of varying size }
+  end;
+
+  TPublishedField = record
+    Name: string;
+    FieldClass: TClass;
+    Value: TObject;
+  end;
+  TPublishedFields = array of TPublishedField;
+
+function PublishedFields(Instance: TObject): TPublishedFields;
+var
+  Vmt: PVmt;
+  Table: PFieldTable;
+  Info: PFieldInfo;
+  I, N: Integer;
+begin
+  Result := nil;
+  N := 0;
+  Vmt := PVmt(Instance.ClassType);
+  while Vmt <> nil do
+  begin
+    Table := PFieldTable(Vmt^.vFieldTable);
+    if Table <> nil then
+    begin
+      Info := PFieldInfo(PByte(Table) + SizeOf(TFieldTable));
+      for I := 0 to Table^.FieldCount - 1 do
+      begin
+        SetLength(Result, N + 1);
+        Result[N].Name := Info^.Name;
+        Result[N].FieldClass := Table^.ClassTable^.Entries[Info^.ClassTypeIndex - 1]^;
+        Result[N].Value := PPointer(PByte(Instance) + Info^.FieldOffset)^;
+        Inc(N);
+        Info := PFieldInfo(PByte(@Info^.Name) + 1 + Length(Info^.Name));
+      end;
+    end;
+    Vmt := Vmt^.vParent;
+  end;
+end;
+
+procedure CheckFields(const FileName: string; Root: TComponent);
+var
+  Fields: TPublishedFields;
+  I, J: Integer;
+  Comp: TComponent;
+  Found: Boolean;
+begin
+  Fields := PublishedFields(Root);
+  for I := 0 to Root.ComponentCount - 1 do
+  begin
+    Comp := Root.Components[I];
+    Found := False;
+    for J := 0 to High(Fields) do
+      if SameText(Fields[J].Name, Comp.Name) then
+      begin
+        Found := True;
+        if Fields[J].FieldClass <> Comp.ClassType then
+          Problem(FileName, Format('%s is a %s, but %s declares the field as %s',
+            [Comp.Name, Comp.ClassName, Root.ClassName, Fields[J].FieldClass.ClassName]));
+        Break;
+      end;
+    if not Found then
+      Problem(FileName, Format('%s (%s) has no published field in %s',
+        [Comp.Name, Comp.ClassName, Root.ClassName]));
+  end;
+  for J := 0 to High(Fields) do
+    if Fields[J].FieldClass.InheritsFrom(TComponent) and
+      (Root.FindComponent(Fields[J].Name) = nil) then
+      Problem(FileName, Format('field %s: %s of %s has no component in the form file',
+        [Fields[J].Name, Fields[J].FieldClass.ClassName, Root.ClassName]));
+end;
+
+{ Classes of referenced objects }
+
+procedure CheckReferences(const FileName: string; Instance: TPersistent;
+  const Path: string; Depth: Integer);
+var
+  Props: PPropList;
+  Count, I, K: Integer;
+  Obj: TObject;
+  Expected: TClass;
+  Name: string;
+begin
+  if Depth > 8 then
+    Exit;
+  Count := GetPropList(Instance, Props);
+  try
+    for I := 0 to Count - 1 do
+    begin
+      if Props^[I]^.PropType^.Kind <> tkClass then
+        Continue;
+      Obj := GetObjectProp(Instance, Props^[I]);
+      if Obj = nil then
+        Continue;
+      Name := Path + '.' + Props^[I]^.Name;
+      Expected := GetTypeData(Props^[I]^.PropType)^.ClassType;
+      if not Obj.InheritsFrom(Expected) then
+      begin
+        if Obj is TComponent then
+          Problem(FileName, Format('%s: %s is a %s, not a %s',
+            [Name, TComponent(Obj).Name, Obj.ClassName, Expected.ClassName]))
+        else
+          Problem(FileName, Format('%s: holds a %s, not a %s',
+            [Name, Obj.ClassName, Expected.ClassName]));
+      end
+      else if not (Obj is TComponent) and (Obj is TPersistent) then
+      begin
+        CheckReferences(FileName, TPersistent(Obj), Name, Depth + 1);
+        if Obj is TCollection then
+          for K := 0 to TCollection(Obj).Count - 1 do
+            CheckReferences(FileName, TCollection(Obj).Items[K],
+              Format('%s[%d]', [Name, K]), Depth + 1);
+      end;
+    end;
+  finally
+    FreeMem(Props);
+  end;
+end;
+
+{ Loading }
+
+function IsDataModule(const E: TFormEntry): Boolean;
+begin
+  Result := E.FormClass.InheritsFrom(TDataModule);
+end;
+
+procedure LoadOne(var E: TFormEntry; Events: TStrings);
+var
+  Text: TFileStream;
+  Binary: TMemoryStream;
+  Reader: TCheckReader;
+begin
+  if E.FormClass.InheritsFrom(TDataModule) then
+    E.Instance := TDataModuleClass(E.FormClass).CreateNew(nil, 0)
+  else if E.FormClass.InheritsFrom(TCustomForm) then
+    E.Instance := TCustomFormClass(E.FormClass).CreateNew(nil)
+  else
+  begin
+    Problem(E.FileName, Format('%s is neither a form nor a data module',
+      [E.FormClass.ClassName]));
+    Exit;
+  end;
+  Binary := TMemoryStream.Create;
+  try
+    Text := TFileStream.Create(E.FileName, fmOpenRead or fmShareDenyNone);
+    try
+      try
+        ObjectTextToBinary(Text, Binary);
+      except
+        on X: Exception do
+        begin
+          Problem(E.FileName, 'syntax: ' + X.Message);
+          Exit;
+        end;
+      end;
+    finally
+      Text.Free;
+    end;
+    Binary.Position := 0;
+    Reader := TCheckReader.Create(Binary, E.FileName, Events);
+    try
+      try
+        Reader.ReadRootComponent(E.Instance);
+        E.Loaded := True;
+      except
+        on X: Exception do
+          Problem(E.FileName, 'loading stopped: ' + X.Message);
+      end;
+    finally
+      Reader.Free;
+    end;
+    if E.Loaded then
+      try
+        CheckIntegerIdents(E.FileName, E.Instance, Binary);
+      except
+        on X: Exception do
+          Problem(E.FileName, 'reading again: ' + X.Message);
+      end;
+  finally
+    Binary.Free;
+  end;
+end;
+
+procedure Run;
+var
+  Events: TStringList;
+  Pass, I, J, K: Integer;
+  Globals, Names: TStringList;
+  Root: TComponent;
+begin
+  Events := TStringList.Create;
+  Globals := TStringList.Create;
+  Names := TStringList.Create;
+  try
+    { Data modules first, so that the forms' references into them resolve
+      as they do when the application creates its data module first. }
+    for Pass := 0 to 1 do
+      for I := 0 to High(Entries) do
+        if IsDataModule(Entries[I]) = (Pass = 0) then
+          LoadOne(Entries[I], Events);
+    GlobalFixupReferences;
+    for I := 0 to High(Entries) do
+    begin
+      Root := Entries[I].Instance;
+      if Root = nil then
+        Continue;
+      Globals.Clear;
+      GetFixupReferenceNames(Root, Globals);
+      for J := 0 to Globals.Count - 1 do
+      begin
+        Names.Clear;
+        GetFixupInstanceNames(Root, Globals[J], Names);
+        for K := 0 to Names.Count - 1 do
+          Problem(Entries[I].FileName, Format('unresolved reference %s.%s',
+            [Globals[J], Names[K]]));
+      end;
+      if not Entries[I].Loaded then
+        Continue;
+      CheckFields(Entries[I].FileName, Root);
+      CheckReferences(Entries[I].FileName, Root, Root.Name, 0);
+      for J := 0 to Root.ComponentCount - 1 do
+        CheckReferences(Entries[I].FileName, Root.Components[J],
+          Root.Components[J].Name, 0);
+    end;
+    if ParamCount >= 1 then
+      Events.SaveToFile(ParamStr(1));
+  finally
+    Names.Free;
+    Globals.Free;
+    Events.Free;
+  end;
+  if Problems > 0 then
+    Halt(1);
+end;
+
+initialization
+  { Every component class of the library is registered, as a package would
+    register it in the IDE, so that a component whose form class lacks its
+    field still loads and is reported as such rather than as an unknown
+    class. }
+  RegisterClasses([TMainMenu, TPopupMenu, TMenuItem,
+    TLabel, TEdit, TMemo, TButton, TPageControl, TTabSheet,
+    TDBEdit, TDBMemo, TDBCheckBox, TDBLookupComboBox, TDBNavigator, TDBGrid,
+    TDataSource, TStringField, TWideStringField, TGuidField, TIntegerField,
+    TSmallintField, TWordField, TAutoIncField, TLargeintField, TFloatField,
+    TCurrencyField, TBCDField, TFMTBCDField, TBooleanField, TDateTimeField,
+    TDateField, TTimeField, TBytesField, TVarBytesField, TBlobField,
+    TMemoField, TGraphicField, TVariantField, TInterfaceField,
+    TIDispatchField, TADTField, TArrayField, TDataSetField,
+    TClientDataSet, TConnectionBroker, TDCOMConnection, TSocketConnection,
+    TWebConnection, TDataSetProvider, TADOConnection, TADOQuery,
+    TSQLConnection, TSQLDataSet, TSQLQuery, TSQLTable]);
+end.
