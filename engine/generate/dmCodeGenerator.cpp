@@ -219,20 +219,20 @@ void TDM::Generate(const TProjectParam& options) {
     }
 
     const std::size_t tables = plan.Tables.size();
-    ReportStatus("Generate Direct DM Code...");
     ReportProgress(0, tables);
+    ReportStatus("Generate Direct DM Code...");
     WriteStage(outputBase, "Midas_AppServer/rdmMain", BuildServerDataModule(plan),
                templates.ServerUnit, templates.ServerForm, "");
     ReportProgress(tables, tables);
 
-    ReportStatus("Generate Client DM Code...");
     ReportProgress(0, tables);
+    ReportStatus("Generate Client DM Code...");
     WriteStage(outputBase, "Midas_Client/dmClient", BuildClientDataModule(plan),
                templates.ClientUnit, templates.ClientForm, "");
     ReportProgress(tables, tables);
 
-    ReportStatus("Generate Client Forms...");
     ReportProgress(0, tables);
+    ReportStatus("Generate Client Forms...");
     for (std::size_t index = 0; index < tables; ++index) {
         const TPlannedTable& table = plan.Tables[index];
         WriteStage(outputBase, "Midas_Client/" + table.FormUnit, BuildTableForm(plan, table),
@@ -242,8 +242,8 @@ void TDM::Generate(const TProjectParam& options) {
     WriteStage(outputBase, "Midas_Client/frmTableGrids", BuildGridsForm(plan), templates.GridsUnit,
                templates.GridsForm, plan.GridsIdentifier);
 
-    ReportStatus("Generate MainForm Code...");
     ReportProgress(0, tables);
+    ReportStatus("Generate MainForm Code...");
     const TMainFormLists mainForm = BuildMainFormLists(plan);
     const std::string mainUnit = outputBase + "Midas_Client/frmMain.pas";
     ReportStatus(mainUnit);
@@ -255,8 +255,8 @@ void TDM::Generate(const TProjectParam& options) {
     WriteMainFormDfmText(mainFormFile, templates.MainForm.FormHead, mainForm.ButtonObjectList);
     ReportProgress(tables, tables);
 
-    ReportStatus("Generate DPR...");
     ReportProgress(0, tables);
+    ReportStatus("Generate DPR...");
     const std::string projectFile = outputBase + "Midas_Client/Midas_Client.dpr";
     ReportStatus(projectFile);
     ReportStatus(projectFile);

@@ -64,9 +64,9 @@ public:
     /// Receives every status text of a run; may be unset.
     TStatusEvent OnStatus;
     /// Tells how far the current stage is, for a progress bar; may be unset. Each stage from
-    /// "Generate Direct DM Code..." to "Generate DPR..." reports 0 of the run's tables right after
-    /// its status text and all of them once its files are written; the client forms stage also
-    /// reports each table as its form is written.
+    /// "Generate Direct DM Code..." to "Generate DPR..." reports 0 of the run's tables just before
+    /// its status text (so that a window repaints both together) and all of them once its files
+    /// are written; the client forms stage also reports each table as its form is written.
     TProgressEvent OnProgress;
     /// Called after every status text (and between tables) so that a window can repaint; the
     /// window sets it, the batch tool leaves it unset.
