@@ -18,7 +18,12 @@
     - every component must have a published field of exactly its class,
       and every published component field must be filled;
     - every component reference must resolve, locally or through a form or
-      data module loaded from another file. }
+      data module loaded from another file;
+    - a data-aware control or grid column must name a field its dataset
+      has, when the dataset has persistent fields.
+  It also lists the providers of the folder and the provider names its
+  client datasets ask for, which the script matches across the two
+  project folders. }
 unit dfmcheck;
 
 {$mode delphi}
@@ -683,6 +688,62 @@ begin
   end;
 end;
 
+{ Field names }
+
+{ A data-aware control whose dataset has persistent fields can only show
+  one of them; Delphi raises "Field 'X' not found" when the dataset opens.
+  A grid column naming no field stays empty. }
+procedure CheckFieldNames(const FileName: string; Comp: TComponent);
+
+  function DataSetOf(Source: TObject): TDataSet;
+  begin
+    Result := nil;
+    if (Source is TDataSource) and (TDataSource(Source).DataSet <> nil) and
+      (TDataSource(Source).DataSet.FieldCount > 0) then
+      Result := TDataSource(Source).DataSet;
+  end;
+
+  function Described(DataSet: TDataSet): string;
+  begin
+    Result := DataSet.Name;
+    if (DataSet.Owner <> nil) and (DataSet.Owner <> Comp.Owner) then
+      Result := DataSet.Owner.Name + '.' + Result;
+  end;
+
+var
+  SourceInfo, FieldInfo: PPropInfo;
+  DataSet: TDataSet;
+  Field: string;
+  I: Integer;
+  Grid: TDBGrid;
+begin
+  SourceInfo := GetPropInfo(Comp, 'DataSource');
+  if (SourceInfo = nil) or (SourceInfo^.PropType^.Kind <> tkClass) then
+    Exit;
+  DataSet := DataSetOf(GetObjectProp(Comp, SourceInfo));
+  if DataSet = nil then
+    Exit;
+  FieldInfo := GetPropInfo(Comp, 'DataField');
+  if (FieldInfo <> nil) and (FieldInfo^.PropType^.Kind in [tkSString, tkLString, tkAString]) then
+  begin
+    Field := GetStrProp(Comp, FieldInfo);
+    if (Field <> '') and (DataSet.FindField(Field) = nil) then
+      Problem(FileName, Format('%s.DataField: %s has no field %s',
+        [Comp.Name, Described(DataSet), Field]));
+  end;
+  if Comp is TDBGrid then
+  begin
+    Grid := TDBGrid(Comp);
+    for I := 0 to Grid.Columns.Count - 1 do
+    begin
+      Field := Grid.Columns[I].FieldName;
+      if (Field <> '') and (DataSet.FindField(Field) = nil) then
+        Problem(FileName, Format('%s.Columns[%d].FieldName: %s has no field %s',
+          [Comp.Name, I, Described(DataSet), Field]));
+    end;
+  end;
+end;
+
 { Loading }
 
 function IsDataModule(const E: TFormEntry): Boolean;
@@ -751,10 +812,11 @@ procedure Run;
 var
   Events: TStringList;
   Pass, I, J, K: Integer;
-  Globals, Names: TStringList;
+  Globals, Names, Providers: TStringList;
   Root: TComponent;
 begin
   Events := TStringList.Create;
+  Providers := TStringList.Create;
   Globals := TStringList.Create;
   Names := TStringList.Create;
   try
@@ -782,17 +844,36 @@ begin
       end;
       if not Entries[I].Loaded then
         Continue;
+      Providers.Add('L'#9 + Entries[I].FileName);
       CheckFields(Entries[I].FileName, Root);
       CheckReferences(Entries[I].FileName, Root, Root.Name, 0);
       for J := 0 to Root.ComponentCount - 1 do
+      begin
         CheckReferences(Entries[I].FileName, Root.Components[J],
           Root.Components[J].Name, 0);
+        CheckFieldNames(Entries[I].FileName, Root.Components[J]);
+        { The providers this folder offers and the ones its client datasets
+          ask for; the script matches the client's against the server's. }
+        if (Root.Components[J] is TCustomProvider) and
+          TCustomProvider(Root.Components[J]).Exported then
+          Providers.Add(Format('P'#9'%s'#9'%s',
+            [Entries[I].FileName, Root.Components[J].Name]))
+        else if (Root.Components[J] is TCustomClientDataSet) and
+          (GetPropInfo(Root.Components[J], 'ProviderName') <> nil) and
+          (GetStrProp(Root.Components[J], 'ProviderName') <> '') then
+          Providers.Add(Format('C'#9'%s'#9'%s'#9'%s',
+            [Entries[I].FileName, Root.Components[J].Name,
+             GetStrProp(Root.Components[J], 'ProviderName')]));
+      end;
     end;
     if ParamCount >= 1 then
       Events.SaveToFile(ParamStr(1));
+    if ParamCount >= 2 then
+      Providers.SaveToFile(ParamStr(2));
   finally
     Names.Free;
     Globals.Free;
+    Providers.Free;
     Events.Free;
   end;
   if Problems > 0 then
