@@ -234,6 +234,11 @@ TDataLinkEditor::TDataLinkEditor(const QString& path, QWidget* parent)
 
     connect(Provider_Cbo, &QComboBox::currentTextChanged, this,
             &TDataLinkEditor::Provider_CboChange);
+    // A test result speaks of the fields it was made with; once one changes it says nothing.
+    for (QLineEdit* field :
+         {DataSource_Edt, InitialCatalog_Edt, UserID_Edt, Password_Edt, ExtendedProperties_Edt}) {
+        connect(field, &QLineEdit::textChanged, TestResult_Lab, &QLabel::clear);
+    }
     connect(Browse_Btn, &QPushButton::clicked, this, &TDataLinkEditor::Browse_BtnClick);
     connect(TestConnection_Btn, &QPushButton::clicked, this,
             &TDataLinkEditor::TestConnection_BtnClick);
@@ -317,7 +322,27 @@ TConnectionProperties TDataLinkEditor::Properties() const {
     return properties;
 }
 
+bool TDataLinkEditor::NamesNoDatabase() const {
+    const TProviderUse use = UseOfProvider(Provider_Cbo->currentText().trimmed());
+    const bool noDataSource = DataSource_Edt->text().trimmed().isEmpty();
+    // An ODBC link may name its database in the connection string alone.
+    if (UsesExtendedProperties(use)) {
+        return noDataSource && ExtendedProperties_Edt->text().trimmed().isEmpty();
+    }
+    return noDataSource;
+}
+
 bool TDataLinkEditor::Save() {
+    if (NamesNoDatabase()) {
+        const auto answer = QMessageBox::question(
+            this, windowTitle(),
+            QStringLiteral("This data link names no database: its Data Source is empty.\n"
+                           "Save it anyway?"),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        if (answer != QMessageBox::Yes) {
+            return false;
+        }
+    }
     QString target = FPath;
     if (target.isEmpty()) {
         target = QFileDialog::getSaveFileName(this, QStringLiteral("Save Data Link File"),

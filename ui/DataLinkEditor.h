@@ -33,9 +33,13 @@ public:
     /// provider uses taken from the window.
     TConnectionProperties Properties() const;
 
-    /// Writes the properties to Path(), asking for a file name first when there is none.
-    /// Shows the error and returns false when the file cannot be written or no name is given.
+    /// Writes the properties to Path(), asking for a file name first when there is none, and
+    /// asking first whether to save a link that names no database. Shows the error and returns
+    /// false when the file cannot be written, no name is given or the user says no.
     bool Save();
+
+    /// True when the fields that name the database for the chosen provider are all empty.
+    bool NamesNoDatabase() const;
 
     /// Opens the database the properties name and counts its tables and views. Returns the text
     /// it also shows in TestResult_Lab; the password never appears in it.

@@ -10,14 +10,19 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCursor>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QList>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -52,15 +57,66 @@ std::string ToStd(const QString& text) {
     return text.toStdString();
 }
 
+// A box or dialog waits for the user; a busy cursor over it would say the program does not
+// listen. The cursors of a run are taken off while this lives and put back afterwards.
+class TBusyCursorLifted {
+public:
+    TBusyCursorLifted() {
+        while (const QCursor* cursor = QApplication::overrideCursor()) {
+            FLifted.push_back(*cursor);
+            QApplication::restoreOverrideCursor();
+        }
+    }
+    ~TBusyCursorLifted() {
+        for (auto cursor = FLifted.rbegin(); cursor != FLifted.rend(); ++cursor) {
+            QApplication::setOverrideCursor(*cursor);
+        }
+    }
+    TBusyCursorLifted(const TBusyCursorLifted&) = delete;
+    TBusyCursorLifted& operator=(const TBusyCursorLifted&) = delete;
+
+private:
+    QList<QCursor> FLifted; // the top of the cursor stack first
+};
+
+// Where a directory chooser opens for the path in a field: the nearest folder of that path that
+// exists (a relative path is taken from the current folder), and the rest of the path, which does
+// not exist yet, relative to it. An empty field gives no folder, and the chooser its default.
+struct TChooserStart {
+    QString Folder;
+    QString Typed;
+};
+
+TChooserStart ChooserStartOf(const QString& path) {
+    if (path.trimmed().isEmpty()) {
+        return {};
+    }
+    const QString wanted = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    QString folder = wanted;
+    while (!QFileInfo(folder).isDir()) {
+        const QString parent = QFileInfo(folder).absolutePath();
+        if (parent == folder) {
+            break;
+        }
+        folder = parent;
+    }
+    const QString typed =
+        QFileInfo::exists(wanted) ? QString() : QDir(folder).relativeFilePath(wanted);
+    return {folder, typed};
+}
+
 // A directory chooser in which a directory can be typed that does not exist yet: it is created,
 // with its missing parents, after the user agrees.
 class TDirectoryChooser : public QFileDialog {
 public:
-    TDirectoryChooser(QWidget* parent, const QString& start)
+    TDirectoryChooser(QWidget* parent, const QString& start, const QString& typed)
         : QFileDialog(parent, QStringLiteral("Select Directory"), start) {
         setFileMode(QFileDialog::Directory);
         setOption(QFileDialog::ShowDirsOnly);
         setOption(QFileDialog::DontUseNativeDialog);
+        if (!typed.isEmpty()) {
+            selectFile(typed);
+        }
     }
 
     QString Chosen;
@@ -102,14 +158,18 @@ TMain_Frm::TMain_Frm(QWidget* parent) : QMainWindow(parent) {
     OpenDialog->setFileMode(QFileDialog::ExistingFile);
     OpenDialog->setNameFilters(
         {QStringLiteral("Text File(*.txt)"), QStringLiteral("Data Link File(*.udl)"),
-         QStringLiteral("Acess Database(*.mdb)"), QStringLiteral("Any File(*.*)"),
+         QStringLiteral("Acess Database(*.mdb *.accdb)"), QStringLiteral("Any File(*.*)"),
          QStringLiteral("SQLite Database(*.sqlite *.sqlite3 *.db)")});
 
     Help_Btn = Named(new QToolButton, "Help_Btn");
     Help_Btn->setAutoRaise(true);
     Help_Btn->setIcon(HelpIcon());
     Help_Btn->setIconSize(QSize(24, 24));
-    Help_Btn->setToolTip(QStringLiteral("About Quorvane"));
+    Help_Btn->setToolTip(QStringLiteral("About Quorvane (F1)"));
+    // Flat and without a caption, it would hold the focus with no visible mark; it is reached
+    // by the mouse and by F1 instead of by Tab.
+    Help_Btn->setFocusPolicy(Qt::NoFocus);
+    Help_Btn->setShortcut(QKeySequence(Qt::Key_F1));
     connect(Help_Btn, &QToolButton::clicked, this, &TMain_Frm::Help_BtnClick);
 
     Gen_Btn = Named(new QPushButton(QStringLiteral("Generate Project Source Code")), "Gen_Btn");
@@ -143,9 +203,16 @@ TMain_Frm::TMain_Frm(QWidget* parent) : QMainWindow(parent) {
     StatusBar->setSizeGripEnabled(false);
     FStatusLabel = Named(new QLabel, "StatusBar_Text");
     StatusBar->addWidget(FStatusLabel, 1);
+    Progress_Bar = Named(new QProgressBar, "Progress_Bar");
+    Progress_Bar->setFixedWidth(220);
+    Progress_Bar->setTextVisible(true);
+    Progress_Bar->hide();
+    StatusBar->addPermanentWidget(Progress_Bar);
     setStatusBar(StatusBar);
 
     SetTabOrder();
+    // The first stop of the tab order, so that typing at start-up lands in a field.
+    DBConnectionName_Edt->setFocus();
     adjustSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
@@ -399,6 +466,14 @@ QString TMain_Frm::StatusText() const {
     return FStatusLabel->text();
 }
 
+void TMain_Frm::DMProgress(std::size_t done, std::size_t total) {
+    // A database without tables still has stages; its bar shows them done rather than busy.
+    Progress_Bar->setRange(0, total == 0 ? 1 : static_cast<int>(total));
+    Progress_Bar->setValue(total == 0 ? 1 : static_cast<int>(done));
+    Progress_Bar->setFormat(QStringLiteral("%1 of %2 tables").arg(done).arg(total));
+    Progress_Bar->show();
+}
+
 void TMain_Frm::Gen_BtnClick() {
     // Status reports let clicks through during a run; a second run inside the first would share
     // the engine, its table list and the output files, so the click is refused.
@@ -407,38 +482,59 @@ void TMain_Frm::Gen_BtnClick() {
         return;
     }
     DM->OnStatus = [this](TDM& sender, const std::string& text) { DMStatus(sender, text); };
+    DM->OnProgress = [this](std::size_t done, std::size_t total) { DMProgress(done, total); };
     DM->OnProcessMessages = [] { QCoreApplication::processEvents(); };
     DM->OnConfirmReplace = [this](const std::string& copy) {
-        return AskQuestion(QStringLiteral("The output directory already holds \"%1\" from an "
-                                          "earlier run.\nReplace its files with a new copy of "
-                                          "the template?")
-                               .arg(FromStd(copy)));
+        const bool replace =
+            Ask(QStringLiteral("The output directory already holds \"%1\" from an "
+                               "earlier run.\nReplace its files with a new copy of "
+                               "the template?")
+                    .arg(FromStd(copy)));
+        FReplaceDeclined = !replace;
+        return replace;
     };
 
     TProjectParam options;
     try {
         GetOptions(options);
     } catch (const std::exception& error) {
-        ShowMessage(QMessageBox::Critical, FromStd(error.what()));
+        Tell(QMessageBox::Critical, FromStd(error.what()));
         return;
     }
 
     FRunning = true;
+    FReplaceDeclined = false;
+    // Busy until the engine tells how far the stages are: connecting and reading the database
+    // come first.
+    Progress_Bar->setRange(0, 0);
+    Progress_Bar->setFormat(QString());
+    Progress_Bar->show();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QString failure;
+    bool cancelled = false;
     try {
         DM->Generate(options);
+    } catch (const EExistingCopyError& error) {
+        // The engine stops the same way when nobody may replace the copy; only the user's "no"
+        // is a choice rather than a failure.
+        cancelled = FReplaceDeclined;
+        failure = cancelled ? QString() : FromStd(error.what());
     } catch (const std::exception& error) {
         failure = FromStd(error.what());
     }
     QApplication::restoreOverrideCursor();
+    Progress_Bar->hide();
     FRunning = false;
+    if (cancelled) {
+        FStatusLabel->setText(QStringLiteral("Generation cancelled; nothing was changed."));
+        return;
+    }
     // A failed run is reported as the failure it is, never as a finished generation.
     if (failure.isEmpty()) {
-        ShowMessage(QMessageBox::Information,
-                    QStringLiteral("Generation Finished! See Output Directory."));
+        Tell(QMessageBox::Information,
+             QStringLiteral("Generation Finished! See Output Directory."));
     } else {
-        ShowMessage(QMessageBox::Critical, failure);
+        Tell(QMessageBox::Critical, failure);
     }
     ShowWarnings(DM->Warnings());
 }
@@ -449,15 +545,16 @@ void TMain_Frm::ShowWarnings(const std::vector<std::string>& warnings) {
     }
     // A box cannot show thousands of lines; the first ones tell what to change.
     constexpr std::size_t ShownWarnings = 20;
-    QString text = QStringLiteral("Some references between the generated files do not fit "
-                                  "together, because of the options or the template:\n");
+    QString text = QStringLiteral("The run went past these problems, each told with the file it "
+                                  "concerns (the database, or a generated file whose references "
+                                  "the options or the template break):\n");
     for (std::size_t index = 0; index < warnings.size() && index < ShownWarnings; ++index) {
         text += QStringLiteral("\n") + FromStd(warnings[index]);
     }
     if (warnings.size() > ShownWarnings) {
         text += QStringLiteral("\n\n... and %1 more.").arg(warnings.size() - ShownWarnings);
     }
-    ShowMessage(QMessageBox::Warning, text);
+    Tell(QMessageBox::Warning, text);
 }
 
 void TMain_Frm::Help_BtnClick() {
@@ -470,6 +567,7 @@ void TMain_Frm::Help_BtnClick() {
 }
 
 void TMain_Frm::OpenUDL_BntClick() {
+    const TBusyCursorLifted lifted;
     const QString path = ChooseOpenFile(2, UDL_Edt->text());
     if (!path.isEmpty()) {
         UDL_Edt->setText(path);
@@ -477,6 +575,7 @@ void TMain_Frm::OpenUDL_BntClick() {
 }
 
 void TMain_Frm::OpenList_BtnClick() {
+    const TBusyCursorLifted lifted;
     const QString path = ChooseOpenFile(1, QString());
     if (!path.isEmpty()) {
         CollumName_Edt->setText(path);
@@ -486,12 +585,13 @@ void TMain_Frm::OpenList_BtnClick() {
 void TMain_Frm::EditUDL_BtnClick() {
     const QString path = UDL_Edt->text();
     if (!path.isEmpty() && !path.endsWith(QStringLiteral(".udl"), Qt::CaseInsensitive)) {
-        ShowMessage(QMessageBox::Information,
-                    QStringLiteral("\"%1\" is a database file, not a data-link (.udl) file; "
-                                   "Edit.... opens data-link files.")
-                        .arg(path));
+        Tell(QMessageBox::Information,
+             QStringLiteral("\"%1\" is a database file, not a data-link (.udl) file; "
+                            "Edit.... opens data-link files.")
+                 .arg(path));
         return;
     }
+    const TBusyCursorLifted lifted;
     const QString saved = EditDataLink(path);
     if (!saved.isEmpty() && UDL_Edt->text().isEmpty()) {
         UDL_Edt->setText(saved);
@@ -499,16 +599,21 @@ void TMain_Frm::EditUDL_BtnClick() {
 }
 
 void TMain_Frm::TempDir_BtnClick() {
-    const QString directory = ChooseDirectory(ProjectTemplateDir_Edt->text());
-    if (!directory.isEmpty()) {
-        ProjectTemplateDir_Edt->setText(directory);
-    }
+    ChooseDirectoryInto(ProjectTemplateDir_Edt);
 }
 
 void TMain_Frm::TarDir_BtnClick() {
-    const QString directory = ChooseDirectory(ProjectTargetDirectory_Edt->text());
+    ChooseDirectoryInto(ProjectTargetDirectory_Edt);
+}
+
+void TMain_Frm::ChooseDirectoryInto(QLineEdit* edit) {
+    // Left to itself the chooser would open a path that does not exist yet in the folder it
+    // used last, with only the path's last part typed in.
+    const TChooserStart start = ChooserStartOf(edit->text());
+    const TBusyCursorLifted lifted;
+    const QString directory = ChooseDirectory(start.Folder, start.Typed);
     if (!directory.isEmpty()) {
-        ProjectTargetDirectory_Edt->setText(directory);
+        edit->setText(directory);
     }
 }
 
@@ -516,6 +621,16 @@ void TMain_Frm::IsRDM_ChkClick() {
     const bool providers = IsRDM_Chk->isChecked();
     ProviderOptions_Lab->setVisible(providers);
     ProviderOptions_Cbo->setVisible(providers);
+}
+
+void TMain_Frm::Tell(QMessageBox::Icon icon, const QString& text) {
+    const TBusyCursorLifted lifted;
+    ShowMessage(icon, text);
+}
+
+bool TMain_Frm::Ask(const QString& text) {
+    const TBusyCursorLifted lifted;
+    return AskQuestion(text);
 }
 
 void TMain_Frm::ShowMessage(QMessageBox::Icon icon, const QString& text) {
@@ -539,8 +654,8 @@ QString TMain_Frm::ChooseOpenFile(int filterIndex, const QString& fileName) {
     return OpenDialog->selectedFiles().first();
 }
 
-QString TMain_Frm::ChooseDirectory(const QString& start) {
-    TDirectoryChooser chooser(this, start);
+QString TMain_Frm::ChooseDirectory(const QString& start, const QString& typed) {
+    TDirectoryChooser chooser(this, start, typed);
     return chooser.exec() == QDialog::Accepted ? chooser.Chosen : QString();
 }
 

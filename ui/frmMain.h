@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QMessageBox>
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@ class QFileDialog;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QStatusBar;
@@ -46,6 +48,9 @@ public:
     virtual void DMStatus(TDM& sender, const std::string& text);
     /// The status bar's text.
     QString StatusText() const;
+    /// The engine's progress handler: the bar beside the status text shows `done` of `total`
+    /// tables of the current stage.
+    void DMProgress(std::size_t done, std::size_t total);
     /// True while a run is under way.
     bool Running() const { return FRunning; }
 
@@ -100,22 +105,25 @@ public:
     QPushButton* Gen_Btn;
     QToolButton* Help_Btn;
     QStatusBar* StatusBar;
+    /// Beside the status text during a run, hidden between runs.
+    QProgressBar* Progress_Bar;
 
 protected:
     // The platform dialogs, behind virtual functions so that tests can answer them.
 
     /// Shows a modal message box captioned with the application title.
     virtual void ShowMessage(QMessageBox::Icon icon, const QString& text);
-    /// Lists the references of the last run that the options or the template break, in one box.
+    /// Lists what the last run went past (TDM::Warnings) in one box.
     void ShowWarnings(const std::vector<std::string>& warnings);
     /// Asks a yes/no question; true for yes.
     virtual bool AskQuestion(const QString& text);
     /// The open-file dialog with the filter `filterIndex` (1-based) selected, preset to
     /// `fileName` when it is not empty; "" when cancelled.
     virtual QString ChooseOpenFile(int filterIndex, const QString& fileName);
-    /// The directory chooser starting at `start`; it offers to create a directory that does not
-    /// exist. "" when cancelled.
-    virtual QString ChooseDirectory(const QString& start);
+    /// The directory chooser opening in the existing folder `start`, with `typed` (a path below
+    /// it that does not exist yet, or "") in its name field; it offers to create a directory that
+    /// does not exist. "" when cancelled.
+    virtual QString ChooseDirectory(const QString& start, const QString& typed);
     /// Opens the data-link editor on `path`; returns the path it saved to, or "".
     virtual QString EditDataLink(const QString& path);
 
@@ -123,6 +131,15 @@ private:
     QLabel* FStatusLabel;
     QFileDialog* OpenDialog;
     bool FRunning = false;
+    // Set when the user answered no to replacing an earlier copy: the run's end is then the
+    // user's choice, not a failure.
+    bool FReplaceDeclined = false;
+
+    /// ShowMessage and AskQuestion with the busy cursor lifted while the box is open.
+    void Tell(QMessageBox::Icon icon, const QString& text);
+    bool Ask(const QString& text);
+    /// Fills the directory field `edit` from the chooser, opened where the field's path leads.
+    void ChooseDirectoryInto(QLineEdit* edit);
 
     QGroupBox* BuildProjectDirectoryGroup();
     QGroupBox* BuildDatabaseGroup();

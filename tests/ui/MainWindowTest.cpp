@@ -1,25 +1,65 @@
-// The desktop program on the offscreen platform: defaults, options, a run from the window, the
-// refusals and messages around it, and the About window.
+// The desktop program on the offscreen platform: defaults, focus and tab order, options, a run
+// from the window with its progress, the refusals, questions and messages around it, the
+// choosers, the About window and the data-link editor.
 
 #include "DataLinkEditor.h"
 #include "TempDir.h"
 #include "frmAbout.h"
 #include "frmMain.h"
 #include "generate/dmCodeGenerator.h"
+#include "text/EngineErrors.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
+#include <functional>
+#include <optional>
+
 namespace quorvane::ui {
+
+namespace {
+
+// The shape of the cursor the application shows over every window, if any.
+std::optional<Qt::CursorShape> OverrideCursorShape() {
+    const QCursor* cursor = QApplication::overrideCursor();
+    return cursor == nullptr ? std::nullopt : std::optional(cursor->shape());
+}
+
+// Answers the first modal window of class T that opens while this lives, from inside the event
+// loop the window runs; `answer` is called once with it.
+template <typename T> class TModalAnswerer {
+public:
+    explicit TModalAnswerer(std::function<void(T*)> answer) : FAnswer(std::move(answer)) {
+        QObject::connect(&FTimer, &QTimer::timeout, [this] {
+            if (auto* modal = qobject_cast<T*>(QApplication::activeModalWidget())) {
+                FTimer.stop();
+                ++Answers;
+                FAnswer(modal);
+            }
+        });
+        FTimer.start(10);
+    }
+    int Answers = 0;
+
+private:
+    std::function<void(T*)> FAnswer;
+    QTimer FTimer;
+};
+
+} // namespace
 
 // The window with its platform dialogs answered by the test.
 class TTestMain_Frm : public TMain_Frm {
@@ -31,23 +71,45 @@ public:
     std::vector<TMessage> Messages;
     std::vector<QString> Statuses;
     std::vector<std::pair<int, QString>> OpenRequests;
+    struct TDirectoryRequest {
+        QString Start;
+        QString Typed;
+    };
+    std::vector<TDirectoryRequest> DirectoryRequests;
     QString NextFile;
     QString NextDirectory;
+    bool RealDirectoryChooser = false;
     bool ReplaceAnswer = true;
+    int Questions = 0;
     std::function<void(const QString&)> OnEachStatus;
+    // The cursor over the window while each box, question or chooser was open, and at each
+    // status text.
+    std::vector<std::optional<Qt::CursorShape>> CursorsInDialogs;
+    std::vector<std::optional<Qt::CursorShape>> CursorsAtStatus;
 
 protected:
     void ShowMessage(QMessageBox::Icon icon, const QString& text) override {
+        CursorsInDialogs.push_back(OverrideCursorShape());
         Messages.push_back({icon, text});
     }
-    bool AskQuestion(const QString&) override { return ReplaceAnswer; }
+    bool AskQuestion(const QString&) override {
+        CursorsInDialogs.push_back(OverrideCursorShape());
+        ++Questions;
+        return ReplaceAnswer;
+    }
     QString ChooseOpenFile(int filterIndex, const QString& fileName) override {
+        CursorsInDialogs.push_back(OverrideCursorShape());
         OpenRequests.emplace_back(filterIndex, fileName);
         return NextFile;
     }
-    QString ChooseDirectory(const QString&) override { return NextDirectory; }
+    QString ChooseDirectory(const QString& start, const QString& typed) override {
+        CursorsInDialogs.push_back(OverrideCursorShape());
+        DirectoryRequests.push_back({start, typed});
+        return RealDirectoryChooser ? TMain_Frm::ChooseDirectory(start, typed) : NextDirectory;
+    }
     void DMStatus(TDM& sender, const std::string& text) override {
         TMain_Frm::DMStatus(sender, text);
+        CursorsAtStatus.push_back(OverrideCursorShape());
         Statuses.push_back(StatusText());
         if (OnEachStatus) {
             OnEachStatus(StatusText());
@@ -145,15 +207,78 @@ private slots:
               "Field Label Properties:"}) {
             QVERIFY2(HasLabel(window, QString::fromUtf8(label)), label);
         }
-        // The keyboard visits the groups server, client data module, client forms, database,
-        // project directory, then the Generate button.
-        QCOMPARE(NextTabStop(window.ProviderOptions_Cbo),
-                 static_cast<QWidget*>(window.ConnectionBrokerName_Edt));
-        QCOMPARE(NextTabStop(window.DateFormat_Edt), static_cast<QWidget*>(window.DMName_Edt));
-        QCOMPARE(NextTabStop(window.LeftJustify_Chk), static_cast<QWidget*>(window.UDL_Edt));
-        QCOMPARE(NextTabStop(window.NameCodeOrder_Rdo),
-                 static_cast<QWidget*>(window.ProjectTemplateDir_Edt));
-        QCOMPARE(NextTabStop(window.TarDir_Btn), static_cast<QWidget*>(window.Gen_Btn));
+        QVERIFY(window.Progress_Bar->isHidden());
+    }
+
+    void FocusStartsOnTheFirstFieldAndTabVisitsTheGroupsInOrder() {
+        TTestMain_Frm window;
+        TAbout_Frm about(&window);
+        window.About_Frm = &about;
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+
+        // Typing at start-up goes into the first field of the tab order.
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(window.DBConnectionName_Edt));
+        QTest::keyClicks(QApplication::focusWidget(), "X");
+        QCOMPARE(window.DBConnectionName_Edt->text(), QStringLiteral("DBConnectionX"));
+
+        // The groups server, client data module, client forms, database, project directory,
+        // then the Generate button, and round again; the help button is never a stop. The two
+        // map-file formats are one stop, at the selected one; the arrow keys move between them.
+        const QList<QWidget*> order = {window.TableType_Edt,
+                                       window.TrimPrefix_Chk,
+                                       window.ProviderOptions_Cbo,
+                                       window.ConnectionBrokerName_Edt,
+                                       window.ClientDataSetType_Edt,
+                                       window.ClientTrimTableName_Chk,
+                                       window.FloatFormat_Edt,
+                                       window.CurrencyFormat_Edt,
+                                       window.DateFormat_Edt,
+                                       window.DMName_Edt,
+                                       window.DBNvgType_Edt,
+                                       window.DBGridType_Edt,
+                                       window.Space_Edt,
+                                       window.OnlyTable_Edt,
+                                       window.UITrimTableName_Chk,
+                                       window.WithColon_Chk,
+                                       window.AutoSize_Chk,
+                                       window.LeftJustify_Chk,
+                                       window.UDL_Edt,
+                                       window.OpenUDL_Bnt,
+                                       window.EditUDL_Btn,
+                                       window.CollumName_Edt,
+                                       window.OpenList_Btn,
+                                       window.ListFormat_Rdo,
+                                       window.ProjectTemplateDir_Edt,
+                                       window.TempDir_Btn,
+                                       window.ProjectTargetDirectory_Edt,
+                                       window.TarDir_Btn,
+                                       window.Gen_Btn,
+                                       window.DBConnectionName_Edt};
+        for (QWidget* expected : order) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), expected->objectName());
+        }
+        QCOMPARE(window.Help_Btn->focusPolicy(), Qt::NoFocus);
+        window.ListFormat_Rdo->setFocus();
+        QTest::keyClick(window.ListFormat_Rdo, Qt::Key_Down);
+        QVERIFY(window.NameCodeOrder_Rdo->hasFocus() && window.NameCodeOrder_Rdo->isChecked());
+        QTest::keyClick(window.NameCodeOrder_Rdo, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(window.ProjectTemplateDir_Edt));
+        QTest::keyClick(window.ProjectTemplateDir_Edt, Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(window.NameCodeOrder_Rdo));
+        window.DBConnectionName_Edt->setFocus();
+
+        // The help button still answers the mouse, and F1 from any field; the focus stays.
+        QTest::mouseClick(window.Help_Btn, Qt::LeftButton);
+        QTRY_VERIFY(about.isVisible());
+        about.hide();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+        QTRY_VERIFY(about.isVisible());
+        QCOMPARE(window.focusWidget(), static_cast<QWidget*>(window.DBConnectionName_Edt));
     }
 
     void GetOptionsReadsEveryControl() {
@@ -214,15 +339,19 @@ private slots:
         QVERIFY(window.ProviderOptions_Lab->isHidden());
     }
 
-    void RunFromTheWindowShowsEveryStatusThenTheClosingBox() {
+    void RunFromTheWindowShowsEveryStatusTheProgressThenTheClosingBox() {
         TTempDir folder;
         TDM dm;
         TTestMain_Frm window;
         FillRun(window, dm, folder, Sample("orders.udl"));
         window.CollumName_Edt->setText(Sample("orders-map.txt"));
-        // A click while the run is under way is refused: the engine is never entered twice.
         int clicksDuringRun = 0;
+        // The bar beside the status text, as it stood at each status text.
+        std::vector<std::tuple<QString, bool, int, int, QString>> bars;
         window.OnEachStatus = [&](const QString& text) {
+            bars.emplace_back(text, !window.Progress_Bar->isHidden(), window.Progress_Bar->value(),
+                              window.Progress_Bar->maximum(), window.Progress_Bar->text());
+            // A click while the run is under way is refused: the engine is never entered twice.
             if (text == "Generate Client DM Code...") {
                 ++clicksDuringRun;
                 window.Gen_Btn->click();
@@ -247,13 +376,91 @@ private slots:
             folder.File("out/MidasProject/Midas_Client/frmOrderDetails.dfm"))));
         QVERIFY(QApplication::overrideCursor() == nullptr);
 
-        // Again over the same output: the window asks before replacing; a "no" ends the run.
+        // While the database is read the bar is busy; then it counts the tables of each stage:
+        // at the third form's unit two forms are written.
+        const auto barAt = [&bars](const QString& text) {
+            return *std::find_if(bars.begin(), bars.end(),
+                                 [&text](const auto& bar) { return std::get<0>(bar) == text; });
+        };
+        const auto [copyText, copyShown, copyValue, copyMaximum, copyBarText] =
+            barAt("Copy Template Files...");
+        QVERIFY(copyShown);
+        QCOMPARE(copyMaximum, 0);
+        const QString thirdForm = window.Statuses[std::size_t(
+            std::find(window.Statuses.begin(), window.Statuses.end(), "Generate Client Forms...") -
+            window.Statuses.begin() + 5)];
+        QVERIFY2(thirdForm.endsWith(".pas"), qPrintable(thirdForm));
+        const auto [formText, formShown, formValue, formMaximum, formBarText] = barAt(thirdForm);
+        QVERIFY(formShown);
+        QCOMPARE(std::make_pair(formValue, formMaximum), std::make_pair(2, 14));
+        QCOMPARE(formBarText, QStringLiteral("2 of 14 tables"));
+        // A stage starts at nought as its status text shows.
+        QCOMPARE(std::get<2>(barAt("Generate MainForm Code...")), 0);
+        QCOMPARE(std::get<2>(barAt("Finished.")), 14);
+        // Between runs the bar is gone.
+        QVERIFY(window.Progress_Bar->isHidden());
+    }
+
+    void TheBusyCursorIsOffWhileTheUserAnswers() {
+        TTempDir folder;
+        TDM dm;
+        TTestMain_Frm window;
+        FillRun(window, dm, folder, Sample("orders.udl"));
+        window.Gen_Btn->click();
+        QCOMPARE(window.Questions, 0);
+
+        // Again over the same output: the question comes with the arrow, the busy cursor comes
+        // back after "yes". A chooser opened during the run gets the arrow too.
+        window.CursorsInDialogs.clear();
+        window.CursorsAtStatus.clear();
+        window.Statuses.clear();
         window.Messages.clear();
+        window.NextDirectory.clear();
+        window.OnEachStatus = [&window](const QString& text) {
+            if (text == "Generate Client Forms...") {
+                window.TarDir_Btn->click();
+            }
+        };
+        window.Gen_Btn->click();
+        QCOMPARE(window.Questions, 1);
+        QCOMPARE(window.CursorsInDialogs.size(), std::size_t(3)); // question, chooser, closing box
+        for (const auto& cursor : window.CursorsInDialogs) {
+            QVERIFY(!cursor.has_value());
+        }
+        QCOMPARE(window.CursorsAtStatus.front(), std::optional(Qt::WaitCursor)); // before it
+        QCOMPARE(window.CursorsAtStatus.back(), std::optional(Qt::WaitCursor));  // after "yes"
+        QCOMPARE(window.Statuses.back(), QStringLiteral("Finished."));
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+    }
+
+    void NoToReplacingEndsTheRunQuietly() {
+        TTempDir folder;
+        TDM dm;
+        TTestMain_Frm window;
+        FillRun(window, dm, folder, Sample("orders.udl"));
+        window.Gen_Btn->click();
+        const std::string mainUnit = folder.File("out/MidasProject/Midas_Client/frmMain.pas");
+        WriteFile(mainUnit, "edited by the user");
+        window.Messages.clear();
+
         window.ReplaceAnswer = false;
         window.Gen_Btn->click();
-        QCOMPARE(window.Messages.size(), std::size_t(1));
-        QCOMPARE(window.Messages[0].Icon, QMessageBox::Critical);
-        QVERIFY(window.Messages[0].Text.contains("from an earlier run"));
+
+        QCOMPARE(window.Questions, 1);
+        QVERIFY(window.Messages.empty());
+        QCOMPARE(window.StatusText(), QStringLiteral("Generation cancelled; nothing was changed."));
+        QCOMPARE(ReadFile(mainUnit), std::string("edited by the user"));
+        QVERIFY(window.Progress_Bar->isHidden());
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+        QVERIFY(!window.Running());
+
+        // Without anyone to ask, the engine's refusal is an error like any other.
+        dm.OnConfirmReplace = nullptr;
+        QVERIFY_THROWS_EXCEPTION(EExistingCopyError, dm.Generate([&window] {
+            TProjectParam options;
+            window.GetOptions(options);
+            return options;
+        }()));
     }
 
     void AFailedRunReportsTheErrorOnly() {
@@ -297,6 +504,56 @@ private slots:
         window.TarDir_Btn->click();
         QCOMPARE(window.ProjectTargetDirectory_Edt->text(), QStringLiteral("/work/out"));
         QCOMPARE(window.ProjectTemplateDir_Edt->text(), QString());
+        // Access files of both kinds are offered together.
+        const auto* openDialog = window.findChild<QFileDialog*>("OpenDialog");
+        QCOMPARE(openDialog->nameFilters().value(2),
+                 QStringLiteral("Acess Database(*.mdb *.accdb)"));
+    }
+
+    void DirectoryChoosersStartInTheNearestFolderThatExists() {
+        TTempDir folder;
+        const QString root = QString::fromStdString(folder.Path().string());
+        QVERIFY(QDir(root).mkpath("exists"));
+        WriteFile(folder.File("exists/notes.txt"), "x");
+        TTestMain_Frm window;
+        const std::vector<std::tuple<QString, QString, QString>> cases = {
+            {root + "/exists/new/deeper", root + "/exists", "new/deeper"},
+            {root + "/exists", root + "/exists", ""},
+            {root + "/exists/", root + "/exists", ""},
+            {root + "/exists/notes.txt", root + "/exists", ""},
+            {"", "", ""},
+        };
+        for (const auto& [path, start, typed] : cases) {
+            window.ProjectTemplateDir_Edt->setText(path);
+            window.TempDir_Btn->click();
+            QCOMPARE(window.DirectoryRequests.back().Start, start);
+            QCOMPARE(window.DirectoryRequests.back().Typed, typed);
+            QCOMPARE(window.ProjectTemplateDir_Edt->text(), path); // cancelled
+        }
+
+        // The real chooser opens there with the missing part typed in; accepting it asks, then
+        // makes the folders.
+        window.RealDirectoryChooser = true;
+        window.ProjectTargetDirectory_Edt->setText(root + "/exists/new/deeper");
+        QString shownFolder;
+        QString shownName;
+        QString question;
+        TModalAnswerer<QMessageBox> yes([&question](QMessageBox* box) {
+            question = box->text();
+            box->button(QMessageBox::Yes)->click();
+        });
+        TModalAnswerer<QFileDialog> chooser([&](QFileDialog* dialog) {
+            shownFolder = dialog->directory().absolutePath();
+            shownName = dialog->findChild<QLineEdit*>("fileNameEdit")->text();
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        window.TarDir_Btn->click();
+        QCOMPARE(chooser.Answers, 1);
+        QCOMPARE(shownFolder, root + "/exists");
+        QCOMPARE(shownName, QStringLiteral("new/deeper"));
+        QCOMPARE(question, QStringLiteral("The specified directory does not exist. Create it?"));
+        QVERIFY(QDir(root + "/exists/new/deeper").exists());
+        QCOMPARE(window.ProjectTargetDirectory_Edt->text(), root + "/exists/new/deeper");
     }
 
     void TheAboutWindowHasOneInstance() {
@@ -363,6 +620,81 @@ private slots:
         QCOMPARE(QString::fromStdString(reread.Get("Data Source")),
                  QStringLiteral("orders.sqlite"));
         QCOMPARE(QString::fromStdString(reread.Get("Password")), QStringLiteral("Secret123"));
+    }
+
+    void DataLinkEditorForgetsTheTestResultWhenAFieldChanges() {
+        TTempDir folder;
+        QFile::copy(Sample("orders.sqlite"), QString::fromStdString(folder.File("orders.sqlite")));
+        TConnectionProperties written;
+        written.Set("Provider", "SQLite");
+        written.Set("Data Source", "orders.sqlite");
+        const QString path = QString::fromStdString(folder.File("orders.udl"));
+        WriteDataLinkFile(path.toStdString(), written);
+
+        TDataLinkEditor editor(path);
+        for (QLineEdit* field :
+             {editor.DataSource_Edt, editor.InitialCatalog_Edt, editor.UserID_Edt,
+              editor.Password_Edt, editor.ExtendedProperties_Edt}) {
+            const QString text = field->text();
+            editor.TestConnection();
+            QVERIFY(editor.TestResult_Lab->text().startsWith("Test connection succeeded"));
+            field->setText(text + "x");
+            QVERIFY2(editor.TestResult_Lab->text().isEmpty(), qPrintable(field->objectName()));
+            field->setText(text);
+        }
+        editor.TestConnection();
+        editor.Provider_Cbo->setCurrentText("Microsoft.Jet.OLEDB.4.0");
+        QVERIFY(editor.TestResult_Lab->text().isEmpty());
+    }
+
+    void DataLinkEditorAsksBeforeSavingALinkWithoutDatabase() {
+        TTempDir folder;
+        const QString path = QString::fromStdString(folder.File("new.udl"));
+        TDataLinkEditor editor(path);
+        QVERIFY(editor.DataSource_Edt->text().isEmpty());
+        {
+            QString question;
+            TModalAnswerer<QMessageBox> no([&question](QMessageBox* box) {
+                question = box->text();
+                box->button(QMessageBox::No)->click();
+            });
+            QVERIFY(!editor.Save());
+            QCOMPARE(no.Answers, 1);
+            QVERIFY(question.contains("names no database"));
+            QVERIFY(!QFile::exists(path));
+        }
+        {
+            TModalAnswerer<QMessageBox> yes(
+                [](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); });
+            QVERIFY(editor.Save());
+            QCOMPARE(yes.Answers, 1);
+            QVERIFY(QFile::exists(path));
+        }
+        // An ODBC link may name its database in the connection string alone: no question.
+        editor.Provider_Cbo->setCurrentText("MSDASQL.1");
+        editor.ExtendedProperties_Edt->setText("DRIVER={PostgreSQL Unicode};DATABASE=sales");
+        QVERIFY(!editor.NamesNoDatabase());
+        editor.ExtendedProperties_Edt->clear();
+        QVERIFY(editor.NamesNoDatabase());
+        editor.DataSource_Edt->setText("SalesDsn");
+        QVERIFY(!editor.NamesNoDatabase());
+        TModalAnswerer<QMessageBox> none([](QMessageBox* box) { box->reject(); });
+        QVERIFY(editor.Save());
+        QCOMPARE(none.Answers, 0);
+    }
+
+    void DataLinkEditorOffersBothKindsOfAccessFile() {
+        TDataLinkEditor editor(QString{});
+        editor.Provider_Cbo->setCurrentText("Microsoft.ACE.OLEDB.12.0");
+        QStringList filters;
+        TModalAnswerer<QFileDialog> cancel([&filters](QFileDialog* dialog) {
+            filters = dialog->nameFilters();
+            dialog->reject();
+        });
+        editor.Browse_Btn->click();
+        QCOMPARE(cancel.Answers, 1);
+        QCOMPARE(filters.value(0), QStringLiteral("Access Database(*.mdb *.accdb)"));
+        QVERIFY(editor.DataSource_Edt->text().isEmpty());
     }
 };
 
