@@ -1,6 +1,8 @@
-// Takes pictures of the main window and the About window as a user sees them: the main window
-// after a run over the sample database, the About window over it. Run by scripts/screenshots
-// under Xvfb; the pictures go to the folder named on the command line.
+// Takes pictures of the main window and the About window as a user sees them: the main window at
+// start-up with the focus in its first field, the main window during a run over the sample
+// database with the progress beside the status text, and the About window. Run by
+// scripts/screenshots under Xvfb and a window manager; the pictures go to the folder named on
+// the command line.
 
 #include "TempDir.h"
 #include "frmAbout.h"
@@ -11,25 +13,44 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include <functional>
 #include <iostream>
 
 namespace {
 
-// The main window with the closing message box left out, so the run ends unattended.
+// The main window with the closing message box left out, so the run ends unattended, and each
+// status text held a moment, so the run goes at a pace a person can follow.
 class TUnattendedMain_Frm : public quorvane::ui::TMain_Frm {
+public:
+    std::function<void(const QString&)> OnEachStatus;
+
 protected:
     void ShowMessage(QMessageBox::Icon, const QString& text) override {
         std::cout << text.toStdString() << "\n";
     }
+    void DMStatus(quorvane::TDM& sender, const std::string& text) override {
+        TMain_Frm::DMStatus(sender, text);
+        QTest::qWait(40);
+        if (OnEachStatus) {
+            OnEachStatus(StatusText());
+        }
+    }
 };
 
-bool Save(QWidget& window, const QString& path) {
+bool ShowActive(QWidget& window) {
     window.show();
-    if (!QTest::qWaitForWindowExposed(&window)) {
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
+
+bool Save(QWidget& window, const QString& path) {
+    // Long enough for the text cursor of the focused field to show.
+    QTest::qWait(300);
+    if (!window.grab().save(path)) {
+        std::cerr << "screenshots: cannot save " << path.toStdString() << "\n";
         return false;
     }
-    QTest::qWait(300);
-    return window.grab().save(path);
+    return true;
 }
 
 } // namespace
@@ -55,14 +76,28 @@ int main(int argc, char** argv) {
     mainForm.ProjectTargetDirectory_Edt->setText(QString::fromStdString(output.File("out")));
     mainForm.UDL_Edt->setText(QStringLiteral(QUORVANE_EXAMPLES_DIR) + "/orders.udl");
     mainForm.CollumName_Edt->setText(QStringLiteral(QUORVANE_EXAMPLES_DIR) + "/orders-map.txt");
-    mainForm.show();
-    mainForm.Gen_BtnClick();
-
-    const bool saved = Save(mainForm, folder + "/main-window.png") &&
-                       Save(aboutForm, folder + "/about-window.png");
-    if (!saved) {
-        std::cerr << "screenshots: cannot show or save the windows\n";
+    if (!ShowActive(mainForm)) {
+        std::cerr << "screenshots: the main window did not become active\n";
         return 1;
     }
-    return 0;
+    bool saved = Save(mainForm, folder + "/main-window.png");
+
+    // Half-way through the table forms of the sample database's fourteen tables.
+    int formUnits = 0;
+    bool running = false;
+    mainForm.OnEachStatus = [&](const QString& text) {
+        if (text.contains(QLatin1String("/Midas_Client/frm")) && text.endsWith(".pas") &&
+            ++formUnits == 8) {
+            running = Save(mainForm, folder + "/main-window-running.png");
+        }
+    };
+    mainForm.Gen_BtnClick();
+    saved = saved && running;
+
+    if (!ShowActive(aboutForm)) {
+        std::cerr << "screenshots: the About window did not become active\n";
+        return 1;
+    }
+    saved = saved && Save(aboutForm, folder + "/about-window.png");
+    return saved ? 0 : 1;
 }
