@@ -106,9 +106,6 @@ type
     property OnEnter;
     property OnExit;
     property OnHide: TNotifyEvent read FOnHide write FOnHide;
-    property OnMouseDown;
-    property OnMouseMove;
-    property OnMouseUp;
     property OnResize;
     property OnShow: TNotifyEvent read FOnShow write FOnShow;
     property OnStartDrag;
@@ -172,9 +169,6 @@ type
     property OnExit;
     property OnGetImageIndex;
     property OnGetSiteInfo;
-    property OnMouseDown;
-    property OnMouseMove;
-    property OnMouseUp;
     property OnResize;
     property OnStartDock;
     property OnStartDrag;

@@ -229,9 +229,7 @@ type
     property Position;
     property PrintScale;
     property Scaled;
-    property ScreenSnap default False;
     property ShowHint;
-    property SnapBuffer default 10;
     property Visible;
     property WindowState;
     property WindowMenu;
