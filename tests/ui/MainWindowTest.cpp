@@ -27,6 +27,7 @@
 
 #include <functional>
 #include <optional>
+#include <tuple>
 
 namespace quorvane::ui {
 
@@ -347,10 +348,17 @@ private slots:
         window.CollumName_Edt->setText(Sample("orders-map.txt"));
         int clicksDuringRun = 0;
         // The bar beside the status text, as it stood at each status text.
-        std::vector<std::tuple<QString, bool, int, int, QString>> bars;
+        struct TBar {
+            QString Status;
+            bool Shown;
+            int Value;
+            int Maximum;
+            QString Text;
+        };
+        std::vector<TBar> bars;
         window.OnEachStatus = [&](const QString& text) {
-            bars.emplace_back(text, !window.Progress_Bar->isHidden(), window.Progress_Bar->value(),
-                              window.Progress_Bar->maximum(), window.Progress_Bar->text());
+            const QProgressBar& bar = *window.Progress_Bar;
+            bars.push_back({text, !bar.isHidden(), bar.value(), bar.maximum(), bar.text()});
             // A click while the run is under way is refused: the engine is never entered twice.
             if (text == "Generate Client DM Code...") {
                 ++clicksDuringRun;
@@ -377,26 +385,24 @@ private slots:
         QVERIFY(QApplication::overrideCursor() == nullptr);
 
         // While the database is read the bar is busy; then it counts the tables of each stage:
-        // at the third form's unit two forms are written.
+        // at the third form's unit two forms are written, and each stage starts at nought.
         const auto barAt = [&bars](const QString& text) {
             return *std::find_if(bars.begin(), bars.end(),
-                                 [&text](const auto& bar) { return std::get<0>(bar) == text; });
+                                 [&text](const TBar& bar) { return bar.Status == text; });
         };
-        const auto [copyText, copyShown, copyValue, copyMaximum, copyBarText] =
-            barAt("Copy Template Files...");
-        QVERIFY(copyShown);
-        QCOMPARE(copyMaximum, 0);
-        const QString thirdForm = window.Statuses[std::size_t(
-            std::find(window.Statuses.begin(), window.Statuses.end(), "Generate Client Forms...") -
-            window.Statuses.begin() + 5)];
-        QVERIFY2(thirdForm.endsWith(".pas"), qPrintable(thirdForm));
-        const auto [formText, formShown, formValue, formMaximum, formBarText] = barAt(thirdForm);
-        QVERIFY(formShown);
-        QCOMPARE(std::make_pair(formValue, formMaximum), std::make_pair(2, 14));
-        QCOMPARE(formBarText, QStringLiteral("2 of 14 tables"));
-        // A stage starts at nought as its status text shows.
-        QCOMPARE(std::get<2>(barAt("Generate MainForm Code...")), 0);
-        QCOMPARE(std::get<2>(barAt("Finished.")), 14);
+        QVERIFY(barAt("Copy Template Files...").Shown);
+        QCOMPARE(barAt("Copy Template Files...").Maximum, 0);
+        const auto formsStage = std::find_if(bars.begin(), bars.end(), [](const TBar& bar) {
+            return bar.Status == "Generate Client Forms...";
+        });
+        const TBar& thirdFormUnit = *(formsStage + 5);
+        QVERIFY2(thirdFormUnit.Status.endsWith(".pas"), qPrintable(thirdFormUnit.Status));
+        QVERIFY(thirdFormUnit.Shown);
+        QCOMPARE(thirdFormUnit.Value, 2);
+        QCOMPARE(thirdFormUnit.Maximum, 14);
+        QCOMPARE(thirdFormUnit.Text, QStringLiteral("2 of 14 tables"));
+        QCOMPARE(barAt("Generate MainForm Code...").Value, 0);
+        QCOMPARE(barAt("Finished.").Value, 14);
         // Between runs the bar is gone.
         QVERIFY(window.Progress_Bar->isHidden());
     }
