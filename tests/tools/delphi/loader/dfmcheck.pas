@@ -49,6 +49,7 @@ type
   TCheckDriver = class(TBinaryObjectReader)
   private
     FPending: Boolean;
+    FStarted: Boolean;
     FPendingType: TValueType;
     FLastText: string;
   public
@@ -125,11 +126,17 @@ end;
 
 function TCheckDriver.NextValue: TValueType;
 var
-  Saved: Boolean;
+  SavedPending, SavedStarted: Boolean;
+  SavedType: TValueType;
 begin
-  Saved := FPending;
+  { A peek, through ReadValue: it changes nothing. }
+  SavedPending := FPending;
+  SavedStarted := FStarted;
+  SavedType := FPendingType;
   Result := inherited NextValue;
-  FPending := Saved;
+  FPending := SavedPending;
+  FStarted := SavedStarted;
+  FPendingType := SavedType;
 end;
 
 function TCheckDriver.ReadValue: TValueType;
@@ -137,6 +144,7 @@ begin
   Result := inherited ReadValue;
   FPending := not (Result in [vaNull, vaNil, vaFalse, vaTrue]);
   FPendingType := Result;
+  FStarted := True;
 end;
 
 procedure TCheckDriver.BeginComponent(var Flags: TFilerFlags;
@@ -144,12 +152,14 @@ procedure TCheckDriver.BeginComponent(var Flags: TFilerFlags;
 begin
   inherited BeginComponent(Flags, AChildPos, CompClassName, CompName);
   FPending := False;
+  FStarted := True;
 end;
 
 function TCheckDriver.BeginProperty: String;
 begin
   Result := inherited BeginProperty;
   FPending := False;
+  FStarted := False;
   FLastText := '';
 end;
 
@@ -272,13 +282,10 @@ begin
   FPending := False;
 end;
 
-function TCheckDriver.PendingKind: string;
+function KindOf(ValueType: TValueType): string;
 begin
-  Result := '';
-  if not FPending then
-    Exit;
-  case FPendingType of
-    vaInt8, vaInt16, vaInt32, vaInt64, vaQWord: Result := 'got a number';
+  case ValueType of
+    vaInt8, vaInt16, vaInt32, vaInt64, vaQWord,
     vaExtended, vaSingle, vaCurrency, vaDate: Result := 'got a number';
     vaString, vaLString, vaWString, vaUTF8String, vaUString: Result := 'got a string';
     vaIdent: Result := 'got an identifier';
@@ -286,12 +293,35 @@ begin
     vaCollection: Result := 'got a collection';
     vaSet: Result := 'got a set';
     vaBinary: Result := 'got binary data';
+    vaTrue: Result := 'got True';
+    vaFalse: Result := 'got False';
+    vaNil: Result := 'got nil';
+    vaNull: Result := 'got Null';
+  else
+    Result := '';
   end;
+end;
+
+function TCheckDriver.PendingKind: string;
+begin
+  if not FStarted then
+    { Refused before its type byte was taken (a set was expected). }
+    Result := KindOf(NextValue)
+  else if FPending or ((FLastText = '') and (FPendingType in [vaTrue, vaFalse, vaNil, vaNull])) then
+    Result := KindOf(FPendingType)
+  else
+    Result := '';
 end;
 
 procedure TCheckDriver.DiscardPending;
 begin
-  if FPending then
+  if not FStarted then
+  begin
+    { Nothing of the value was read: skip it all. }
+    SkipValue;
+    FStarted := True;
+  end
+  else if FPending then
   begin
     { ReadValue took the type byte of a value nobody read; put it back (the
       way NextValue peeks) and skip the value as a whole. }
@@ -333,7 +363,7 @@ begin
   else if Pos(SInvalidPropertyValue, Msg) > 0 then
   begin
     Value := TCheckDriver(Driver).PendingKind;
-    if Value = '' then
+    if (Value = '') and TCheckDriver(Driver).FStarted then
       Value := TCheckDriver(Driver).LastText;
     if Value <> '' then
       Msg := Msg + ' (' + Value + ')';
