@@ -50,11 +50,6 @@ std::string DisplayFormatOf(TFieldType type, const TDisplayFormat& formats) {
     }
 }
 
-// The table's name in a select text: in brackets when it holds a blank.
-std::string SelectSourceOf(const std::string& tableName) {
-    return tableName.find(' ') != std::string::npos ? "[" + tableName + "]" : tableName;
-}
-
 } // namespace
 
 void TDM::BuildPersistentFields(const TProjectPlan& plan, const TPlannedTable& table,
@@ -109,8 +104,7 @@ TBlocks TDM::BuildServerDataModule(const TProjectPlan& plan) {
     TStringList& unitLines = blocks.UnitLines;
     TStringList& formLines = blocks.FormLines;
     for (const TPlannedTable& table : plan.Tables) {
-        const std::string selectText =
-            QuoteDfmString("select * from " + SelectSourceOf(table.Source->Name));
+        const std::string selectText = QuoteDfmString("select * from " + table.SelectName);
         const std::string left = std::to_string(GridLeftOf(table.Index));
         const int top = GridTopOf(table.Index);
 

@@ -159,8 +159,11 @@ public:
         FPlan.MainFormClass = FTemplates.MainForm.RootClass;
         FPlan.Tables.resize(FSnapshot.Tables.size());
         for (std::size_t index = 0; index < FSnapshot.Tables.size(); ++index) {
-            FPlan.Tables[index].Source = &FSnapshot.Tables[index];
-            FPlan.Tables[index].Index = index;
+            TPlannedTable& table = FPlan.Tables[index];
+            table.Source = &FSnapshot.Tables[index];
+            table.Index = index;
+            table.SelectName =
+                SqlTableName(table.Source->Qualifier, table.Source->Name, FSnapshot.Quoting);
         }
         PlanServerModule(identifiers[serverTrim]);
         PlanClientModule(identifiers[clientTrim], serverTrim == clientTrim);

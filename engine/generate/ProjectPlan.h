@@ -39,6 +39,7 @@ struct TPlannedTable {
     std::size_t Index = 0;                  ///< position in catalogue order
 
     // Server remote data module.
+    std::string SelectName;      ///< the table's name in its select text, quoted where needed
     std::string ServerDataSet;   ///< "Orders_D"
     std::string ServerCompanion; ///< "Orders_P" (a provider), or "Orders_DS" (a data source)
 

@@ -16,9 +16,11 @@ TSchemaSnapshot ReadSchemaSnapshot(ISchemaSource& source) {
         // Only the descriptors are kept: the columns they were made from are as large again,
         // and over thousands of tables that is felt.
         std::vector<TFieldDescriptor> fields = DescribeFields(source.DescribeTable(row.TableName));
-        snapshot.Tables.push_back(
-            {std::move(row.TableName), std::move(row.TableType), std::move(fields)});
+        std::string qualifier = source.QualifierOf(row.TableName);
+        snapshot.Tables.push_back({std::move(row.TableName), std::move(row.TableType),
+                                   std::move(fields), std::move(qualifier)});
     }
+    snapshot.Warnings = source.Warnings();
     return snapshot;
 }
 

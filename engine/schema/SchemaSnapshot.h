@@ -13,12 +13,15 @@ struct TSnapshotTable {
     std::string Name;
     std::string Type; ///< "TABLE" or "VIEW"
     std::vector<TFieldDescriptor> Fields;
+    std::string Qualifier; ///< as ISchemaSource::QualifierOf gives it
 };
 
 /// What a run reads of a database, once: its tables and views in catalogue order (system tables
 /// and every other kind left out), each with its field descriptors.
 struct TSchemaSnapshot {
     std::vector<TSnapshotTable> Tables;
+    /// The source's warnings (ISchemaSource::Warnings), read with the catalogue.
+    std::vector<std::string> Warnings;
     /// How the database quotes table names in the select texts of the generated server.
     TIdentifierQuoting Quoting;
 };

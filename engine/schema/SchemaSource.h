@@ -28,8 +28,17 @@ public:
     /// Throws EDatabaseError when there is no such table.
     virtual TTableDescription DescribeTable(const std::string& tableName) = 0;
 
+    /// What the source left out of its catalogue instead of failing (a damaged part of a file
+    /// whose tables still read), one text each: the database file, ": " and what was left out.
+    virtual std::vector<std::string> Warnings() const { return {}; }
+
     /// How the database quotes the names of its tables in SQL.
     virtual TIdentifierQuoting IdentifierQuoting() const = 0;
+
+    /// The schema (or, on MySQL and MariaDB, the database) that SQL must name before the table
+    /// `tableName` of the catalogue for the connection to find it; empty where the name alone
+    /// finds it. A name listed twice is the one listed first, as DescribeTable opens it.
+    virtual std::string QualifierOf(const std::string& /*tableName*/) const { return {}; }
 };
 
 } // namespace quorvane

@@ -306,6 +306,19 @@ TEST(QuoteDfmStringTest, DoublesApostrophesAndSpellsControlCharacters) {
     EXPECT_EQ(QuoteDfmString("Buyer's"), "'Buyer''s'");
     EXPECT_EQ(QuoteDfmString("a\tb"), "'a'#9'b'");
     EXPECT_EQ(QuoteDfmString("\r\nx\n"), "#13#10'x'#10");
+    // Beyond printable ASCII every character is its code point: UTF-8 of two, three and four
+    // bytes, DEL, and bytes that are no UTF-8 (a truncated sequence, an overlong form, a lone
+    // continuation byte), each taken as Latin-1.
+    EXPECT_EQ(QuoteDfmString("Gr\xC3\xB6\xC3\x9F"
+                             "e"),
+              "'Gr'#246#223'e'");
+    EXPECT_EQ(QuoteDfmString("\xE2\x82\xAC 5"), "#8364' 5'");
+    EXPECT_EQ(QuoteDfmString("\xF0\x9F\x98\x80"), "#128512");
+    EXPECT_EQ(QuoteDfmString("a\x7F"), "'a'#127");
+    EXPECT_EQ(QuoteDfmString("Caf\xE9"), "'Caf'#233");
+    EXPECT_EQ(QuoteDfmString("\xE2\x82"), "#226#130");
+    EXPECT_EQ(QuoteDfmString("\xC0\xAF"), "#192#175");
+    EXPECT_EQ(QuoteDfmString("\x80'"), "#128''''");
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // that keep a run from writing where it must not.
 
 #include "MemorySchemaSource.h"
+#include "MiniTemplate.h"
 #include "TempDir.h"
 #include "generate/dmCodeGenerator.h"
 #include "text/EngineErrors.h"
@@ -16,28 +17,6 @@ using testing::Column;
 using testing::TMemoryDatabase;
 namespace fs = std::filesystem;
 
-// A small template holding every file a run reads, with the placeholders where a project
-// template has them.
-void WriteTemplate(const fs::path& root) {
-    const std::string server = (root / "Midas_AppServer").string();
-    const std::string client = (root / "Midas_Client").string();
-    WriteFile(server + "/rdmMain.pas",
-              "type\r\n  TRDM = class\r\n{#DataComponentList}\r\n  end;\r\n");
-    WriteFile(server + "/rdmMain.dfm", "object RDM: TRDM\r\nend\r\n");
-    WriteFile(server + "/EXE/Database.udl", "placeholder");
-    WriteFile(client + "/dmClient.pas", "{#DataComponentList}\r\n");
-    WriteFile(client + "/dmClient.dfm", "object DM: TDM\r\nend\r\n");
-    WriteFile(client + "/frmTableName.pas",
-              "unit frmTableName;\r\n  TTableName_Frm = class\r\n{#DataComponentList}\r\n");
-    WriteFile(client + "/frmTableName.dfm", "object TableName_Frm: TTableName_Frm\r\nend\r\n");
-    WriteFile(client + "/frmTableGrids.pas", "unit frmTableGrids; // last: TableName\r\n");
-    WriteFile(client + "/frmTableGrids.dfm", "object TableGrids_Frm: TTableGrids_Frm\r\nend\r\n");
-    WriteFile(client + "/frmMain.pas", "uses dmClient{#FormUnitList};\r\n{#ButtonList}\r\n");
-    WriteFile(client + "/frmMain.dfm", "object Main_Frm: TMain_Frm\r\nend\r\n");
-    WriteFile(client + "/Midas_Client.dpr", "{#FormUnitFileList}\r\n{#FormCreateCodeList}\r\n");
-    WriteFile(client + "/Readme.txt", "copied unchanged");
-}
-
 class GenerateTest : public ::testing::Test {
 protected:
     TTempDir Folder;
@@ -49,7 +28,7 @@ protected:
     GenerateTest() {
         DM.ADOConnection.SetOpener(testing::MemoryOpener(Database));
         DM.OnStatus = [this](TDM&, const std::string& text) { Statuses.push_back(text); };
-        WriteTemplate(Folder.Path() / "templates" / "MidasProject");
+        testing::WriteMiniTemplate(Folder.Path() / "templates" / "MidasProject");
         WriteFile(Folder.File("orders.udl"), "[oledb]\r\nProvider=SQLite;Data Source=x.db\r\n");
         Options.Directories.TemplateDir = Folder.File("templates/MidasProject");
         Options.Directories.OutputDir = Folder.File("out");
@@ -282,7 +261,7 @@ TEST_F(GenerateTest, ATableNamedLikeATemplateUnitLeavesTheTemplateAlone) {
 
     // The next run reads its own templates, not what the last one read.
     const fs::path edited = Folder.Path() / "edited" / "MidasProject";
-    WriteTemplate(edited);
+    testing::WriteMiniTemplate(edited);
     WriteFile((edited / "Midas_Client" / "frmTableName.pas").string(),
               "unit frmTableName; // edited\r\n{#DataComponentList}\r\n");
     Options.Directories.TemplateDir = edited.string();

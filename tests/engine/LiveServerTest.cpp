@@ -14,6 +14,7 @@
 //
 // The tests of refused and silent servers need only the ODBC drivers, no server.
 
+#include "MiniTemplate.h"
 #include "PlanSupport.h"
 #include "TempDir.h"
 #include "datalink/DataLink.h"
@@ -243,6 +244,28 @@ TFieldDescriptor F(std::string name, T kind, std::int64_t size = 0, bool fixedCh
 constexpr const char* PgPrefix = "QUORVANE_TEST_PG_";
 
 // Makes database `database` afresh, dropping an earlier run's.
+// Generates the projects over `udl` and runs every select text of the server module on the
+// database it came from: each must reach its table, tables of other schemas or databases that
+// the connection lists too.
+void ExpectSelectTextsToRun(const TServer& server, const std::string& database,
+                            const std::string& udl, std::size_t tables) {
+    TTempDir folder;
+    testing::WriteMiniTemplate(folder.Path() / "MidasProject");
+    TDM dm;
+    TProjectParam options;
+    options.Database.UDLFile = udl;
+    options.Directories.TemplateDir = folder.File("MidasProject");
+    options.Directories.OutputDir = folder.File("out");
+    dm.Generate(options);
+    const std::vector<std::string> selects =
+        testing::SelectTextsOf(folder.File("out/MidasProject/Midas_AppServer/rdmMain.dfm"));
+    EXPECT_GE(selects.size(), tables);
+    TSqlSession session = SessionOn(server, database);
+    for (const std::string& select : selects) {
+        EXPECT_NO_THROW(session.Execute(select)) << select;
+    }
+}
+
 void RecreatePgDatabase(const TServer& server, const std::string& database) {
     TSqlSession admin = SessionOn(server, server.Database);
     admin.Execute("DROP DATABASE IF EXISTS \"" + database + "\"");
@@ -330,6 +353,28 @@ TEST(PostgreSqlLiveTest, TablesViewsSchemasAndEveryColumnType) {
     const std::string odbcUdl = folder.File("odbc.udl");
     WriteDataLinkFile(odbcUdl, odbc);
     CheckSchemaThroughDataLink(odbcUdl, tableNames, tables);
+}
+
+TEST(PostgreSqlLiveTest, GeneratedSelectTextsRunOnTheDatabase) {
+    QUORVANE_REQUIRE_SERVER(server, PgPrefix, "PostgreSQL");
+    const std::string database = server->Database + "_selects";
+    RecreatePgDatabase(*server, database);
+    // Unquoted, PostgreSQL folds a name to lower case: "Orders" must be quoted, "customers" not.
+    SessionOn(*server, database)
+        .ExecuteAll(
+            {"CREATE TABLE customers (id integer)", "CREATE TABLE \"Orders\" (id integer)",
+             "CREATE TABLE \"order\" (id integer)", "CREATE TABLE \"2019Sales\" (id integer)",
+             "CREATE TABLE \"Order-Lines\" (id integer)",
+             "CREATE TABLE \"Order Details\" (id integer)", "CREATE TABLE \"it's\" (id integer)",
+             "CREATE TABLE \"Gr\xC3\xB6\xC3\x9F"
+             "e\" (id integer)",
+             "CREATE VIEW \"Open Orders\" AS SELECT * FROM \"Orders\"",
+             // A schema of another name than the one names are looked for in.
+             "CREATE SCHEMA \"Second\"", "CREATE TABLE \"Second\".items (id integer)"});
+    TTempDir folder;
+    const std::string udl = folder.File("postgresql.udl");
+    WriteDataLinkFile(udl, DataLinkProperties(*server, database));
+    ExpectSelectTextsToRun(*server, database, udl, 10);
 }
 
 TEST(PostgreSqlLiveTest, ListsThreeHundredTablesCompletely) {
@@ -449,6 +494,27 @@ TEST(MariaDbLiveTest, TablesViewsDatabasesAndEveryColumnType) {
         systemRows = systemRows || row.TableType.rfind("SYSTEM ", 0) == 0;
     }
     EXPECT_TRUE(systemRows);
+}
+
+TEST(MariaDbLiveTest, GeneratedSelectTextsRunOnTheDatabase) {
+    QUORVANE_REQUIRE_SERVER(server, MariaDbPrefix, "MySQLProv");
+    const std::string database = server->Database + "_selects";
+    TSqlSession session = SessionOn(*server, server->Database);
+    session.ExecuteAll({
+        "DROP DATABASE IF EXISTS `" + database + "`",
+        "CREATE DATABASE `" + database + "` CHARACTER SET utf8mb4",
+        "CREATE TABLE `" + database + "`.Orders (id int)",
+        "CREATE TABLE `" + database + "`.`order` (id int)",
+        "CREATE TABLE `" + database + "`.`2019Sales` (id int)",
+        "CREATE TABLE `" + database + "`.`Order-Lines` (id int)",
+        "CREATE TABLE `" + database + "`.`Order Details` (id int)",
+        "CREATE TABLE `" + database + "`.`it's` (id int)",
+        "CREATE TABLE `" + database + "`.`key` (id int)",
+    });
+    TTempDir folder;
+    const std::string udl = folder.File("mariadb.udl");
+    WriteDataLinkFile(udl, DataLinkProperties(*server, database));
+    ExpectSelectTextsToRun(*server, database, udl, 7);
 }
 
 // --- Servers that refuse or do not answer (drivers only) ---------------------------------------

@@ -2,8 +2,10 @@
 // rowid alias as the one auto-increment column, the catalogue order, and the file left as it was.
 
 #include "schema/sqlite/SqliteSchemaSource.h"
+#include "MiniTemplate.h"
 #include "SqliteTestFile.h"
 #include "TempDir.h"
+#include "generate/dmCodeGenerator.h"
 #include "text/EngineErrors.h"
 
 #include <gtest/gtest.h>
@@ -204,6 +206,47 @@ TEST_F(SqliteSchemaSourceTest, ReadingTheSchemaLeavesTheFileUntouched) {
         files.push_back(entry.path().filename().string());
     }
     EXPECT_EQ(files, std::vector<std::string>{"test.db"});
+}
+
+TEST_F(SqliteSchemaSourceTest, GeneratedSelectTextsRunOnTheDatabase) {
+    // Names that unquoted would not reach their table: a blank, a hyphen, a leading digit, a
+    // reserved word, an apostrophe, a bracket, letters beyond ASCII. Each select text the run
+    // writes must run on the database it came from.
+    CreateSqliteFile(Path, "CREATE TABLE Orders (id INTEGER PRIMARY KEY);"
+                           "CREATE TABLE [Order Details] (id INTEGER);"
+                           "CREATE TABLE \"Order-Lines\" (id INTEGER);"
+                           "CREATE TABLE \"2019Sales\" (id INTEGER);"
+                           "CREATE TABLE \"order\" (id INTEGER);"
+                           "CREATE TABLE \"Buyer's\" (id INTEGER);"
+                           "CREATE TABLE \"a]b\" (id INTEGER);"
+                           "CREATE TABLE \"Gr\xC3\xB6\xC3\x9F"
+                           "e\" (id INTEGER);"
+                           "CREATE VIEW \"Order View\" AS SELECT * FROM Orders;");
+    testing::WriteMiniTemplate(Folder.Path() / "MidasProject");
+    TDM dm;
+    TProjectParam options;
+    options.Database.UDLFile = Path;
+    options.Directories.TemplateDir = Folder.File("MidasProject");
+    options.Directories.OutputDir = Folder.File("out");
+    dm.Generate(options);
+
+    const std::vector<std::string> selects =
+        testing::SelectTextsOf(Folder.File("out/MidasProject/Midas_AppServer/rdmMain.dfm"));
+    ASSERT_EQ(selects.size(), 9u);
+    EXPECT_EQ(selects.front(), "select * from [2019Sales]");
+    sqlite3* database = nullptr;
+    ASSERT_EQ(sqlite3_open_v2(Path.c_str(), &database, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
+    for (const std::string& select : selects) {
+        sqlite3_stmt* statement = nullptr;
+        EXPECT_EQ(sqlite3_prepare_v2(database, select.c_str(), -1, &statement, nullptr), SQLITE_OK)
+            << select << ": " << sqlite3_errmsg(database);
+        EXPECT_NE(statement, nullptr) << select;
+        if (statement != nullptr) {
+            EXPECT_EQ(sqlite3_step(statement), SQLITE_DONE) << select;
+        }
+        sqlite3_finalize(statement);
+    }
+    sqlite3_close(database);
 }
 
 } // namespace

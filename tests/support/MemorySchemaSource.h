@@ -19,6 +19,8 @@ struct TMemoryDatabase {
     std::vector<std::string> ConnectionStrings; ///< every connection string that was opened
     int CatalogueReads = 0;
     int TableOpens = 0;
+    /// As the database quotes names; the Access provider's by default.
+    TIdentifierQuoting Quoting{TSqlDialect::Access, "["};
 
     /// Adds a table (or a view) with its columns to the catalogue.
     void AddTable(const std::string& name, std::vector<TColumnInfo> columns,
@@ -45,6 +47,8 @@ public:
         ++FDatabase->CatalogueReads;
         return FDatabase->Catalogue;
     }
+
+    TIdentifierQuoting IdentifierQuoting() const override { return FDatabase->Quoting; }
 
     TTableDescription DescribeTable(const std::string& tableName) override {
         ++FDatabase->TableOpens;

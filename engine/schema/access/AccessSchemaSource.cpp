@@ -157,6 +157,8 @@ public:
 
     std::vector<TCatalogRow> ReadCatalogue() override { return Catalogue; }
 
+    TIdentifierQuoting IdentifierQuoting() const override { return {TSqlDialect::Access, "["}; }
+
     TTableDescription DescribeTable(const std::string& tableName) override {
         const auto found = Tables.find(LowerCaseAscii(tableName));
         if (found == Tables.end()) {

@@ -375,6 +375,20 @@ public:
         return rows;
     }
 
+    TIdentifierQuoting IdentifierQuoting() const override {
+        switch (FDbms) {
+        case TDbms::MariaDb:
+            return {TSqlDialect::MySql, "`"};
+        case TDbms::PostgreSql:
+            return {TSqlDialect::PostgreSql, "\""};
+        case TDbms::SqlServer:
+            return {TSqlDialect::SqlServer, "\""};
+        case TDbms::Other:
+            break;
+        }
+        return {TSqlDialect::Other, FQuote};
+    }
+
     TTableDescription DescribeTable(const std::string& tableName) override {
         const std::string failure =
             "Cannot open table \"" + tableName + "\" of " + FDescription + ".";
@@ -569,6 +583,31 @@ private:
             throw EDatabaseError(failure + " The ODBC driver names no quote character for names.");
         }
         return FQuote + ReplaceAll(name, FQuote, FQuote + FQuote) + FQuote;
+    }
+
+    std::string QualifierOf(const std::string& tableName) const override {
+        const auto found = FLocations.find(tableName);
+        return found == FLocations.end() ? std::string() : QualifierOf(found->second);
+    }
+
+    // What the generated select texts must name before a table for this connection to find
+    // it: a schema other than the one names are looked for in first, a database other than the
+    // connection's.
+    std::string QualifierOf(const TTableLocation& location) const {
+        const auto other = [](const std::optional<std::string>& place, std::string_view usual) {
+            return place && !place->empty() && *place != usual ? *place : std::string();
+        };
+        switch (FDbms) {
+        case TDbms::PostgreSql:
+            return other(location.Schema, "public");
+        case TDbms::SqlServer:
+            return other(location.Schema, "dbo");
+        case TDbms::MariaDb:
+            return other(location.Catalog, FCurrentCatalog);
+        case TDbms::Other:
+            break;
+        }
+        return {};
     }
 
     std::string QualifiedName(const TTableLocation& location, const std::string& tableName,

@@ -116,6 +116,10 @@ public:
         return rows;
     }
 
+    TIdentifierQuoting IdentifierQuoting() const override {
+        return {TSqlDialect::Sqlite, "\""};
+    }
+
     TTableDescription DescribeTable(const std::string& tableName) override {
         const std::string failure =
             "Cannot open table \"" + tableName + "\" of SQLite database \"" + FPath + "\".";

@@ -30,7 +30,7 @@ object RDM: TRDM
   end
   Object End_D: TADOQuery
     Connection = DBConnection
-    SQL.Strings = ('select * from End')
+    SQL.Strings = ('select * from [End]')
     Parameters = <>
     Left = 200
     Top = 160
@@ -52,7 +52,7 @@ object RDM: TRDM
   end
   Object Begin_D: TADOQuery
     Connection = DBConnection
-    SQL.Strings = ('select * from Begin')
+    SQL.Strings = ('select * from [Begin]')
     Parameters = <>
     Left = 300
     Top = 160
@@ -86,7 +86,7 @@ object RDM: TRDM
   end
   Object _2019Sales_D: TADOQuery
     Connection = DBConnection
-    SQL.Strings = ('select * from 2019Sales')
+    SQL.Strings = ('select * from [2019Sales]')
     Parameters = <>
     Left = 500
     Top = 160

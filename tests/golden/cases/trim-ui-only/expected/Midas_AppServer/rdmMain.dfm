@@ -51,7 +51,7 @@ object RDM: TRDM
   end
   Object Empty_D: TADOQuery
     Connection = DBConnection
-    SQL.Strings = ('select * from Empty')
+    SQL.Strings = ('select * from [Empty]')
     Parameters = <>
     Left = 300
     Top = 160
