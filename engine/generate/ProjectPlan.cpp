@@ -298,12 +298,50 @@ std::string Quoted(const std::string& text) {
     return "\"" + text + "\"";
 }
 
+// What the server's dataset classes of the component library need to reach their database:
+// the property that names the connection, the connection's class, and the unit that declares
+// the dataset class.
+struct TDataSetClass {
+    std::string_view Name;
+    std::string_view ConnectionProperty;
+    std::string_view ConnectionClass;
+    std::string_view Unit;
+};
+
+constexpr TDataSetClass KnownDataSetClasses[] = {
+    {"TADOQuery", "Connection", "TADOConnection", "ADODB"},
+    {"TADODataSet", "Connection", "TADOConnection", "ADODB"},
+    {"TADOTable", "Connection", "TADOConnection", "ADODB"},
+    {"TADOStoredProc", "Connection", "TADOConnection", "ADODB"},
+    {"TSQLQuery", "SQLConnection", "TSQLConnection", "SqlExpr"},
+    {"TSQLDataSet", "SQLConnection", "TSQLConnection", "SqlExpr"},
+    {"TSQLTable", "SQLConnection", "TSQLConnection", "SqlExpr"},
+    {"TSQLStoredProc", "SQLConnection", "TSQLConnection", "SqlExpr"},
+    {"TIBQuery", "Database", "TIBDatabase", "IBQuery"},
+    {"TIBDataSet", "Database", "TIBDatabase", "IBCustomDataSet"},
+    {"TIBTable", "Database", "TIBDatabase", "IBTable"},
+    {"TQuery", "DatabaseName", "", "DBTables"},
+    {"TTable", "DatabaseName", "", "DBTables"},
+    {"TFDQuery", "Connection", "TFDConnection", "FireDAC.Comp.Client"},
+    {"TFDTable", "Connection", "TFDConnection", "FireDAC.Comp.Client"},
+};
+
+const TDataSetClass* KnownDataSetClass(const std::string& name) {
+    for (const TDataSetClass& known : KnownDataSetClasses) {
+        if (SameTextAscii(known.Name, name)) {
+            return &known;
+        }
+    }
+    return nullptr;
+}
+
 class TReferenceChecker {
 public:
     explicit TReferenceChecker(const TProjectPlan& plan) : FPlan(plan), FOptions(*plan.Options) {}
 
     std::vector<std::string> Run() {
         CheckTemplates();
+        CheckDataSetClass();
         const bool moduleNamed =
             SameTextAscii(FOptions.ClientUIOptions.DMName, FPlan.ClientModuleName);
         for (const TPlannedTable& table : FPlan.Tables) {
@@ -354,6 +392,47 @@ private:
                                         " holds no \"TableName\", so every table's form would "
                                         "get the same name and class; name it "
                                         "\"TableName_Frm: TTableName_Frm\"");
+        }
+    }
+
+    // Whether the dataset class the user chose fits the template's server: the generated
+    // "Connection = DBConnection" (or "SQLConnection = ...") must be the class's own property and
+    // name a connection of the class it needs, and the server unit must use the class's unit.
+    void CheckDataSetClass() {
+        const std::string& kind = FOptions.ServerOptions.DataSetKind;
+        const TDataSetClass* known = KnownDataSetClass(kind);
+        if (known == nullptr || FPlan.Tables.empty()) {
+            return;
+        }
+        const TTemplateSet& templates = *FPlan.Templates;
+        const std::string property =
+            UpperCaseAscii(kind).find("SQL") != std::string::npos ? "SQLConnection" : "Connection";
+        const std::string connectionClass = templates.ServerForm.ClassOfObject("DBConnection");
+        const std::string option = " (\"DataSet Component Type\", --dataset-type)";
+        if (property != known->ConnectionProperty) {
+            Warn(ServerModuleFile, "the datasets are written with \"" + property +
+                                       " = DBConnection\", but " + kind + " has no " + property +
+                                       " property: it reaches its database through " +
+                                       std::string(known->ConnectionProperty) + option);
+        } else if (!known->ConnectionClass.empty() &&
+                   !SameTextAscii(connectionClass, known->ConnectionClass)) {
+            Warn(ServerModuleFile,
+                 "the " + kind + " datasets need a " + std::string(known->ConnectionClass) +
+                     " as their " + property + ", but the template's DBConnection is " +
+                     (connectionClass.empty() ? std::string("not there") : "a " + connectionClass) +
+                     "; use a template whose DBConnection is a " +
+                     std::string(known->ConnectionClass) +
+                     (known->ConnectionClass == "TSQLConnection"
+                          ? std::string(" (such as templates/MidasProject-dbExpress)")
+                          : std::string()) +
+                     ", or another dataset type" + option);
+        }
+        if (!templates.ServerUnit.UsesUnit(std::string(known->Unit))) {
+            Warn(templates.ServerUnit.RelativePath,
+                 kind + " is declared in the unit " + std::string(known->Unit) +
+                     ", which the unit's uses clause does not name; add it there, or choose "
+                     "another dataset type" +
+                     option);
         }
     }
 

@@ -60,6 +60,7 @@ void ReadFormNames(TTemplateFile& file, const TStringList& lines) {
                 root = false;
             } else if (!name.empty()) {
                 file.DeclaredNames.push_back(name);
+                file.ObjectClasses.emplace_back(name, className);
             }
             continue;
         }
@@ -78,9 +79,52 @@ void ReadFormNames(TTemplateFile& file, const TStringList& lines) {
     }
 }
 
+// Reads the units a unit's uses clauses name: "uses A, B in 'b.pas', C; // comment".
+void ReadUsedUnits(TTemplateFile& file, const TStringList& lines) {
+    bool inUses = false;
+    for (const std::string& line : lines) {
+        std::string_view rest = line;
+        const std::size_t comment = rest.find("//");
+        if (comment != std::string_view::npos) {
+            rest = rest.substr(0, comment);
+        }
+        if (!inUses) {
+            if (!StartsWithWord(rest, "uses") && !SameTextAscii(TrimView(rest), "uses")) {
+                continue;
+            }
+            TakeIdentifier(rest);
+            inUses = true;
+        }
+        while (inUses) {
+            rest = TrimView(rest);
+            std::string unit;
+            // A dotted name ("Data.DB") is one unit.
+            for (std::string_view part = TakeIdentifier(rest); !part.empty();
+                 part = TakeIdentifier(rest)) {
+                unit += std::string(part);
+                if (rest.empty() || rest.front() != '.') {
+                    break;
+                }
+                unit += '.';
+                rest.remove_prefix(1);
+            }
+            if (!unit.empty()) {
+                file.UsedUnits.push_back(unit);
+            }
+            const std::size_t end = rest.find_first_of(",;");
+            if (end == std::string_view::npos) {
+                break; // the clause goes on in the next line
+            }
+            inUses = rest[end] == ',';
+            rest.remove_prefix(end + 1);
+        }
+    }
+}
+
 // Reads the names a unit declares that a generated component must not take: its methods
 // ("procedure FormShow(Sender: TObject);") and its fields ("Tables_Lbl: TLabel;").
 void ReadUnitNames(TTemplateFile& file, const TStringList& lines) {
+    ReadUsedUnits(file, lines);
     for (const std::string& line : lines) {
         std::string_view rest = line;
         if (StartsWithWord(rest, "procedure") || StartsWithWord(rest, "function")) {
@@ -135,6 +179,23 @@ std::vector<std::string> ProjectFilesOf(const std::string& projectText) {
 }
 
 } // namespace
+
+std::string TTemplateFile::ClassOfObject(const std::string& name) const {
+    for (const auto& [objectName, className] : ObjectClasses) {
+        if (SameTextAscii(objectName, name)) {
+            return className;
+        }
+    }
+    return {};
+}
+
+bool TTemplateFile::UsesUnit(const std::string& unit) const {
+    return std::any_of(UsedUnits.begin(), UsedUnits.end(), [&unit](const std::string& used) {
+        const std::size_t dot = used.rfind('.');
+        return SameTextAscii(used, unit) ||
+               (dot != std::string::npos && SameTextAscii(used.substr(dot + 1), unit));
+    });
+}
 
 std::string WithTableIdentifier(std::string text, const std::string& tableIdentifier) {
     if (tableIdentifier.empty()) {

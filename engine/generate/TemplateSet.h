@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quorvane {
@@ -18,6 +19,15 @@ struct TTemplateFile {
     /// Form files: the names of every object inside the root, and of every event handler the
     /// form names. Units: the methods and fields the unit declares.
     std::vector<std::string> DeclaredNames;
+    /// Form files: the class of each object inside the root, by its name.
+    std::vector<std::pair<std::string, std::string>> ObjectClasses;
+    /// Units: the units its uses clauses name, as written ("DB", "Data.DB").
+    std::vector<std::string> UsedUnits;
+
+    /// The class of the object `name` inside the form's root (any letter case), or "".
+    std::string ClassOfObject(const std::string& name) const;
+    /// Whether a uses clause of the unit names `unit`, also as the last part of a dotted name.
+    bool UsesUnit(const std::string& unit) const;
 };
 
 /// The template files of a run, read once from the template directory before anything is copied

@@ -173,6 +173,42 @@ TEST_F(ProjectPlanTest, ReferencesBrokenByTheOptionsAreReported) {
     EXPECT_TRUE(CheckReferences(Plan()).empty());
 }
 
+TEST_F(ProjectPlanTest, DataSetClassesThatDoNotFitTheTemplatesServerAreReported) {
+    Database->AddTable("Orders", {Column("ID", ado::adInteger)});
+    const auto warningsFor = [&](const std::string& kind) {
+        Options.ServerOptions.DataSetKind = kind;
+        return CheckReferences(Plan());
+    };
+    EXPECT_TRUE(warningsFor("TADOQuery").empty());
+    EXPECT_TRUE(warningsFor("tadodataset").empty());
+    // A class of no family the plan knows is written as asked, without a word.
+    EXPECT_TRUE(warningsFor("TMyQuery").empty());
+
+    std::vector<std::string> warnings = warningsFor("TSQLQuery");
+    ASSERT_EQ(warnings.size(), 2u);
+    EXPECT_EQ(warnings[0].rfind("Midas_AppServer/rdmMain.dfm: the TSQLQuery datasets need a "
+                                "TSQLConnection as their SQLConnection, but the template's "
+                                "DBConnection is a TADOConnection;",
+                                0),
+              0u)
+        << warnings[0];
+    EXPECT_EQ(warnings[1], "Midas_AppServer/rdmMain.pas: TSQLQuery is declared in the unit "
+                           "SqlExpr, which the unit's uses clause does not name; add it there, or "
+                           "choose another dataset type (\"DataSet Component Type\", "
+                           "--dataset-type)");
+    warnings = warningsFor("TIBQuery");
+    ASSERT_FALSE(warnings.empty());
+    EXPECT_NE(warnings[0].find("TIBQuery has no Connection property: it reaches its database "
+                               "through Database"),
+              std::string::npos);
+
+    // A template built for dbExpress fits the dbExpress classes, and a dotted unit name counts.
+    Templates.ServerForm.ObjectClasses = {{"DBConnection", "TSQLConnection"}};
+    Templates.ServerUnit.UsedUnits = {"Data.DB", "Data.SqlExpr", "Datasnap.Provider"};
+    EXPECT_TRUE(warningsFor("TSQLDataSet").empty());
+    EXPECT_EQ(warningsFor("TADOQuery").size(), 2u);
+}
+
 TEST(TemplateSetTest, ReadsTheNamesOfTheSampleTemplate) {
     const TTemplateSet templates =
         TTemplateSet::Load(std::string(QUORVANE_SOURCE_DIR) + "/templates/MidasProject");
@@ -195,6 +231,12 @@ TEST(TemplateSetTest, ReadsTheNamesOfTheSampleTemplate) {
     EXPECT_TRUE(declares(templates.ServerForm, "DBConnection"));
     EXPECT_FALSE(declares(templates.MainUnit, "TMain_Frm")); // a type, declared with "="
     EXPECT_TRUE(templates.MissingProjectFiles.empty());
+    // The classes of the modules' objects and the units the units use.
+    EXPECT_EQ(templates.ServerForm.ClassOfObject("dbconnection"), "TADOConnection");
+    EXPECT_TRUE(templates.ServerUnit.UsesUnit("ADODB"));
+    EXPECT_TRUE(templates.ServerUnit.UsesUnit("FMTBcd")); // after a line break, before a comment
+    EXPECT_FALSE(templates.ServerUnit.UsesUnit("SqlExpr"));
+    EXPECT_TRUE(templates.ClientUnit.UsesUnit("dbclient"));
     EXPECT_EQ(templates.TableForm.FormHead.find("end\r\n"), std::string::npos);
 }
 

@@ -24,6 +24,9 @@ inline TTemplateSet TemplateSetForTests() {
     TTemplateSet templates;
     templates.ServerForm =
         TemplateForm("Midas_AppServer/rdmMain.dfm", "RDM", "TRDM", {"DBConnection"});
+    templates.ServerForm.ObjectClasses = {{"DBConnection", "TADOConnection"}};
+    templates.ServerUnit.RelativePath = "Midas_AppServer/rdmMain.pas";
+    templates.ServerUnit.UsedUnits = {"Classes", "DB", "ADODB", "Provider"};
     templates.ClientForm =
         TemplateForm("Midas_Client/dmClient.dfm", "DM", "TDM", {"DBConnectionBroker"});
     templates.TableForm =
