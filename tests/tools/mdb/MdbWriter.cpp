@@ -180,10 +180,32 @@ constexpr std::int32_t DatabasePropertiesId = 0x0f000004;
 constexpr std::int16_t TableObjectType = 1;
 constexpr std::int16_t DatabaseObjectType = 2;
 constexpr std::int16_t ContainerObjectType = 3;
+constexpr std::int16_t QueryObjectType = 5;
 
 // MSysObjects.Flags of a system table: the system bit and the hidden bit.
 constexpr std::int32_t SystemTableFlags = static_cast<std::int32_t>(0x80000002u);
 constexpr std::int32_t UserTableFlags = 0;
+// A query's flags carry its kind (below) and these bits: Access marks its temporary queries
+// ("~sq_..." record sources of forms and reports) with 3, a hidden object with 8.
+constexpr std::int32_t TemporaryQueryFlags = 3;
+constexpr std::int32_t HiddenObjectFlag = 8;
+// Queries get Ids of their own, apart from the definition pages that tables' Ids are.
+constexpr std::int32_t FirstQueryId = 0x0f000100;
+
+// MSysQueries.Attribute: what a row of a query's definition holds.
+constexpr std::uint8_t QueryStartAttribute = 0;
+constexpr std::uint8_t QueryKindAttribute = 1;      // Flag: the kind; Name1: a make-table's target
+constexpr std::uint8_t QueryParameterAttribute = 2; // Flag: the type; Name1: the name
+constexpr std::uint8_t QueryOptionsAttribute = 3;   // Flag: 1 for "SELECT *"
+constexpr std::uint8_t QuerySourceAttribute = 5;    // Name1: table or query; Name2: alias
+constexpr std::uint8_t QueryColumnAttribute = 6;    // Expression; Name1: alias
+constexpr std::uint8_t QueryJoinAttribute = 7;      // Flag: 1 inner, 2 left, 3 right; Name1, Name2
+constexpr std::uint8_t QueryWhereAttribute = 8;
+constexpr std::uint8_t QueryGroupByAttribute = 9;
+constexpr std::uint8_t QueryHavingAttribute = 10;
+constexpr std::uint8_t QueryOrderByAttribute = 11;
+constexpr std::uint8_t QueryEndAttribute = 255;
+constexpr std::int16_t AllFieldsOption = 1;
 
 // MSysObjects.DateCreate and DateUpdate: 2024-01-01 as an OLE date, fixed so that the same input
 // always gives the same file.
@@ -790,6 +812,163 @@ std::vector<TBytes> DefinitionPages(const TBytes& stream, const std::vector<std:
 }
 
 // ---------------------------------------------------------------------------------------------
+// Stored queries.
+
+// The kind's code in the definition (attribute 1) and its bits in MSysObjects.Flags.
+struct TQueryKindCodes {
+    std::int16_t DefinitionCode;
+    std::int32_t ObjectFlags;
+};
+
+TQueryKindCodes CodesOf(TQueryKind kind) {
+    switch (kind) {
+    case TQueryKind::Select:
+        return {1, 0};
+    case TQueryKind::MakeTable:
+        return {2, 80};
+    case TQueryKind::Append:
+        return {3, 64};
+    case TQueryKind::Update:
+        return {4, 48};
+    case TQueryKind::Delete:
+        return {5, 32};
+    case TQueryKind::Crosstab:
+        return {6, 16};
+    case TQueryKind::DataDefinition:
+        return {7, 96};
+    case TQueryKind::PassThrough:
+        return {8, 112};
+    case TQueryKind::Union:
+        return {9, 128};
+    }
+    throw std::runtime_error("unknown query kind");
+}
+
+std::int16_t JoinCode(TJoinKind kind) {
+    switch (kind) {
+    case TJoinKind::Inner:
+        return 1;
+    case TJoinKind::Left:
+        return 2;
+    case TJoinKind::Right:
+        return 3;
+    }
+    throw std::runtime_error("unknown join kind");
+}
+
+// One row of MSysQueries; empty texts are stored as NULL, as Access does.
+struct TQueryRow {
+    std::uint8_t Attribute = 0;
+    std::int16_t Flag = 0;
+    std::string Expression;
+    std::string Name1;
+    std::string Name2;
+};
+
+struct TQueryLayout {
+    std::u16string Name;
+    std::int32_t Id = 0;
+    std::int32_t Flags = 0;
+    std::vector<TQueryRow> Rows;
+};
+
+// The definition's rows in the order Access writes them: by attribute, each clause's parts in
+// their order.
+std::vector<TQueryRow> DefinitionRows(const TStoredQuery& query) {
+    std::vector<TQueryRow> rows;
+    rows.push_back({QueryStartAttribute, 0, "", "", ""});
+    rows.push_back({QueryKindAttribute, CodesOf(query.Kind).DefinitionCode, "", query.Target, ""});
+    for (const TQueryParameter& parameter : query.Parameters) {
+        rows.push_back(
+            {QueryParameterAttribute, TraitsOf(parameter.Type).Code, "", parameter.Name, ""});
+    }
+    rows.push_back({QueryOptionsAttribute,
+                    static_cast<std::int16_t>(query.AllFields ? AllFieldsOption : 0), "", "", ""});
+    for (const TQuerySource& source : query.Sources) {
+        rows.push_back({QuerySourceAttribute, 0, "", source.Name, source.Alias});
+    }
+    for (const TQueryColumn& column : query.Columns) {
+        rows.push_back({QueryColumnAttribute, 0, column.Expression, column.Alias, ""});
+    }
+    for (const TQueryJoin& join : query.Joins) {
+        rows.push_back(
+            {QueryJoinAttribute, JoinCode(join.Kind), join.Condition, join.Left, join.Right});
+    }
+    if (!query.Where.empty()) {
+        rows.push_back({QueryWhereAttribute, 0, query.Where, "", ""});
+    }
+    for (const std::string& group : query.GroupBy) {
+        rows.push_back({QueryGroupByAttribute, 0, group, "", ""});
+    }
+    if (!query.Having.empty()) {
+        rows.push_back({QueryHavingAttribute, 0, query.Having, "", ""});
+    }
+    for (const std::string& order : query.OrderBy) {
+        rows.push_back({QueryOrderByAttribute, 0, order, "", ""});
+    }
+    rows.push_back({QueryEndAttribute, 0, "", "", ""});
+    return rows;
+}
+
+std::vector<TQueryLayout> LayOutQueries(const std::vector<TStoredQuery>& queries,
+                                        const std::vector<TTableLayout>& tables) {
+    std::set<std::u16string> seen;
+    for (const TTableLayout& table : tables) {
+        seen.insert(FoldedName(table.Name));
+    }
+    std::vector<TQueryLayout> layouts;
+    for (const TStoredQuery& query : queries) {
+        const std::string what = "query '" + query.Name + "'";
+        TQueryLayout layout;
+        layout.Name = CheckedName(query.Name, what);
+        if (!seen.insert(FoldedName(layout.Name)).second) {
+            throw std::runtime_error(what + ": a table or query of that name exists already");
+        }
+        layout.Id = FirstQueryId + static_cast<std::int32_t>(layouts.size());
+        layout.Flags = CodesOf(query.Kind).ObjectFlags;
+        if (layout.Name.front() == u'~') {
+            layout.Flags |= TemporaryQueryFlags;
+        }
+        if (query.Hidden) {
+            layout.Flags |= HiddenObjectFlag;
+        }
+        layout.Rows = DefinitionRows(query);
+        layouts.push_back(std::move(layout));
+    }
+    return layouts;
+}
+
+// A Memo value of a system table, kept in its row; NULL for an empty text.
+std::optional<TBytes> MemoValue(const std::string& text, const std::string& what) {
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    return LongValueInRow(Ucs2Bytes(Utf8ToUcs2(text, what)));
+}
+
+TBytes QueryRowBytes(const TTableLayout& queries, const TQueryLayout& query, std::size_t index) {
+    const TQueryRow& row = query.Rows[index];
+    const std::string what = "a definition part of a query";
+    TRowValues values(queries.Columns.size());
+    values[ColumnIndex(queries, u"Attribute")] = TBytes{row.Attribute};
+    values[ColumnIndex(queries, u"Expression")] = MemoValue(row.Expression, what);
+    values[ColumnIndex(queries, u"Flag")] = Int16Bytes(row.Flag);
+    values[ColumnIndex(queries, u"Name1")] = MemoValue(row.Name1, what);
+    values[ColumnIndex(queries, u"Name2")] = MemoValue(row.Name2, what);
+    values[ColumnIndex(queries, u"ObjectId")] = Int32Bytes(query.Id);
+    // The rows' order within the query, most significant byte first so that it sorts as bytes.
+    TBytes order(4);
+    Put32(order, 0, static_cast<std::uint32_t>(index));
+    std::reverse(order.begin(), order.end());
+    values[ColumnIndex(queries, u"Order")] = order;
+    TBytes bytes = EncodeRow(queries, values);
+    if (bytes.size() > PageSize / 2) {
+        throw std::runtime_error("a definition part of a query is too long for a data page");
+    }
+    return bytes;
+}
+
+// ---------------------------------------------------------------------------------------------
 // The catalogue.
 
 struct TCatalogueEntry {
@@ -801,7 +980,8 @@ struct TCatalogueEntry {
 };
 
 std::vector<TCatalogueEntry> CatalogueEntries(const std::vector<TTableLayout>& tables,
-                                              const std::vector<std::uint32_t>& firstPages) {
+                                              const std::vector<std::uint32_t>& firstPages,
+                                              const std::vector<TQueryLayout>& queries) {
     std::vector<TCatalogueEntry> entries = {
         {TablesContainerId, RootId, u"Tables", ContainerObjectType, 0},
         {DatabasesContainerId, RootId, u"Databases", ContainerObjectType, 0},
@@ -813,6 +993,10 @@ std::vector<TCatalogueEntry> CatalogueEntries(const std::vector<TTableLayout>& t
         entries.push_back({static_cast<std::int32_t>(firstPages[i]), TablesContainerId,
                            tables[i].Name, TableObjectType,
                            tables[i].System ? SystemTableFlags : UserTableFlags});
+    }
+    // Access files queries under the Tables container too.
+    for (const TQueryLayout& query : queries) {
+        entries.push_back({query.Id, TablesContainerId, query.Name, QueryObjectType, query.Flags});
     }
     return entries;
 }
@@ -882,10 +1066,12 @@ TBytes HeaderPage() {
 
 class TDatabaseImage {
 public:
-    explicit TDatabaseImage(const std::vector<TAccessTable>& userTables)
-        : Tables(LayOutTables(userTables)) {
+    TDatabaseImage(const std::vector<TAccessTable>& userTables,
+                   const std::vector<TStoredQuery>& queries)
+        : Tables(LayOutTables(userTables)), Queries(LayOutQueries(queries, Tables)),
+          Rows(Tables.size()), RowCounts(Tables.size(), 0), FirstDataPages(Tables.size(), 0) {
         PlaceDefinitions();
-        PackCatalogue();
+        PackRows();
         PackMaps();
         BuildPages();
     }
@@ -907,11 +1093,13 @@ public:
 
 private:
     std::vector<TTableLayout> Tables;
+    std::vector<TQueryLayout> Queries;
     std::vector<std::vector<std::uint32_t>> DefinitionPageNumbers; // per table
     std::uint32_t NextPage = 0;
-    TDataPagePacker Catalogue;
-    std::uint32_t FirstCataloguePage = 0;
-    std::size_t CatalogueRows = 0;
+    // The rows of the system tables that hold any (MSysObjects, MSysQueries), per table.
+    std::vector<TDataPagePacker> Rows;
+    std::vector<std::size_t> RowCounts;
+    std::vector<std::uint32_t> FirstDataPages;
     TDataPagePacker Maps;
     std::vector<TRowPlace> UsageMapPlaces;     // per table
     std::vector<TRowPlace> FreeSpaceMapPlaces; // per table
@@ -935,21 +1123,44 @@ private:
         }
     }
 
-    void PackCatalogue() {
+    void AddRow(std::size_t table, TBytes row) {
+        Rows[table].Add(std::move(row));
+        ++RowCounts[table];
+    }
+
+    // The catalogue's rows, then the query definitions' rows; each table's data pages follow
+    // the definitions in that order.
+    void PackRows() {
         std::vector<std::uint32_t> firstPages;
         for (const auto& pages : DefinitionPageNumbers) {
             firstPages.push_back(pages.front());
         }
-        for (const TCatalogueEntry& entry : CatalogueEntries(Tables, firstPages)) {
-            Catalogue.Add(CatalogueRow(Tables.front(), entry));
-            ++CatalogueRows;
+        for (const TCatalogueEntry& entry : CatalogueEntries(Tables, firstPages, Queries)) {
+            AddRow(0, CatalogueRow(Tables.front(), entry));
         }
-        FirstCataloguePage = NextPage;
-        NextPage += static_cast<std::uint32_t>(Catalogue.PageCount());
+        const std::size_t queriesTable = TableIndex(u"MSysQueries");
+        for (const TQueryLayout& query : Queries) {
+            for (std::size_t i = 0; i < query.Rows.size(); ++i) {
+                AddRow(queriesTable, QueryRowBytes(Tables[queriesTable], query, i));
+            }
+        }
+        for (std::size_t t = 0; t < Tables.size(); ++t) {
+            FirstDataPages[t] = NextPage;
+            NextPage += static_cast<std::uint32_t>(Rows[t].PageCount());
+        }
     }
 
-    std::uint32_t CataloguePage(std::size_t index) const {
-        return FirstCataloguePage + static_cast<std::uint32_t>(index);
+    std::size_t TableIndex(std::u16string_view name) const {
+        for (std::size_t t = 0; t < Tables.size(); ++t) {
+            if (Tables[t].Name == name) {
+                return t;
+            }
+        }
+        throw std::logic_error("MdbWriter: system table missing");
+    }
+
+    std::uint32_t DataPage(std::size_t table, std::size_t index) const {
+        return FirstDataPages[table] + static_cast<std::uint32_t>(index);
     }
 
     // Row 0 of page 1 is the global map of free pages (none: every page is in use); then each
@@ -959,15 +1170,13 @@ private:
         for (std::size_t t = 0; t < Tables.size(); ++t) {
             std::vector<std::uint32_t> owned;
             std::vector<std::uint32_t> withRoom;
-            if (t == 0) {
-                for (std::size_t i = 0; i < Catalogue.PageCount(); ++i) {
-                    owned.push_back(CataloguePage(i));
-                    if (Catalogue.FreeSpace(i) > 0) {
-                        withRoom.push_back(CataloguePage(i));
-                    }
+            for (std::size_t i = 0; i < Rows[t].PageCount(); ++i) {
+                owned.push_back(DataPage(t, i));
+                if (Rows[t].FreeSpace(i) > 0) {
+                    withRoom.push_back(DataPage(t, i));
                 }
             }
-            const std::uint32_t start = t == 0 ? FirstCataloguePage : 0;
+            const std::uint32_t start = owned.empty() ? 0 : FirstDataPages[t];
             UsageMapPlaces.push_back(Maps.Add(InlineMap(start, owned)));
             FreeSpaceMapPlaces.push_back(Maps.Add(InlineMap(start, withRoom)));
         }
@@ -990,7 +1199,7 @@ private:
         Pages[0] = HeaderPage();
         for (std::size_t t = 0; t < Tables.size(); ++t) {
             TDefinitionPlace place;
-            place.RowCount = t == 0 ? static_cast<std::uint32_t>(CatalogueRows) : 0;
+            place.RowCount = static_cast<std::uint32_t>(RowCounts[t]);
             place.UsageMap = RowPointer(UsageMapPlaces[t]);
             place.FreeSpaceMap = RowPointer(FreeSpaceMapPlaces[t]);
             const std::vector<TBytes> pages =
@@ -998,9 +1207,9 @@ private:
             for (std::size_t i = 0; i < pages.size(); ++i) {
                 Pages[DefinitionPageNumbers[t][i]] = pages[i];
             }
-        }
-        for (std::size_t i = 0; i < Catalogue.PageCount(); ++i) {
-            Pages[CataloguePage(i)] = Catalogue.BuildPage(i, SystemObjectsDefinitionPage);
+            for (std::size_t i = 0; i < Rows[t].PageCount(); ++i) {
+                Pages[DataPage(t, i)] = Rows[t].BuildPage(i, DefinitionPageNumbers[t].front());
+            }
         }
         for (std::size_t i = 0; i < Maps.PageCount(); ++i) {
             Pages[MapPage(i)] = Maps.BuildPage(i, NoOwner);
@@ -1015,8 +1224,9 @@ private:
 
 } // namespace
 
-void WriteJet4Database(const std::string& path, const std::vector<TAccessTable>& tables) {
-    TDatabaseImage(tables).Write(path);
+void WriteJet4Database(const std::string& path, const std::vector<TAccessTable>& tables,
+                       const std::vector<TStoredQuery>& queries) {
+    TDatabaseImage(tables, queries).Write(path);
 }
 
 } // namespace quorvane::testing

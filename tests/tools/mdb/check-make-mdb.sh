@@ -3,7 +3,7 @@
 #
 # Checks that mdbtools reads what make-mdb writes: the sample orders database, names with
 # blanks, apostrophes and accents, a catalogue of 300 tables, a table whose definition spans
-# several pages, and the schema errors make-mdb must refuse. Needs the mdbtools programs and,
+# several pages, stored queries, and the schema errors make-mdb must refuse. Needs the mdbtools programs and,
 # for mdb-inspect.c, a C compiler and libmdb's development files.
 
 set -eu
@@ -94,8 +94,54 @@ expect "Replication ID: 16 fixed bytes" "15 16 0 0 1 0 0" \
     "$(column_of "$inspect" Orders OrderGuid)"
 expect "Binary: col_size counts bytes" "9 16 0 0 0 0 0" \
     "$(column_of "$inspect" Products BarCodeImage)"
-expect "MSysObjects: a system table on page 2 with a row per catalogue object" "2 1 20" \
+expect "MSysObjects: a system table on page 2 with a row per catalogue object" "2 1 23" \
     "$(awk -F '\t' '$1 == "T" && $2 == "MSysObjects" { print $3, $4, $5 }' "$inspect")"
+
+# --- Stored queries: the catalogue entries and the definition rows, as mdbtools reads them.
+expect "mdb-queries lists the sample's queries" \
+    "OrderTotals|ClientOrders|Order Details Extended" \
+    "$(mdb-queries -1 "$orders" | tr '\n' '|' | sed 's/|$//')"
+expect "mdb-queries prints a query's columns and sources" \
+    "SELECT [o].[OrderID],[o].[OrderDate],[c].[ClientName],[i].[InvoiceNumber],[i].[InvoiceDate],[i].[TotalAmount],[i].[IsPaid] FROM [Orders],[Sales_Client],[Invoices]" \
+    "$(mdb-queries "$orders" OrderTotals 2>/dev/null | sed 's/ *$//')"
+cat >"$work/queries.txt" <<'EOF'
+TABLE: Orders
+  OrderID | AutoNumber
+  OrderDate | DateTime
+QUERY: In Period
+  PARAMETER | Beginning Date | DateTime
+  FROM | Orders | o
+  COLUMN | [o].[OrderID] | Number
+  WHERE | [OrderDate] >= [Beginning Date]
+  ORDER BY | [OrderDate]
+QUERY: Move Dates
+  KIND | Update
+  FROM | Orders
+QUERY: ~sq_fOrders
+  FROM | Orders
+  ALL FIELDS
+QUERY: Secret
+  HIDDEN
+  FROM | Orders
+  ALL FIELDS
+EOF
+"$make_mdb" "$work/queries.txt" "$work/queries.mdb"
+# Name, Type, Flags of each query: Access's kind bits (48 an update), 3 a temporary query, 8 the
+# hidden attribute.
+expect "queries are catalogue objects of type 5 with their kind's flags" \
+    "In Period 5 0|Move Dates 5 48|~sq_fOrders 5 3|Secret 5 8" \
+    "$(mdb-export -H -Q -d '	' "$work/queries.mdb" MSysObjects |
+        awk -F '\t' '$17 == 5 { printf "%s %s %s|", $12, $17, $5 }' | sed 's/|$//')"
+# Attribute, Expression, Flag, Name1 and Name2 of the first query's rows (mdb-export shows no
+# Binary values, so not Order): the start, the kind (1 a select), the parameter (8 a date), the
+# options, the source, the column, the criterion, the sort key and the end.
+query_id=$(mdb-export -H -Q -d '	' "$work/queries.mdb" MSysObjects |
+    awk -F '\t' '$12 == "In Period" { print $7 }')
+expect "a query's definition rows" \
+    "0,,0,,|1,,1,,|2,,8,Beginning Date,|3,,0,,|5,,0,Orders,o|6,[o].[OrderID],0,Number,|8,[OrderDate] >= [Beginning Date],0,,|11,[OrderDate],0,,|255,,0,," \
+    "$(mdb-export -H -Q -d '	' "$work/queries.mdb" MSysQueries |
+        awk -F '\t' -v id="$query_id" \
+            '$7 == id { printf "%s,%s,%s,%s,%s|", $1, $2, $3, $5, $6 }' | sed 's/|$//')"
 
 # --- Names Access allows: blanks, apostrophes, "#", "-", accents, 64 characters.
 long_name=$(printf '%064d' 0 | tr 0 L)
@@ -163,6 +209,9 @@ refuses "duplicate column names" 'TABLE: A\n  x | Byte\n  X | Byte\n'
 refuses "a name taken by a system table" 'TABLE: MSysObjects\n  x | Byte\n'
 refuses "a table without columns" 'TABLE: A\n'
 refuses "scale above precision" 'TABLE: A\n  x | Decimal | precision=4 | scale=5\n'
+refuses "a query named as a table" 'TABLE: A\n  x | Byte\nQUERY: a\n  FROM | A\n'
+refuses "an unknown query line" 'TABLE: A\n  x | Byte\nQUERY: Q\n  FORM | A\n'
+refuses "an unknown join kind" 'TABLE: A\n  x | Byte\nQUERY: Q\n  JOIN | OUTER | A | A | x\n'
 
 if [ $failures -ne 0 ]; then
     echo "$failures check(s) failed" >&2
