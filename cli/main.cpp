@@ -8,11 +8,16 @@
 
 namespace {
 
-// Prints what a run sees of the database: the tables in catalogue order and their descriptors.
+// Prints what a run sees of the database: the tables in catalogue order and their descriptors,
+// and on standard error what the database source left out.
 void DescribeDatabase(quorvane::TDM& dm, const std::string& database) {
     using namespace quorvane;
     dm.ConnectDatabase(database, "", false);
-    for (const TSnapshotTable& table : dm.ADOConnection.Snapshot().Tables) {
+    const TSchemaSnapshot& snapshot = dm.ADOConnection.Snapshot();
+    for (const std::string& warning : snapshot.Warnings) {
+        std::cerr << "warning: " << warning << "\n";
+    }
+    for (const TSnapshotTable& table : snapshot.Tables) {
         std::cout << table.Name << "\n";
         for (const TFieldDescriptor& field : table.Fields) {
             std::cout << '\t' << field.FieldName << '\t' << FieldTypeName(field.DataType)
@@ -48,7 +53,8 @@ int main(int argc, char** argv) {
     }
 
     TDM dm;
-    // The references the user's options break do not stop the run; they are told after it.
+    // What the database left out and the references the user's options break do not stop the
+    // run; they are told after it.
     const auto printWarnings = [&dm] {
         for (const std::string& warning : dm.Warnings()) {
             std::cerr << "warning: " << warning << "\n";

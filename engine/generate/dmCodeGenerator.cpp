@@ -174,6 +174,8 @@ void TDM::Generate(const TProjectParam& options) {
     ConnectDatabase(options.Database.UDLFile, options.Database.MapFile,
                     options.Database.NameCodeOrder);
     ListTableNames(TableNames);
+    // Told even when the run fails later on.
+    FWarnings = ADOConnection.Snapshot().Warnings;
 
     std::string destination = directories.OutputDir;
     if (destination.back() != '/') {
@@ -188,7 +190,9 @@ void TDM::Generate(const TProjectParam& options) {
     // templates are read, every name is settled and the references are checked.
     const TTemplateSet templates = TTemplateSet::Load(source);
     const TProjectPlan plan = PlanProject(options, templates);
-    FWarnings = CheckReferences(plan);
+    for (std::string& warning : CheckReferences(plan)) {
+        FWarnings.push_back(std::move(warning));
+    }
 
     const fs::path copyTarget = CopyTargetOf(source, destination);
     if (IsSameOrInside(copyTarget, source)) {

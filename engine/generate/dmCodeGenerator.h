@@ -82,8 +82,9 @@ public:
     /// template file, a name format that cannot be applied, a table without identifier) is
     /// raised before anything is copied. Files written until an error stay.
     void Generate(const TProjectParam& options);
-    /// The references of the last run's generated files that the user's options or template
-    /// break (see CheckReferences), one text each; empty when every reference holds.
+    /// What the last run went on past, one text each, each starting with the file it concerns:
+    /// first what the database source left out (ISchemaSource::Warnings), then the references
+    /// of the generated files that the user's options or template break (see CheckReferences).
     const std::vector<std::string>& Warnings() const { return FWarnings; }
     /// Passes one status text to OnStatus, then lets pending window messages through.
     void ReportStatus(const std::string& text);

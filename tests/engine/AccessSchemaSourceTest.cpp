@@ -1,18 +1,22 @@
 // The Access back-end on files made by the Jet 4 writer: every Access type as the Jet provider
-// reports it, the catalogue, odd names, many tables, and damaged files.
+// reports it, the catalogue, odd names, many tables, stored queries as views, and damaged files.
 
 #include "schema/access/AccessSchemaSource.h"
+#include "MdbSchemaText.h"
 #include "MdbWriter.h"
 #include "PlanSupport.h"
 #include "TempDir.h"
 #include "datalink/DataLink.h"
 #include "generate/dmCodeGenerator.h"
+#include "schema/SchemaSnapshot.h"
 #include "text/EngineErrors.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <random>
+#include <sstream>
 
 namespace quorvane {
 namespace {
@@ -34,6 +38,15 @@ protected:
     std::string Write(const std::vector<TAccessTable>& tables, const std::string& name = "db.mdb") {
         const std::string path = Folder.File(name);
         testing::WriteJet4Database(path, tables);
+        return path;
+    }
+
+    // A file made from a schema text (MdbSchemaText.h).
+    std::string WriteSchema(const std::string& text, const std::string& name = "db.mdb") {
+        std::istringstream input(text);
+        const testing::TAccessSchema schema = testing::ParseAccessSchema(input, name);
+        const std::string path = Folder.File(name);
+        testing::WriteJet4Database(path, schema.Tables, schema.Queries);
         return path;
     }
 
@@ -181,6 +194,407 @@ TEST_F(AccessSchemaSourceTest, DamagedOrForeignFilesGiveAClearErrorNamingTheFile
             << message;
     }
     EXPECT_NE(ErrorOf(Folder.File("missing.mdb")).find("No such file"), std::string::npos);
+}
+
+// What a run reads of a file, as text: each table and view in catalogue order ("TABLE name",
+// "VIEW name"); below each view its fields, a tab, the name, the kind and the size.
+std::string SnapshotText(const TSchemaSnapshot& snapshot) {
+    std::string text;
+    for (const TSnapshotTable& table : snapshot.Tables) {
+        text += table.Type + " " + table.Name + "\n";
+        if (table.Type != "VIEW") {
+            continue;
+        }
+        for (const TFieldDescriptor& field : table.Fields) {
+            text += "\t" + field.FieldName + " " + std::string(FieldTypeName(field.DataType)) +
+                    " " + std::to_string(field.Size) + "\n";
+        }
+    }
+    return text;
+}
+
+TSchemaSnapshot SnapshotOf(const std::string& path) {
+    const auto source = OpenAccessSchemaSource(path);
+    return ReadSchemaSnapshot(*source);
+}
+
+// Three tables and a query of each kind the provider lists or leaves out. The expressions are
+// written as Access saves them.
+constexpr const char* QueryTestSchema = R"(
+TABLE: Clients
+  ClientID | AutoNumber
+  Name | Text | size=40
+  City | Text | size=30
+  Notes | Memo
+TABLE: Orders
+  OrderID | AutoNumber
+  ClientID | LongInteger
+  OrderDate | DateTime
+  Freight | Currency
+  Shipped | YesNo
+TABLE: Order Lines
+  OrderID | LongInteger
+  Quantity | Integer
+  UnitPrice | Currency
+  Discount | Single
+  Weight | Double
+  Pieces | Byte
+  Amount | Decimal | precision=12 | scale=2
+
+# A plain select: aliases, a bare name, a qualified one.
+QUERY: Client List
+  FROM | Clients
+  COLUMN | [Clients].[Name] | Client
+  COLUMN | [City]
+  COLUMN | Clients.ClientID | Number
+# "SELECT *".
+QUERY: All Orders
+  FROM | Orders
+  ALL FIELDS
+# A join, "Source.*", and a column name both sources have.
+QUERY: Orders With Clients
+  FROM | Orders | o
+  FROM | Clients
+  JOIN | INNER | o | Clients | [o].[ClientID] = [Clients].[ClientID]
+  COLUMN | o.*
+  COLUMN | [Clients].[ClientID]
+  COLUMN | [Clients].[Name]
+# A query over a query; its name in lower case sorts it between the others.
+QUERY: big orders
+  FROM | All Orders
+  COLUMN | [OrderID]
+  COLUMN | [All Orders].[Freight] | Cost
+  WHERE | [Freight] > 100 And Not [Shipped]
+# A computed column of each kind, two without an alias, and two whose type is not plain.
+QUERY: Computed
+  FROM | Orders
+  FROM | Clients
+  FROM | Order Lines | l
+  JOIN | INNER | Orders | Clients | Orders.ClientID = Clients.ClientID
+  JOIN | INNER | Orders | l | Orders.OrderID = l.OrderID
+  COLUMN | CCur([Weight] * 2) | Money
+  COLUMN | [Name] & ", " & [City] | Place
+  COLUMN | [Notes] & "" | LongText
+  COLUMN | [Freight] >= 100 | Expensive
+  COLUMN | [Notes] Is Null | NoNotes
+  COLUMN | Date() | Today
+  COLUMN | Now() | Moment
+  COLUMN | DateAdd("d", 30, [OrderDate]) | Due
+  COLUMN | CInt([Weight]) | AsInteger
+  COLUMN | CLng([Weight]) | AsLong
+  COLUMN | CDbl([Quantity]) | AsDouble
+  COLUMN | CStr([Quantity]) | AsText
+  COLUMN | CDate("2024-01-01") | AsDate
+  COLUMN | [Quantity] * 2 | Doubled
+  COLUMN | [l].[Quantity] + [Pieces] | Together
+  COLUMN | [UnitPrice] * [Quantity] | LineTotal
+  COLUMN | [UnitPrice] * (1 - [Discount]) | Reduced
+  COLUMN | [Freight] + [UnitPrice] | Costs
+  COLUMN | [Quantity] / 2 | Half
+  COLUMN | [OrderDate] + 1
+  COLUMN | [Quantity] - 1
+  COLUMN | IIf([Quantity] > 1, "many", 1) | Mixed
+  COLUMN | Partition([Quantity], 0, 100, 10) | Unknown
+  COLUMN | [Doubled] + [LineTotal] | FromAliases
+# Jet's aggregate rules.
+QUERY: Totals
+  FROM | Order Lines
+  COLUMN | [OrderID]
+  COLUMN | Sum([Quantity]) | Pieces
+  COLUMN | Sum([UnitPrice]) | Money
+  COLUMN | Sum([Weight]) | TotalWeight
+  COLUMN | Count(*) | Lines
+  COLUMN | Avg([Quantity]) | MeanQuantity
+  COLUMN | Avg([UnitPrice]) | MeanPrice
+  GROUP BY | [OrderID]
+  HAVING | Sum([Quantity]) > 0
+# Criteria that look like parameters and are none: a subquery's own names, string literals.
+QUERY: Criteria
+  FROM | Clients
+  COLUMN | [ClientID]
+  WHERE | [Name] Like "[A-M]*" And [City] Not In ("Bonn", 'O''Hara') And [ClientID] Between 1 And &H10 And [ClientID] In (SELECT [ClientID] FROM [Orders] WHERE [Freight] > 10)
+
+# Left out: parameters, declared or not; a query over a parameter query.
+QUERY: Orders In Period
+  PARAMETER | Beginning Date | DateTime
+  FROM | Orders
+  COLUMN | [OrderID]
+  WHERE | [OrderDate] >= [Beginning Date]
+QUERY: Orders Of A Client
+  FROM | Orders
+  COLUMN | [OrderID]
+  WHERE | [ClientID] = [Which client?]
+QUERY: Orders Of A Form
+  FROM | Orders
+  COLUMN | [OrderID]
+  WHERE | [ClientID] = [Forms]![Clients]![ClientID]
+QUERY: Priced By Hand
+  FROM | Order Lines
+  COLUMN | [UnitPrice] * [Rate] | Price
+QUERY: Asks Directly
+  FROM | Order Lines
+  COLUMN | [OrderID]
+  COLUMN | [Enter a rate]
+QUERY: Over A Parameter Query
+  FROM | Orders In Period
+  COLUMN | [OrderID]
+# Left out: action, crosstab, union and pass-through queries.
+QUERY: Raise Freight
+  KIND | Update
+  FROM | Orders
+  COLUMN | [Freight] * 1.1
+QUERY: Orders By Client
+  KIND | Crosstab
+  FROM | Orders
+  COLUMN | [ClientID]
+QUERY: Every Name
+  KIND | Union
+  FROM | Clients
+QUERY: On The Server
+  KIND | PassThrough
+# Left out: Access's temporary record source of a form, a hidden query, and what reads a table
+# the file does not have, or system tables.
+QUERY: ~sq_fOrders
+  FROM | Orders
+  COLUMN | [OrderID]
+QUERY: Secret
+  HIDDEN
+  FROM | Orders
+  COLUMN | [OrderID]
+QUERY: Over A Missing Table
+  FROM | Archive
+  COLUMN | [OrderID]
+QUERY: Object List
+  FROM | MSysObjects
+  COLUMN | [Name]
+# Listed: a query over the hidden one.
+QUERY: Over The Secret
+  FROM | Secret
+  COLUMN | [OrderID]
+)";
+
+TEST_F(AccessSchemaSourceTest, StoredSelectQueriesAreViewsWithTheColumnsJetGivesThem) {
+    const TSchemaSnapshot snapshot = SnapshotOf(WriteSchema(QueryTestSchema));
+    // Tables first, then views, each by name without regard to case. Referenced columns keep
+    // their descriptors (an AutoNumber stays one); a name two sources share is qualified.
+    EXPECT_EQ(SnapshotText(snapshot), R"(TABLE Clients
+TABLE Order Lines
+TABLE Orders
+VIEW All Orders
+	OrderID ftAutoInc 0
+	ClientID ftInteger 0
+	OrderDate ftDateTime 0
+	Freight ftBCD 4
+	Shipped ftBoolean 0
+VIEW big orders
+	OrderID ftAutoInc 0
+	Cost ftBCD 4
+VIEW Client List
+	Client ftWideString 40
+	City ftWideString 30
+	Number ftAutoInc 0
+VIEW Computed
+	Money ftBCD 4
+	Place ftWideString 255
+	LongText ftMemo 0
+	Expensive ftBoolean 0
+	NoNotes ftBoolean 0
+	Today ftDateTime 0
+	Moment ftDateTime 0
+	Due ftDateTime 0
+	AsInteger ftSmallint 0
+	AsLong ftInteger 0
+	AsDouble ftFloat 0
+	AsText ftWideString 255
+	AsDate ftDateTime 0
+	Doubled ftSmallint 0
+	Together ftSmallint 0
+	LineTotal ftBCD 4
+	Reduced ftFloat 0
+	Costs ftBCD 4
+	Half ftFloat 0
+	Expr1000 ftDateTime 0
+	Expr1001 ftSmallint 0
+	Mixed ftWideString 255
+	Unknown ftWideString 255
+	FromAliases ftBCD 4
+VIEW Criteria
+	ClientID ftAutoInc 0
+VIEW Orders With Clients
+	OrderID ftAutoInc 0
+	o.ClientID ftInteger 0
+	OrderDate ftDateTime 0
+	Freight ftBCD 4
+	Shipped ftBoolean 0
+	Clients.ClientID ftAutoInc 0
+	Name ftWideString 40
+VIEW Over The Secret
+	OrderID ftAutoInc 0
+VIEW Totals
+	OrderID ftInteger 0
+	Pieces ftInteger 0
+	Money ftBCD 4
+	TotalWeight ftFloat 0
+	Lines ftInteger 0
+	MeanQuantity ftFloat 0
+	MeanPrice ftBCD 4
+)");
+    EXPECT_TRUE(snapshot.Warnings.empty());
+}
+
+TEST_F(AccessSchemaSourceTest, QueriesReadingThemselvesAreLeftOutWithAWarningNamingTheFile) {
+    const std::string path = WriteSchema(R"(
+TABLE: Orders
+  OrderID | AutoNumber
+QUERY: First
+  FROM | Second
+  COLUMN | [OrderID]
+QUERY: Second
+  FROM | First
+  COLUMN | [OrderID]
+QUERY: Over The Circle
+  FROM | First
+  COLUMN | [OrderID]
+QUERY: Itself
+  FROM | Itself
+  ALL FIELDS
+QUERY: Sound
+  FROM | Orders
+  ALL FIELDS
+# An expression nested past any saved query's depth is not read: the query is left out.
+QUERY: Deep
+  FROM | Orders
+  COLUMN | )" + std::string(400, '(') + "1" +
+                                         std::string(400, ')') + R"( | Deep
+)");
+    const TSchemaSnapshot snapshot = SnapshotOf(path);
+    EXPECT_EQ(SnapshotText(snapshot), "TABLE Orders\nVIEW Sound\n\tOrderID ftAutoInc 0\n");
+    EXPECT_EQ(snapshot.Warnings,
+              (std::vector<std::string>{
+                  path + ": the query \"First\" reads itself (\"First\" -> \"Second\" -> "
+                         "\"First\"), which Access does not allow; the queries of that circle "
+                         "are left out",
+                  path + ": the query \"Itself\" reads itself (\"Itself\" -> \"Itself\"), which "
+                         "Access does not allow; the queries of that circle are left out"}));
+
+    // A run goes through and tells the warnings, before any of its own.
+    TDM dm;
+    TProjectParam options;
+    options.Directories.TemplateDir = std::string(QUORVANE_SOURCE_DIR) + "/templates/MidasProject";
+    options.Directories.OutputDir = Folder.File("out");
+    options.Database.UDLFile = path;
+    dm.Generate(options);
+    ASSERT_GE(dm.Warnings().size(), 2u);
+    EXPECT_EQ(dm.Warnings()[0], snapshot.Warnings[0]);
+    EXPECT_EQ(dm.Warnings()[1], snapshot.Warnings[1]);
+    EXPECT_TRUE(std::filesystem::exists(Folder.File("out/MidasProject/Midas_Client/frmSound.dfm")));
+}
+
+// The pages of a written file, and which of them holds the definition of the system table
+// MSysQueries and its rows.
+struct TQueryPages {
+    std::string Bytes;
+    std::size_t Definition = 0;
+    std::size_t Data = 0;
+};
+
+TQueryPages FindQueryPages(const std::string& path) {
+    constexpr std::size_t PageSize = 4096;
+    TQueryPages pages{ReadFile(path)};
+    // "Expression" in UCS-2 is a column name of MSysQueries alone.
+    std::string expression;
+    for (const char c : std::string("Expression")) {
+        expression += c;
+        expression += '\0';
+    }
+    for (std::size_t page = 1; page * PageSize < pages.Bytes.size(); ++page) {
+        const std::string_view bytes(pages.Bytes.data() + page * PageSize, PageSize);
+        if (bytes[0] == 0x02 && bytes.find(expression) != std::string_view::npos) {
+            pages.Definition = page;
+        }
+    }
+    for (std::size_t page = 1; page * PageSize < pages.Bytes.size(); ++page) {
+        const auto* bytes =
+            reinterpret_cast<const unsigned char*>(pages.Bytes.data() + page * PageSize);
+        const std::size_t owner = bytes[4] | bytes[5] << 8 | bytes[6] << 16;
+        if (bytes[0] == 0x01 && pages.Definition != 0 && owner == pages.Definition) {
+            pages.Data = page;
+        }
+    }
+    return pages;
+}
+
+TEST_F(AccessSchemaSourceTest, ADamagedQueryTableLeavesTheQueriesOutButNotTheTables) {
+    const std::string good = WriteSchema(R"(
+TABLE: Orders
+  OrderID | AutoNumber
+  Freight | Currency
+QUERY: Expensive Orders
+  FROM | Orders
+  ALL FIELDS
+  WHERE | [Freight] > 100
+)");
+    ASSERT_EQ(SnapshotText(SnapshotOf(good)),
+              "TABLE Orders\nVIEW Expensive Orders\n\tOrderID ftAutoInc 0\n\tFreight ftBCD 4\n");
+    const TQueryPages pages = FindQueryPages(good);
+    ASSERT_NE(pages.Definition, 0u);
+    ASSERT_NE(pages.Data, 0u);
+
+    std::string renamedColumn = pages.Bytes; // "ObjectId" becomes "ObjectIx"
+    const std::string objectId("O\0b\0j\0e\0c\0t\0I\0d\0", 16);
+    const std::size_t at = renamedColumn.find(objectId, pages.Definition * 4096);
+    ASSERT_NE(at, std::string::npos);
+    renamedColumn[at + 14] = 'x';
+    std::string notADefinition = pages.Bytes;
+    notADefinition[pages.Definition * 4096] = 0x7f;
+    for (const auto& [name, bytes] : {std::pair{"renamed.mdb", renamedColumn},
+                                      std::pair{"no-definition.mdb", notADefinition}}) {
+        const std::string path = Folder.File(name);
+        WriteFile(path, bytes);
+        const TSchemaSnapshot snapshot = SnapshotOf(path);
+        EXPECT_EQ(SnapshotText(snapshot), "TABLE Orders\n") << name;
+        EXPECT_EQ(snapshot.Warnings,
+                  std::vector<std::string>{path + ": its query definitions cannot be read (the "
+                                                  "file is damaged there); its tables are listed, "
+                                                  "its queries are left out"})
+            << name;
+    }
+
+    // Whatever libmdb makes of rows of noise, the table stays and the answer is the same twice.
+    std::mt19937 random(11);
+    std::string noise = pages.Bytes;
+    for (std::size_t i = 16; i < 4096; ++i) {
+        noise[pages.Data * 4096 + i] = static_cast<char>(random() & 0xFF);
+    }
+    const std::string noisy = Folder.File("noise.mdb");
+    WriteFile(noisy, noise);
+    const std::string first = SnapshotText(SnapshotOf(noisy));
+    EXPECT_EQ(first.rfind("TABLE Orders\n", 0), 0u) << first;
+    EXPECT_EQ(SnapshotText(SnapshotOf(noisy)), first);
+}
+
+TEST_F(AccessSchemaSourceTest, ARunOverTheSampleAccessDatabaseWritesFormsForItsQueries) {
+    const TSchemaSnapshot snapshot = SnapshotOf(QUORVANE_EXAMPLES_DIR "/orders.mdb");
+    std::vector<std::string> views;
+    for (const TSnapshotTable& table : snapshot.Tables) {
+        if (table.Type == "VIEW") {
+            views.push_back(table.Name);
+        }
+    }
+    EXPECT_EQ(views,
+              (std::vector<std::string>{"ClientOrders", "Order Details Extended", "OrderTotals"}));
+
+    TDM dm;
+    TProjectParam options;
+    options.Directories.TemplateDir = std::string(QUORVANE_SOURCE_DIR) + "/templates/MidasProject";
+    options.Directories.OutputDir = Folder.File("out");
+    options.Database.UDLFile = QUORVANE_EXAMPLES_DIR "/orders.mdb";
+    dm.Generate(options);
+    EXPECT_TRUE(dm.Warnings().empty());
+    for (const char* form : {"frmClientOrders", "frmOrderDetailsExtended", "frmOrderTotals"}) {
+        const std::string unit = Folder.File("out/MidasProject/Midas_Client/") + form + ".pas";
+        EXPECT_TRUE(std::filesystem::exists(unit)) << unit;
+    }
 }
 
 } // namespace

@@ -166,13 +166,14 @@ struct TDamagedAccess {
 };
 
 // Recipes picked from runs of quorvane_access_damage over the sample database (3,300 copies, no
-// crash or hang): one for each kind of outcome and message it showed, as noted.
+// crash or hang, and 1,500 more since the sample holds queries): one for each kind of outcome and
+// message it showed, as noted.
 const TDamagedAccess DamagedAccessFiles[] = {
     {"Empty", {0, {}}},                                            // "The file is empty."
     {"CutInsideTheHeader", {100, {}}},                             // "The file is truncated."
     {"CutAfterTheFirstPage", {4096, {}}},                          // "The file is truncated."
     {"CutInsideTheCatalogue", {3 * 4096 + 17, {}}},                // "The file is truncated."
-    {"CutByOneByte", {77823, {}}},                                 // "The file is truncated."
+    {"CutByOneByte", {81919, {}}},                                 // "The file is truncated."
     {"HeaderBitsFlipped", {SIZE_MAX, {36016, 83, 128445, 14914}}}, // "not an Access database"
     {"CatalogueBitsFlipped", {SIZE_MAX, {64079, 521}}}, // "Its table catalogue cannot be read"
     // The reader process itself crashed on this one: "reading it stopped before its end".
@@ -189,8 +190,8 @@ void PrintTo(const TDamagedAccess& damaged, std::ostream* out) {
 
 class DamagedAccessTest : public testing::TestWithParam<TDamagedAccess> {};
 
-// What opening the file gives: its tables and columns, or the message of its EDatabaseError.
-// Any other exception escapes and fails the test.
+// What opening the file gives: its tables and columns and its warnings, or the message of its
+// EDatabaseError. Any other exception escapes and fails the test.
 std::string OpenDamaged(const std::string& path) {
     try {
         auto source = OpenAccessSchemaSource(path);
@@ -198,6 +199,9 @@ std::string OpenDamaged(const std::string& path) {
         for (const auto& row : source->ReadCatalogue()) {
             tables += " " + row.TableName + "(" +
                       std::to_string(source->DescribeTable(row.TableName).Columns.size()) + ")";
+        }
+        for (const std::string& warning : source->Warnings()) {
+            tables += " warning: " + warning;
         }
         return tables;
     } catch (const EDatabaseError& error) {
@@ -218,11 +222,15 @@ TEST_P(DamagedAccessTest, GivesTablesOrAnErrorNamingTheFile) {
     EXPECT_EQ(OpenDamaged(path), first);
 }
 
-// The whole sample opens: the damaged copies above fail because of their damage, not because
-// the reader is missing.
+// The whole sample opens, its queries with it: the damaged copies above fail because of their
+// damage, not because the reader is missing.
 TEST(DamagedAccessTest, TheUndamagedSampleOpens) {
     auto source = OpenAccessSchemaSource(QUORVANE_EXAMPLES_DIR "/orders.mdb");
-    EXPECT_FALSE(source->ReadCatalogue().empty());
+    const std::vector<TCatalogRow> rows = source->ReadCatalogue();
+    EXPECT_EQ(std::count_if(rows.begin(), rows.end(),
+                            [](const TCatalogRow& row) { return row.TableType == "VIEW"; }),
+              3);
+    EXPECT_TRUE(source->Warnings().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Fuzz, DamagedAccessTest, testing::ValuesIn(DamagedAccessFiles),
@@ -230,14 +238,58 @@ INSTANTIATE_TEST_SUITE_P(Fuzz, DamagedAccessTest, testing::ValuesIn(DamagedAcces
                              return std::string(param.param.Name);
                          });
 
-// Copies that once made the reader quote freed memory (it closed the database before naming the
-// table whose definition it could not read): the message must be the same on every opening.
+// Copies the reader once got wrong: one made it quote freed memory (it closed the database
+// before naming the table whose definition it could not read), so the message must be the same
+// on every opening; one opened as a file without tables.
 const TDamagedAccess ReaderFindings[] = {
     {"TableDefinitionUnreadable",
      {SIZE_MAX, {148026, 617007, 197876, 505475, 197088, 186731, 284520}}},
+    // A catalogue that lost every row, MSysObjects' own among them, is damaged ("Its table
+    // catalogue cannot be read"), not the catalogue of a file without tables.
+    {"CatalogueRowsLost",
+     {SIZE_MAX, {98290, 99221, 100325, 64448, 63013, 50908, 50460, 85383, 115803}}},
 };
 
 INSTANTIATE_TEST_SUITE_P(Reader, DamagedAccessTest, testing::ValuesIn(ReaderFindings),
+                         [](const testing::TestParamInfo<TDamagedAccess>& param) {
+                             return std::string(param.param.Name);
+                         });
+
+// Copies whose damage lies in the query definitions alone: every table is listed, the queries
+// are left out, and one warning names the file.
+const TDamagedAccess DamagedQueries[] = {
+    // "its query definitions cannot be read": the definition of MSysQueries is damaged.
+    {"QueryTableUnreadable",
+     {SIZE_MAX, {577651, 356533, 133423, 164550, 186625, 269118, 437429, 506494}}},
+    // "the definition of the query "OrderTotals" is incomplete": rows of it lost.
+    {"QueryRowsLost", {SIZE_MAX, {335010, 655192}}},
+    // All three definitions incomplete, named in one line.
+    {"EveryQueryIncomplete", {SIZE_MAX, {620163, 623019, 65531, 113853, 132959}}},
+};
+
+class DamagedQueriesTest : public testing::TestWithParam<TDamagedAccess> {};
+
+TEST_P(DamagedQueriesTest, KeepTheTablesAndWarnOnce) {
+    const std::string original = ReadFile(QUORVANE_EXAMPLES_DIR "/orders.mdb");
+    const TTempDir folder;
+    const std::string path = folder.File("damaged.mdb");
+    WriteFile(path, ApplyDamage(original, GetParam().Damage));
+    auto source = OpenAccessSchemaSource(path);
+    std::size_t tables = 0;
+    for (const TCatalogRow& row : source->ReadCatalogue()) {
+        if (row.TableType == "TABLE") {
+            ++tables;
+            EXPECT_FALSE(source->DescribeTable(row.TableName).Columns.empty()) << row.TableName;
+        }
+    }
+    EXPECT_EQ(tables, 12u);
+    const std::vector<std::string> warnings = source->Warnings();
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_EQ(warnings.front().rfind(path + ": ", 0), 0u) << warnings.front();
+    EXPECT_EQ(OpenDamaged(path), OpenDamaged(path));
+}
+
+INSTANTIATE_TEST_SUITE_P(Fuzz, DamagedQueriesTest, testing::ValuesIn(DamagedQueries),
                          [](const testing::TestParamInfo<TDamagedAccess>& param) {
                              return std::string(param.param.Name);
                          });

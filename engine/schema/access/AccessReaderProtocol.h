@@ -7,8 +7,16 @@
 //   V <version byte>
 //   T <hex name> <1 for a system table, else 0>
 //   C <hex name> <type> <size> <precision> <scale> <fixed> <auto number> <auto GUID>
+//   A                      (every table is listed; the query definitions follow)
+//   Q <hex name> <object id> <flags>          (a query object of MSysObjects)
+//   R <object id> <attribute> <flag> <hex expression> <hex name1> <hex name2>
+//                          (a row of MSysQueries, in the table's order)
+//   W <message>            (the query definitions cannot be read; the tables stand)
 //   E <message>            (and exit status 1)
 //   D                      (the end of a complete listing)
+//
+// The tables come first and the queries after "A", so that a file whose query definitions are
+// damaged, even so badly that the reader crashes or hangs on them, still gives its tables.
 
 #include <sstream>
 #include <string>
@@ -22,6 +30,10 @@ inline constexpr std::string_view ProgramName = "quorvane-mdb-reader";
 inline constexpr char VersionRecord = 'V';
 inline constexpr char TableRecord = 'T';
 inline constexpr char ColumnRecord = 'C';
+inline constexpr char TablesListedRecord = 'A';
+inline constexpr char QueryObjectRecord = 'Q';
+inline constexpr char QueryRowRecord = 'R';
+inline constexpr char QueryWarningRecord = 'W';
 inline constexpr char ErrorRecord = 'E';
 inline constexpr char DoneRecord = 'D';
 
@@ -103,6 +115,58 @@ inline TColumnRecord ParseColumnFields(const std::string& fields) {
 
 inline std::string TableLine(std::string_view name, bool system) {
     return std::string(1, TableRecord) + " " + HexName(name) + (system ? " 1" : " 0");
+}
+
+/// A stored query as MSysObjects lists it.
+struct TQueryObjectRecord {
+    std::string Name;
+    long long Id = 0;
+    long long Flags = 0; ///< the query's kind and its hidden and temporary bits
+};
+
+inline std::string QueryObjectLine(const TQueryObjectRecord& query) {
+    return std::string(1, QueryObjectRecord) + " " + HexName(query.Name) + " " +
+           std::to_string(query.Id) + " " + std::to_string(query.Flags);
+}
+
+/// The query object of a "Q" line's fields (the text after "Q ").
+inline TQueryObjectRecord ParseQueryObjectFields(const std::string& fields) {
+    std::istringstream in(fields);
+    TQueryObjectRecord query;
+    std::string hexName;
+    in >> hexName >> query.Id >> query.Flags;
+    query.Name = NameFromHex(hexName);
+    return query;
+}
+
+/// One row of MSysQueries: a piece of a query's definition.
+struct TQueryRowRecord {
+    long long ObjectId = 0;
+    int Attribute = 0;
+    long long Flag = 0;
+    std::string Expression;
+    std::string Name1;
+    std::string Name2;
+};
+
+inline std::string QueryRowLine(const TQueryRowRecord& row) {
+    return std::string(1, QueryRowRecord) + " " + std::to_string(row.ObjectId) + " " +
+           std::to_string(row.Attribute) + " " + std::to_string(row.Flag) + " " +
+           HexName(row.Expression) + " " + HexName(row.Name1) + " " + HexName(row.Name2);
+}
+
+/// The query row of an "R" line's fields (the text after "R ").
+inline TQueryRowRecord ParseQueryRowFields(const std::string& fields) {
+    std::istringstream in(fields);
+    TQueryRowRecord row;
+    std::string expression;
+    std::string name1;
+    std::string name2;
+    in >> row.ObjectId >> row.Attribute >> row.Flag >> expression >> name1 >> name2;
+    row.Expression = NameFromHex(expression);
+    row.Name1 = NameFromHex(name1);
+    row.Name2 = NameFromHex(name2);
+    return row;
 }
 
 } // namespace quorvane::access_reader

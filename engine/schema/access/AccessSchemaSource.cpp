@@ -1,6 +1,7 @@
 #include "schema/access/AccessSchemaSource.h"
 
 #include "io/InstallPaths.h"
+#include "schema/access/AccessQueries.h"
 #include "schema/access/AccessReaderProtocol.h"
 #include "text/EngineErrors.h"
 #include "text/StringUtils.h"
@@ -13,6 +14,7 @@
 #include <fcntl.h>
 #include <map>
 #include <poll.h>
+#include <set>
 #include <spawn.h>
 #include <sstream>
 #include <sys/wait.h>
@@ -153,9 +155,12 @@ TColumnInfo MapAccessColumn(const access_reader::TColumnRecord& access, unsigned
 class TAccessSchemaSource final : public ISchemaSource {
 public:
     std::vector<TCatalogRow> Catalogue;
-    std::map<std::string, TTableDescription> Tables; // by lower-cased name
+    std::map<std::string, TTableDescription> Tables; // tables and views by lower-cased name
+    std::vector<std::string> FileWarnings;
 
     std::vector<TCatalogRow> ReadCatalogue() override { return Catalogue; }
+
+    std::vector<std::string> Warnings() const override { return FileWarnings; }
 
     TIdentifierQuoting IdentifierQuoting() const override { return {TSqlDialect::Access, "["}; }
 
@@ -171,8 +176,14 @@ public:
     std::string FPath;
 };
 
-std::string ReadAll(TReaderProcess& process, const std::string& failure) {
-    std::string output;
+struct TReaderOutput {
+    std::string Text;
+    bool TimedOut = false;
+};
+
+// What the reader writes until it ends or the time is up.
+TReaderOutput ReadAll(TReaderProcess& process) {
+    TReaderOutput output;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(ReadSeconds);
     char buffer[65536];
     for (;;) {
@@ -180,8 +191,8 @@ std::string ReadAll(TReaderProcess& process, const std::string& failure) {
                               deadline - std::chrono::steady_clock::now())
                               .count();
         if (left <= 0) {
-            throw EDatabaseError(failure + " Reading it took longer than " +
-                                 std::to_string(ReadSeconds) + " seconds; the file is damaged.");
+            output.TimedOut = true;
+            return output;
         }
         pollfd descriptor{process.Output, POLLIN, 0};
         const int ready = ::poll(&descriptor, 1, static_cast<int>(left));
@@ -198,7 +209,7 @@ std::string ReadAll(TReaderProcess& process, const std::string& failure) {
         if (count <= 0) {
             return output;
         }
-        output.append(buffer, static_cast<std::size_t>(count));
+        output.Text.append(buffer, static_cast<std::size_t>(count));
     }
 }
 
@@ -236,39 +247,68 @@ std::unique_ptr<ISchemaSource> OpenAccessSchemaSource(const std::string& path) {
                              "\" cannot be started: " + std::strerror(spawned));
     }
 
-    const std::string output = ReadAll(process, failure);
+    const TReaderOutput output = ReadAll(process);
+    if (output.TimedOut) {
+        ::kill(process.Pid, SIGKILL);
+    }
     const int status = process.Reap();
 
     auto source = std::make_unique<TAccessSchemaSource>();
     source->FPath = path;
     unsigned version = 1;
     bool complete = false;
+    bool tablesListed = false;
+    bool queriesUnreadable = false;
+    std::set<std::string> systemTables; // lower-cased
+    std::vector<TAccessQuery> queries;
+    std::map<long long, std::size_t> queryById;
+    std::vector<access_reader::TQueryRowRecord> queryRows;
     TTableDescription* current = nullptr;
-    std::istringstream lines(output);
+    std::istringstream lines(output.Text);
     for (std::string line; std::getline(lines, line);) {
-        std::istringstream fields(line.size() > 2 ? line.substr(2) : std::string());
+        const std::string fields = line.size() > 2 ? line.substr(2) : std::string();
+        std::istringstream in(fields);
         switch (line.empty() ? ' ' : line.front()) {
         case access_reader::ErrorRecord:
-            throw EDatabaseError(failure + " " + line.substr(2));
+            throw EDatabaseError(failure + " " + fields);
         case access_reader::VersionRecord:
-            fields >> version;
+            in >> version;
             break;
         case access_reader::TableRecord: {
             std::string hexName;
             int system = 0;
-            fields >> hexName >> system;
+            in >> hexName >> system;
             const std::string name = access_reader::NameFromHex(hexName);
             source->Catalogue.push_back({name, system != 0 ? "SYSTEM TABLE" : "TABLE"});
             current = &source->Tables[LowerCaseAscii(name)];
             current->OffersAutoIncrement = true;
+            if (system != 0) {
+                systemTables.insert(LowerCaseAscii(name));
+            }
             break;
         }
         case access_reader::ColumnRecord:
             if (current != nullptr) {
-                current->Columns.push_back(MapAccessColumn(
-                    access_reader::ParseColumnFields(line.size() > 2 ? line.substr(2) : ""),
-                    version));
+                current->Columns.push_back(
+                    MapAccessColumn(access_reader::ParseColumnFields(fields), version));
             }
+            break;
+        case access_reader::TablesListedRecord:
+            tablesListed = true;
+            current = nullptr;
+            break;
+        case access_reader::QueryObjectRecord: {
+            TAccessQuery query;
+            query.Object = access_reader::ParseQueryObjectFields(fields);
+            queryById.emplace(query.Object.Id, queries.size());
+            queries.push_back(std::move(query));
+            break;
+        }
+        case access_reader::QueryRowRecord:
+            queryRows.push_back(access_reader::ParseQueryRowFields(fields));
+            break;
+        case access_reader::QueryWarningRecord:
+            queriesUnreadable = true;
             break;
         case access_reader::DoneRecord:
             complete = true;
@@ -277,12 +317,62 @@ std::unique_ptr<ISchemaSource> OpenAccessSchemaSource(const std::string& path) {
             break;
         }
     }
-    if (!complete || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    const bool finished =
+        complete && !output.TimedOut && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    if (!finished && !tablesListed) {
+        if (output.TimedOut) {
+            throw EDatabaseError(failure + " Reading it took longer than " +
+                                 std::to_string(ReadSeconds) + " seconds; the file is damaged.");
+        }
         throw EDatabaseError(failure + " The file is damaged: reading it stopped before its end.");
     }
-    // As the Jet provider delivers them: by name without regard to letter case.
+
+    // The tables stand even when the query definitions after them cannot be read: the queries
+    // are then left out, and the run says so.
+    if (!finished || queriesUnreadable) {
+        source->FileWarnings.push_back(path +
+                                       ": its query definitions cannot be read (the file is "
+                                       "damaged there); its tables are listed, its queries are "
+                                       "left out");
+    } else if (!queries.empty()) {
+        for (access_reader::TQueryRowRecord& row : queryRows) {
+            const auto owner = queryById.find(row.ObjectId);
+            if (owner != queryById.end()) {
+                queries[owner->second].Rows.push_back(std::move(row));
+            }
+        }
+        const TUserTableLookup userTables =
+            [&](const std::string& name) -> const TTableDescription* {
+            const std::string key = LowerCaseAscii(name);
+            const auto table = source->Tables.find(key);
+            return table == source->Tables.end() || systemTables.count(key) > 0 ? nullptr
+                                                                                : &table->second;
+        };
+        TAccessViews views = DescribeAccessQueries(queries, userTables);
+        for (TAccessView& view : views.Views) {
+            // Tables and queries share one namespace in Access; a damaged catalogue holding
+            // both under one name keeps the table.
+            if (source->Tables.emplace(LowerCaseAscii(view.Name), std::move(view.Description))
+                    .second) {
+                TCatalogRow row;
+                row.TableName = view.Name;
+                row.TableType = "VIEW";
+                source->Catalogue.push_back(std::move(row));
+            }
+        }
+        for (const std::string& problem : views.Problems) {
+            source->FileWarnings.push_back(path + ": " + problem);
+        }
+    }
+    // As the Jet provider delivers them: the tables, then the views, each by name without
+    // regard to letter case.
     std::stable_sort(source->Catalogue.begin(), source->Catalogue.end(),
                      [](const TCatalogRow& a, const TCatalogRow& b) {
+                         const bool aView = a.TableType == "VIEW";
+                         const bool bView = b.TableType == "VIEW";
+                         if (aView != bView) {
+                             return bView;
+                         }
                          return LowerCaseAscii(a.TableName) < LowerCaseAscii(b.TableName);
                      });
     return source;

@@ -1,5 +1,6 @@
 // quorvane-mdb-reader FILE: prints the user and system tables of an Access database and their
-// columns, as libmdb reads them, for the engine's Access back-end.
+// columns, then its stored queries and their definitions, as libmdb reads them, for the
+// engine's Access back-end.
 //
 // The engine runs this in a process of its own because libmdb trusts the file it reads: a
 // damaged file can make it crash or loop. Here that ends this process only, and the engine
@@ -16,9 +17,11 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -27,6 +30,9 @@ constexpr std::size_t VersionOffset = 0x14;
 constexpr unsigned char HighestKnownVersion = MDB_VER_ACCDB_2019;
 constexpr std::size_t Jet3PageSize = 2048;
 constexpr std::size_t JetPageSize = 4096;
+// A query's SQL may be 64K characters, up to three bytes each in UTF-8; a longer value is cut.
+constexpr std::size_t BindBytes = 256 * 1024;
+constexpr long long QueryObjectType = 5; // MSysObjects.Type of a stored query
 
 using namespace quorvane::access_reader;
 
@@ -71,6 +77,94 @@ std::string CheckFile(const char* path, unsigned char& version) {
     return {};
 }
 
+// A table read row by row, the named columns bound to buffers of their own; the definition is
+// freed with it.
+class TBoundRows {
+public:
+    TBoundRows(MdbCatalogEntry* entry, const std::vector<std::string>& columns) {
+        if (entry == nullptr || (FTable = mdb_read_table(entry)) == nullptr ||
+            mdb_read_columns(FTable) == nullptr) {
+            return;
+        }
+        FValues.assign(columns.size(), std::vector<char>(BindBytes, '\0'));
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            std::string name = columns[i];
+            if (mdb_bind_column_by_name(FTable, name.data(), FValues[i].data(), nullptr) < 0) {
+                return;
+            }
+        }
+        FBound = mdb_rewind_table(FTable) == 0;
+    }
+    TBoundRows(const TBoundRows&) = delete;
+    TBoundRows& operator=(const TBoundRows&) = delete;
+    ~TBoundRows() {
+        if (FTable != nullptr) {
+            mdb_free_tabledef(FTable);
+        }
+    }
+
+    /// Whether the table was read and every column found.
+    bool Bound() const { return FBound; }
+    bool Next() { return FBound && mdb_fetch_row(FTable) != 0; }
+    /// The value of the column at `index` in the current row; "" for NULL.
+    std::string Text(std::size_t index) const {
+        const std::vector<char>& value = FValues[index];
+        return std::string(value.data(), strnlen(value.data(), value.size()));
+    }
+    long long Number(std::size_t index) const {
+        return std::strtoll(Text(index).c_str(), nullptr, 10);
+    }
+
+private:
+    MdbTableDef* FTable = nullptr;
+    std::vector<std::vector<char>> FValues;
+    bool FBound = false;
+};
+
+MdbCatalogEntry* CatalogEntryNamed(GPtrArray* catalog, const char* name) {
+    for (guint i = 0; i < catalog->len; ++i) {
+        auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(catalog, i));
+        if (std::strcmp(entry->object_name, name) == 0) {
+            return entry;
+        }
+    }
+    return nullptr;
+}
+
+// The stored queries from MSysObjects and every row of their definitions from MSysQueries, or a
+// "W" line when either cannot be read.
+void PrintQueries(MdbHandle* mdb, GPtrArray* catalog) {
+    const auto unreadable = [](const char* table) {
+        PrintLine(std::string(1, QueryWarningRecord) + " " + table + " cannot be read.");
+    };
+    mdb_set_bind_size(mdb, BindBytes);
+    TBoundRows objects(CatalogEntryNamed(catalog, "MSysObjects"), {"Id", "Name", "Type", "Flags"});
+    if (!objects.Bound()) {
+        unreadable("MSysObjects");
+        return;
+    }
+    bool anyQuery = false;
+    while (objects.Next()) {
+        if (objects.Number(2) == QueryObjectType) {
+            PrintLine(QueryObjectLine({objects.Text(1), objects.Number(0), objects.Number(3)}));
+            anyQuery = true;
+        }
+    }
+    if (!anyQuery) {
+        return;
+    }
+    TBoundRows rows(CatalogEntryNamed(catalog, "MSysQueries"),
+                    {"ObjectId", "Attribute", "Flag", "Expression", "Name1", "Name2"});
+    if (!rows.Bound()) {
+        unreadable("MSysQueries");
+        return;
+    }
+    while (rows.Next()) {
+        PrintLine(QueryRowLine({rows.Number(0), static_cast<int>(rows.Number(1)), rows.Number(2),
+                                rows.Text(3), rows.Text(4), rows.Text(5)}));
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -89,7 +183,9 @@ int main(int argc, char** argv) {
     }
     PrintLine(std::string(1, VersionRecord) + " " + std::to_string(version));
     GPtrArray* catalog = mdb_read_catalog(mdb, MDB_TABLE);
-    if (catalog == nullptr) {
+    // The catalogue is MSysObjects and lists itself; a catalogue without it lost its rows to
+    // damage, and the tables it names are not all there.
+    if (catalog == nullptr || CatalogEntryNamed(catalog, "MSysObjects") == nullptr) {
         mdb_close(mdb);
         return Fail("Its table catalogue cannot be read; the file is damaged.");
     }
@@ -119,6 +215,11 @@ int main(int argc, char** argv) {
         }
         mdb_free_tabledef(table);
     }
+    PrintLine(std::string(1, TablesListedRecord));
+    // Output is flushed here: should the query definitions crash this process, the tables are
+    // already with the engine.
+    std::fflush(stdout);
+    PrintQueries(mdb, catalog);
     mdb_close(mdb);
     PrintLine(std::string(1, DoneRecord));
     return 0;
