@@ -66,6 +66,65 @@ object DM: TDM
       FieldName = 'Note'
       BlobType = ftMemo
     end
+    object Orders_CDSQuantity: TSmallintField
+      FieldName = 'Quantity'
+      MinValue = 0
+      MaxValue = 1000
+    end
+    object Orders_CDSLines: TWordField
+      FieldName = 'Lines'
+      Required = True
+    end
+    object Orders_CDSBankRef: TLargeintField
+      FieldName = 'BankRef'
+      EditFormat = '0'
+    end
+    object Orders_CDSRate: TFloatField
+      FieldName = 'Rate'
+      Currency = False
+      Precision = 7
+    end
+    object Orders_CDSPrice: TCurrencyField
+      FieldName = 'Price'
+      DisplayFormat = '#,##0.00'
+    end
+    object Orders_CDSOrderTime: TTimeField
+      FieldName = 'OrderTime'
+      DisplayFormat = 'hh:nn'
+    end
+    object Orders_CDSCreated: TDateTimeField
+      FieldName = 'Created'
+      ReadOnly = True
+      Visible = False
+    end
+    object Orders_CDSGuid: TGuidField
+      FieldName = 'Guid'
+      FixedChar = True
+      Size = 38
+    end
+    object Orders_CDSCode: TWideStringField
+      DisplayWidth = 4
+      FieldName = 'Code'
+      FixedChar = True
+      Size = 4
+    end
+    object Orders_CDSStamp: TBytesField
+      FieldName = 'Stamp'
+      Size = 8
+    end
+    object Orders_CDSTag: TVarBytesField
+      FieldName = 'Tag'
+      Size = 32
+    end
+    object Orders_CDSPicture: TBlobField
+      FieldName = 'Picture'
+      BlobType = ftGraphic
+      Size = 1
+    end
+    object Orders_CDSExtra: TVariantField
+      FieldName = 'Extra'
+      Alignment = taCenter
+    end
   end
   object Orders_DS: TDataSource
     DataSet = Orders_CDS

@@ -21,6 +21,19 @@ type
     Orders_CDSTotal: TBCDField;
     Orders_CDSBigTotal: TFMTBCDField;
     Orders_CDSNote: TMemoField;
+    Orders_CDSQuantity: TSmallintField;
+    Orders_CDSLines: TWordField;
+    Orders_CDSBankRef: TLargeintField;
+    Orders_CDSRate: TFloatField;
+    Orders_CDSPrice: TCurrencyField;
+    Orders_CDSOrderTime: TTimeField;
+    Orders_CDSCreated: TDateTimeField;
+    Orders_CDSGuid: TGuidField;
+    Orders_CDSCode: TWideStringField;
+    Orders_CDSStamp: TBytesField;
+    Orders_CDSTag: TVarBytesField;
+    Orders_CDSPicture: TBlobField;
+    Orders_CDSExtra: TVariantField;
     procedure DataModuleCreate(Sender: TObject);
   private
     procedure ReconcileError(DataSet: TCustomClientDataSet;
