@@ -490,6 +490,31 @@ QUERY: Deep
     EXPECT_TRUE(std::filesystem::exists(Folder.File("out/MidasProject/Midas_Client/frmSound.dfm")));
 }
 
+TEST_F(AccessSchemaSourceTest, QueriesNestedBeyondAnySavedQueryAreLeftOutWithAWarning) {
+    // The outermost first, so that reading the first query walks the whole chain; a damaged
+    // file may chain any number, and each level read costs the engine stack.
+    std::string schema = "TABLE: Orders\n  OrderID | AutoNumber\n";
+    constexpr int Chain = 1000;
+    for (int i = Chain - 1; i >= 0; --i) {
+        schema += "QUERY: Level " + std::to_string(i) + "\n  FROM | " +
+                  (i == 0 ? std::string("Orders") : "Level " + std::to_string(i - 1)) +
+                  "\n  ALL FIELDS\n";
+    }
+    const std::string path = WriteSchema(schema);
+    const TSchemaSnapshot snapshot = SnapshotOf(path);
+    const auto listed = [&snapshot](const std::string& name) {
+        return std::any_of(snapshot.Tables.begin(), snapshot.Tables.end(),
+                           [&](const TSnapshotTable& table) { return table.Name == name; });
+    };
+    EXPECT_TRUE(listed("Orders"));
+    EXPECT_TRUE(listed("Level 0"));
+    EXPECT_TRUE(listed("Level 100"));
+    EXPECT_FALSE(listed("Level 999"));
+    EXPECT_EQ(snapshot.Warnings,
+              std::vector<std::string>{path + ": queries that read queries nested more than 128 "
+                                              "levels deep are left out"});
+}
+
 // The pages of a written file, and which of them holds the definition of the system table
 // MSysQueries and its rows.
 struct TQueryPages {

@@ -51,6 +51,10 @@ constexpr int TextExpressionSize = 255;
 constexpr int CurrencyPrecision = 19;
 constexpr int CurrencyScale = 4;
 constexpr int DecimalPrecision = 28;
+// Queries over queries nest a few levels; a damaged file may chain thousands, and each level of
+// reading costs stack. A query reached deeper than this, far beyond what a saved query needs, is
+// left out, and with it the queries over it.
+constexpr std::size_t MaxQueryNesting = 128;
 
 TColumnInfo FixedColumn(int type) {
     TColumnInfo column;
@@ -617,6 +621,10 @@ public:
         case TState::Unvisited:
             break;
         }
+        if (FPath.size() >= MaxQueryNesting) {
+            FNestedTooDeep = true;
+            return nullptr;
+        }
         entry.State = TState::Visiting;
         FPath.push_back(entry.Query->Object.Name);
         std::optional<TTableDescription> description = DescribeDefinition(*entry.Query);
@@ -646,6 +654,10 @@ public:
                              "the definitions of the queries " + names +
                                  " are incomplete (the file is damaged there); they are left out");
         }
+        if (FNestedTooDeep) {
+            FProblems.push_back("queries that read queries nested more than " +
+                                std::to_string(MaxQueryNesting) + " levels deep are left out");
+        }
         return std::move(FProblems);
     }
 
@@ -662,6 +674,7 @@ private:
     std::vector<std::string> FPath; // the queries being described, outermost first
     std::vector<std::string> FProblems;
     std::vector<std::string> FIncomplete; // queries a user would miss, in the order met
+    bool FNestedTooDeep = false;
 
     void ReportCircle(const std::string& name) {
         const auto start = std::find_if(FPath.begin(), FPath.end(), [&](const std::string& step) {
