@@ -15,9 +15,11 @@ namespace quorvane::testing {
 inline void WriteMiniTemplate(const std::filesystem::path& root) {
     const std::string server = (root / "Midas_AppServer").string();
     const std::string client = (root / "Midas_Client").string();
-    WriteFile(server + "/rdmMain.pas",
-              "type\r\n  TRDM = class\r\n{#DataComponentList}\r\n  end;\r\n");
-    WriteFile(server + "/rdmMain.dfm", "object RDM: TRDM\r\nend\r\n");
+    WriteFile(server + "/rdmMain.pas", "uses DB, ADODB, Provider;\r\ntype\r\n  TRDM = class\r\n"
+                                       "    DBConnection: TADOConnection;\r\n"
+                                       "{#DataComponentList}\r\n  end;\r\n");
+    WriteFile(server + "/rdmMain.dfm",
+              "object RDM: TRDM\r\n  object DBConnection: TADOConnection\r\n  end\r\nend\r\n");
     WriteFile(server + "/EXE/Database.udl", "placeholder");
     WriteFile(client + "/dmClient.pas", "{#DataComponentList}\r\n");
     WriteFile(client + "/dmClient.dfm", "object DM: TDM\r\nend\r\n");
