@@ -6,6 +6,8 @@ uses
   rdmMain in 'rdmMain.pas' {AppServer_RDM: TRemoteDataModule} {AppServer_RDM: CoClass},
   Midas_AppServer_TLB in 'Midas_AppServer_TLB.pas';
 
+{$R *.TLB}
+
 begin
   Application.Initialize;
   Application.Title := 'Midas Application Server';

@@ -1,0 +1,19 @@
+object TableName_Frm: TTableName_Frm
+  Left = 260
+  Top = 160
+  Width = 960
+  Height = 600
+  AutoScroll = True
+  Caption = 'TableName'
+  Color = clBtnFace
+  Font.Charset = DEFAULT_CHARSET
+  Font.Color = clWindowText
+  Font.Height = -11
+  Font.Name = 'Tahoma'
+  Font.Style = []
+  OldCreateOrder = False
+  Position = poDefaultPosOnly
+  OnCloseQuery = FormCloseQuery
+  PixelsPerInch = 96
+  TextHeight = 13
+end
