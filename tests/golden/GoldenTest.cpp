@@ -4,8 +4,8 @@
 //
 // A case folder holds:
 //   args        command-line options, one per line (optional); "@SAMPLE_TEMPLATE",
-//               "@SAMPLE_DATABASE", "@SAMPLE_MAP" and "@CASE" stand for the sample inputs and the
-//               case folder;
+//               "@DBEXPRESS_TEMPLATE", "@SAMPLE_DATABASE", "@SAMPLE_MAP" and "@CASE" stand for
+//               the sample inputs and the case folder;
 //   schema.txt  the database as text (see SchemaText.h), unless args name --database;
 //   expected/   the files the run writes, relative to the copy of the template;
 //   warnings    the references the case's options break, one per line, as the run reports
@@ -48,6 +48,8 @@ std::vector<std::string> CaseNames() {
 std::string Expand(std::string argument, const fs::path& caseDir) {
     const std::vector<std::pair<std::string, std::string>> tokens = {
         {"@SAMPLE_TEMPLATE", std::string(QUORVANE_SOURCE_DIR) + "/templates/MidasProject"},
+        {"@DBEXPRESS_TEMPLATE",
+         std::string(QUORVANE_SOURCE_DIR) + "/templates/MidasProject-dbExpress"},
         {"@SAMPLE_DATABASE", std::string(QUORVANE_EXAMPLES_DIR) + "/orders.udl"},
         {"@SAMPLE_MAP", std::string(QUORVANE_EXAMPLES_DIR) + "/orders-map.txt"},
         {"@CASE", caseDir.string()},
@@ -187,6 +189,19 @@ TEST_P(GoldenTest, GeneratedFilesMatchTheExpectedOnes) {
     }
     const std::string rejected = CommandOutput(Quoted(checker) + formFiles + " 2>&1");
     EXPECT_EQ(rejected, "") << "form files the parser rejects";
+
+    // The projects compile, and every form file loads into its class, against stand-ins of the
+    // component library that publish what the real one publishes. A case whose options break
+    // references on purpose must not pass: its warnings stand for real faults.
+    const std::string work = (fs::path(QUORVANE_DELPHI_WORK) / GetParam()).string();
+    const std::string faults =
+        CommandOutput(Quoted(QUORVANE_CHECK_PROJECTS) + " --fpc " + Quoted(QUORVANE_FPC_PATH) +
+                      " --work " + Quoted(work) + " " + Quoted(outputBase) + " 2>&1");
+    if (warnings.empty()) {
+        EXPECT_EQ(faults, "") << "the generated projects do not compile and load (check-projects)";
+    } else {
+        EXPECT_NE(faults, "") << "the case's warnings stand for no fault the projects show";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, GoldenTest, ::testing::ValuesIn(CaseNames()),

@@ -3,6 +3,8 @@
 // Reads a database described in text into an in-memory database, so that golden cases can hold
 // schemas no real back-end here produces (every ADO type, tables without columns, row ids).
 //
+//   DIALECT: PostgreSql           (optional: how the database quotes names; Access by default;
+//                                  also SqlServer, Sqlite, MySql, Firebird)
 //   TABLE: Order Details          (also "VIEW: name" and "SYSTEM TABLE: name")
 //     OrderID | adInteger | autoinc
 //     Name    | adVarWChar | size=40 | fixed
@@ -68,6 +70,18 @@ inline int AdoTypeByName(const std::string& name) {
     return found->second;
 }
 
+inline TIdentifierQuoting QuotingByName(const std::string& name) {
+    static const std::map<std::string, TIdentifierQuoting> dialects = {
+        {"Access", {TSqlDialect::Access, "["}},      {"SqlServer", {TSqlDialect::SqlServer, "\""}},
+        {"Sqlite", {TSqlDialect::Sqlite, "\""}},     {"PostgreSql", {TSqlDialect::PostgreSql, "\""}},
+        {"MySql", {TSqlDialect::MySql, "`"}},        {"Firebird", {TSqlDialect::Firebird, "\""}}};
+    const auto found = dialects.find(name);
+    if (found == dialects.end()) {
+        throw std::runtime_error("unknown dialect " + name);
+    }
+    return found->second;
+}
+
 inline std::string TrimText(const std::string& text) {
     const std::size_t first = text.find_first_not_of(" \t\r");
     const std::size_t last = text.find_last_not_of(" \t\r");
@@ -87,8 +101,14 @@ inline void ReadSchemaText(const std::string& text, TMemoryDatabase& database) {
             if (colon == std::string::npos) {
                 throw std::runtime_error("schema line without type: " + line);
             }
-            tableName = TrimText(trimmed.substr(colon + 1));
-            database.AddTable(tableName, {}, trimmed.substr(0, colon));
+            const std::string kind = trimmed.substr(0, colon);
+            const std::string value = TrimText(trimmed.substr(colon + 1));
+            if (kind == "DIALECT") {
+                database.Quoting = QuotingByName(value);
+                continue;
+            }
+            tableName = value;
+            database.AddTable(tableName, {}, kind);
             continue;
         }
         std::vector<std::string> parts;

@@ -1,0 +1,54 @@
+unit frmOrders;
+
+interface
+
+uses
+  Windows, Messages, SysUtils, Classes, Graphics, Controls, Forms, Dialogs,
+  DB, DBCtrls, DBGrids, Grids, StdCtrls, ExtCtrls, Mask, ComCtrls,
+  dmClient;
+
+type
+  TOrders_Frm = class(TForm)
+    Orders_DBNvg: TDBNavigator;
+    Orders_DBGrid: TDBGrid;
+    order_id_Lab: TLabel;
+    order_id_DBEdt: TDBEdit;
+    placed_Lab: TLabel;
+    placed_DBEdt: TDBEdit;
+    total_Lab: TLabel;
+    total_DBEdt: TDBEdit;
+
+    procedure FormCloseQuery(Sender: TObject; var CanClose: Boolean);
+  private
+  public
+  end;
+
+var
+  Orders_Frm: TOrders_Frm;
+
+implementation
+
+{$R *.dfm}
+
+procedure TOrders_Frm.FormCloseQuery(Sender: TObject; var CanClose: Boolean);
+var
+  I: Integer;
+  DataSet: TDataSet;
+begin
+  // Closing only hides this form, so an unfinished edit would otherwise wait
+  // until the application ends. Posting saves it to the server now; if the
+  // record fails validation the exception keeps the form open for a fix.
+  // The dataset is found through the grid rather than by name, so the form
+  // keeps compiling whatever name formats the project was generated with.
+  for I := 0 to ComponentCount - 1 do
+    if Components[I] is TDBGrid then
+    begin
+      if TDBGrid(Components[I]).DataSource = nil then
+        Continue;
+      DataSet := TDBGrid(Components[I]).DataSource.DataSet;
+      if (DataSet <> nil) and (DataSet.State in dsEditModes) then
+        DataSet.Post;
+    end;
+end;
+
+end.

@@ -1,0 +1,62 @@
+object openorders_Frm: Topenorders_Frm
+  Left = 260
+  Top = 160
+  Width = 960
+  Height = 600
+  AutoScroll = True
+  Caption = 'openorders'
+  Color = clBtnFace
+  Font.Charset = DEFAULT_CHARSET
+  Font.Color = clWindowText
+  Font.Height = -11
+  Font.Name = 'Tahoma'
+  Font.Style = []
+  OldCreateOrder = False
+  Position = poDefaultPosOnly
+  OnCloseQuery = FormCloseQuery
+  PixelsPerInch = 96
+  TextHeight = 13
+    object openorders_DBNvg: TDBNavigator
+      Left = 16
+      Top = 24
+      Width = 240
+      Height = 25
+      DataSource = DM.openorders_DS
+      TabOrder = 0
+    end
+    object openorders_DBGrid: TDBGrid
+      Left = 16
+      Top = 60
+      Width = 240
+      Height = 160
+      DataSource = DM.openorders_DS
+      TabOrder = 0
+       Columns = <
+        item
+          Expanded = False
+          FieldName = 'order_id'
+          Title.Caption = 'order id'
+          Title.Alignment = taCenter
+          Visible = True
+        end
+      >
+    end
+    object order_id_Lab: TLabel
+      Left = 432
+      Top = 44
+      Width = 69
+      Height = 16
+      Caption = 'order id'
+      Alignment = taRightJustify
+      AutoSize = False
+    end
+    object order_id_DBEdt: TDBEdit
+      Left = 508
+      Top = 40
+      Width = 120
+      Height = 23
+      DataField = 'order_id'
+      DataSource = DM.openorders_DS
+      TabOrder = 0
+    end
+end

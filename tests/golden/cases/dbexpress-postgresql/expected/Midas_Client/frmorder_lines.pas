@@ -1,0 +1,52 @@
+unit frmorder_lines;
+
+interface
+
+uses
+  Windows, Messages, SysUtils, Classes, Graphics, Controls, Forms, Dialogs,
+  DB, DBCtrls, DBGrids, Grids, StdCtrls, ExtCtrls, Mask, ComCtrls,
+  dmClient;
+
+type
+  Torder_lines_Frm = class(TForm)
+    order_lines_DBNvg: TDBNavigator;
+    order_lines_DBGrid: TDBGrid;
+    line_id_Lab: TLabel;
+    line_id_DBEdt: TDBEdit;
+    note_Lab: TLabel;
+    note_DBEdt: TDBEdit;
+
+    procedure FormCloseQuery(Sender: TObject; var CanClose: Boolean);
+  private
+  public
+  end;
+
+var
+  order_lines_Frm: Torder_lines_Frm;
+
+implementation
+
+{$R *.dfm}
+
+procedure Torder_lines_Frm.FormCloseQuery(Sender: TObject; var CanClose: Boolean);
+var
+  I: Integer;
+  DataSet: TDataSet;
+begin
+  // Closing only hides this form, so an unfinished edit would otherwise wait
+  // until the application ends. Posting saves it to the server now; if the
+  // record fails validation the exception keeps the form open for a fix.
+  // The dataset is found through the grid rather than by name, so the form
+  // keeps compiling whatever name formats the project was generated with.
+  for I := 0 to ComponentCount - 1 do
+    if Components[I] is TDBGrid then
+    begin
+      if TDBGrid(Components[I]).DataSource = nil then
+        Continue;
+      DataSet := TDBGrid(Components[I]).DataSource.DataSet;
+      if (DataSet <> nil) and (DataSet.State in dsEditModes) then
+        DataSet.Post;
+    end;
+end;
+
+end.
