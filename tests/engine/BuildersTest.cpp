@@ -2,6 +2,7 @@
 // show only that something moved.
 
 #include "MemorySchemaSource.h"
+#include "MiniTemplate.h"
 #include "PlanSupport.h"
 #include "generate/dmCodeGenerator.h"
 #include "text/DfmText.h"
@@ -319,6 +320,12 @@ TEST(QuoteDfmStringTest, DoublesApostrophesAndSpellsControlCharacters) {
     EXPECT_EQ(QuoteDfmString("\xE2\x82"), "#226#130");
     EXPECT_EQ(QuoteDfmString("\xC0\xAF"), "#192#175");
     EXPECT_EQ(QuoteDfmString("\x80'"), "#128''''");
+    // What a form-file reader makes of the value is the name itself again.
+    for (const std::string name : {"Gr\xC3\xB6\xC3\x9F"
+                                   "e",
+                                   "Preis \xE2\x82\xAC", "it's", "\xF0\x9F\x98\x80 a\tb", ""}) {
+        EXPECT_EQ(testing::DfmStringValue(QuoteDfmString(name)), name) << name;
+    }
 }
 
 } // namespace
