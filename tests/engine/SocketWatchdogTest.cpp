@@ -1,4 +1,4 @@
-#include "schema/odbc/SocketWatchdog.h"
+#include "schema/SocketWatchdog.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 
 #include "schema/odbc/OdbcSchemaSource.h"
 
-#include "schema/odbc/SocketWatchdog.h"
+#include "schema/SocketWatchdog.h"
 #include "text/ConnectionText.h"
 #include "text/EngineErrors.h"
 #include "text/StringUtils.h"

@@ -2,6 +2,7 @@
 
 #include "schema/FieldTypes.h"
 #include "schema/SchemaSource.h"
+#include "schema/SocketWatchdog.h"
 
 #include <chrono>
 #include <memory>
@@ -14,7 +15,7 @@ namespace quorvane {
 TColumnInfo MapOdbcColumnType(int sqlType, long long columnSize, int decimalDigits);
 
 /// How long a connected server may stay silent during one request before the request fails.
-inline constexpr std::chrono::milliseconds DefaultAnswerLimit = std::chrono::seconds(30);
+inline constexpr std::chrono::milliseconds DefaultAnswerLimit = ServerAnswerLimit;
 
 /// Time-outs, so that a server that refuses or stops answering ends the run instead of hanging
 /// it. Drivers that ignore the ODBC attributes take them as keys of their own connection string.

@@ -3,10 +3,18 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <string>
 #include <thread>
 #include <vector>
 
 namespace quorvane {
+
+/// How long a connected database server may stay silent during one request before the request
+/// fails: the same for every back-end that reaches a server.
+inline constexpr std::chrono::milliseconds ServerAnswerLimit = std::chrono::seconds(30);
+
+/// "The server did not answer within 30 seconds.": why a request the watchdog cut off failed.
+std::string ServerSilenceText(std::chrono::milliseconds limit);
 
 /// One open socket of this process: its descriptor and the inode behind it, so that a descriptor
 /// closed and reused for something else is never taken for the socket it once was.

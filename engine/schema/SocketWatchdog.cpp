@@ -1,4 +1,4 @@
-#include "schema/odbc/SocketWatchdog.h"
+#include "schema/SocketWatchdog.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -24,6 +24,18 @@ std::optional<TSocketId> SocketBehind(int descriptor) {
 }
 
 } // namespace
+
+std::string ServerSilenceText(std::chrono::milliseconds limit) {
+    const auto count = limit.count();
+    std::string seconds = std::to_string(count / 1000);
+    if (count % 1000 != 0) {
+        std::string fraction = std::to_string(1000 + count % 1000).substr(1);
+        fraction.erase(fraction.find_last_not_of('0') + 1);
+        seconds += "." + fraction;
+    }
+    return "The server did not answer within " + seconds +
+           (count == 1000 ? " second." : " seconds.");
+}
 
 std::vector<TSocketId> OpenSockets() {
     std::vector<TSocketId> sockets;
