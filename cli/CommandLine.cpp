@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "generate/OptionLimits.h"
 #include "text/EngineErrors.h"
 #include "text/StringUtils.h"
 
@@ -93,7 +94,7 @@ const std::vector<TOptionSpec>& OptionSpecs() {
          [](TCommandLine& c, const std::string& v) { c.Options.ClientUIOptions.DBGridType = v; }},
         {"space", "N", "gap between a field's label and its control (default 4)",
          [](TCommandLine& c, const std::string& v) {
-             c.Options.ClientUIOptions.Space = StrToInt(v);
+             c.Options.ClientUIOptions.Space = SpaceFromText(v);
          }},
         {"only-table", "NAME",
          "accepted for the window's field of that name; every table is generated",

@@ -2,6 +2,7 @@
 
 #include "CommandLine.h"
 #include "generate/dmCodeGenerator.h"
+#include "text/ShownText.h"
 #include "text/EngineErrors.h"
 
 #include <iostream>
@@ -15,12 +16,13 @@ void DescribeDatabase(quorvane::TDM& dm, const std::string& database) {
     dm.ConnectDatabase(database, "", false);
     const TSchemaSnapshot& snapshot = dm.ADOConnection.Snapshot();
     for (const std::string& warning : snapshot.Warnings) {
-        std::cerr << "warning: " << warning << "\n";
+        std::cerr << "warning: " << ShownText(warning) << "\n";
     }
     for (const TSnapshotTable& table : snapshot.Tables) {
-        std::cout << table.Name << "\n";
+        std::cout << ShownText(table.Name) << "\n";
         for (const TFieldDescriptor& field : table.Fields) {
-            std::cout << '\t' << field.FieldName << '\t' << FieldTypeName(field.DataType)
+            std::cout << '\t' << ShownText(field.FieldName) << '\t'
+                      << FieldTypeName(field.DataType)
                       << "\tSize=" << field.Size
                       << "\tFixedChar=" << (field.FixedChar ? "True" : "False")
                       << "\tAutoIncrement="
@@ -57,7 +59,7 @@ int main(int argc, char** argv) {
     // run; they are told after it.
     const auto printWarnings = [&dm] {
         for (const std::string& warning : dm.Warnings()) {
-            std::cerr << "warning: " << warning << "\n";
+            std::cerr << "warning: " << ShownText(warning) << "\n";
         }
     };
     try {
@@ -65,7 +67,11 @@ int main(int argc, char** argv) {
             DescribeDatabase(dm, commandLine.Options.Database.UDLFile);
             return 0;
         }
-        dm.OnStatus = [](TDM&, const std::string& text) { std::cout << text << std::endl; };
+        // Names from the database reach the terminal escaped: an ESC or CR in a table name must
+        // not rewrite what the terminal shows.
+        dm.OnStatus = [](TDM&, const std::string& text) {
+            std::cout << ShownText(text) << std::endl;
+        };
         if (commandLine.Force) {
             dm.OnConfirmReplace = [](const std::string&) { return true; };
         }
@@ -78,11 +84,12 @@ int main(int argc, char** argv) {
         }
     } catch (const EExistingCopyError& error) {
         printWarnings();
-        std::cerr << "quorvane-gen: " << error.what() << " Use --force to replace it.\n";
+        std::cerr << "quorvane-gen: " << ShownText(error.what())
+                  << " Use --force to replace it.\n";
         return 1;
     } catch (const std::exception& error) {
         printWarnings();
-        std::cerr << "quorvane-gen: " << error.what() << "\n";
+        std::cerr << "quorvane-gen: " << ShownText(error.what()) << "\n";
         return 1;
     }
     return 0;

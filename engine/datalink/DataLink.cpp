@@ -11,13 +11,30 @@
 #include "text/StringUtils.h"
 #include "text/TextEncoding.h"
 
+#include <cerrno>
 #include <filesystem>
+#include <sys/stat.h>
 
 namespace quorvane {
 
 namespace {
 
 constexpr std::string_view FileNameKey = "FILE NAME=";
+// A data-link file holds one line of properties; one of a megabyte is no data-link file.
+constexpr std::size_t DataLinkSizeLimit = std::size_t{1} << 20;
+
+// A database file named by a connection must be a regular file: a device or a pipe would be
+// read without end or block the run, and a folder is no database.
+void ExpectRegularDatabaseFile(const std::string& path, const std::string& kind) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode)) {
+        throw EDatabaseError("Cannot open " + kind + " \"" + path + "\". " +
+                             (S_ISDIR(status.st_mode)
+                                  ? SystemErrorText(EISDIR)
+                                  : std::string("It is no regular file (a device, a pipe or a "
+                                                "socket).")));
+    }
+}
 
 // Names where the properties came from, for messages: the data-link file, or the connection.
 std::string SourceDescription(const std::string& dataLinkPath) {
@@ -54,10 +71,15 @@ void WriteDataLinkFile(const std::string& path, const TConnectionProperties& pro
 
 TConnectionProperties ReadDataLinkFileAsWritten(const std::string& path) {
     std::string bytes;
-    int errorNumber = 0;
-    if (!TryReadWholeFile(path, bytes, errorNumber)) {
-        throw EDatabaseError("Cannot open data-link file \"" + path + "\". " +
-                             SystemErrorText(errorNumber));
+    std::string reason;
+    if (!TryReadWholeFile(path, bytes, reason, DataLinkSizeLimit)) {
+        throw EDatabaseError("Cannot open data-link file \"" + path + "\". " + reason);
+    }
+    if (const std::string encoding = UnreadableEncodingOf(bytes); !encoding.empty()) {
+        throw EDatabaseError("The data-link file \"" + path +
+                             "\" is in an encoding Quorvane does not read (" + encoding +
+                             "); save it as UTF-16LE with byte-order mark, as Windows does, or "
+                             "as UTF-8.");
     }
     const std::string text = DecodeConfigurationText(bytes);
     std::string_view rest(text);
@@ -127,12 +149,14 @@ std::unique_ptr<ISchemaSource> OpenSchemaSource(const std::string& connectionStr
             throw EDatabaseError("The SQLite connection of " + SourceDescription(dataLinkPath) +
                                  " names no \"Data Source\" file.");
         }
+        ExpectRegularDatabaseFile(dataSource, "SQLite database");
         return OpenSqliteSchemaSource(dataSource);
     case TProviderFamily::Access:
         if (Trim(dataSource).empty()) {
             throw EDatabaseError("The Access connection of " + SourceDescription(dataLinkPath) +
                                  " names no \"Data Source\" file.");
         }
+        ExpectRegularDatabaseFile(dataSource, "Access database");
         return OpenAccessSchemaSource(dataSource);
     case TProviderFamily::Unknown:
         throw EDatabaseError("The provider \"" + provider + "\" of " +

@@ -20,8 +20,11 @@ void TDM::ConnectDatabase(const std::string& udlFile, const std::string& mapFile
 }
 
 bool TDM::LoadDisplayTextMap(const std::string& mapFile, bool nameCodeOrder) {
+    // A map file that is not there means no map; one that is there but cannot be read as a
+    // file (a folder, a pipe, a link loop, one too large) is an error the user must see.
     std::error_code error;
-    if (mapFile.empty() || !std::filesystem::is_regular_file(mapFile, error)) {
+    if (mapFile.empty() ||
+        !std::filesystem::exists(std::filesystem::symlink_status(mapFile, error))) {
         return false;
     }
     // Map files exported by Windows tools are often UTF-16; their text is read as UTF-8 then.

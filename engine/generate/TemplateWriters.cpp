@@ -22,7 +22,7 @@ std::string FormHeadOf(const std::string& templatePath) {
 
 } // namespace
 
-void WriteUnitText(const std::string& outputPath, const std::string& templateText,
+void WriteUnitText(const TOutputPath& outputPath, const std::string& templateText,
                    const TStringList& lines, const std::string& tableIdentifier) {
     // The identifier goes in before the generated lines, so a "TableName" inside them stays.
     std::string text = WithTableIdentifier(templateText, tableIdentifier);
@@ -47,7 +47,7 @@ void WriteUnitText(const std::string& outputPath, const std::string& templateTex
     file.Commit();
 }
 
-void WriteFormText(const std::string& outputPath, const std::string& formHead,
+void WriteFormText(const TOutputPath& outputPath, const std::string& formHead,
                    const TStringList& lines, const std::string& tableIdentifier) {
     // The generated lines go straight to the file rather than being copied into the
     // template's lines first: over thousands of tables they are most of the run's memory.
@@ -58,7 +58,7 @@ void WriteFormText(const std::string& outputPath, const std::string& formHead,
     file.Commit();
 }
 
-void WriteMainFormUnitText(const std::string& outputPath, const std::string& templateText,
+void WriteMainFormUnitText(const TOutputPath& outputPath, const std::string& templateText,
                            const std::string& formUnitList, const std::string& buttonList,
                            const std::string& buttonEventList,
                            const std::string& buttonEventCodeList) {
@@ -70,7 +70,7 @@ void WriteMainFormUnitText(const std::string& outputPath, const std::string& tem
     WriteLinesToFile(outputPath, text);
 }
 
-void WriteMainFormDfmText(const std::string& outputPath, const std::string& formHead,
+void WriteMainFormDfmText(const TOutputPath& outputPath, const std::string& formHead,
                           const std::string& buttonObjectList) {
     TStringList text = SplitLines(formHead);
     // One entry, whatever line breaks it holds: each CR LF at its end makes an empty line.
@@ -79,7 +79,7 @@ void WriteMainFormDfmText(const std::string& outputPath, const std::string& form
     WriteLinesToFile(outputPath, text);
 }
 
-void WriteProjectFileText(const std::string& outputPath, const std::string& templateText,
+void WriteProjectFileText(const TOutputPath& outputPath, const std::string& templateText,
                           const std::string& formUnitFileList,
                           const std::string& formCreateCodeList) {
     TStringList text = SplitLines(templateText);
@@ -91,13 +91,14 @@ void WriteProjectFileText(const std::string& outputPath, const std::string& temp
 void TDM::WriteUnitTemplate(const std::string& outputPath, const std::string& templatePath,
                             const TStringList& lines, const std::string& tableIdentifier) {
     ReportStatus(outputPath);
-    WriteUnitText(outputPath, JoinLines(ReadTemplateLines(templatePath)), lines, tableIdentifier);
+    WriteUnitText(TOutputPath{{}, outputPath}, JoinLines(ReadTemplateLines(templatePath)), lines,
+                  tableIdentifier);
 }
 
 void TDM::WriteFormTemplate(const std::string& outputPath, const std::string& templatePath,
                             const TStringList& lines, const std::string& tableIdentifier) {
     ReportStatus(outputPath);
-    WriteFormText(outputPath, FormHeadOf(templatePath), lines, tableIdentifier);
+    WriteFormText(TOutputPath{{}, outputPath}, FormHeadOf(templatePath), lines, tableIdentifier);
 }
 
 void TDM::WriteMainFormUnit(const std::string& outputPath, const std::string& templatePath,
@@ -105,22 +106,22 @@ void TDM::WriteMainFormUnit(const std::string& outputPath, const std::string& te
                             const std::string& buttonEventList,
                             const std::string& buttonEventCodeList) {
     ReportStatus(outputPath);
-    WriteMainFormUnitText(outputPath, JoinLines(ReadTemplateLines(templatePath)), formUnitList,
-                          buttonList, buttonEventList, buttonEventCodeList);
+    WriteMainFormUnitText(TOutputPath{{}, outputPath}, JoinLines(ReadTemplateLines(templatePath)),
+                          formUnitList, buttonList, buttonEventList, buttonEventCodeList);
 }
 
 void TDM::WriteMainFormDfm(const std::string& outputPath, const std::string& templatePath,
                            const std::string& buttonObjectList) {
     ReportStatus(outputPath);
-    WriteMainFormDfmText(outputPath, FormHeadOf(templatePath), buttonObjectList);
+    WriteMainFormDfmText(TOutputPath{{}, outputPath}, FormHeadOf(templatePath), buttonObjectList);
 }
 
 void TDM::WriteProjectFile(const std::string& outputPath, const std::string& templatePath,
                            const std::string& formUnitFileList,
                            const std::string& formCreateCodeList) {
     ReportStatus(outputPath);
-    WriteProjectFileText(outputPath, JoinLines(ReadTemplateLines(templatePath)), formUnitFileList,
-                         formCreateCodeList);
+    WriteProjectFileText(TOutputPath{{}, outputPath}, JoinLines(ReadTemplateLines(templatePath)),
+                         formUnitFileList, formCreateCodeList);
 }
 
 } // namespace quorvane

@@ -1,7 +1,9 @@
 #include "generate/dmCodeGenerator.h"
 
+#include "generate/OptionLimits.h"
 #include "io/FileCopy.h"
 #include "io/InstallPaths.h"
+#include "io/OutputLock.h"
 #include "text/EngineErrors.h"
 #include "text/StringUtils.h"
 
@@ -37,21 +39,13 @@ std::string CopySourceOf(const std::string& sourceDir) {
     return source;
 }
 
-// The folder the copy of `source` lands in inside `destDir`.
-fs::path CopyTargetOf(const std::string& source, const std::string& destDir) {
+// The name the copy of `source` gets inside the output directory.
+std::string CopyNameOf(const std::string& source) {
     fs::path name = fs::path(source).lexically_normal().filename();
     if (name.empty()) {
         name = fs::path(source).lexically_normal().parent_path().filename();
     }
-    return fs::path(destDir) / name;
-}
-
-bool IsSameOrInside(const fs::path& inner, const fs::path& outer) {
-    std::error_code error;
-    const fs::path a = fs::weakly_canonical(inner, error);
-    const fs::path b = fs::weakly_canonical(outer, error);
-    auto [end, _] = std::mismatch(b.begin(), b.end(), a.begin(), a.end());
-    return end == b.end();
+    return name.string();
 }
 
 // The extension of a file name: from its last ".", the dot included; "" without a dot.
@@ -131,7 +125,7 @@ bool TDM::CopyTemplateDirectory(const std::string& sourceDir, const std::string&
     FLastCopyError.clear();
     const std::string source = CopySourceOf(sourceDir);
     try {
-        CopyDirectoryTree(source, CopyTargetOf(source, destDir));
+        CopyDirectoryTree(source, TOutputPath{destDir, CopyNameOf(source)});
         return true;
     } catch (const EFileError& error) {
         FLastCopyError = error.what();
@@ -143,14 +137,14 @@ TProjectPlan TDM::PlanProject(const TProjectParam& options, const TTemplateSet& 
     return TProjectPlan::Make(ADOConnection.Snapshot(), options, NameFormats, templates);
 }
 
-void TDM::WriteStage(const std::string& outputBase, const std::string& stem, const TBlocks& blocks,
+void TDM::WriteStage(const TOutputPath& outputBase, const std::string& stem, const TBlocks& blocks,
                      const TTemplateFile& unitTemplate, const TTemplateFile& formTemplate,
                      const std::string& tableIdentifier) {
-    const std::string unitPath = outputBase + stem + ".pas";
-    ReportStatus(unitPath);
+    const TOutputPath unitPath = outputBase.Child(stem + ".pas");
+    ReportStatus(unitPath.Full());
     WriteUnitText(unitPath, unitTemplate.Text, blocks.UnitLines, tableIdentifier);
-    const std::string formPath = outputBase + stem + ".dfm";
-    ReportStatus(formPath);
+    const TOutputPath formPath = outputBase.Child(stem + ".dfm");
+    ReportStatus(formPath.Full());
     WriteFormText(formPath, formTemplate.FormHead, blocks.FormLines, tableIdentifier);
 }
 
@@ -170,6 +164,13 @@ void TDM::Generate(const TProjectParam& options) {
     }
     if (directories.OutputDir.empty()) {
         throw EOptionsError("No output directory was given.");
+    }
+    const std::int32_t space = options.ClientUIOptions.Space;
+    if (space > MaxSpace || space < -MaxSpace) {
+        throw EOptionsError("The space between label and control of " + std::to_string(space) +
+                            " would put the labels beyond what a form file holds; give one "
+                            "between -" +
+                            std::to_string(MaxSpace) + " and " + std::to_string(MaxSpace) + ".");
     }
     ConnectDatabase(options.Database.UDLFile, options.Database.MapFile,
                     options.Database.NameCodeOrder);
@@ -194,10 +195,14 @@ void TDM::Generate(const TProjectParam& options) {
         FWarnings.push_back(std::move(warning));
     }
 
-    const fs::path copyTarget = CopyTargetOf(source, destination);
-    if (IsSameOrInside(copyTarget, source)) {
+    const std::string copyName = CopyNameOf(source);
+    const fs::path copyTarget = fs::path(destination) / copyName;
+    // Told by the files, not their paths: another path to the template (a link, a bind mount)
+    // is the template all the same.
+    if (IsSameFolderOrInside(copyTarget, source) || IsSameFolderOrInside(source, copyTarget)) {
         throw EOptionsError("The output directory \"" + directories.OutputDir +
-                            "\" would put the copy inside the project template directory \"" +
+                            "\" would put the copy onto or inside the project template "
+                            "directory \"" +
                             source + "\"; choose an output directory outside it.");
     }
     if (fs::exists(fs::symlink_status(copyTarget, error)) &&
@@ -206,20 +211,22 @@ void TDM::Generate(const TProjectParam& options) {
                                      "\" from an earlier run.",
                                  copyTarget.string());
     }
+    const TOutputLock lock(TOutputPath{destination, copyName});
     if (!CopyTemplateDirectory(directories.TemplateDir, destination)) {
         throw EFileError("Cannot copy the project template directory \"" + source + "\" to \"" +
                          destination + "\". " + FLastCopyError);
     }
-    const std::string outputBase = destination + LastFolderName(directories.TemplateDir) + "/";
+    // Below the output directory the run follows no link: every file it writes lies in the copy.
+    const TOutputPath outputBase{destination, LastFolderName(directories.TemplateDir)};
 
     const std::string& databaseFile = options.Database.UDLFile;
-    const std::string databaseCopy =
-        outputBase + "Midas_AppServer/EXE/Database" + ExtensionOf(databaseFile);
+    const TOutputPath databaseCopy =
+        outputBase.Child("Midas_AppServer/EXE/Database" + ExtensionOf(databaseFile));
     try {
         CopyOneFile(databaseFile, databaseCopy);
     } catch (const EFileError& copyError) {
         throw EFileError("Cannot copy the database file \"" + databaseFile + "\" to \"" +
-                         databaseCopy + "\". " + copyError.what());
+                         databaseCopy.Full() + "\". " + copyError.what());
     }
 
     const std::size_t tables = plan.Tables.size();
@@ -249,21 +256,21 @@ void TDM::Generate(const TProjectParam& options) {
     ReportProgress(0, tables);
     ReportStatus("Generate MainForm Code...");
     const TMainFormLists mainForm = BuildMainFormLists(plan);
-    const std::string mainUnit = outputBase + "Midas_Client/frmMain.pas";
-    ReportStatus(mainUnit);
+    const TOutputPath mainUnit = outputBase.Child("Midas_Client/frmMain.pas");
+    ReportStatus(mainUnit.Full());
     WriteMainFormUnitText(mainUnit, templates.MainUnit.Text, mainForm.FormUnitList,
                           mainForm.ButtonList, mainForm.ButtonEventList,
                           mainForm.ButtonEventCodeList);
-    const std::string mainFormFile = outputBase + "Midas_Client/frmMain.dfm";
-    ReportStatus(mainFormFile);
+    const TOutputPath mainFormFile = outputBase.Child("Midas_Client/frmMain.dfm");
+    ReportStatus(mainFormFile.Full());
     WriteMainFormDfmText(mainFormFile, templates.MainForm.FormHead, mainForm.ButtonObjectList);
     ReportProgress(tables, tables);
 
     ReportProgress(0, tables);
     ReportStatus("Generate DPR...");
-    const std::string projectFile = outputBase + "Midas_Client/Midas_Client.dpr";
-    ReportStatus(projectFile);
-    ReportStatus(projectFile);
+    const TOutputPath projectFile = outputBase.Child("Midas_Client/Midas_Client.dpr");
+    ReportStatus(projectFile.Full());
+    ReportStatus(projectFile.Full());
     WriteProjectFileText(projectFile, templates.ClientProject.Text, mainForm.FormUnitFileList,
                          mainForm.FormCreateCodeList);
     ReportProgress(tables, tables);

@@ -6,6 +6,7 @@
 #include "generate/Options.h"
 #include "generate/ProjectPlan.h"
 #include "generate/TemplateSet.h"
+#include "io/OutputPath.h"
 #include "text/TemplateText.h"
 
 #include <cstddef>
@@ -159,7 +160,7 @@ private:
     bool FRunning = false;
 
     /// Writes a stage's unit and form file from the templates the run read.
-    void WriteStage(const std::string& outputBase, const std::string& stem, const TBlocks& blocks,
+    void WriteStage(const TOutputPath& outputBase, const std::string& stem, const TBlocks& blocks,
                     const TTemplateFile& unitTemplate, const TTemplateFile& formTemplate,
                     const std::string& tableIdentifier);
 
@@ -173,17 +174,17 @@ private:
 /// of "{#DataComponentList}", the form with its objects before the last "end", the main form
 /// unit, its form file and the project file with their placeholders filled. Each writes
 /// `outputPath` atomically.
-void WriteUnitText(const std::string& outputPath, const std::string& templateText,
+void WriteUnitText(const TOutputPath& outputPath, const std::string& templateText,
                    const TStringList& lines, const std::string& tableIdentifier);
-void WriteFormText(const std::string& outputPath, const std::string& formHead,
+void WriteFormText(const TOutputPath& outputPath, const std::string& formHead,
                    const TStringList& lines, const std::string& tableIdentifier);
-void WriteMainFormUnitText(const std::string& outputPath, const std::string& templateText,
+void WriteMainFormUnitText(const TOutputPath& outputPath, const std::string& templateText,
                            const std::string& formUnitList, const std::string& buttonList,
                            const std::string& buttonEventList,
                            const std::string& buttonEventCodeList);
-void WriteMainFormDfmText(const std::string& outputPath, const std::string& formHead,
+void WriteMainFormDfmText(const TOutputPath& outputPath, const std::string& formHead,
                           const std::string& buttonObjectList);
-void WriteProjectFileText(const std::string& outputPath, const std::string& templateText,
+void WriteProjectFileText(const TOutputPath& outputPath, const std::string& templateText,
                           const std::string& formUnitFileList,
                           const std::string& formCreateCodeList);
 

@@ -4,7 +4,6 @@
 #include "text/TextEncoding.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,59 +12,69 @@ namespace quorvane {
 
 namespace {
 
-[[noreturn]] void RaiseCreateError(const std::string& path, int errorNumber) {
-    throw EFileError("Cannot create file \"" + path + "\". " + SystemErrorText(errorNumber));
-}
-
 // What is written is gathered up to this size before it goes to the file.
 constexpr std::size_t WriteBufferSize = 1 << 16;
 
+mode_t CurrentUmask() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}
+
 } // namespace
 
-TAtomicFileWriter::TAtomicFileWriter(std::string path) : FPath(std::move(path)) {
-    // A new file has no earlier content to keep: it is written in place and removed again if the
-    // write fails, which spares a rename per file (most files of a run are new).
-    FDescriptor = ::open(FPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (FDescriptor >= 0) {
-        FTemporaryPath = FPath;
-        return;
+TAtomicFileWriter::TAtomicFileWriter(const TOutputPath& path, std::optional<mode_t> mode)
+    : FPath(path.Full()), FName(path.Name()) {
+    const auto fail = [this](const std::string& reason) {
+        throw EFileError("Cannot create file \"" + FPath + "\". " + reason);
+    };
+    if (FName.empty() || FName == "." || FName == "..") {
+        fail(SystemErrorText(EISDIR));
     }
-    if (errno != EEXIST) {
-        RaiseCreateError(FPath, errno);
+    try {
+        FFolder = OpenOutputFolder(path.Parent(), false);
+    } catch (const EFileError& error) {
+        // The folder's own message names the part that is wrong; the user reads the file's.
+        const std::string message = error.what();
+        const std::size_t reason = message.find("\". ");
+        fail(reason == std::string::npos ? message : message.substr(reason + 3));
     }
-    // The name is taken: an earlier file (or a dangling link) is replaced through a temporary
-    // file renamed over it.
     struct stat existing {};
-    const bool exists = ::stat(FPath.c_str(), &existing) == 0;
+    const bool exists =
+        ::fstatat(FFolder.Get(), FName.c_str(), &existing, AT_SYMLINK_NOFOLLOW) == 0;
+    if (exists && S_ISLNK(existing.st_mode) && !path.Root.empty()) {
+        fail("\"" + FPath +
+             "\" is a link; a run writes nothing through links. Remove it, or choose another "
+             "output directory.");
+    }
     if (exists && S_ISDIR(existing.st_mode)) {
-        RaiseCreateError(FPath, EISDIR);
+        fail(SystemErrorText(EISDIR));
     }
-    const std::size_t slash = FPath.rfind('/');
-    const std::string folder =
-        slash == std::string::npos ? std::string() : FPath.substr(0, slash + 1);
-    FTemporaryPath = folder + ".quorvane-XXXXXX";
-    FDescriptor = ::mkstemp(FTemporaryPath.data());
-    if (FDescriptor < 0) {
-        RaiseCreateError(FPath, errno);
+    mode_t permissions = 0666;
+    if (mode) {
+        permissions = *mode & 0777;
+    } else if (exists && S_ISREG(existing.st_mode)) {
+        permissions = existing.st_mode & 07777;
     }
-    // mkstemp makes the file private; give it the mode the file had, or the usual one.
-    mode_t mode = 0666;
-    if (exists) {
-        mode = existing.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode &= ~mask;
+    if (mode || !exists || !S_ISREG(existing.st_mode)) {
+        permissions &= ~CurrentUmask();
     }
-    ::fchmod(FDescriptor, mode);
+    for (int attempt = 0; !FFile.Valid(); ++attempt) {
+        FTemporaryName = TemporaryFileName();
+        FFile =
+            TFileDescriptor(::openat(FFolder.Get(), FTemporaryName.c_str(),
+                                     O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+        if (!FFile.Valid() && (errno != EEXIST || attempt > 100)) {
+            fail(SystemErrorText(errno));
+        }
+    }
+    // Created private, then given its mode: the umask cannot widen what was asked for.
+    ::fchmod(FFile.Get(), permissions);
 }
 
 TAtomicFileWriter::~TAtomicFileWriter() {
-    if (FDescriptor >= 0) {
-        ::close(FDescriptor);
-    }
-    if (!FCommitted) {
-        ::unlink(FTemporaryPath.c_str());
+    if (!FCommitted && FFolder.Valid() && !FTemporaryName.empty()) {
+        ::unlinkat(FFolder.Get(), FTemporaryName.c_str(), 0);
     }
 }
 
@@ -91,17 +100,31 @@ void TAtomicFileWriter::WriteLines(const TStringList& lines) {
     }
 }
 
-void TAtomicFileWriter::Commit() {
+void TAtomicFileWriter::Skip(off_t size) {
     Flush();
+    if (::lseek(FFile.Get(), size, SEEK_CUR) < 0) {
+        throw EFileError("Cannot create file \"" + FPath + "\". " + SystemErrorText(errno));
+    }
+    FSize += size;
+}
+
+void TAtomicFileWriter::Commit() {
+    const auto fail = [this](int error) {
+        throw EFileError("Cannot create file \"" + FPath + "\". " + SystemErrorText(error));
+    };
+    Flush();
+    // A hole at the end gives the file its length only once it is set.
+    if (::ftruncate(FFile.Get(), FSize) != 0) {
+        fail(errno);
+    }
     // No fsync: a run writes thousands of files, and the rename already keeps the earlier file
     // whole when the write itself fails (a full disk, a folder turned read-only).
-    const int closed = ::close(FDescriptor);
-    FDescriptor = -1;
+    const int closed = ::close(FFile.Release());
     if (closed != 0) {
-        RaiseCreateError(FPath, errno);
+        fail(errno);
     }
-    if (FTemporaryPath != FPath && ::rename(FTemporaryPath.c_str(), FPath.c_str()) != 0) {
-        RaiseCreateError(FPath, errno);
+    if (::renameat(FFolder.Get(), FTemporaryName.c_str(), FFolder.Get(), FName.c_str()) != 0) {
+        fail(errno);
     }
     FCommitted = true;
 }
@@ -114,24 +137,29 @@ void TAtomicFileWriter::Flush() {
 void TAtomicFileWriter::WriteThrough(std::string_view text) {
     std::size_t written = 0;
     while (written < text.size()) {
-        const ssize_t count = ::write(FDescriptor, text.data() + written, text.size() - written);
+        const ssize_t count = ::write(FFile.Get(), text.data() + written, text.size() - written);
         if (count < 0) {
             if (errno == EINTR) {
                 continue;
             }
-            RaiseCreateError(FPath, errno);
+            throw EFileError("Cannot create file \"" + FPath + "\". " + SystemErrorText(errno));
         }
         written += static_cast<std::size_t>(count);
     }
+    FSize += static_cast<off_t>(text.size());
 }
 
-void WriteBytesToFile(const std::string& path, const std::string& text) {
+void WriteBytesToFile(const TOutputPath& path, const std::string& bytes) {
     TAtomicFileWriter file(path);
-    file.Write(text);
+    file.Write(bytes);
     file.Commit();
 }
 
-void WriteLinesToFile(const std::string& path, const TStringList& lines) {
+void WriteBytesToFile(const std::string& path, const std::string& bytes) {
+    WriteBytesToFile(TOutputPath{{}, path}, bytes);
+}
+
+void WriteLinesToFile(const TOutputPath& path, const TStringList& lines) {
     TAtomicFileWriter file(path);
     file.WriteLines(lines);
     file.Commit();

@@ -1,20 +1,28 @@
 #pragma once
 
+#include "io/OutputPath.h"
 #include "text/TemplateText.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
+#include <sys/types.h>
 
 namespace quorvane {
 
-/// Writes a file so that no half-written file is ever left: an existing file is replaced through
-/// a temporary file in the same folder that Commit renames over it, so it keeps its content whole
-/// when writing fails; a new file is written in place and removed unless Commit is reached. Throws
-/// EFileError "Cannot create file "%s". %s".
+/// Writes a file so that no half-written file is ever left, not even by a run that is killed:
+/// the text goes to a temporary file in the same folder that Commit renames over the file's
+/// name; until then the earlier file, if any, stays whole, and a writer that is not committed
+/// removes its temporary file. The folder is reached without following links below the path's
+/// root, and a link where the file goes is refused rather than replaced or written through.
+/// Throws EFileError "Cannot create file "%s". %s".
 class TAtomicFileWriter {
 public:
-    explicit TAtomicFileWriter(std::string path);
+    /// `mode`: the new file's permission bits, less the umask; without it, those of the file it
+    /// replaces, or the usual ones.
+    explicit TAtomicFileWriter(const TOutputPath& path, std::optional<mode_t> mode = {});
+    explicit TAtomicFileWriter(const std::string& path)
+        : TAtomicFileWriter(TOutputPath{{}, path}) {}
     ~TAtomicFileWriter();
     TAtomicFileWriter(const TAtomicFileWriter&) = delete;
     TAtomicFileWriter& operator=(const TAtomicFileWriter&) = delete;
@@ -22,25 +30,29 @@ public:
     void Write(std::string_view text);
     /// Every line followed by CR LF.
     void WriteLines(const TStringList& lines);
+    /// Writes a hole of `size` bytes: the file stays sparse there where the file system can.
+    void Skip(off_t size);
     void Commit();
 
 private:
     std::string FPath;
-    std::string FTemporaryPath;
+    std::string FName;
+    std::string FTemporaryName;
+    TFileDescriptor FFolder;
+    TFileDescriptor FFile;
     std::string FBuffer;
-    int FDescriptor = -1;
+    off_t FSize = 0;
     bool FCommitted = false;
 
     void Flush();
     void WriteThrough(std::string_view text);
 };
 
-/// Writes `bytes` to a temporary file in the same folder that is then renamed over `path`, so an
-/// existing file keeps its content whole when writing fails. Throws EFileError "Cannot create
-/// file "%s". %s".
+/// Writes `bytes` atomically, as TAtomicFileWriter does.
+void WriteBytesToFile(const TOutputPath& path, const std::string& bytes);
 void WriteBytesToFile(const std::string& path, const std::string& bytes);
 
 /// Writes every line followed by CR LF, as WriteBytesToFile does.
-void WriteLinesToFile(const std::string& path, const TStringList& lines);
+void WriteLinesToFile(const TOutputPath& path, const TStringList& lines);
 
 } // namespace quorvane

@@ -1,18 +1,39 @@
 #pragma once
 
+#include "io/OutputPath.h"
+
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
 namespace quorvane {
 
-/// Copies the directory `source` recursively to `target`, creating it and replacing files of the
-/// same names. Symbolic links are followed (the copy holds their content, never a link, so no
-/// later write can reach outside the output); a linked folder is copied once, so a link loop
-/// ends. Throws EFileError with the failing path and the system's reason.
-void CopyDirectoryTree(const std::filesystem::path& source, const std::filesystem::path& target);
+/// How much a template may hold: a template is the user's folder of project sources, and a link
+/// to "/" or a runaway folder must end the copy with an error, not fill the disk.
+struct TCopyLimits {
+    int Depth = 32;
+    std::uint64_t Files = 100000;
+    std::uint64_t Bytes = std::uint64_t{1} << 30; ///< of data: the holes of sparse files are free
+};
 
-/// Copies one file over `target`; a link at `target` is replaced, not written through. Throws
-/// EFileError with the system's reason.
-void CopyOneFile(const std::filesystem::path& source, const std::filesystem::path& target);
+/// Copies the directory `source` recursively into the folder `target`, making it and replacing
+/// files of the same names, each file through a temporary file renamed into place with the
+/// source's permission bits (less the umask). Below the target's root no link is followed or
+/// written through: a link in an earlier copy where a folder or file goes ends the copy with an
+/// error naming it. A link inside the template is copied as what it points to when that lies
+/// inside the template too (a link back to a folder it lies in is passed over, so a loop ends),
+/// and refused, naming the link, when it leads out of it. Sparse files stay sparse. Temporary files that a killed run left in
+/// the copy are removed. Throws EFileError naming the path and the reason.
+void CopyDirectoryTree(const std::filesystem::path& source, const TOutputPath& target,
+                       const TCopyLimits& limits = {});
+
+/// Copies one regular file to `target` in the same way. Throws EFileError with the system's
+/// reason alone.
+void CopyOneFile(const std::filesystem::path& source, const TOutputPath& target);
+
+/// Whether `inner` is the folder `outer` or lies inside it, told by the files themselves (device
+/// and inode), so that another path to the same folder (a link, a bind mount) is seen through.
+/// `inner` need not exist yet: its nearest existing folder counts.
+bool IsSameFolderOrInside(const std::filesystem::path& inner, const std::filesystem::path& outer);
 
 } // namespace quorvane

@@ -44,8 +44,8 @@ template <typename Visit> void ForEachLine(const std::string& text, Visit visit)
 
 TProfileFile TProfileFile::Load(const std::string& path) {
     std::string bytes;
-    int errorNumber = 0;
-    if (!TryReadWholeFile(path, bytes, errorNumber)) {
+    std::string reason;
+    if (!TryReadWholeFile(path, bytes, reason)) {
         return TProfileFile{};
     }
     return FromText(DecodeConfigurationText(bytes));

@@ -3,10 +3,15 @@
 #include "text/EngineErrors.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <string_view>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace quorvane {
 
@@ -154,34 +159,88 @@ std::string SystemErrorText(int errorNumber) {
     return std::strerror(errorNumber);
 }
 
-bool TryReadWholeFile(const std::string& path, std::string& bytes, int& errorNumber) {
-    // A folder opens as a stream on Linux and reads as nothing; it is no file to read.
-    std::error_code ignored;
-    if (std::filesystem::is_directory(path, ignored)) {
-        errorNumber = EISDIR;
+bool TryReadWholeFile(const std::string& path, std::string& bytes, std::string& reason,
+                      std::size_t limit) {
+    // Opened without waiting, so that a pipe with no writer cannot hold the run, then refused
+    // unless it is a regular file.
+    const int file = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (file < 0) {
+        reason = SystemErrorText(errno);
         return false;
     }
-    errno = 0;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        errorNumber = errno != 0 ? errno : ENOENT;
+    struct TCloser {
+        int File;
+        ~TCloser() { ::close(File); }
+    } closer{file};
+    struct stat status {};
+    if (::fstat(file, &status) != 0) {
+        reason = SystemErrorText(errno);
         return false;
     }
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        errorNumber = errno != 0 ? errno : EIO;
+    if (S_ISDIR(status.st_mode)) {
+        reason = SystemErrorText(EISDIR);
         return false;
     }
-    return true;
+    if (!S_ISREG(status.st_mode)) {
+        reason = "It is no regular file (a device, a pipe or a socket).";
+        return false;
+    }
+    if (static_cast<std::uint64_t>(status.st_size) > limit) {
+        reason = "It is larger than " + std::to_string(limit >> 20) + " MiB.";
+        return false;
+    }
+    bytes.clear();
+    bytes.reserve(static_cast<std::size_t>(status.st_size));
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t count = ::read(file, buffer, sizeof buffer);
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
+        if (count < 0) {
+            reason = SystemErrorText(errno);
+            return false;
+        }
+        if (count == 0) {
+            return true;
+        }
+        bytes.append(buffer, static_cast<std::size_t>(count));
+        // A file that grows while it is read is held to the limit too.
+        if (bytes.size() > limit) {
+            reason = "It is larger than " + std::to_string(limit >> 20) + " MiB.";
+            return false;
+        }
+    }
 }
 
-std::string ReadWholeFile(const std::string& path) {
+std::string ReadWholeFile(const std::string& path, std::size_t limit) {
     std::string bytes;
-    int errorNumber = 0;
-    if (!TryReadWholeFile(path, bytes, errorNumber)) {
-        throw EFileError("Cannot open file \"" + path + "\". " + SystemErrorText(errorNumber));
+    std::string reason;
+    if (!TryReadWholeFile(path, bytes, reason, limit)) {
+        throw EFileError("Cannot open file \"" + path + "\". " + reason);
     }
     return bytes;
+}
+
+std::string UnreadableEncodingOf(const std::string& bytes) {
+    const auto startsWith = [&bytes](std::string_view prefix) {
+        return bytes.compare(0, prefix.size(), prefix) == 0;
+    };
+    using namespace std::string_view_literals;
+    if (startsWith("\xFF\xFE\x00\x00"sv) || startsWith("\x00\x00\xFE\xFF"sv)) {
+        return "UTF-32";
+    }
+    if (startsWith("\xFE\xFF"sv)) {
+        return "UTF-16BE";
+    }
+    if (startsWith("\xFF\xFE"sv)) {
+        return {}; // UTF-16LE, which holds NUL bytes of its own
+    }
+    if (bytes.find('\0') != std::string::npos) {
+        // Text without byte-order mark that holds NUL bytes: UTF-16 without one, or no text.
+        return "binary data or UTF-16 without byte-order mark";
+    }
+    return {};
 }
 
 } // namespace quorvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace quorvane {
@@ -17,11 +18,24 @@ std::string DecodeByteOrderMark(const std::string& bytes);
 /// Encodes UTF-8 text as UTF-16LE with a byte-order mark, as Windows writes data-link files.
 std::string EncodeUtf16LeWithBom(const std::string& utf8);
 
-/// Reads a whole file as bytes; false with the system's error number when it cannot.
-bool TryReadWholeFile(const std::string& path, std::string& bytes, int& errorNumber);
+/// What a reader of small input files allows, unless it says otherwise: more is no file a user
+/// means to give, and reading on would only use up memory.
+inline constexpr std::size_t DefaultFileSizeLimit = std::size_t{64} << 20;
 
-/// Reads a whole file as bytes. Throws EFileError "Cannot open file "%s". %s" when it cannot.
-std::string ReadWholeFile(const std::string& path);
+/// Reads a whole regular file as bytes; false, with a reason, when it cannot: the system's
+/// error, or that it is no regular file (a folder, a device, a pipe: refused before it is read,
+/// so that nothing blocks or reads without end), or that it is larger than `limit`.
+bool TryReadWholeFile(const std::string& path, std::string& bytes, std::string& reason,
+                      std::size_t limit = DefaultFileSizeLimit);
+
+/// Reads a whole regular file as bytes. Throws EFileError "Cannot open file "%s". %s" when it
+/// cannot.
+std::string ReadWholeFile(const std::string& path, std::size_t limit = DefaultFileSizeLimit);
+
+/// The name of the encoding `bytes` are in when it is one a configuration file of ours cannot be
+/// read in (UTF-16BE, UTF-32, or binary data holding NUL bytes); empty when DecodeConfigurationText
+/// reads it.
+std::string UnreadableEncodingOf(const std::string& bytes);
 
 /// The system's reason for the last failed call, as the error messages quote it.
 std::string SystemErrorText(int errorNumber);

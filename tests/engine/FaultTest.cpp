@@ -19,7 +19,9 @@
 #include "TempDir.h"
 #include "datalink/DataLink.h"
 #include "datalink/OdbcConnectionString.h"
+#include "generate/OptionLimits.h"
 #include "generate/dmCodeGenerator.h"
+#include "io/OutputLock.h"
 #include "schema/odbc/OdbcSchemaSource.h"
 #include "text/EngineErrors.h"
 #include "text/TextEncoding.h"
@@ -917,6 +919,250 @@ TEST_F(FaultTest, OddTableNamesStayInsideTheOutputAndGiveLoadableForms) {
         outputs.insert("unusable" + std::to_string(index));
     }
     ExpectEverythingInside(Root.File("deep/er"), outputs);
+}
+
+// --- Hostile inputs ----------------------------------------------------------------------------
+
+// Everything below `root` but `except` (relative paths): the files with their bytes and modes,
+// the links with their targets. A run must leave all of it as it was.
+std::map<std::string, std::string> SnapshotOf(const fs::path& root, const std::string& except) {
+    std::map<std::string, std::string> snapshot;
+    for (auto entry = fs::recursive_directory_iterator(root); entry != fs::end(entry); ++entry) {
+        const std::string relative = fs::relative(entry->path(), root).string();
+        if (relative == except || relative.rfind(except + "/", 0) == 0) {
+            entry.disable_recursion_pending();
+            continue;
+        }
+        struct stat status {};
+        ::lstat(entry->path().c_str(), &status);
+        std::string value = std::to_string(status.st_mode) + ":";
+        if (entry->is_symlink()) {
+            value += fs::read_symlink(entry->path()).string();
+        } else if (entry->is_regular_file()) {
+            value += ReadFile(entry->path().string());
+        }
+        snapshot[relative] = value;
+    }
+    return snapshot;
+}
+
+TEST_F(FaultTest, LinksInAnEarlierCopyAreNeverWrittenThrough) {
+    // An earlier copy where a folder or a file of the run has become a link to somewhere else:
+    // a run with --force refuses it, naming the link, and writes nothing there.
+    AddTables(*Database, 2);
+    const fs::path elsewhere = Root.Path() / "elsewhere";
+    WriteFile((elsewhere / "Midas_Client.dpr").string(), "someone else's file");
+    WriteFile((elsewhere / "Midas_Client" / "Midas_Client.dpr").string(), "someone else's file");
+    const std::vector<std::pair<std::string, std::string>> links = {
+        {"MidasProject", "elsewhere"},
+        {"MidasProject/Midas_Client", "elsewhere"},
+        {"MidasProject/Midas_AppServer/EXE", "elsewhere"},
+        {"MidasProject/Midas_Client/Midas_Client.dpr", "elsewhere/Midas_Client.dpr"},
+    };
+    for (std::size_t index = 0; index < links.size(); ++index) {
+        const auto& [link, target] = links[index];
+        SCOPED_TRACE(link);
+        const std::string output = "out" + std::to_string(index);
+        ASSERT_EQ(Run(OptionsFor(SampleTemplate, Root.File(output))).Kind, "");
+        const fs::path at = Root.Path() / output / link;
+        fs::remove_all(at);
+        fs::create_symlink(Root.Path() / target, at);
+        const auto before = SnapshotOf(Root.Path(), output);
+
+        TProjectParam options = OptionsFor(SampleTemplate, Root.File(output));
+        TDM dm;
+        dm.ADOConnection.SetOpener(testing::MemoryOpener(Database));
+        dm.OnConfirmReplace = [](const std::string&) { return true; };
+        const TRunResult run = RunCapturing(dm, options);
+        EXPECT_EQ(run.Kind, "EFileError") << run.Error;
+        EXPECT_NE(run.Error.find("\"" + at.string() + "\" is a link"), std::string::npos)
+            << run.Error;
+        EXPECT_EQ(SnapshotOf(Root.Path(), output), before) << "something outside changed";
+        EXPECT_TRUE(fs::is_symlink(at));
+    }
+}
+
+TEST_F(FaultTest, TheTemplateReachedByAnotherPathIsStillTheTemplate) {
+    // The output named through a link to the template's parent, and through a bind mount of the
+    // template: either would put the copy onto the template itself.
+    AddTables(*Database, 1);
+    const fs::path templates = Root.Path() / "templates";
+    fs::create_directories(templates);
+    fs::copy(SampleTemplate, templates / "MidasProject", fs::copy_options::recursive);
+    const auto before = SnapshotOf(templates, "-");
+    fs::create_symlink(templates, Root.Path() / "alias");
+    TRunResult run =
+        Run(OptionsFor((templates / "MidasProject").string(), Root.File("alias")));
+    EXPECT_EQ(run.Kind, "EOptionsError") << run.Error;
+    EXPECT_NE(run.Error.find("onto or inside the project template directory"), std::string::npos);
+
+    const fs::path mounted = Root.Path() / "mounted";
+    fs::create_directories(mounted / "MidasProject");
+    if (::geteuid() != 0 || std::system(("mount --bind '" + (templates / "MidasProject").string() +
+                                         "' '" + (mounted / "MidasProject").string() +
+                                         "' 2>/dev/null")
+                                            .c_str()) != 0) {
+        EXPECT_EQ(SnapshotOf(templates, "-"), before);
+        GTEST_SKIP() << "bind mounts need root: the mounted template was not tried";
+    }
+    run = Run(OptionsFor((templates / "MidasProject").string(), mounted.string()));
+    std::system(("umount '" + (mounted / "MidasProject").string() + "'").c_str());
+    EXPECT_EQ(run.Kind, "EOptionsError") << run.Error;
+    EXPECT_EQ(SnapshotOf(templates, "-"), before) << "the template changed";
+}
+
+TEST_F(FaultTest, CopiesKeepTheirSourcesPermissionsAndNoLinkLeadsOutOfTheTemplate) {
+    AddTables(*Database, 1);
+    const ::mode_t mask = ::umask(022);
+    const fs::path copied = Root.Path() / "template" / "MidasProject";
+    fs::create_directories(copied.parent_path());
+    fs::copy(SampleTemplate, copied, fs::copy_options::recursive);
+    // A private data-link file (it may hold a password), a link to a file of the template that
+    // only its group may read, a link to a folder of the template, a loop, and a sparse file.
+    fs::permissions(DatabaseFile, fs::perms::owner_read | fs::perms::owner_write);
+    WriteFile((copied / "Notes" / "private.txt").string(), "group only");
+    fs::permissions(copied / "Notes" / "private.txt",
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_symlink(copied / "Notes" / "private.txt", copied / "Midas_Client" / "notes.txt");
+    fs::create_directory_symlink(copied / "Notes", copied / "Midas_Client" / "Notes");
+    fs::create_directory_symlink(copied, copied / "Notes" / "loop");
+    {
+        std::ofstream sparse(copied / "Notes" / "sparse.bin", std::ios::binary);
+        sparse.seekp((std::int64_t{64} << 20) - 1);
+        sparse.put('x');
+    }
+    const TRunResult run = Run(OptionsFor(copied.string(), Root.File("out")));
+    ASSERT_EQ(run.Kind, "") << run.Error;
+    const fs::path out = Root.Path() / "out" / "MidasProject";
+    const auto permissionsOf = [](const fs::path& path) {
+        return fs::status(path).permissions() & fs::perms::all;
+    };
+    EXPECT_EQ(permissionsOf(out / "Midas_AppServer" / "EXE" / "Database.udl"),
+              fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(permissionsOf(out / "Midas_Client" / "notes.txt"),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_FALSE(fs::is_symlink(out / "Midas_Client" / "notes.txt"));
+    EXPECT_EQ(ReadFile((out / "Midas_Client" / "Notes" / "private.txt").string()), "group only");
+    struct stat sparse {};
+    ASSERT_EQ(::stat((out / "Notes" / "sparse.bin").c_str(), &sparse), 0);
+    EXPECT_EQ(sparse.st_size, std::int64_t{64} << 20);
+    EXPECT_LT(sparse.st_blocks * 512, std::int64_t{1} << 20) << "the hole was written out";
+
+    // A link out of the template, to "/" or to the output's parent, is refused by name.
+    for (const fs::path& target : {fs::path("/"), Root.Path()}) {
+        SCOPED_TRACE(target.string());
+        const fs::path link = copied / "Midas_Client" / "outside";
+        fs::remove(link);
+        fs::create_directory_symlink(target, link);
+        const TRunResult refused = Run(OptionsFor(copied.string(), Root.File("refused")));
+        EXPECT_EQ(refused.Kind, "EFileError") << refused.Error;
+        EXPECT_NE(refused.Error.find("\"" + link.string() + "\": the link leads out of the template"),
+                  std::string::npos)
+            << refused.Error;
+        fs::remove_all(Root.Path() / "refused");
+        fs::remove(link);
+    }
+    // So is a template whose folders nest deeper than a project's ever do.
+    fs::path deep = copied / "Notes";
+    for (int level = 0; level < 40; ++level) {
+        deep /= "d";
+    }
+    fs::create_directories(deep);
+    const TRunResult tooDeep = Run(OptionsFor(copied.string(), Root.File("deep")));
+    EXPECT_NE(tooDeep.Error.find("deeper than 32 levels"), std::string::npos) << tooDeep.Error;
+    ::umask(mask);
+}
+
+TEST_F(FaultTest, ALeftoverOfAKilledRunIsRemovedAndASecondRunAtOnceRefused) {
+    AddTables(*Database, 1);
+    ASSERT_EQ(Run(OptionsFor(SampleTemplate, Root.File("out"))).Kind, "");
+    const fs::path copy = Root.Path() / "out" / "MidasProject";
+    // What a run killed while writing leaves: its temporary files, never a cut file under a
+    // final name (every file is renamed into place whole).
+    WriteFile((copy / "Midas_Client" / ".quorvane-tmp-abcdefghij").string(), "cut");
+    WriteFile((copy / "Midas_AppServer" / ".quorvane-Xy12Ab").string(), "cut");
+    TProjectParam options = OptionsFor(SampleTemplate, Root.File("out"));
+    TDM dm;
+    dm.ADOConnection.SetOpener(testing::MemoryOpener(Database));
+    dm.OnConfirmReplace = [](const std::string&) { return true; };
+    ASSERT_EQ(RunCapturing(dm, options).Kind, "");
+    EXPECT_FALSE(fs::exists(copy / "Midas_Client" / ".quorvane-tmp-abcdefghij"));
+    EXPECT_FALSE(fs::exists(copy / "Midas_AppServer" / ".quorvane-Xy12Ab"));
+    EXPECT_FALSE(fs::exists(copy / ".quorvane-lock")) << "the lock outlived its run";
+
+    // While one run writes into the copy, another is refused before it writes anything.
+    const auto before = SnapshotOf(copy, "-");
+    {
+        const TOutputLock held(TOutputPath{Root.File("out"), "MidasProject"});
+        const TRunResult second = RunCapturing(dm, options);
+        EXPECT_EQ(second.Kind, "EFileError");
+        EXPECT_NE(second.Error.find("Another run is writing into it now"), std::string::npos)
+            << second.Error;
+    }
+    auto after = SnapshotOf(copy, "-");
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(RunCapturing(dm, options).Kind, "") << "the lock was not given back";
+}
+
+TEST_F(FaultTest, InputsThatAreNoRegularFilesOrTooLargeEndWithAClearError) {
+    AddTables(*Database, 1);
+    const std::string fifo = Root.File("pipe.udl");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string large = Root.File("large.udl");
+    WriteFile(large, "[oledb]\r\nProvider=SQLite;Data Source=x.db\r\n" + std::string(2 << 20, ' '));
+    const std::string bigEndian = Root.File("big-endian.udl");
+    WriteFile(bigEndian, std::string("\xFE\xFF\x00[\x00o", 6));
+    const std::string junk = Root.File("junk.udl");
+    WriteFile(junk, std::string("\x7F" "ELF\x02\x01\x01\x00\x00\x00", 10));
+    const std::string fifoMdb = Root.File("pipe.mdb");
+    ASSERT_EQ(::mkfifo(fifoMdb.c_str(), 0600), 0);
+    const struct {
+        std::string Database, Error;
+    } cases[] = {
+        {"/dev/zero", "Cannot open data-link file \"/dev/zero\". It is no regular file"},
+        {fifo, "Cannot open data-link file \"" + fifo + "\". It is no regular file"},
+        {large, "Cannot open data-link file \"" + large + "\". It is larger than 1 MiB."},
+        {bigEndian, "is in an encoding Quorvane does not read (UTF-16BE)"},
+        {junk, "is in an encoding Quorvane does not read (binary data"},
+        {fifoMdb, "Cannot open Access database \"" + fifoMdb + "\". It is no regular file"},
+        {Root.Path().string() + "/", "Cannot open data-link file"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Database);
+        TDM dm; // the real opener: these are read before any database is reached
+        TProjectParam options = OptionsFor(SampleTemplate, Root.File("out"));
+        options.Database.UDLFile = c.Database;
+        const TRunResult run = RunCapturing(dm, options);
+        EXPECT_NE(run.Error.find(c.Error), std::string::npos) << run.Error;
+        EXPECT_FALSE(fs::exists(Root.Path() / "out"));
+    }
+
+    // A map file that is there but is no file to read ends the run; one that is not there
+    // means no map.
+    const std::string mapFifo = Root.File("map.fifo");
+    ASSERT_EQ(::mkfifo(mapFifo.c_str(), 0600), 0);
+    fs::create_symlink(Root.Path() / "loop-a", Root.Path() / "loop-b");
+    fs::create_symlink(Root.Path() / "loop-b", Root.Path() / "loop-a");
+    for (const std::string& map : {Root.File("elsewhere-folder"), mapFifo, Root.File("loop-a")}) {
+        SCOPED_TRACE(map);
+        fs::create_directories(Root.Path() / "elsewhere-folder");
+        TProjectParam options = OptionsFor(SampleTemplate, Root.File("out"));
+        options.Database.MapFile = map;
+        const TRunResult run = Run(options);
+        EXPECT_EQ(run.Kind, "EFileError") << run.Error;
+        EXPECT_EQ(run.Error.rfind("Cannot open file \"" + map + "\". ", 0), 0u) << run.Error;
+    }
+    TProjectParam options = OptionsFor(SampleTemplate, Root.File("out"));
+    options.Database.MapFile = Root.File("no-such-map.txt");
+    EXPECT_EQ(Run(options).Kind, "");
+
+    // A gap between labels and controls that would push them beyond 32 bits.
+    options.ClientUIOptions.Space = 2147483647;
+    const TRunResult wide = Run(options);
+    EXPECT_EQ(wide.Kind, "EOptionsError");
+    EXPECT_EQ(SpaceFromText("1000000"), 1000000);
+    EXPECT_THROW(SpaceFromText("2147483647"), EConvertError);
+    EXPECT_THROW(SpaceFromText("-1000001"), EConvertError);
 }
 
 } // namespace

@@ -1,0 +1,142 @@
+#include "io/OutputPath.h"
+
+#include "text/EngineErrors.h"
+#include "text/TextEncoding.h"
+
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <fcntl.h>
+#include <filesystem>
+#include <random>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace quorvane {
+
+TFileDescriptor::~TFileDescriptor() {
+    if (FDescriptor >= 0) {
+        ::close(FDescriptor);
+    }
+}
+
+TFileDescriptor& TFileDescriptor::operator=(TFileDescriptor&& other) noexcept {
+    if (this != &other) {
+        if (FDescriptor >= 0) {
+            ::close(FDescriptor);
+        }
+        FDescriptor = other.Release();
+    }
+    return *this;
+}
+
+int TFileDescriptor::Release() noexcept {
+    const int descriptor = FDescriptor;
+    FDescriptor = -1;
+    return descriptor;
+}
+
+std::string TOutputPath::Full() const {
+    if (Root.empty()) {
+        return Relative;
+    }
+    if (Relative.empty()) {
+        return Root;
+    }
+    return Root.back() == '/' ? Root + Relative : Root + "/" + Relative;
+}
+
+TOutputPath TOutputPath::Child(std::string_view name) const {
+    return {Root, Relative.empty() ? std::string(name) : Relative + "/" + std::string(name)};
+}
+
+TOutputPath TOutputPath::Parent() const {
+    const std::size_t slash = Relative.rfind('/');
+    if (slash == std::string::npos) {
+        return {Root, {}};
+    }
+    return {Root, slash == 0 ? std::string("/") : Relative.substr(0, slash)};
+}
+
+std::string TOutputPath::Name() const {
+    const std::size_t slash = Relative.rfind('/');
+    return slash == std::string::npos ? Relative : Relative.substr(slash + 1);
+}
+
+TFileDescriptor OpenOutputFolder(const TOutputPath& folder, bool create) {
+    const auto fail = [&folder](const std::string& reason) -> TFileDescriptor {
+        throw EFileError("Cannot create folder \"" + folder.Full() + "\". " + reason);
+    };
+    if (folder.Root.empty()) {
+        // A path of its own: the system follows it, as it follows every path the user gives.
+        const std::string path = folder.Relative.empty() ? std::string(".") : folder.Relative;
+        TFileDescriptor opened(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        return opened.Valid() ? std::move(opened) : fail(SystemErrorText(errno));
+    }
+    if (create) {
+        std::error_code ignored; // a folder that cannot be made is reported by the open below
+        std::filesystem::create_directories(folder.Root, ignored);
+    }
+    TFileDescriptor current(::open(folder.Root.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!current.Valid()) {
+        return fail(SystemErrorText(errno));
+    }
+    std::string walked = folder.Root;
+    while (walked.size() > 1 && walked.back() == '/') {
+        walked.pop_back();
+    }
+    std::size_t start = 0;
+    while (start < folder.Relative.size()) {
+        std::size_t end = folder.Relative.find('/', start);
+        if (end == std::string::npos) {
+            end = folder.Relative.size();
+        }
+        const std::string name = folder.Relative.substr(start, end - start);
+        start = end + 1;
+        if (name.empty() || name == ".") {
+            continue;
+        }
+        walked += "/" + name;
+        if (name == "..") {
+            return fail("A run writes only below \"" + folder.Root + "\".");
+        }
+        if (create && ::mkdirat(current.Get(), name.c_str(), 0777) != 0 && errno != EEXIST) {
+            return fail(SystemErrorText(errno));
+        }
+        TFileDescriptor next(
+            ::openat(current.Get(), name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        if (!next.Valid()) {
+            const int error = errno;
+            struct stat status {};
+            if (::fstatat(current.Get(), name.c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+                S_ISLNK(status.st_mode)) {
+                return fail("\"" + walked +
+                            "\" is a link; a run writes nothing through links. Remove it, or "
+                            "choose another output directory.");
+            }
+            return fail(error == ENOTDIR ? "\"" + walked + "\" is no folder."
+                                         : SystemErrorText(error));
+        }
+        current = std::move(next);
+    }
+    return current;
+}
+
+std::string TemporaryFileName() {
+    // Unique within the process by the counter, across processes by the seed: a name taken
+    // anyway is refused by O_EXCL and the caller takes another.
+    static std::atomic<unsigned long> counter{0};
+    static const unsigned long seed =
+        std::random_device{}() ^ static_cast<unsigned long>(::getpid()) ^
+        static_cast<unsigned long>(std::chrono::steady_clock::now().time_since_epoch().count());
+    static constexpr char Digits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
+    unsigned long value = seed * 2654435761UL + counter.fetch_add(1) * 40503UL;
+    std::string name(TemporaryFilePrefix);
+    for (int i = 0; i < 10; ++i) {
+        name += Digits[value % 36];
+        value /= 36;
+    }
+    return name;
+}
+
+} // namespace quorvane
