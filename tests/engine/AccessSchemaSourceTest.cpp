@@ -196,6 +196,48 @@ TEST_F(AccessSchemaSourceTest, DamagedOrForeignFilesGiveAClearErrorNamingTheFile
     EXPECT_NE(ErrorOf(Folder.File("missing.mdb")).find("No such file"), std::string::npos);
 }
 
+// A database password alone leaves a Jet 4 file in clear, and an encoded Jet 4 file is RC4 that
+// libmdb decodes: both are read. Access 2007 and later encrypt the whole file once it has a
+// password, which nothing here can decrypt: that file says so instead of calling itself damaged.
+TEST_F(AccessSchemaSourceTest, AnEncryptedAceFileSaysSoWhileJet4FilesWithAPasswordAreRead) {
+    const std::vector<TAccessTable> tables = {
+        {"Orders", {{"ID", TAccessType::AutoNumber}, {"Note", TAccessType::Text, 30}}}};
+    const auto write = [&](const std::string& name, const testing::TAccessFileOptions& options) {
+        const std::string path = Folder.File(name);
+        testing::WriteJet4Database(path, tables, {}, options);
+        return path;
+    };
+    const auto tableNames = [](const std::string& path) {
+        TDM dm;
+        dm.ConnectDatabase(path, "", false);
+        dm.ListTableNames(dm.TableNames);
+        return dm.TableNames;
+    };
+    testing::TAccessFileOptions withPassword;
+    withPassword.Password = "Secret42";
+    testing::TAccessFileOptions encoded;
+    encoded.EncodingKey = 0x5a17c0de;
+    testing::TAccessFileOptions ace;
+    ace.Format = testing::TAccessFileFormat::Ace2010;
+    testing::TAccessFileOptions encryptedAce = ace;
+    encryptedAce.EncodingKey = 0x1f2e3d4c;
+
+    for (const auto& [name, options] :
+         std::vector<std::pair<std::string, testing::TAccessFileOptions>>{
+             {"password.mdb", withPassword}, {"encoded.mdb", encoded}, {"plain.accdb", ace}}) {
+        const std::string path = write(name, options);
+        EXPECT_EQ(tableNames(path), TStringList{"Orders"}) << name;
+        EXPECT_EQ(OpenAccessSchemaSource(path)->DescribeTable("Orders").Columns.size(), 2u) << name;
+    }
+
+    const std::string encrypted = write("encrypted.accdb", encryptedAce);
+    EXPECT_EQ(ErrorOf(encrypted),
+              "Cannot open Access database \"" + encrypted +
+                  "\". The file is encrypted with a database password and cannot be read. "
+                  "Remove the password in Access (File, Info, Decrypt Database) and open the "
+                  "file again.");
+}
+
 // What a run reads of a file, as text: each table and view in catalogue order ("TABLE name",
 // "VIEW name"); below each view its fields, a tab, the name, the kind and the size.
 std::string SnapshotText(const TSchemaSnapshot& snapshot) {

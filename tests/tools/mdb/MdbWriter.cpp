@@ -34,8 +34,10 @@ constexpr std::size_t HeaderMagicOffset = 0x00; // 00 01 00 00 opens every Jet d
 constexpr std::array<std::uint8_t, 4> HeaderMagic = {0x00, 0x01, 0x00, 0x00};
 constexpr std::size_t HeaderFormatNameOffset = 0x04; // NUL-terminated engine name
 constexpr std::string_view HeaderFormatName = "Standard Jet DB";
-constexpr std::size_t HeaderVersionOffset = 0x14; // 0 = Jet 3, 1 = Jet 4
+constexpr std::string_view AceHeaderFormatName = "Standard ACE DB";
+constexpr std::size_t HeaderVersionOffset = 0x14; // 0 = Jet 3, 1 = Jet 4, 3 = ACE 2010
 constexpr std::uint32_t Jet4Version = 1;
+constexpr std::uint32_t Ace2010Version = 3;
 // Jet masks part of the header with RC4 under a fixed key (Jet 4: 128 bytes); readers unmask it
 // before they look at the fields below, so those are written in clear and masked last.
 constexpr std::size_t HeaderMaskedOffset = 0x18;
@@ -43,8 +45,24 @@ constexpr std::size_t HeaderMaskedLength = 128;
 constexpr std::uint32_t HeaderMaskKey = 0x6b39dac7;
 constexpr std::size_t HeaderCodePageOffset = 0x3c; // code page of Jet 3 text; Jet 4 text is UCS-2
 constexpr std::uint16_t WesternCodePage = 1252;
-// 0x3e holds the page encryption key and 0x42 the password, 0x72 the creation date that masks
-// the password; all stay zero: pages in clear, no password, no date mask.
+// 0x3e holds the page encoding key and 0x42 the password (Jet 4: 20 UCS-2 characters), 0x72
+// the creation date that masks the password; the date stays zero: no date mask.
+constexpr std::size_t HeaderEncodingKeyOffset = 0x3e;
+constexpr std::size_t HeaderPasswordOffset = 0x42;
+constexpr std::size_t MaxPasswordLength = 20;
+// ACE keeps the description of its encryption after the masked part: its length, then the
+// version of the Office document cryptography (4.4: agile encryption), reserved flags and the
+// XML descriptor.
+constexpr std::size_t AceEncryptionHeaderOffset = 0x299;
+constexpr std::uint16_t AgileEncryptionMajor = 4;
+constexpr std::uint16_t AgileEncryptionMinor = 4;
+constexpr std::uint32_t AgileEncryptionReserved = 0x40;
+constexpr std::string_view AgileEncryptionDescriptor =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\r\n"
+    "<encryption xmlns=\"http://schemas.microsoft.com/office/2006/encryption\">"
+    "<keyData saltSize=\"16\" blockSize=\"16\" keyBits=\"256\" hashSize=\"64\" "
+    "cipherAlgorithm=\"AES\" cipherChaining=\"ChainingModeCBC\" hashAlgorithm=\"SHA512\" "
+    "saltValue=\"AAAAAAAAAAAAAAAAAAAAAA==\"/></encryption>";
 constexpr std::size_t HeaderSortOrderOffset = 0x6e; // collation: language id, then version
 constexpr std::uint16_t GeneralSortOrder = 0x0409;  // Access's "General" collation
 
@@ -1045,14 +1063,38 @@ private:
     std::uint8_t J = 0;
 };
 
-TBytes HeaderPage() {
+TBytes HeaderPage(const TAccessFileOptions& options) {
+    const bool ace = options.Format == TAccessFileFormat::Ace2010;
+    if (!options.Password.empty() && ace) {
+        throw std::runtime_error("an ACE file with a password is an encrypted one: give it an "
+                                 "encoding key instead");
+    }
+    if (options.Password.size() > MaxPasswordLength ||
+        std::any_of(options.Password.begin(), options.Password.end(),
+                    [](char c) { return static_cast<unsigned char>(c) >= 0x80; })) {
+        throw std::runtime_error("a Jet 4 password holds up to 20 ASCII characters");
+    }
     TBytes page(PageSize, 0);
     std::copy(HeaderMagic.begin(), HeaderMagic.end(), page.begin() + HeaderMagicOffset);
-    std::copy(HeaderFormatName.begin(), HeaderFormatName.end(),
-              page.begin() + HeaderFormatNameOffset);
-    Put32(page, HeaderVersionOffset, Jet4Version);
+    const std::string_view formatName = ace ? AceHeaderFormatName : HeaderFormatName;
+    std::copy(formatName.begin(), formatName.end(), page.begin() + HeaderFormatNameOffset);
+    Put32(page, HeaderVersionOffset, ace ? Ace2010Version : Jet4Version);
     Put16(page, HeaderCodePageOffset, WesternCodePage);
     Put16(page, HeaderSortOrderOffset, GeneralSortOrder);
+    Put32(page, HeaderEncodingKeyOffset, options.EncodingKey);
+    for (std::size_t i = 0; i < options.Password.size(); ++i) {
+        Put16(page, HeaderPasswordOffset + 2 * i,
+              static_cast<std::uint16_t>(static_cast<unsigned char>(options.Password[i])));
+    }
+    if (ace && options.EncodingKey != 0) {
+        TBytes info(8, 0);
+        Put16(info, 0, AgileEncryptionMajor);
+        Put16(info, 2, AgileEncryptionMinor);
+        Put32(info, 4, AgileEncryptionReserved);
+        info.insert(info.end(), AgileEncryptionDescriptor.begin(), AgileEncryptionDescriptor.end());
+        Put16(page, AceEncryptionHeaderOffset, static_cast<std::uint16_t>(info.size()));
+        std::copy(info.begin(), info.end(), page.begin() + AceEncryptionHeaderOffset + 2);
+    }
 
     TBytes key(4);
     Put32(key, 0, HeaderMaskKey);
@@ -1067,9 +1109,10 @@ TBytes HeaderPage() {
 class TDatabaseImage {
 public:
     TDatabaseImage(const std::vector<TAccessTable>& userTables,
-                   const std::vector<TStoredQuery>& queries)
-        : Tables(LayOutTables(userTables)), Queries(LayOutQueries(queries, Tables)),
-          Rows(Tables.size()), RowCounts(Tables.size(), 0), FirstDataPages(Tables.size(), 0) {
+                   const std::vector<TStoredQuery>& queries, const TAccessFileOptions& options)
+        : Options(options), Tables(LayOutTables(userTables)),
+          Queries(LayOutQueries(queries, Tables)), Rows(Tables.size()), RowCounts(Tables.size(), 0),
+          FirstDataPages(Tables.size(), 0) {
         PlaceDefinitions();
         PackRows();
         PackMaps();
@@ -1092,6 +1135,7 @@ public:
     }
 
 private:
+    TAccessFileOptions Options;
     std::vector<TTableLayout> Tables;
     std::vector<TQueryLayout> Queries;
     std::vector<std::vector<std::uint32_t>> DefinitionPageNumbers; // per table
@@ -1196,7 +1240,7 @@ private:
 
     void BuildPages() {
         Pages.assign(NextPage, TBytes());
-        Pages[0] = HeaderPage();
+        Pages[0] = HeaderPage(Options);
         for (std::size_t t = 0; t < Tables.size(); ++t) {
             TDefinitionPlace place;
             place.RowCount = static_cast<std::uint32_t>(RowCounts[t]);
@@ -1219,14 +1263,29 @@ private:
                 throw std::logic_error("MdbWriter: a page was left unwritten");
             }
         }
+        if (Options.EncodingKey != 0 && Options.Format == TAccessFileFormat::Jet4) {
+            EncodePages();
+        }
+    }
+
+    // Jet 4 encodes each page but the header with RC4, keyed by the encoding key XOR the page
+    // number (little-endian).
+    void EncodePages() {
+        for (std::size_t number = 1; number < Pages.size(); ++number) {
+            TBytes key(4);
+            Put32(key, 0, Options.EncodingKey ^ static_cast<std::uint32_t>(number));
+            TRc4 cipher(key);
+            cipher.Apply(Pages[number]);
+        }
     }
 };
 
 } // namespace
 
 void WriteJet4Database(const std::string& path, const std::vector<TAccessTable>& tables,
-                       const std::vector<TStoredQuery>& queries) {
-    TDatabaseImage(tables, queries).Write(path);
+                       const std::vector<TStoredQuery>& queries,
+                       const TAccessFileOptions& options) {
+    TDatabaseImage(tables, queries, options).Write(path);
 }
 
 } // namespace quorvane::testing

@@ -3,6 +3,7 @@
 // Writes empty Access 2000 (Jet 4) databases with arbitrary table layouts and stored queries, so
 // that tests can read Access schemas through libmdb without a copy of Access.
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -97,12 +98,33 @@ struct TStoredQuery {
     std::string Target; // the table a make-table or append query writes
 };
 
+/// The engine version a file's header names.
+enum class TAccessFileFormat {
+    Jet4,   // Access 2000 to 2003 (.mdb)
+    Ace2010 // Access 2010 and later (.accdb); the pages are laid out as Jet 4 lays them out
+};
+
+/// How the header marks the file.
+struct TAccessFileOptions {
+    TAccessFileFormat Format = TAccessFileFormat::Jet4;
+    /// A database password (Jet 4 only, up to 20 characters of ASCII), kept in the header as
+    /// Access 2000 keeps it; the pages stay in clear, as Access leaves them for a password alone.
+    std::string Password;
+    /// The page encoding key in the header; 0 for none. Jet 4: every page after the header is
+    /// RC4-encoded under the key combined with the page number, as an encoded Jet 4 file is.
+    /// ACE: the file is marked encrypted with a database password as Access 2010 marks it: the
+    /// key, and the encryption header (agile encryption, version 4.4) after the masked part of
+    /// the header. The pages are left as written: no reader is meant to decrypt them.
+    std::uint32_t EncodingKey = 0;
+};
+
 /// Writes a Jet 4 database holding the tables (no rows) and the stored queries. Names are UTF-8
 /// and follow Access's naming rules: 1-64 characters, no leading blank, none of . ! ` [ ] or
 /// control characters, and only characters of the Basic Multilingual Plane (Jet 4 stores names
 /// as UCS-2); tables and queries share one namespace. A table holds 1-255 columns. Throws
 /// std::runtime_error on invalid input or when the file cannot be written.
 void WriteJet4Database(const std::string& path, const std::vector<TAccessTable>& tables,
-                       const std::vector<TStoredQuery>& queries = {});
+                       const std::vector<TStoredQuery>& queries = {},
+                       const TAccessFileOptions& options = {});
 
 } // namespace quorvane::testing

@@ -15,7 +15,9 @@
 
 #include "schema/access/AccessReaderProtocol.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -25,8 +27,16 @@
 
 namespace {
 
-constexpr std::size_t HeaderBytes = 0x20;
 constexpr std::size_t VersionOffset = 0x14;
+// Jet 4 and ACE mask 128 bytes of the header with RC4 under a fixed key; the page encoding key
+// lies inside the masked part.
+constexpr std::size_t MaskedOffset = 0x18;
+constexpr std::size_t MaskedLength = 128;
+constexpr std::uint32_t HeaderMaskKey = 0x6b39dac7;
+constexpr std::size_t EncodingKeyOffset = 0x3e;
+constexpr std::size_t HeaderBytes = MaskedOffset + MaskedLength;
+// The magic number, the engine's name and the version.
+constexpr std::size_t SignatureBytes = 0x20;
 constexpr unsigned char HighestKnownVersion = MDB_VER_ACCDB_2019;
 constexpr std::size_t Jet3PageSize = 2048;
 constexpr std::size_t JetPageSize = 4096;
@@ -45,6 +55,46 @@ int Fail(const std::string& message) {
     return 1;
 }
 
+// RC4 applied in place, as Jet masks its header.
+void ApplyRc4(std::uint32_t key, char* data, std::size_t length) {
+    std::array<std::uint8_t, 4> keyBytes{};
+    for (std::size_t i = 0; i < keyBytes.size(); ++i) {
+        keyBytes[i] = static_cast<std::uint8_t>(key >> (8 * i));
+    }
+    std::array<std::uint8_t, 256> state{};
+    for (std::size_t i = 0; i < state.size(); ++i) {
+        state[i] = static_cast<std::uint8_t>(i);
+    }
+    std::uint8_t j = 0;
+    for (std::size_t i = 0; i < state.size(); ++i) {
+        j = static_cast<std::uint8_t>(j + state[i] + keyBytes[i % keyBytes.size()]);
+        std::swap(state[i], state[j]);
+    }
+    std::uint8_t x = 0;
+    std::uint8_t y = 0;
+    for (std::size_t n = 0; n < length; ++n) {
+        x = static_cast<std::uint8_t>(x + 1);
+        y = static_cast<std::uint8_t>(y + state[x]);
+        std::swap(state[x], state[y]);
+        data[n] = static_cast<char>(static_cast<std::uint8_t>(data[n]) ^
+                                    state[static_cast<std::uint8_t>(state[x] + state[y])]);
+    }
+}
+
+// Whether the pages of an Access 2007 or later file are encrypted. Such a file encrypts its
+// pages with the Office document cryptography (RC4 CryptoAPI, or AES since Access 2010) once
+// it has a database password, and says so by a page encoding key in its header. libmdb only
+// knows the RC4 encoding of Jet 4, which it applies for a Jet 4 file with that key; on an ACE
+// file it would decode the pages wrongly and find nothing but damage.
+bool IsEncryptedAceFile(std::array<char, HeaderBytes> header, unsigned char version) {
+    if (version < MDB_VER_ACCDB_2007) {
+        return false;
+    }
+    ApplyRc4(HeaderMaskKey, header.data() + MaskedOffset, MaskedLength);
+    return std::any_of(header.begin() + EncodingKeyOffset, header.begin() + EncodingKeyOffset + 4,
+                       [](char byte) { return byte != 0; });
+}
+
 // What is wrong with the file before libmdb reads it, or "" when it looks like an Access file.
 std::string CheckFile(const char* path, unsigned char& version) {
     std::ifstream in(path, std::ios::binary | std::ios::ate);
@@ -57,7 +107,8 @@ std::string CheckFile(const char* path, unsigned char& version) {
     }
     std::array<char, HeaderBytes> header{};
     in.seekg(0);
-    if (size < HeaderBytes || !in.read(header.data(), header.size())) {
+    if (size < SignatureBytes ||
+        !in.read(header.data(), static_cast<std::streamsize>(std::min(size, HeaderBytes)))) {
         return "It is not an Access database.";
     }
     const bool magic = header[0] == 0 && header[1] == 1 && header[2] == 0 && header[3] == 0;
@@ -73,6 +124,10 @@ std::string CheckFile(const char* path, unsigned char& version) {
     const std::size_t pageSize = version == MDB_VER_JET3 ? Jet3PageSize : JetPageSize;
     if (size < 2 * pageSize || size % pageSize != 0) {
         return "The file is truncated.";
+    }
+    if (IsEncryptedAceFile(header, version)) {
+        return "The file is encrypted with a database password and cannot be read. Remove the "
+               "password in Access (File, Info, Decrypt Database) and open the file again.";
     }
     return {};
 }
