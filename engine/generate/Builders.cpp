@@ -32,7 +32,7 @@ std::string FieldClassName(TFieldType type) {
     if (type == TFieldType::ftFixedChar) {
         return "TStringField";
     }
-    return "T" + std::string(FieldTypeName(type).substr(2)) + "Field";
+    return Concat({"T", FieldTypeName(type).substr(2), "Field"});
 }
 
 std::string DisplayFormatOf(TFieldType type, const TDisplayFormat& formats) {

@@ -705,7 +705,9 @@ std::string SqlTableName(const std::string& name, const TIdentifierQuoting& quot
     if (ReachesUnquoted(name, quoting.Dialect)) {
         return name;
     }
-    const auto doubleQuoted = [&name] { return "\"" + ReplaceAll(name, "\"", "\"\"") + "\""; };
+    const auto doubleQuoted = [&name] {
+        return Concat({"\"", ReplaceAll(name, "\"", "\"\""), "\""});
+    };
     switch (quoting.Dialect) {
     case TSqlDialect::Sqlite:
         // SQLite's brackets cannot hold a "]"; its double quotes can.
@@ -715,12 +717,12 @@ std::string SqlTableName(const std::string& name, const TIdentifierQuoting& quot
         [[fallthrough]];
     case TSqlDialect::Access:
     case TSqlDialect::SqlServer:
-        return "[" + ReplaceAll(name, "]", "]]") + "]";
+        return Concat({"[", ReplaceAll(name, "]", "]]"), "]"});
     case TSqlDialect::PostgreSql:
     case TSqlDialect::Firebird:
         return doubleQuoted();
     case TSqlDialect::MySql:
-        return "`" + ReplaceAll(name, "`", "``") + "`";
+        return Concat({"`", ReplaceAll(name, "`", "``"), "`"});
     case TSqlDialect::Other:
         break;
     }

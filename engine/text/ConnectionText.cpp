@@ -119,8 +119,8 @@ std::string QuoteConnectionValue(const std::string& value, TConnectionSyntax syn
     if (!needsQuotes) {
         return value;
     }
-    return odbc ? "{" + ReplaceAll(value, "}", "}}") + "}"
-                : "\"" + ReplaceAll(value, "\"", "\"\"") + "\"";
+    return odbc ? Concat({"{", ReplaceAll(value, "}", "}}"), "}"})
+                : Concat({"\"", ReplaceAll(value, "\"", "\"\""), "\""});
 }
 
 void AppendConnectionProperty(std::string& text, std::string_view key, const std::string& value,

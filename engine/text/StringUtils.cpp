@@ -108,4 +108,17 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
     return result;
 }
 
+std::string Concat(std::initializer_list<std::string_view> pieces) {
+    std::size_t length = 0;
+    for (const std::string_view piece : pieces) {
+        length += piece.size();
+    }
+    std::string text;
+    text.reserve(length);
+    for (const std::string_view piece : pieces) {
+        text.append(piece);
+    }
+    return text;
+}
+
 } // namespace quorvane
