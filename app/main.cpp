@@ -1,7 +1,7 @@
 // quorvane: the desktop program. Start-up creates the main window, the engine and the About
 // window, in this order, and runs the event loop until the main window closes.
 
-#include "Icons.h"
+#include "Application.h"
 #include "frmAbout.h"
 #include "frmMain.h"
 #include "generate/dmCodeGenerator.h"
@@ -10,10 +10,7 @@
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quorvane"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quorvane"));
-    QApplication::setWindowIcon(quorvane::ui::ApplicationIcon());
-    QGuiApplication::setDesktopFileName(QStringLiteral("quorvane"));
+    quorvane::ui::SetUpApplication();
 
     quorvane::ui::TMain_Frm mainForm;
     quorvane::TDM dm;

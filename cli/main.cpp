@@ -1,6 +1,7 @@
 // quorvane-gen: runs one generation from the command line.
 
 #include "CommandLine.h"
+#include "QuorvaneVersion.h"
 #include "generate/dmCodeGenerator.h"
 #include "text/ShownText.h"
 #include "text/EngineErrors.h"
@@ -50,7 +51,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (commandLine.Version) {
-        std::cout << "quorvane-gen 0.9\n";
+        std::cout << "quorvane-gen " << quorvane::ProgramVersion << "\n";
         return 0;
     }
 

@@ -1,5 +1,8 @@
 #include "frmAbout.h"
 
+#include "QuorvaneVersion.h"
+#include "io/InstallPaths.h"
+
 #include <QColor>
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -22,11 +25,21 @@ QString Heading(const QString& title) {
     return title + QLatin1Char('\n') + QString(title.size(), QLatin1Char('='));
 }
 
+// Where NameFormat.ini is looked for, as this program looks: one line per folder, first to last.
+QString NameFormatFolderLines() {
+    QString lines;
+    for (const std::string& folder : NameFormatFolders(CurrentInstallLayout())) {
+        lines += QStringLiteral("     ") + QString::fromStdString(folder) +
+                 QStringLiteral("NameFormat.ini\n");
+    }
+    return lines;
+}
+
 } // namespace
 
 QString UsageText() {
     const QStringList paragraphs{
-        QStringLiteral("Quorvane 0.9\n"),
+        QString::fromUtf8(ProgramTitle) + QLatin1Char('\n'),
 
         QStringLiteral(
             "Quorvane is a free code generator for Delphi developers.\n"
@@ -55,7 +68,9 @@ QString UsageText() {
             "   control and a label for each field; one more form holds the grids of all tables.\n"
             "   All components are named from their table or field name, for example\n"
             "   Client_Frm, Client_DBGrid, Client_DBEdt and Client_Lab. Every name format can\n"
-            "   be changed in the file NameFormat.ini beside the program.\n"),
+            "   be changed in the file NameFormat.ini. Quorvane reads the first of these files\n"
+            "   that exists, and only that one (a format it lacks takes its default):\n") +
+            NameFormatFolderLines(),
 
         Heading(QStringLiteral("How to Use the Quorvane?")),
         QStringLiteral(

@@ -2,6 +2,7 @@
 
 #include "DataLinkEditor.h"
 #include "Icons.h"
+#include "QuorvaneVersion.h"
 #include "frmAbout.h"
 #include "generate/dmCodeGenerator.h"
 #include "text/EngineErrors.h"
@@ -151,7 +152,7 @@ protected:
 
 TMain_Frm::TMain_Frm(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("Main_Frm"));
-    setWindowTitle(QStringLiteral("Quorvane 0.9"));
+    setWindowTitle(QString::fromUtf8(ProgramTitle));
     setWindowIcon(ApplicationIcon());
 
     OpenDialog = Named(new QFileDialog(this), "OpenDialog");

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 
 namespace quorvane {
 
@@ -81,7 +82,10 @@ void TDM::DataModuleDestroy() noexcept {
 }
 
 void TDM::LoadNameFormats() {
-    NameFormats = ReadNameFormats(ExecutableDirectory() + "NameFormat.ini");
+    // The first file found is used whole: keys it lacks take their defaults, not the values of
+    // a file further down the search.
+    const std::optional<std::string> path = FindNameFormatFile(CurrentInstallLayout());
+    NameFormats = path ? ReadNameFormats(*path) : TFormatStrings{};
 }
 
 void TDM::ProcessMessages() {

@@ -3,8 +3,11 @@
 
 #include "CommandLine.h"
 #include "TempDir.h"
+#include "text/StringUtils.h"
 
 #include <gtest/gtest.h>
+
+#include <cctype>
 
 #include <sys/wait.h>
 
@@ -219,6 +222,37 @@ TEST(BatchToolTest, UsageErrorsExitWithStatusTwo) {
     const TToolRun help = RunTool(folder, {"--help"});
     EXPECT_EQ(help.ExitStatus, 0);
     EXPECT_FALSE(help.Lines.empty());
+    // The version is the project's, as CMake has it.
+    const TToolRun version = RunTool(folder, {"--version"});
+    EXPECT_EQ(version.ExitStatus, 0);
+    EXPECT_EQ(version.Lines, std::vector<std::string>{"quorvane-gen " QUORVANE_PROJECT_VERSION});
+}
+
+// The manual page is written by hand; every option --help lists must be in it.
+TEST(BatchToolTest, TheManualPageDescribesEveryOptionOfTheHelp) {
+    TTempDir folder;
+    const TToolRun help = RunTool(folder, {"--help"});
+    const std::string manual =
+        ReadFile(std::string(QUORVANE_SOURCE_DIR) + "/docs/man/quorvane-gen.1.in");
+    std::size_t options = 0;
+    for (const std::string& line : help.Lines) {
+        for (std::size_t at = line.find("--"); at != std::string::npos;
+             at = line.find("--", at + 2)) {
+            std::size_t end = at + 2;
+            while (end < line.size() &&
+                   (std::islower(static_cast<unsigned char>(line[end])) || line[end] == '-')) {
+                ++end;
+            }
+            if (end == at + 2) {
+                continue;
+            }
+            ++options;
+            const std::string option = line.substr(at + 2, end - at - 2);
+            EXPECT_NE(manual.find("\\-\\-" + ReplaceAll(option, "-", "\\-")), std::string::npos)
+                << "--" << option;
+        }
+    }
+    EXPECT_GT(options, 20u);
 }
 
 TEST(BatchToolTest, EveryOptionFillsItsField) {

@@ -4,6 +4,7 @@
 // scripts/screenshots under Xvfb and a window manager; the pictures go to the folder named on
 // the command line.
 
+#include "Application.h"
 #include "TempDir.h"
 #include "frmAbout.h"
 #include "frmMain.h"
@@ -11,6 +12,8 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPixmap>
+#include <QScreen>
 #include <QTest>
 
 #include <functional>
@@ -43,10 +46,14 @@ bool ShowActive(QWidget& window) {
     return QTest::qWaitForWindowActive(&window);
 }
 
+// The window as the screen shows it, with the frame and title bar the window manager gives it.
 bool Save(QWidget& window, const QString& path) {
     // Long enough for the text cursor of the focused field to show.
     QTest::qWait(300);
-    if (!window.grab().save(path)) {
+    const QRect frame = window.frameGeometry();
+    const QPixmap picture =
+        window.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
+    if (!picture.save(path)) {
         std::cerr << "screenshots: cannot save " << path.toStdString() << "\n";
         return false;
     }
@@ -57,7 +64,8 @@ bool Save(QWidget& window, const QString& path) {
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quorvane"));
+    // Set up as the program is, so that the title bars read as the program's do.
+    quorvane::ui::SetUpApplication();
     if (argc != 2) {
         std::cerr << "usage: screenshots FOLDER\n";
         return 2;

@@ -158,7 +158,7 @@ private:
 private slots:
     void StartsWithEveryDefault() {
         TTestMain_Frm window;
-        QCOMPARE(window.windowTitle(), QStringLiteral("Quorvane 0.9"));
+        QCOMPARE(window.windowTitle(), QStringLiteral("Quorvane " QUORVANE_PROJECT_VERSION));
         for (QLineEdit* edit : {window.ProjectTemplateDir_Edt, window.ProjectTargetDirectory_Edt,
                                 window.UDL_Edt, window.CollumName_Edt, window.OnlyTable_Edt}) {
             QVERIFY2(edit->text().isEmpty(), qPrintable(edit->objectName()));
@@ -592,7 +592,13 @@ private slots:
 
     void UsageTextCoversItsHeadings() {
         const QString text = UsageText();
-        QVERIFY(text.startsWith("Quorvane 0.9\n\n"));
+        QVERIFY(text.startsWith("Quorvane " QUORVANE_PROJECT_VERSION "\n\n"));
+        // Where NameFormat.ini is looked for, in the order it is looked for there.
+        const qsizetype beside = text.indexOf(QCoreApplication::applicationDirPath() +
+                                              QStringLiteral("/NameFormat.ini\n"));
+        const qsizetype system = text.indexOf(QStringLiteral(" /etc/quorvane/NameFormat.ini\n"));
+        QVERIFY2(beside > 0 && system > beside, qPrintable(text));
+        QVERIFY(text.indexOf(QStringLiteral("/quorvane/NameFormat.ini\n"), beside) < system);
         for (const QString& heading :
              {QStringLiteral("How does Quorvane work?"), QStringLiteral("How to Use the Quorvane?"),
               QStringLiteral("How to Use the output projects?")}) {

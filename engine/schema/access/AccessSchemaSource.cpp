@@ -13,6 +13,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <map>
+#include <optional>
 #include <poll.h>
 #include <set>
 #include <spawn.h>
@@ -220,7 +221,20 @@ std::unique_ptr<ISchemaSource> OpenAccessSchemaSource(const std::string& path) {
     if (::access(path.c_str(), R_OK) != 0) {
         throw EDatabaseError(failure + " " + std::strerror(errno));
     }
-    const std::string reader = ExecutableDirectory() + std::string(access_reader::ProgramName);
+    const TInstallLayout layout = CurrentInstallLayout();
+    const std::string programName(access_reader::ProgramName);
+    const std::optional<std::string> foundReader = FindHelperProgram(layout, programName);
+    if (!foundReader) {
+        std::string folders;
+        for (const std::string& folder : HelperProgramFolders(layout)) {
+            folders += folders.empty() ? "\"" : " nor in \"";
+            folders += folder;
+            folders += '"';
+        }
+        throw EDatabaseError(failure + " The Access reader " + programName +
+                             " is missing: it is not in " + folders + ".");
+    }
+    const std::string& reader = *foundReader;
 
     int pipeEnds[2];
     if (::pipe2(pipeEnds, O_CLOEXEC) != 0) {
