@@ -115,7 +115,8 @@ const std::vector<TOptionSpec>& OptionSpecs() {
          "print the tables and their field descriptors as a run sees them, then exit",
          [](TCommandLine& c, const std::string&) { c.Describe = true; }},
         {"stats", nullptr,
-         "at the end, print the catalogue reads and table descriptions to standard error",
+         "at the end, print the catalogue reads, table descriptions and statements sent to "
+         "the database server to standard error",
          [](TCommandLine& c, const std::string&) { c.Statistics = true; }},
         {"help", nullptr, "show this help and exit",
          [](TCommandLine& c, const std::string&) { c.Help = true; }},

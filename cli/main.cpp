@@ -33,6 +33,13 @@ void DescribeDatabase(quorvane::TDM& dm, const std::string& database) {
     std::cout.flush();
 }
 
+void PrintStatistics(const quorvane::TADOConnection& connection) {
+    const auto& statistics = connection.Statistics();
+    std::cerr << "Catalogue reads: " << statistics.CatalogueReads
+              << "\nTable descriptions: " << statistics.TableDescriptions
+              << "\nStatements sent: " << statistics.StatementsSent << "\n";
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -66,6 +73,9 @@ int main(int argc, char** argv) {
     try {
         if (commandLine.Describe) {
             DescribeDatabase(dm, commandLine.Options.Database.UDLFile);
+            if (commandLine.Statistics) {
+                PrintStatistics(dm.ADOConnection);
+            }
             return 0;
         }
         // Names from the database reach the terminal escaped: an ESC or CR in a table name must
@@ -79,9 +89,7 @@ int main(int argc, char** argv) {
         dm.Generate(commandLine.Options);
         printWarnings();
         if (commandLine.Statistics) {
-            const auto& statistics = dm.ADOConnection.Statistics();
-            std::cerr << "Catalogue reads: " << statistics.CatalogueReads
-                      << "\nTable descriptions: " << statistics.TableDescriptions << "\n";
+            PrintStatistics(dm.ADOConnection);
         }
     } catch (const EExistingCopyError& error) {
         printWarnings();

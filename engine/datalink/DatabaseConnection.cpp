@@ -34,6 +34,7 @@ const TSchemaSnapshot& TADOConnection::Snapshot() {
         FSnapshot = ReadSchemaSnapshot(Source());
         ++FStatistics.CatalogueReads;
         FStatistics.TableDescriptions += FSnapshot->Tables.size();
+        FStatistics.StatementsSent += FSource->StatementsSent();
         // Nothing more is asked of the database: the source goes, and with it a server's idle
         // connection and what a file's reader kept of every table while the run writes.
         FSource.reset();

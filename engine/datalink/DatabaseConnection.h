@@ -37,6 +37,9 @@ public:
     struct TStatistics {
         std::uint64_t CatalogueReads = 0;
         std::uint64_t TableDescriptions = 0;
+        /// Statements sent to a database server (none for a file), those of the drivers'
+        /// own making left out.
+        std::uint64_t StatementsSent = 0;
     };
     const TStatistics& Statistics() const { return FStatistics; }
 

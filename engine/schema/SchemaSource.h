@@ -3,6 +3,7 @@
 #include "schema/FieldTypes.h"
 #include "schema/SqlDialect.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,6 +28,22 @@ public:
     /// The columns of the table or view named exactly `tableName` (no brackets, no quoting).
     /// Throws EDatabaseError when there is no such table.
     virtual TTableDescription DescribeTable(const std::string& tableName) = 0;
+
+    /// The columns of each of `tableNames`, in that order, each exactly as DescribeTable gives
+    /// it. A database server is asked in a fixed number of statements where its back-end can
+    /// read the whole catalogue at once; this default describes one table after the other.
+    virtual std::vector<TTableDescription>
+    DescribeTables(const std::vector<std::string>& tableNames) {
+        std::vector<TTableDescription> tables;
+        tables.reserve(tableNames.size());
+        for (const std::string& name : tableNames) {
+            tables.push_back(DescribeTable(name));
+        }
+        return tables;
+    }
+
+    /// How many statements the source has sent to a database server; 0 for a file it reads.
+    virtual std::uint64_t StatementsSent() const { return 0; }
 
     /// What the source left out of its catalogue instead of failing (a damaged part of a file
     /// whose tables still read), one text each: the database file, ": " and what was left out.
