@@ -9,6 +9,10 @@
 // "Complete" is judged against a reference run of the same database and options into a folder of
 // its own: a file of the faulted run must equal either its template or the reference run's file.
 //
+// The server tests also count, in the server's own log, what a run sends: one statement time-out
+// for the whole run and a fixed number of statements, and a catalogue query the server refuses
+// leaves the tables to be described one by one.
+//
 // The full-disk test mounts small tmpfs file systems and so needs root; it skips without. The
 // server test starts a PostgreSQL instance of its own in a scratch folder (the shared servers of
 // scripts/db-servers serve other tests at the same time and must not be stopped); it skips when
@@ -41,6 +45,7 @@
 #include <cerrno>
 #include <chrono>
 #include <csignal>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -548,6 +553,7 @@ public:
     TPrivatePostgres& operator=(const TPrivatePostgres&) = delete;
 
     const std::string& Port() const { return FPort; }
+    fs::path LogFile() const { return FFolder / "server.log"; }
 
     void Start() {
         Execute({FPrograms + "/pg_ctl", "-D", Data(), "-l", (FFolder / "server.log").string(), "-w",
@@ -755,6 +761,13 @@ TEST_F(PostgresFaultTest, FrozenServerEndsTheRequestOnceItStaysSilentTooLong) {
         OpenOdbcSchemaSource(OdbcConnectionStringFor(Link), description, 2s);
     source->ReadCatalogue();
     EXPECT_EQ(source->DescribeTable("table_01").Columns.size(), 6u);
+    // A second connection that reads the whole catalogue at once once the server is frozen.
+    std::unique_ptr<ISchemaSource> catalogueSource =
+        OpenOdbcSchemaSource(OdbcConnectionStringFor(Link), description, 2s);
+    std::vector<std::string> names;
+    for (const TCatalogRow& row : catalogueSource->ReadCatalogue()) {
+        names.push_back(row.TableName);
+    }
 
     Server->Freeze();
     const auto start = std::chrono::steady_clock::now();
@@ -775,7 +788,102 @@ TEST_F(PostgresFaultTest, FrozenServerEndsTheRequestOnceItStaysSilentTooLong) {
     const auto closing = std::chrono::steady_clock::now();
     source.reset();
     EXPECT_LT(std::chrono::steady_clock::now() - closing, 2s);
+
+    // The catalogue-wide reading is bounded the same way.
+    const auto catalogueStart = std::chrono::steady_clock::now();
+    try {
+        catalogueSource->DescribeTables(names);
+        ADD_FAILURE() << "a frozen server gave its catalogue";
+    } catch (const EDatabaseError& error) {
+        EXPECT_EQ(std::string(error.what()), "Cannot read the columns of " + description +
+                                                 ". The server did not answer within 2 seconds.");
+    }
+    const auto catalogueWaited = std::chrono::steady_clock::now() - catalogueStart;
+    EXPECT_GE(catalogueWaited, 2s);
+    EXPECT_LT(catalogueWaited, 30s);
+    catalogueSource.reset();
     Server->Thaw();
+}
+
+// Counts the statements the server logged after byte `from` of its log, and those among them
+// that set the statement time-out.
+struct TLoggedStatements {
+    std::size_t Statements = 0;
+    std::size_t TimeOuts = 0;
+};
+
+TLoggedStatements StatementsLoggedSince(const fs::path& log, std::uintmax_t from) {
+    std::ifstream file(log);
+    file.seekg(static_cast<std::streamoff>(from));
+    TLoggedStatements logged;
+    for (std::string line; std::getline(file, line);) {
+        if (line.find("LOG:  statement: ") != std::string::npos ||
+            line.find("LOG:  execute ") != std::string::npos) {
+            ++logged.Statements;
+            logged.TimeOuts += line.find("statement_timeout") != std::string::npos ? 1 : 0;
+        }
+    }
+    return logged;
+}
+
+// What a run sends the server, as the server logs it: the time-out once, not around every
+// statement, and a few statements for all thirty tables, not a few for each.
+TEST_F(PostgresFaultTest, ARunSendsOneTimeOutAndAFixedNumberOfStatements) {
+    Server->RunSql("postgres", "ALTER DATABASE quorvane_fault SET log_statement = 'all';");
+    const std::string udl = Root.File("postgresql.udl");
+    WriteDataLinkFile(udl, Link);
+    const std::uintmax_t logStart = fs::file_size(Server->LogFile());
+
+    TDM dm;
+    dm.ConnectDatabase(udl, "", false);
+    ASSERT_EQ(dm.ADOConnection.Snapshot().Tables.size(), 30u);
+
+    // The engine's own: the time-out, the table list, the columns, the tables it may not read.
+    EXPECT_EQ(dm.ADOConnection.Statistics().StatementsSent, 4u);
+    const TLoggedStatements logged = StatementsLoggedSince(Server->LogFile(), logStart);
+    EXPECT_EQ(logged.TimeOuts, 1u);
+    // With the driver's own when it connects; table by table this was more than 120.
+    EXPECT_LE(logged.Statements, 10u);
+    EXPECT_GE(logged.Statements, 4u);
+}
+
+// A server that refuses a catalogue query (here the function the query for unreadable tables
+// needs is withheld from the connection's user) still has its tables described, one by one,
+// exactly as the catalogue would have described them.
+TEST_F(PostgresFaultTest, CatalogueQueryTheServerRefusesLeavesTheTablesToBeDescribedOneByOne) {
+    Server->RunSql("quorvane_fault",
+                   "CREATE ROLE quorvane_reader LOGIN; "
+                   "GRANT SELECT ON ALL TABLES IN SCHEMA public TO quorvane_reader; "
+                   "REVOKE EXECUTE ON FUNCTION pg_catalog.has_schema_privilege(oid, text) "
+                   "FROM PUBLIC;");
+    TConnectionProperties reader = Link;
+    reader.Set("User ID", "quorvane_reader");
+    const std::string description = "the server 127.0.0.1:" + Server->Port();
+    const std::unique_ptr<ISchemaSource> refused =
+        OpenOdbcSchemaSource(OdbcConnectionStringFor(reader), description);
+    const std::unique_ptr<ISchemaSource> accepted =
+        OpenOdbcSchemaSource(OdbcConnectionStringFor(Link), description);
+    std::vector<std::string> names;
+    for (const TCatalogRow& row : refused->ReadCatalogue()) {
+        names.push_back(row.TableName);
+    }
+    accepted->ReadCatalogue();
+    ASSERT_EQ(names.size(), 30u);
+
+    const std::uint64_t refusedBefore = refused->StatementsSent();
+    const std::vector<TTableDescription> oneByOne = refused->DescribeTables(names);
+    // The two catalogue statements, then one for each table.
+    EXPECT_EQ(refused->StatementsSent() - refusedBefore, 2u + names.size());
+    const std::uint64_t acceptedBefore = accepted->StatementsSent();
+    const std::vector<TTableDescription> atOnce = accepted->DescribeTables(names);
+    EXPECT_EQ(accepted->StatementsSent() - acceptedBefore, 2u);
+
+    ASSERT_EQ(oneByOne.size(), atOnce.size());
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        SCOPED_TRACE(names[i]);
+        EXPECT_EQ(DescribeFields(oneByOne[i]), DescribeFields(atOnce[i]));
+        EXPECT_EQ(oneByOne[i].Columns[0].IsAutoIncrement, true);
+    }
 }
 
 // --- Table names that are no identifiers ---------------------------------------------------------

@@ -1,6 +1,7 @@
 // The ODBC back-end against real servers, through data-link files as a user makes them: the
 // table list and every field descriptor of a schema holding the common column types, a name with
-// a blank, a name with a quote, a view, a second schema and auto-increment keys.
+// a blank, a name with a quote, a view, a second schema and auto-increment keys; and the reading
+// of a whole catalogue in a few statements, column by column the same as describing each table.
 //
 // The servers come from scripts/db-servers (`eval "$(scripts/db-servers start)"`), which sets:
 //   QUORVANE_TEST_PG_HOST, QUORVANE_TEST_PG_PORT, QUORVANE_TEST_PG_USER,
@@ -20,6 +21,7 @@
 #include "datalink/DataLink.h"
 #include "datalink/OdbcConnectionString.h"
 #include "generate/dmCodeGenerator.h"
+#include "schema/SchemaSnapshot.h"
 #include "schema/odbc/OdbcSchemaSource.h"
 #include "text/EngineErrors.h"
 
@@ -32,6 +34,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <memory>
 #include <optional>
@@ -239,6 +243,47 @@ TFieldDescriptor F(std::string name, T kind, std::int64_t size = 0, bool fixedCh
     return {std::move(name), kind, size, fixedChar};
 }
 
+std::string ColumnText(const TColumnInfo& column) {
+    return column.Name + ": type " + std::to_string(column.Type) + ", size " +
+           std::to_string(column.DefinedSize) + ", precision " + std::to_string(column.Precision) +
+           ", scale " + std::to_string(column.NumericScale) + ", attributes " +
+           std::to_string(column.Attributes) + (column.IsAutoIncrement ? ", auto-increment" : "");
+}
+
+// Reads every table and view of the database behind `udl` at once, as a run does, and describes
+// each of them alone too: both must give the same columns, field by field. The reading at once
+// must take `statements` statements, however many tables there are.
+// (A MariaDB connection lists the other tests' databases too: they are compared as well.)
+void ExpectCatalogueReadingToEqualTableByTable(const std::string& udl, std::uint64_t statements,
+                                               const std::vector<std::string>& mustList) {
+    const auto source = OpenSchemaSource("FILE NAME=" + udl);
+    std::vector<std::string> names;
+    for (const TCatalogRow& row : source->ReadCatalogue()) {
+        if (IsGeneratedTableType(row.TableType)) {
+            names.push_back(row.TableName);
+        }
+    }
+    for (const std::string& name : mustList) {
+        EXPECT_NE(std::find(names.begin(), names.end(), name), names.end()) << name;
+    }
+    const std::uint64_t before = source->StatementsSent();
+    const std::vector<TTableDescription> atOnce = source->DescribeTables(names);
+    EXPECT_EQ(source->StatementsSent() - before, statements);
+    ASSERT_EQ(atOnce.size(), names.size());
+    std::size_t columns = 0;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        SCOPED_TRACE("table " + names[i]);
+        const TTableDescription alone = source->DescribeTable(names[i]);
+        EXPECT_EQ(atOnce[i].OffersAutoIncrement, alone.OffersAutoIncrement);
+        ASSERT_EQ(atOnce[i].Columns.size(), alone.Columns.size());
+        for (std::size_t k = 0; k < alone.Columns.size(); ++k) {
+            EXPECT_EQ(ColumnText(atOnce[i].Columns[k]), ColumnText(alone.Columns[k]));
+        }
+        columns += alone.Columns.size();
+    }
+    EXPECT_GE(columns, names.size());
+}
+
 // --- PostgreSQL --------------------------------------------------------------------------------
 
 constexpr const char* PgPrefix = "QUORVANE_TEST_PG_";
@@ -399,6 +444,96 @@ TEST(PostgreSqlLiveTest, ListsThreeHundredTablesCompletely) {
         udl, tableNames,
         {{"table_001", {F("id", T::ftAutoInc), F("name", T::ftWideString, 30)}},
          {"table_300", {F("id", T::ftAutoInc), F("name", T::ftWideString, 30)}}});
+    // The driver's column catalogue, and the tables the user may not read.
+    ExpectCatalogueReadingToEqualTableByTable(udl, 2, tableNames);
+}
+
+TEST(PostgreSqlLiveTest, CatalogueReadingEqualsTableByTable) {
+    QUORVANE_REQUIRE_SERVER(server, PgPrefix, "PostgreSQL");
+    const std::string database = server->Database + "_catalogue";
+    RecreatePgDatabase(*server, database);
+    SessionOn(*server, database)
+        .ExecuteAll({
+            "CREATE DOMAIN dom_price AS numeric(10,2)",
+            "CREATE DOMAIN dom_name AS varchar(25)",
+            "CREATE TYPE mood AS ENUM ('sad', 'happy')",
+            "CREATE TYPE pair AS (a integer, b text)",
+            "CREATE TABLE every_type (id serial PRIMARY KEY, c_smallint smallint, "
+            "c_integer integer, c_bigint bigint, c_bigserial bigserial, c_num9 numeric(9,0), "
+            "c_num10 numeric(10,0), c_num12 numeric(12,2), c_numeric numeric, c_real real, "
+            "c_double double precision, c_money money, c_bool boolean, c_char3 char(3), "
+            "c_varchar40 varchar(40), c_varchar80 varchar(80), c_varchar varchar, c_text text, "
+            "c_bytea bytea, c_date date, c_time time, c_timestamp timestamp, "
+            "c_timestamptz timestamptz, c_uuid uuid, c_interval interval, c_json json, "
+            "c_int_array integer[])",
+            "CREATE TABLE more_types (s smallserial, i_bd integer GENERATED BY DEFAULT AS "
+            "IDENTITY, b_id bigint GENERATED ALWAYS AS IDENTITY, d_price dom_price, "
+            "d_name dom_name, m mood, p pair, ttz timetz, t3 time(3), ts0 timestamp(0), "
+            "tstz3 timestamptz(3), n38 numeric(38,10), n5 numeric(5), f24 float(24), "
+            "f53 float(53), vbig varchar(10485760), ch char, qch \"char\", nm name, o oid, "
+            "x xml, ip inet, cid cidr, mac macaddr, vb varbit(5), pt point, tsv tsvector, "
+            "va varchar(20)[], g integer GENERATED ALWAYS AS (i_bd * 2) STORED, "
+            "dropped integer, js jsonb, r int4range)",
+            "ALTER TABLE more_types DROP COLUMN dropped",
+            // bit(n) is the one type the driver's catalogue and its result sets tell apart:
+            // the driver describes this table itself.
+            "CREATE TABLE bits (id serial PRIMARY KEY, b3 bit(3))",
+            // No columns, so no rows in the catalogue: the driver describes it too.
+            "CREATE TABLE no_columns ()",
+            "CREATE TABLE \"order lines\" (line_id integer GENERATED ALWAYS AS IDENTITY "
+            "PRIMARY KEY, \"unit price\" numeric(12,2), \"Note\" varchar(20), "
+            "\"NOTE\" char(1))",
+            "CREATE TABLE \"odd \"\"quote\"\" name\" (x integer)",
+            "CREATE VIEW v_orders AS SELECT line_id, \"unit price\" FROM \"order lines\"",
+            "CREATE VIEW v_more AS SELECT s, i_bd, d_price, d_price * 2 AS twice, "
+            "'abc'::text AS lit, 'x' AS unknown_literal, d_name, n38 + 1 AS n_plus, va, t3, "
+            "now() AS at_now, 1.5 AS decimal_literal, 42 AS integer_literal FROM more_types",
+            "CREATE VIEW v_join AS SELECT o.line_id, e.id, e.c_varchar40 FROM \"order lines\" o "
+            "LEFT JOIN every_type e ON e.id = o.line_id",
+            "CREATE MATERIALIZED VIEW mv_more AS SELECT s, d_name FROM more_types",
+            "CREATE TABLE parted (id serial, k integer, v varchar(9)) PARTITION BY RANGE (k)",
+            "CREATE TABLE parted_1 PARTITION OF parted FOR VALUES FROM (0) TO (10)",
+            "CREATE SCHEMA \"second schema\"",
+            "CREATE TABLE \"second schema\".every_type (only_column integer)",
+            "CREATE TABLE \"second schema\".other (x smallint, \"a b\" text, "
+            "id bigint GENERATED BY DEFAULT AS IDENTITY)",
+        });
+    TTempDir folder;
+    const std::string udl = folder.File("catalogue.udl");
+    WriteDataLinkFile(udl, DataLinkProperties(*server, database));
+    // The two catalogue statements, and one each for bits and no_columns.
+    ExpectCatalogueReadingToEqualTableByTable(udl, 4,
+                                              {"every_type", "more_types", "bits", "no_columns",
+                                               "order lines", "odd \"quote\" name", "v_orders",
+                                               "v_more", "v_join", "parted", "parted_1", "other"});
+}
+
+TEST(PostgreSqlLiveTest, TableTheUserMayNotReadFailsAsWhenDescribedAlone) {
+    QUORVANE_REQUIRE_SERVER(server, PgPrefix, "PostgreSQL");
+    const std::string database = server->Database + "_unreadable";
+    RecreatePgDatabase(*server, database);
+    // The owner gives up reading a table of its own: the catalogue still lists it.
+    SessionOn(*server, database)
+        .ExecuteAll({"CREATE TABLE readable (id integer)", "CREATE TABLE secret (id integer)",
+                     "REVOKE ALL ON secret FROM CURRENT_USER"});
+    TTempDir folder;
+    const std::string udl = folder.File("unreadable.udl");
+    WriteDataLinkFile(udl, DataLinkProperties(*server, database));
+    const auto source = OpenSchemaSource("FILE NAME=" + udl);
+    source->ReadCatalogue();
+    std::string alone;
+    try {
+        source->DescribeTable("secret");
+    } catch (const EDatabaseError& error) {
+        alone = error.what();
+    }
+    EXPECT_NE(alone.find("permission denied"), std::string::npos) << alone;
+    try {
+        source->DescribeTables({"readable", "secret"});
+        ADD_FAILURE() << "a table the user may not read was described";
+    } catch (const EDatabaseError& error) {
+        EXPECT_EQ(std::string(error.what()), alone);
+    }
 }
 
 // --- MariaDB -----------------------------------------------------------------------------------
@@ -515,6 +650,131 @@ TEST(MariaDbLiveTest, GeneratedSelectTextsRunOnTheDatabase) {
     const std::string udl = folder.File("mariadb.udl");
     WriteDataLinkFile(udl, DataLinkProperties(*server, database));
     ExpectSelectTextsToRun(*server, database, udl, 7);
+    // A MariaDB connection lists every database the user sees: the other tests' must not find
+    // this one when they run again.
+    session.Execute("DROP DATABASE `" + database + "`");
+}
+
+TEST(MariaDbLiveTest, CatalogueReadingEqualsTableByTable) {
+    QUORVANE_REQUIRE_SERVER(server, MariaDbPrefix, "MySQLProv");
+    const std::string database = server->Database + "_catalogue";
+    const std::string second = server->Database + "_catalogue_second";
+    const std::string db = "`" + database + "`.";
+    TSqlSession session = SessionOn(*server, server->Database);
+    session.ExecuteAll({
+        "DROP DATABASE IF EXISTS `" + database + "`",
+        "DROP DATABASE IF EXISTS `" + second + "`",
+        "CREATE DATABASE `" + database + "` CHARACTER SET utf8mb4",
+        "CREATE DATABASE `" + second + "` CHARACTER SET latin1",
+        "CREATE TABLE " + db +
+            "every_type (id int AUTO_INCREMENT PRIMARY KEY, c_tinyint tinyint, "
+            "c_utinyint tinyint unsigned, c_smallint smallint, c_mediumint mediumint, c_int int, "
+            "c_uint int unsigned, c_bigint bigint, c_dec9 decimal(9,0), c_dec10 decimal(10,0), "
+            "c_dec12 decimal(12,2), c_float float, c_double double, c_bit1 bit(1), "
+            "c_bool boolean, c_char3 char(3), c_varchar40 varchar(40), c_text text, "
+            "c_longtext longtext, c_blob blob, c_varbinary16 varbinary(16), "
+            "c_binary16 binary(16), c_date date, c_time time, c_datetime datetime, "
+            "c_timestamp timestamp NULL, c_year year, c_enum enum('a','bb'), c_uuid uuid, "
+            "c_latin1 varchar(10) CHARACTER SET latin1)",
+        "CREATE TABLE " + db +
+            "more_types (b8 bit(8), b64 bit(64), ubig bigint unsigned AUTO_INCREMENT UNIQUE, "
+            "usmall smallint unsigned, umed mediumint unsigned, zf int(5) zerofill, "
+            "dt6 datetime(6), t3 time(3), ts3 timestamp(3) NULL, f73 float(7,3), "
+            "d102 double(10,2), f30 float(30), ttext tinytext, mtext mediumtext, "
+            "lblob longblob, tblob tinyblob, mblob mediumblob, st set('x','yy','zzz'), js json, "
+            "geo geometry, pt point, ip6 inet6, ip4 inet4, ch0 char(0), vc1000 varchar(1000), "
+            "vbin varchar(20) COLLATE utf8mb4_bin, uc varchar(10) CHARACTER SET ucs2, "
+            "l1text text CHARACTER SET latin1, l1long longtext CHARACTER SET latin1, "
+            "l1char char(5) CHARACTER SET latin1, d6530 decimal(65,30), d11 decimal(1,1), "
+            "ud decimal(5,2) unsigned, en enum('\xC3\xA9','ab'), bin0 binary(0), "
+            "vb255 varbinary(255), c255 char(255), nv nvarchar(7), tiny1u tinyint(1) unsigned)",
+        "CREATE TABLE " + db +
+            "`order lines` (line_id int AUTO_INCREMENT PRIMARY KEY, `unit price` "
+            "decimal(12,2), Note varchar(20))",
+        "CREATE TABLE " + db + "`odd ``quote`` name` (x int)",
+        "CREATE VIEW " + db + "v_orders AS SELECT line_id, `unit price` FROM " + db +
+            "`order lines`",
+        // Views the server merges pass the flag of a column they name on; others do not.
+        "CREATE VIEW " + db +
+            "v_expr AS SELECT line_id + 0 AS a, line_id AS b, "
+            "`unit price` * 2 AS c, CASE WHEN line_id > 1 THEN line_id END AS d, "
+            "IFNULL(line_id, 0) AS e FROM " +
+            db + "`order lines`",
+        "CREATE ALGORITHM=TEMPTABLE VIEW " + db + "v_temp AS SELECT line_id, Note FROM " + db +
+            "`order lines`",
+        "CREATE VIEW " + db + "v_group AS SELECT line_id, COUNT(*) AS n FROM " + db +
+            "`order lines` GROUP BY line_id",
+        "CREATE VIEW " + db + "v_distinct AS SELECT DISTINCT line_id FROM " + db + "`order lines`",
+        "CREATE VIEW " + db + "v_union AS SELECT line_id FROM " + db +
+            "`order lines` UNION SELECT id FROM " + db + "every_type",
+        "CREATE VIEW " + db + "v_limit AS SELECT line_id FROM " + db + "`order lines` LIMIT 5",
+        "CREATE VIEW " + db +
+            "v_window AS SELECT line_id, ROW_NUMBER() OVER (ORDER BY "
+            "line_id) AS rn FROM " +
+            db + "`order lines`",
+        "CREATE VIEW " + db + "v_join AS SELECT o.line_id, e.id, e.c_varchar40 FROM " + db +
+            "`order lines` o LEFT JOIN " + db + "every_type e ON e.id = o.line_id",
+        "CREATE VIEW " + db + "v_right AS SELECT o.line_id, e.id FROM " + db +
+            "`order lines` o RIGHT JOIN " + db + "every_type e ON e.id = o.line_id",
+        "CREATE VIEW " + db + "v_comma AS SELECT o.line_id, e.id FROM " + db + "`order lines` o, " +
+            db + "every_type e WHERE o.line_id = e.id",
+        "CREATE VIEW " + db + "v_straight AS SELECT o.line_id, e.ubig FROM " + db +
+            "`order lines` o STRAIGHT_JOIN " + db + "more_types e",
+        "CREATE VIEW " + db + "v_where AS SELECT line_id FROM " + db +
+            "`order lines` WHERE line_id IN (SELECT MAX(id) FROM " + db +
+            "every_type GROUP BY c_int) ORDER BY line_id",
+        "CREATE VIEW " + db + "v_columns (first, `second one`) AS SELECT line_id, Note FROM " + db +
+            "`order lines`",
+        "CREATE VIEW " + db + "v_star AS SELECT * FROM " + db + "every_type",
+        "CREATE VIEW " + db + "v_view AS SELECT * FROM " + db + "v_orders",
+        "CREATE VIEW " + db + "v_of_temp AS SELECT line_id FROM " + db + "v_temp",
+        "CREATE VIEW " + db +
+            "v_literals AS SELECT 1 AS one, 'abc' AS s, NOW() AS t, "
+            "CAST(1 AS DECIMAL(5,2)) AS d, NULL AS n",
+        // Shapes the catalogue does not decide: the driver describes these views itself.
+        "CREATE VIEW " + db + "v_derived AS SELECT x.line_id FROM (SELECT line_id FROM " + db +
+            "`order lines`) x",
+        "CREATE VIEW " + db + "v_select_list AS SELECT line_id, (SELECT MAX(id) FROM " + db +
+            "every_type) AS mx FROM " + db + "`order lines`",
+        "CREATE VIEW " + db + "v_with AS WITH c AS (SELECT line_id FROM " + db +
+            "`order lines`) SELECT line_id FROM c",
+        "CREATE TABLE `" + second +
+            "`.other_table (x smallint, id bigint AUTO_INCREMENT "
+            "PRIMARY KEY, t varchar(12))",
+        "CREATE VIEW `" + second + "`.`second view` AS SELECT o.line_id, t.id, t.t FROM " + db +
+            "`order lines` o JOIN `" + second + "`.other_table t ON t.x = o.line_id",
+    });
+
+    TTempDir folder;
+    const std::string udl = folder.File("catalogue.udl");
+    WriteDataLinkFile(udl, DataLinkProperties(*server, database));
+    // The columns and the views' definitions, and one statement each for the three views.
+    ExpectCatalogueReadingToEqualTableByTable(
+        udl, 5,
+        {"every_type", "more_types", "order lines", "odd `quote` name", "v_orders", "v_expr",
+         "v_temp", "v_join", "v_view", "v_derived", "v_with", "other_table", "second view"});
+    session.ExecuteAll({"DROP DATABASE `" + database + "`", "DROP DATABASE `" + second + "`"});
+}
+
+TEST(MariaDbLiveTest, ListsThreeHundredTablesCompletely) {
+    QUORVANE_REQUIRE_SERVER(server, MariaDbPrefix, "MySQLProv");
+    const std::string database = server->Database + "_many";
+    TSqlSession session = SessionOn(*server, server->Database);
+    session.ExecuteAll({"DROP DATABASE IF EXISTS `" + database + "`",
+                        "CREATE DATABASE `" + database + "` CHARACTER SET utf8mb4"});
+    std::vector<std::string> tableNames;
+    for (int i = 1; i <= 300; ++i) {
+        const std::string number = std::to_string(i);
+        tableNames.push_back("table_" + std::string(3 - number.size(), '0') + number);
+        session.Execute("CREATE TABLE `" + database + "`." + tableNames.back() +
+                        " (id int AUTO_INCREMENT PRIMARY KEY, name varchar(30))");
+    }
+    TTempDir folder;
+    const std::string udl = folder.File("many.udl");
+    WriteDataLinkFile(udl, DataLinkProperties(*server, database));
+    // The columns and the views' definitions, whatever the number of tables.
+    ExpectCatalogueReadingToEqualTableByTable(udl, 2, tableNames);
+    session.Execute("DROP DATABASE `" + database + "`");
 }
 
 // --- Servers that refuse or do not answer (drivers only) ---------------------------------------

@@ -3,6 +3,7 @@
 
 #include "schema/odbc/OdbcSchemaSource.h"
 
+#include "schema/odbc/ServerCatalogue.h"
 #include "schema/SocketWatchdog.h"
 #include "text/ConnectionText.h"
 #include "text/EngineErrors.h"
@@ -14,8 +15,10 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <span>
 #include <utility>
 
@@ -276,6 +279,19 @@ std::string DiagnosticText(SQLSMALLINT handleType, SQLHANDLE handle,
     return joined;
 }
 
+// The SQLSTATE of the first diagnostic of the last call on `handle`; empty when there is none.
+std::string FirstDiagnosticState(SQLSMALLINT handleType, SQLHANDLE handle) {
+    SQLWCHAR state[6] = {};
+    SQLINTEGER nativeError = 0;
+    SQLWCHAR message[2] = {};
+    SQLSMALLINT length = 0;
+    if (!SQL_SUCCEEDED(SQLGetDiagRecW(handleType, handle, 1, state, &nativeError, message,
+                                      static_cast<SQLSMALLINT>(std::size(message)), &length))) {
+        return {};
+    }
+    return WideToUtf8(state, 5);
+}
+
 // ---------------------------------------------------------------------------------------------
 // The schema source.
 
@@ -325,6 +341,36 @@ struct TTableLocation {
     bool UserObject = false; ///< listed as "TABLE" or "VIEW"
 };
 
+// How a whole catalogue's columns are read at once: drivers whose answers the engine knows how
+// to reproduce from the server's catalogue. Any other driver is asked table by table.
+enum class TCatalogueReading { TableByTable, PsqlOdbc, MariaDbConnector, FreeTds };
+
+TCatalogueReading CatalogueReadingFor(TDbms dbms, std::string_view driverFile) {
+    if (dbms == TDbms::PostgreSql && StartsWithText(driverFile, "psqlodbc")) {
+        return TCatalogueReading::PsqlOdbc;
+    }
+    if (dbms == TDbms::MariaDb && StartsWithText(driverFile, "libmaodbc")) {
+        return TCatalogueReading::MariaDbConnector;
+    }
+    if (dbms == TDbms::SqlServer && StartsWithText(driverFile, "libtdsodbc")) {
+        return TCatalogueReading::FreeTds;
+    }
+    return TCatalogueReading::TableByTable;
+}
+
+// A table as the server's catalogue names it: its schema (its database on MariaDB) and name.
+using TCatalogueKey = std::pair<std::string, std::string>;
+
+// The columns of one table as the catalogue-wide reading found them.
+struct TCatalogueTable {
+    std::vector<std::pair<std::int64_t, TColumnInfo>> Columns; ///< with their ordinal positions
+    /// Described by the driver itself instead: a type this reading does not reproduce, a view
+    /// it cannot follow, a table the user may not read (which must fail as it always did).
+    bool AskDriver = false;
+};
+
+using TCatalogueTables = std::map<TCatalogueKey, TCatalogueTable>;
+
 class TOdbcSchemaSource final : public ISchemaSource {
 public:
     TOdbcSchemaSource(TEnvironmentHandle environment, TConnectionHandle connection,
@@ -335,6 +381,7 @@ public:
           FWatchdog(std::move(watchdog)) {
         const TSocketWatchdog::TWatch watch(*FWatchdog);
         ReadDriverFacts();
+        SetSessionTimeout();
     }
 
     std::vector<TCatalogRow> ReadCatalogue() override {
@@ -342,6 +389,7 @@ public:
         // A catalogue of many thousand rows may come in many answers; only silence counts.
         TSocketWatchdog::TWatch watch(*FWatchdog);
         TStatementHandle statement = NewStatement(failure);
+        ++FStatements;
         Check(SQLTablesW(statement.Get(), nullptr, 0, nullptr, 0, nullptr, 0, nullptr, 0),
               SQL_HANDLE_STMT, statement.Get(), failure);
         std::vector<TCatalogRow> rows;
@@ -400,6 +448,7 @@ public:
         const std::string sql =
             "SELECT * FROM " + QualifiedName(location, tableName, failure) + " WHERE 1=0";
         TWideString wideSql = Utf8ToWide(sql);
+        ++FStatements;
         Check(SQLExecDirectW(statement.Get(), wideSql.data(),
                              static_cast<SQLINTEGER>(wideSql.size())),
               SQL_HANDLE_STMT, statement.Get(), failure);
@@ -443,6 +492,40 @@ public:
         return table;
     }
 
+    std::vector<TTableDescription>
+    DescribeTables(const std::vector<std::string>& tableNames) override {
+        if (FReading == TCatalogueReading::TableByTable || tableNames.empty()) {
+            return ISchemaSource::DescribeTables(tableNames);
+        }
+        std::optional<TCatalogueTables> catalogue = ReadCatalogueColumns();
+        if (!catalogue) {
+            // The server refused the catalogue query: its tables are described one by one.
+            FReading = TCatalogueReading::TableByTable;
+            return ISchemaSource::DescribeTables(tableNames);
+        }
+        std::vector<TTableDescription> tables;
+        tables.reserve(tableNames.size());
+        for (const std::string& name : tableNames) {
+            const TTableLocation location =
+                Locate(name, "Cannot open table \"" + name + "\" of " + FDescription + ".");
+            const auto found = catalogue->find(CatalogueKeyOf(location, name));
+            // A table without columns has no rows in the catalogue; the driver describes it.
+            if (found == catalogue->end() || found->second.AskDriver) {
+                tables.push_back(DescribeTable(name));
+                continue;
+            }
+            TTableDescription table;
+            table.OffersAutoIncrement = true;
+            for (const auto& [ordinal, column] : found->second.Columns) {
+                table.Columns.push_back(column);
+            }
+            tables.push_back(std::move(table));
+        }
+        return tables;
+    }
+
+    std::uint64_t StatementsSent() const override { return FStatements; }
+
 private:
     // Declared in this order so that the connection goes before its environment.
     TEnvironmentHandle FEnvironment;
@@ -457,6 +540,10 @@ private:
     bool FSchemaInStatements = false;
     std::string FCurrentCatalog;
     TDbms FDbms = TDbms::Other;
+    TCatalogueReading FReading = TCatalogueReading::TableByTable;
+    /// The server keeps the query time-out for the whole session; statements set none.
+    bool FSessionTimeout = false;
+    std::uint64_t FStatements = 0;
 
     std::map<std::string, TTableLocation> FLocations;
     // Declared after the connection, so that it stops watching before the connection goes.
@@ -511,6 +598,7 @@ private:
         FSchemaInStatements =
             (InfoNumber<SQLUINTEGER>(SQL_SCHEMA_USAGE) & SQL_SU_DML_STATEMENTS) != 0;
         FDbms = DbmsOfName(InfoText(SQL_DBMS_NAME));
+        FReading = CatalogueReadingFor(FDbms, InfoText(SQL_DRIVER_NAME));
 
         TWideString catalog(256, 0);
         SQLINTEGER length = 0; // in bytes
@@ -529,10 +617,342 @@ private:
         Check(SQLAllocHandle(SQL_HANDLE_STMT, FConnection.Get(), statement.Out()), SQL_HANDLE_DBC,
               FConnection.Get(), failure);
         // Not every driver offers a query time-out; one that does not simply waits.
-        SQLSetStmtAttrW(statement.Get(), SQL_ATTR_QUERY_TIMEOUT,
-                        reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(OdbcQueryTimeoutSeconds)),
-                        0);
+        if (!FSessionTimeout) {
+            SQLSetStmtAttrW(
+                statement.Get(), SQL_ATTR_QUERY_TIMEOUT,
+                reinterpret_cast<SQLPOINTER>(static_cast<SQLULEN>(OdbcQueryTimeoutSeconds)), 0);
+        }
         return statement;
+    }
+
+    // PostgreSQL keeps a statement time-out for the session: set once, it bounds every statement
+    // of the run. psqlODBC would otherwise set and reset it around each statement, in two more
+    // statements each time. A server that refuses it keeps the time-out of each statement.
+    void SetSessionTimeout() {
+        if (FDbms != TDbms::PostgreSql) {
+            return;
+        }
+        TStatementHandle statement;
+        if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, FConnection.Get(), statement.Out()))) {
+            return;
+        }
+        TWideString sql =
+            Utf8ToWide("SET statement_timeout = " + std::to_string(OdbcQueryTimeoutSeconds * 1000));
+        ++FStatements;
+        FSessionTimeout = SQL_SUCCEEDED(
+            SQLExecDirectW(statement.Get(), sql.data(), static_cast<SQLINTEGER>(sql.size())));
+    }
+
+    // --- The whole catalogue's columns at once ---------------------------------------------------
+
+    TCatalogueKey CatalogueKeyOf(const TTableLocation& location, const std::string& name) const {
+        // MariaDB's databases are ODBC catalogs; the others name one database's schemas.
+        const std::optional<std::string>& place =
+            FDbms == TDbms::MariaDb ? location.Catalog : location.Schema;
+        return {place.value_or(""), name};
+    }
+
+    // The columns of every table of the catalogue, in a fixed number of statements; nothing
+    // when the server refuses a query, and the tables are then described one by one.
+    std::optional<TCatalogueTables> ReadCatalogueColumns() {
+        const std::string failure = "Cannot read the columns of " + FDescription + ".";
+        TSocketWatchdog::TWatch watch(*FWatchdog);
+        std::optional<TCatalogueTables> tables;
+        switch (FReading) {
+        case TCatalogueReading::PsqlOdbc:
+            tables = ReadPsqlOdbcColumns(watch, failure);
+            break;
+        case TCatalogueReading::MariaDbConnector:
+            tables = ReadMariaDbColumns(watch, failure);
+            break;
+        case TCatalogueReading::FreeTds:
+            tables = ReadSqlServerColumns(watch, failure);
+            break;
+        case TCatalogueReading::TableByTable:
+            break;
+        }
+        if (tables) {
+            for (auto& [key, table] : *tables) {
+                std::stable_sort(table.Columns.begin(), table.Columns.end(),
+                                 [](const auto& a, const auto& b) { return a.first < b.first; });
+            }
+        }
+        return tables;
+    }
+
+    // psqlODBC's own column catalogue gives every column as it describes it in a result set, in
+    // one query for all schemas, with the type and whether the column auto-increments in
+    // columns of its own after the eighteen of ODBC.
+    std::optional<TCatalogueTables> ReadPsqlOdbcColumns(TSocketWatchdog::TWatch& watch,
+                                                        const std::string& failure) {
+        constexpr SQLUSMALLINT TypeColumn = 20;
+        constexpr SQLUSMALLINT AutoIncrementColumn = 21;
+        TCatalogueTables tables;
+        {
+            TStatementHandle statement = NewStatement(failure);
+            ++FStatements;
+            if (!Accepted(
+                    SQLColumnsW(statement.Get(), nullptr, 0, nullptr, 0, nullptr, 0, nullptr, 0),
+                    statement.Get(), failure) ||
+                ResultColumnName(statement.Get(), TypeColumn) != "FIELD_TYPE" ||
+                ResultColumnName(statement.Get(), AutoIncrementColumn) != "AUTO_INCREMENT") {
+                return std::nullopt;
+            }
+            const SQLHSTMT handle = statement.Get();
+            while (NextRow(handle, watch, failure)) {
+                // In column order: not every driver reads its columns in any other.
+                std::string schema = ColumnText(handle, 2, failure).value_or("");
+                std::string table = ColumnText(handle, 3, failure).value_or("");
+                std::string name = ColumnText(handle, 4, failure).value_or("");
+                const auto dataType = ColumnNumber(handle, 5, failure);
+                const auto size = ColumnNumber(handle, 7, failure);
+                const auto digits = ColumnNumber(handle, 9, failure);
+                const auto ordinal = ColumnNumber(handle, 17, failure);
+                const auto typeOid = ColumnNumber(handle, TypeColumn, failure);
+                const auto autoIncrement = ColumnNumber(handle, AutoIncrementColumn, failure);
+
+                TColumnInfo column =
+                    MapOdbcColumnType(static_cast<int>(dataType.value_or(SQL_UNKNOWN_TYPE)),
+                                      size.value_or(0), static_cast<int>(digits.value_or(0)));
+                column.Name = std::move(name);
+                column.IsAutoIncrement = autoIncrement.value_or(0) != 0;
+                TCatalogueTable& entry = tables[{std::move(schema), std::move(table)}];
+                entry.AskDriver = entry.AskDriver || PsqlOdbcCatalogueDiffers(typeOid.value_or(0));
+                entry.Columns.emplace_back(ordinal.value_or(0), std::move(column));
+            }
+        }
+        TStatementHandle statement = NewStatement(failure);
+        if (!RunCatalogueQuery(statement.Get(), PostgreSqlUnreadableTablesQuery, failure)) {
+            return std::nullopt;
+        }
+        while (NextRow(statement.Get(), watch, failure)) {
+            std::string schema = ColumnText(statement.Get(), 1, failure).value_or("");
+            std::string table = ColumnText(statement.Get(), 2, failure).value_or("");
+            tables[{std::move(schema), std::move(table)}].AskDriver = true;
+        }
+        return tables;
+    }
+
+    // MariaDB's information_schema, in one query for all databases; its views' auto-increment
+    // flags, which it does not keep, follow from their definitions.
+    std::optional<TCatalogueTables> ReadMariaDbColumns(TSocketWatchdog::TWatch& watch,
+                                                       const std::string& failure) {
+        TCatalogueTables tables;
+        {
+            TStatementHandle statement = NewStatement(failure);
+            const SQLHSTMT handle = statement.Get();
+            if (!RunCatalogueQuery(handle, MariaDbColumnsQuery, failure)) {
+                return std::nullopt;
+            }
+            while (NextRow(handle, watch, failure)) {
+                TMariaDbCatalogueColumn row;
+                std::string database = ColumnText(handle, 1, failure).value_or("");
+                std::string table = ColumnText(handle, 2, failure).value_or("");
+                row.Name = ColumnText(handle, 3, failure).value_or("");
+                const auto ordinal = ColumnNumber(handle, 4, failure);
+                row.DataType = ColumnText(handle, 5, failure).value_or("");
+                row.ColumnType = ColumnText(handle, 6, failure).value_or("");
+                row.CharacterMaximumLength = ColumnNumber(handle, 7, failure);
+                row.NumericPrecision = ColumnNumber(handle, 8, failure);
+                row.NumericScale = ColumnNumber(handle, 9, failure);
+                row.DatetimePrecision = ColumnNumber(handle, 10, failure);
+                row.CharsetMaxLength =
+                    static_cast<int>(ColumnNumber(handle, 11, failure).value_or(0));
+                row.IsAutoIncrement = LowerCaseAscii(ColumnText(handle, 12, failure).value_or(""))
+                                          .find("auto_increment") != std::string::npos;
+                const int resultMax =
+                    static_cast<int>(ColumnNumber(handle, 13, failure).value_or(0));
+
+                TCatalogueTable& entry = tables[{std::move(database), std::move(table)}];
+                std::optional<TColumnInfo> column = MariaDbColumnFromCatalogue(row, resultMax);
+                if (!column) {
+                    // Kept for the views that name it; the driver describes the table.
+                    entry.AskDriver = true;
+                    column = TColumnInfo{};
+                    column->Name = row.Name;
+                    column->IsAutoIncrement = row.IsAutoIncrement;
+                }
+                entry.Columns.emplace_back(ordinal.value_or(0), std::move(*column));
+            }
+        }
+        std::map<TCatalogueKey, std::pair<std::string, std::string>> views;
+        {
+            TStatementHandle statement = NewStatement(failure);
+            const SQLHSTMT handle = statement.Get();
+            if (!RunCatalogueQuery(handle, MariaDbViewsQuery, failure)) {
+                return std::nullopt;
+            }
+            while (NextRow(handle, watch, failure)) {
+                std::string database = ColumnText(handle, 1, failure).value_or("");
+                std::string name = ColumnText(handle, 2, failure).value_or("");
+                std::string definition = ColumnText(handle, 3, failure).value_or("");
+                std::string algorithm = ColumnText(handle, 4, failure).value_or("");
+                views[{std::move(database), std::move(name)}] = {std::move(definition),
+                                                                 std::move(algorithm)};
+            }
+        }
+        for (auto& [key, table] : tables) {
+            std::stable_sort(table.Columns.begin(), table.Columns.end(),
+                             [](const auto& a, const auto& b) { return a.first < b.first; });
+        }
+        ApplyViewAutoIncrement(tables, views);
+        return tables;
+    }
+
+    // Gives each view's columns the auto-increment flags the server passes on to them from the
+    // tables (and views) they name; a view whose definition does not decide them is described
+    // by the driver.
+    static void ApplyViewAutoIncrement(
+        TCatalogueTables& tables,
+        const std::map<TCatalogueKey, std::pair<std::string, std::string>>& views) {
+        std::map<TCatalogueKey, std::optional<std::vector<bool>>> decided;
+        std::set<TCatalogueKey> deciding; // a view defined through itself decides nothing
+        TMariaDbAutoIncrementLookup lookup;
+        const std::function<std::optional<std::vector<bool>>(const TCatalogueKey&)> decide =
+            [&](const TCatalogueKey& key) -> std::optional<std::vector<bool>> {
+            if (const auto known = decided.find(key); known != decided.end()) {
+                return known->second;
+            }
+            const auto view = views.find(key);
+            const auto table = tables.find(key);
+            if (view == views.end() || table == tables.end() || !deciding.insert(key).second) {
+                return std::nullopt;
+            }
+            std::optional<std::vector<bool>> flags =
+                MariaDbViewAutoIncrement(key.first, view->second.first, view->second.second,
+                                         table->second.Columns.size(), lookup);
+            deciding.erase(key);
+            decided[key] = flags;
+            return flags;
+        };
+        lookup = [&](const TMariaDbColumnReference& reference) -> std::optional<bool> {
+            const TCatalogueKey key{reference.Database, reference.Table};
+            const auto table = tables.find(key);
+            if (table == tables.end()) {
+                return std::nullopt;
+            }
+            const auto& columns = table->second.Columns;
+            // Column names never differ by case alone.
+            const auto column =
+                std::find_if(columns.begin(), columns.end(), [&reference](const auto& entry) {
+                    return SameTextAscii(entry.second.Name, reference.Column);
+                });
+            if (column == columns.end()) {
+                return std::nullopt;
+            }
+            if (!views.contains(key)) {
+                return column->second.IsAutoIncrement;
+            }
+            const std::optional<std::vector<bool>> flags = decide(key);
+            if (!flags) {
+                return std::nullopt;
+            }
+            return (*flags)[static_cast<std::size_t>(column - columns.begin())];
+        };
+        for (const auto& [key, view] : views) {
+            const auto table = tables.find(key);
+            if (table == tables.end()) {
+                continue;
+            }
+            const std::optional<std::vector<bool>> flags = decide(key);
+            if (!flags) {
+                table->second.AskDriver = true;
+                continue;
+            }
+            for (std::size_t i = 0; i < flags->size(); ++i) {
+                table->second.Columns[i].second.IsAutoIncrement = (*flags)[i];
+            }
+        }
+    }
+
+    // SQL Server's catalog views, in one query for the connection's database.
+    std::optional<TCatalogueTables> ReadSqlServerColumns(TSocketWatchdog::TWatch& watch,
+                                                         const std::string& failure) {
+        TCatalogueTables tables;
+        TStatementHandle statement = NewStatement(failure);
+        const SQLHSTMT handle = statement.Get();
+        if (!RunCatalogueQuery(handle, SqlServerColumnsQuery, failure)) {
+            return std::nullopt;
+        }
+        while (NextRow(handle, watch, failure)) {
+            TSqlServerCatalogueColumn row;
+            std::string schema = ColumnText(handle, 1, failure).value_or("");
+            std::string table = ColumnText(handle, 2, failure).value_or("");
+            row.Name = ColumnText(handle, 3, failure).value_or("");
+            const auto ordinal = ColumnNumber(handle, 4, failure);
+            row.TypeName = ColumnText(handle, 5, failure).value_or("");
+            row.MaxLength = ColumnNumber(handle, 6, failure).value_or(0);
+            row.Precision = static_cast<int>(ColumnNumber(handle, 7, failure).value_or(0));
+            row.Scale = static_cast<int>(ColumnNumber(handle, 8, failure).value_or(0));
+            row.IsIdentity = ColumnNumber(handle, 9, failure).value_or(0) != 0;
+            TCatalogueTable& entry = tables[{std::move(schema), std::move(table)}];
+            if (std::optional<TColumnInfo> column = SqlServerColumnFromCatalogue(row)) {
+                entry.Columns.emplace_back(ordinal.value_or(0), std::move(*column));
+            } else {
+                entry.AskDriver = true;
+            }
+        }
+        return tables;
+    }
+
+    // Runs `sql` for a catalogue-wide reading; false when the server refuses it.
+    bool RunCatalogueQuery(SQLHSTMT statement, const std::string& sql, const std::string& failure) {
+        TWideString wideSql = Utf8ToWide(sql);
+        ++FStatements;
+        return Accepted(
+            SQLExecDirectW(statement, wideSql.data(), static_cast<SQLINTEGER>(wideSql.size())),
+            statement, failure);
+    }
+
+    // Whether the server took a catalogue query. A server that falls silent, drops the
+    // connection or runs out of time refuses nothing: that ends the request as any other.
+    bool Accepted(SQLRETURN result, SQLHSTMT statement, const std::string& failure) const {
+        if (SQL_SUCCEEDED(result)) {
+            return true;
+        }
+        const std::string state = FirstDiagnosticState(SQL_HANDLE_STMT, statement);
+        if (FWatchdog->Tripped() || state.rfind("08", 0) == 0 || state == "HYT00" ||
+            state == "HYT01") {
+            Check(result, SQL_HANDLE_STMT, statement, failure);
+        }
+        return false;
+    }
+
+    // Fetches the next row of a catalogue; false after the last.
+    bool NextRow(SQLHSTMT statement, TSocketWatchdog::TWatch& watch,
+                 const std::string& failure) const {
+        const SQLRETURN fetched = SQLFetch(statement);
+        if (fetched == SQL_NO_DATA) {
+            return false;
+        }
+        Check(fetched, SQL_HANDLE_STMT, statement, failure);
+        watch.Progress();
+        return true;
+    }
+
+    std::optional<std::int64_t> ColumnNumber(SQLHSTMT statement, SQLUSMALLINT column,
+                                             const std::string& failure) const {
+        SQLBIGINT value = 0;
+        SQLLEN indicator = 0;
+        Check(SQLGetData(statement, column, SQL_C_SBIGINT, &value, sizeof value, &indicator),
+              SQL_HANDLE_STMT, statement, failure);
+        if (indicator == SQL_NULL_DATA) {
+            return std::nullopt;
+        }
+        return static_cast<std::int64_t>(value);
+    }
+
+    std::string ResultColumnName(SQLHSTMT statement, SQLUSMALLINT column) const {
+        TWideString name(128, 0);
+        SQLSMALLINT length = 0;
+        if (!SQL_SUCCEEDED(SQLDescribeColW(statement, column, name.data(),
+                                           static_cast<SQLSMALLINT>(name.size()), &length, nullptr,
+                                           nullptr, nullptr, nullptr))) {
+            return {};
+        }
+        name.resize(std::min<std::size_t>(
+            static_cast<std::size_t>(std::max<SQLSMALLINT>(length, 0)), name.size()));
+        return WideToUtf8(name);
     }
 
     // The text of a result column, read in pieces of any length; nothing for NULL.

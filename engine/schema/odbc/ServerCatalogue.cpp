@@ -1,0 +1,655 @@
+#include "schema/odbc/ServerCatalogue.h"
+
+#include "schema/odbc/OdbcSchemaSource.h"
+#include "text/StringUtils.h"
+
+#include <sql.h>
+#include <sqlext.h>
+#include <sqlucode.h>
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+
+namespace quorvane {
+
+namespace {
+
+// The largest length a MariaDB server sends for a column of a result.
+constexpr std::int64_t LargestFieldLength = 0xFFFFFFFF;
+
+// SQL Server's own types that FreeTDS reports with codes of Microsoft's (sqlncli.h), which the
+// OLE DB provider for ODBC has no ADO type for.
+constexpr int SqlSsVariant = -150;
+constexpr int SqlSsXml = -152;
+constexpr int SqlSsTime2 = -154;
+constexpr int SqlSsTimestampOffset = -155;
+
+// The byte lengths of the text and blob types, whose columns have no length of their own.
+std::optional<std::int64_t> LongTypeBytes(const std::string& type) {
+    static const std::map<std::string, std::int64_t> Lengths = {
+        {"tinytext", 255},        {"tinyblob", 255},        {"text", 65535},
+        {"blob", 65535},          {"mediumtext", 16777215}, {"mediumblob", 16777215},
+        {"longtext", 4294967295}, {"longblob", 4294967295},
+    };
+    const auto found = Lengths.find(type);
+    return found == Lengths.end() ? std::nullopt : std::optional(found->second);
+}
+
+bool IsGeometryType(const std::string& type) {
+    return type == "geometry" || type == "point" || type == "linestring" || type == "polygon" ||
+           type == "multipoint" || type == "multilinestring" || type == "multipolygon" ||
+           type == "geometrycollection";
+}
+
+// A time's digits after the second add a point and the digits to its length.
+std::int64_t FractionLength(std::int64_t digits) {
+    return digits > 0 ? digits + 1 : 0;
+}
+
+} // namespace
+
+std::optional<TColumnInfo> MariaDbColumnFromCatalogue(const TMariaDbCatalogueColumn& row,
+                                                      int resultCharsetMaxLength) {
+    const std::string type = LowerCaseAscii(row.DataType);
+    const bool isUnsigned = LowerCaseAscii(row.ColumnType).find("unsigned") != std::string::npos;
+    const std::int64_t precision = row.NumericPrecision.value_or(0);
+    const std::int64_t scale = row.NumericScale.value_or(0);
+    const std::int64_t fraction = row.DatetimePrecision.value_or(0);
+    // A text column's length travels in the result's character set, as bytes and at most
+    // LargestFieldLength of them; the driver divides it by that set's longest character.
+    const auto characters = [&](std::int64_t count) {
+        const std::int64_t columnMax = std::max(row.CharsetMaxLength, 1);
+        const std::int64_t resultMax =
+            resultCharsetMaxLength > 0 ? resultCharsetMaxLength : columnMax;
+        return std::min(count * resultMax, LargestFieldLength) / resultMax;
+    };
+
+    int sqlType = SQL_UNKNOWN_TYPE;
+    std::int64_t size = 0;
+    int digits = 0;
+    if (type == "tinyint") {
+        sqlType = SQL_TINYINT;
+        size = 3;
+    } else if (type == "smallint" || type == "year") {
+        sqlType = SQL_SMALLINT;
+        size = 5;
+    } else if (type == "mediumint" || type == "int") {
+        sqlType = SQL_INTEGER;
+        size = 10;
+    } else if (type == "bigint") {
+        sqlType = SQL_BIGINT;
+        // The driver counts one digit less for an unsigned one (sic).
+        size = isUnsigned ? 19 : 20;
+    } else if (type == "decimal") {
+        sqlType = SQL_DECIMAL;
+        size = precision > 0 ? precision : scale;
+        digits = static_cast<int>(scale);
+    } else if (type == "float") {
+        sqlType = SQL_REAL;
+        size = 7;
+    } else if (type == "double") {
+        sqlType = SQL_DOUBLE;
+        size = 15;
+    } else if (type == "bit") {
+        // A single bit is a boolean; longer ones are bytes, counted in bits.
+        sqlType = precision == 1 ? SQL_BIT : SQL_BINARY;
+        size = precision;
+    } else if (type == "date") {
+        sqlType = SQL_TYPE_DATE;
+        size = 10;
+    } else if (type == "time") {
+        sqlType = SQL_TYPE_TIME;
+        size = 8 + FractionLength(fraction);
+        digits = static_cast<int>(fraction);
+    } else if (type == "datetime" || type == "timestamp") {
+        sqlType = SQL_TYPE_TIMESTAMP;
+        size = 19 + FractionLength(fraction);
+        digits = static_cast<int>(fraction);
+    } else if (type == "char" || type == "enum" || type == "set") {
+        sqlType = SQL_WCHAR;
+        size = characters(row.CharacterMaximumLength.value_or(0));
+    } else if (type == "varchar") {
+        sqlType = SQL_WVARCHAR;
+        size = characters(row.CharacterMaximumLength.value_or(0));
+    } else if (type == "uuid" || type == "inet6" || type == "inet4") {
+        // MariaDB's own types travel as fixed-length text of their written form.
+        sqlType = SQL_WCHAR;
+        size = characters(type == "uuid" ? 36 : type == "inet6" ? 39 : 15);
+    } else if (type == "binary") {
+        sqlType = SQL_BINARY;
+        size = row.CharacterMaximumLength.value_or(0);
+    } else if (type == "varbinary") {
+        sqlType = SQL_VARBINARY;
+        size = row.CharacterMaximumLength.value_or(0);
+    } else if (IsGeometryType(type)) {
+        sqlType = SQL_LONGVARBINARY;
+        size = LargestFieldLength;
+    } else if (const auto bytes = LongTypeBytes(type)) {
+        if (type.find("blob") != std::string::npos) {
+            sqlType = SQL_LONGVARBINARY;
+            size = *bytes;
+        } else {
+            // The server counts the longest characters of the column's own set into the bytes.
+            const std::int64_t columnMax = std::max(row.CharsetMaxLength, 1);
+            sqlType = SQL_WLONGVARCHAR;
+            size = characters(std::min(*bytes * columnMax, LargestFieldLength) / columnMax);
+        }
+    } else {
+        return std::nullopt;
+    }
+    TColumnInfo column = MapOdbcColumnType(sqlType, size, digits);
+    column.Name = row.Name;
+    column.IsAutoIncrement = row.IsAutoIncrement;
+    return column;
+}
+
+// --- Views --------------------------------------------------------------------------------------
+
+namespace {
+
+struct TSqlToken {
+    enum class TKind { Identifier, Word, String, Symbol };
+    TKind Kind;
+    std::string Text; ///< an identifier without its quotes; a word or symbol as written
+};
+
+// The tokens of a definition as the server writes it: `quoted` identifiers, words, 'strings'
+// and single symbols. Nothing when it ends inside a quote or a comment.
+std::optional<std::vector<TSqlToken>> Tokenize(const std::string& text) {
+    using TKind = TSqlToken::TKind;
+    std::vector<TSqlToken> tokens;
+    const auto isWordChar = [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_' || c == '$' ||
+               static_cast<unsigned char>(c) >= 0x80;
+    };
+    for (std::size_t i = 0; i < text.size();) {
+        const char c = text[i];
+        if (std::isspace(static_cast<unsigned char>(c)) != 0) {
+            ++i;
+        } else if (c == '/' && i + 1 < text.size() && text[i + 1] == '*') {
+            const std::size_t end = text.find("*/", i + 2);
+            if (end == std::string::npos) {
+                return std::nullopt;
+            }
+            i = end + 2;
+        } else if (c == '`' || c == '\'' || c == '"') {
+            std::string value;
+            std::size_t k = i + 1;
+            bool closed = false;
+            while (k < text.size()) {
+                if (text[k] == '\\' && c != '`' && k + 1 < text.size()) {
+                    value += text[k + 1];
+                    k += 2;
+                } else if (text[k] == c && k + 1 < text.size() && text[k + 1] == c) {
+                    value += c;
+                    k += 2;
+                } else if (text[k] == c) {
+                    closed = true;
+                    ++k;
+                    break;
+                } else {
+                    value += text[k++];
+                }
+            }
+            if (!closed) {
+                return std::nullopt;
+            }
+            tokens.push_back({c == '`' ? TKind::Identifier : TKind::String, std::move(value)});
+            i = k;
+        } else if (isWordChar(c)) {
+            std::size_t k = i;
+            while (k < text.size() && isWordChar(text[k])) {
+                ++k;
+            }
+            tokens.push_back({TKind::Word, text.substr(i, k - i)});
+            i = k;
+        } else {
+            tokens.push_back({TKind::Symbol, std::string(1, c)});
+            ++i;
+        }
+    }
+    return tokens;
+}
+
+bool IsWord(const TSqlToken& token, std::string_view word) {
+    return token.Kind == TSqlToken::TKind::Word && SameTextAscii(token.Text, word);
+}
+
+bool IsSymbol(const TSqlToken& token, char symbol) {
+    return token.Kind == TSqlToken::TKind::Symbol && token.Text.size() == 1 &&
+           token.Text[0] == symbol;
+}
+
+bool IsIdentifier(const TSqlToken& token) {
+    return token.Kind == TSqlToken::TKind::Identifier;
+}
+
+// The index just past the parenthesis that closes the one at `open`; none when unbalanced.
+std::optional<std::size_t> PastGroup(const std::vector<TSqlToken>& tokens, std::size_t open) {
+    int depth = 0;
+    for (std::size_t i = open; i < tokens.size(); ++i) {
+        if (IsSymbol(tokens[i], '(')) {
+            ++depth;
+        } else if (IsSymbol(tokens[i], ')') && --depth == 0) {
+            return i + 1;
+        }
+    }
+    return std::nullopt;
+}
+
+bool StartsSubquery(const std::vector<TSqlToken>& tokens, std::size_t i) {
+    return IsSymbol(tokens[i], '(') && i + 1 < tokens.size() &&
+           (IsWord(tokens[i + 1], "select") || IsWord(tokens[i + 1], "with"));
+}
+
+// Clauses after FROM that end its table list.
+bool EndsTableList(const TSqlToken& token) {
+    for (const char* word : {"where", "group", "having", "order", "limit", "window", "union",
+                             "except", "intersect", "procedure", "into", "for", "lock"}) {
+        if (IsWord(token, word)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// What keeps the server from merging a view into the query: the view then comes from a
+// temporary table whose columns carry no auto-increment flag.
+bool IsUnmergedClause(const TSqlToken& token) {
+    for (const char* word :
+         {"group", "having", "limit", "union", "except", "intersect", "window"}) {
+        if (IsWord(token, word)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool IsAggregateOrWindow(const std::vector<TSqlToken>& tokens, std::size_t i) {
+    if (IsWord(tokens[i], "over")) {
+        return true;
+    }
+    if (i + 1 >= tokens.size() || !IsSymbol(tokens[i + 1], '(')) {
+        return false;
+    }
+    for (const char* name : {"count",
+                             "sum",
+                             "avg",
+                             "min",
+                             "max",
+                             "group_concat",
+                             "std",
+                             "stddev",
+                             "stddev_pop",
+                             "stddev_samp",
+                             "variance",
+                             "var_pop",
+                             "var_samp",
+                             "bit_and",
+                             "bit_or",
+                             "bit_xor",
+                             "json_arrayagg",
+                             "json_objectagg",
+                             "percentile_cont",
+                             "percentile_disc",
+                             "median"}) {
+        if (IsWord(tokens[i], name)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+struct TTableAlias {
+    bool Derived = false; ///< a subquery in FROM, whose columns this reading does not follow
+    std::string Database;
+    std::string Table;
+};
+
+// The tables of a FROM clause by the names the select list uses for them: their alias, else
+// their own name. Nothing for a shape this reading does not know, or a name given twice.
+std::optional<std::map<std::string, TTableAlias>> TableAliases(const std::vector<TSqlToken>& tokens,
+                                                               std::size_t begin, std::size_t end,
+                                                               const std::string& database) {
+    std::map<std::string, TTableAlias> aliases;
+    const auto add = [&aliases](const std::string& name, TTableAlias alias) {
+        return aliases.emplace(name, std::move(alias)).second;
+    };
+    bool expectTable = true;
+    for (std::size_t i = begin; i < end;) {
+        const TSqlToken& token = tokens[i];
+        if (expectTable && StartsSubquery(tokens, i)) {
+            const auto past = PastGroup(tokens, i);
+            if (!past || *past >= end) {
+                return std::nullopt;
+            }
+            i = *past;
+            if (i < end && IsWord(tokens[i], "as")) {
+                ++i;
+            }
+            if (i >= end || !IsIdentifier(tokens[i]) || !add(tokens[i].Text, {true, "", ""})) {
+                return std::nullopt;
+            }
+            ++i;
+            expectTable = false;
+        } else if (expectTable && IsSymbol(token, '(')) {
+            ++i; // a parenthesised join
+        } else if (expectTable && IsIdentifier(token)) {
+            TTableAlias alias{false, database, token.Text};
+            ++i;
+            if (i + 1 < end && IsSymbol(tokens[i], '.') && IsIdentifier(tokens[i + 1])) {
+                alias.Database = alias.Table;
+                alias.Table = tokens[i + 1].Text;
+                i += 2;
+            }
+            std::string name = alias.Table;
+            if (i < end && IsWord(tokens[i], "as")) {
+                ++i;
+            }
+            if (i < end && IsIdentifier(tokens[i])) {
+                name = tokens[i].Text;
+                ++i;
+            }
+            if (!add(name, std::move(alias))) {
+                return std::nullopt;
+            }
+            expectTable = false;
+        } else if (!expectTable && (IsWord(token, "on") || IsWord(token, "using"))) {
+            if (i + 1 >= end || !IsSymbol(tokens[i + 1], '(')) {
+                return std::nullopt;
+            }
+            const auto past = PastGroup(tokens, i + 1);
+            if (!past || *past > end) {
+                return std::nullopt;
+            }
+            i = *past;
+        } else if (!expectTable && IsSymbol(token, ')')) {
+            ++i;
+        } else if (!expectTable && (IsSymbol(token, ',') || IsWord(token, "join") ||
+                                    IsWord(token, "straight_join"))) {
+            ++i;
+            expectTable = true;
+        } else if (!expectTable &&
+                   (IsWord(token, "inner") || IsWord(token, "cross") || IsWord(token, "left") ||
+                    IsWord(token, "right") || IsWord(token, "outer") || IsWord(token, "natural"))) {
+            ++i;
+        } else {
+            return std::nullopt; // index hints, partitions, table functions, ...
+        }
+    }
+    return aliases;
+}
+
+// A select item that is a plain column reference: `db`.`table`.`column` or `name`.`column`,
+// followed by its AS `alias`.
+std::optional<std::vector<std::string>> ColumnReference(const std::vector<TSqlToken>& item) {
+    if (item.size() < 3 || !IsWord(item[item.size() - 2], "as") || !IsIdentifier(item.back())) {
+        return std::nullopt;
+    }
+    const std::size_t length = item.size() - 2;
+    std::vector<std::string> parts;
+    for (std::size_t i = 0; i < length; ++i) {
+        if (i % 2 == 0 ? !IsIdentifier(item[i]) : !IsSymbol(item[i], '.')) {
+            return std::nullopt;
+        }
+        if (i % 2 == 0) {
+            parts.push_back(item[i].Text);
+        }
+    }
+    if (length % 2 == 0 || parts.empty()) {
+        return std::nullopt;
+    }
+    return parts;
+}
+
+} // namespace
+
+std::optional<std::vector<bool>>
+MariaDbViewAutoIncrement(const std::string& database, const std::string& definition,
+                         const std::string& algorithm, std::size_t columnCount,
+                         const TMariaDbAutoIncrementLookup& lookup) {
+    const std::vector<bool> none(columnCount, false);
+    if (SameTextAscii(algorithm, "TEMPTABLE")) {
+        return none;
+    }
+    const auto tokens = Tokenize(definition);
+    if (!tokens || tokens->empty() || !IsWord(tokens->front(), "select")) {
+        return std::nullopt;
+    }
+    if (tokens->size() > 1) {
+        const TSqlToken& modifier = (*tokens)[1];
+        if (IsWord(modifier, "distinct") || IsWord(modifier, "distinctrow")) {
+            return none;
+        }
+        for (const char* word :
+             {"all", "high_priority", "straight_join", "sql_small_result", "sql_big_result",
+              "sql_buffer_result", "sql_cache", "sql_no_cache", "sql_calc_found_rows"}) {
+            if (IsWord(modifier, word)) {
+                return std::nullopt;
+            }
+        }
+    }
+
+    // The select list's items, and where its FROM clause starts and ends, at the outer level.
+    // Subqueries after FROM (in WHERE, or derived tables, which TableAliases reads) are passed
+    // over: aggregates of their own leave the view merged.
+    std::vector<std::vector<TSqlToken>> items(1);
+    const std::size_t count = tokens->size();
+    std::size_t from = count;
+    std::size_t tableListEnd = count;
+    int depth = 0;
+    for (std::size_t i = 1; i < count; ++i) {
+        const TSqlToken& token = (*tokens)[i];
+        const bool inSelectList = from == count;
+        if (inSelectList && depth == 0 && IsWord(token, "from")) {
+            from = i;
+            continue;
+        }
+        if (StartsSubquery(*tokens, i)) {
+            if (inSelectList) {
+                return std::nullopt; // a subquery among the columns
+            }
+            const auto past = PastGroup(*tokens, i);
+            if (!past) {
+                return std::nullopt;
+            }
+            i = *past - 1;
+            continue;
+        }
+        if (IsAggregateOrWindow(*tokens, i) || (depth == 0 && IsUnmergedClause(token))) {
+            return none;
+        }
+        if (!inSelectList && depth == 0 && tableListEnd == count && EndsTableList(token)) {
+            tableListEnd = i;
+        }
+        if (IsSymbol(token, '(')) {
+            ++depth;
+        } else if (IsSymbol(token, ')') && --depth < 0) {
+            return std::nullopt;
+        }
+        if (inSelectList) {
+            if (depth == 0 && IsSymbol(token, ',')) {
+                items.emplace_back();
+            } else {
+                items.back().push_back(token);
+            }
+        }
+    }
+    if (items.size() != columnCount || depth != 0) {
+        return std::nullopt;
+    }
+    std::map<std::string, TTableAlias> aliases;
+    if (from != tokens->size()) {
+        auto found = TableAliases(*tokens, from + 1, tableListEnd, database);
+        if (!found) {
+            return std::nullopt;
+        }
+        aliases = std::move(*found);
+    }
+
+    std::vector<bool> flags;
+    for (const std::vector<TSqlToken>& item : items) {
+        const auto parts = ColumnReference(item);
+        if (!parts) {
+            flags.push_back(false); // an expression: the server sets no flag of a column on it
+            continue;
+        }
+        TMariaDbColumnReference reference;
+        if (parts->size() == 3) {
+            reference = {(*parts)[0], (*parts)[1], (*parts)[2]};
+        } else if (parts->size() == 2) {
+            const auto alias = aliases.find((*parts)[0]);
+            if (alias == aliases.end() || alias->second.Derived) {
+                return std::nullopt;
+            }
+            reference = {alias->second.Database, alias->second.Table, (*parts)[1]};
+        } else {
+            return std::nullopt;
+        }
+        const auto flag = lookup(reference);
+        if (!flag) {
+            return std::nullopt;
+        }
+        flags.push_back(*flag);
+    }
+    return flags;
+}
+
+const char* const MariaDbColumnsQuery =
+    "SELECT c.TABLE_SCHEMA, c.TABLE_NAME, c.COLUMN_NAME, c.ORDINAL_POSITION, c.DATA_TYPE, "
+    "c.COLUMN_TYPE, c.CHARACTER_MAXIMUM_LENGTH, c.NUMERIC_PRECISION, c.NUMERIC_SCALE, "
+    "c.DATETIME_PRECISION, cs.MAXLEN, c.EXTRA, rs.MAXLEN "
+    "FROM information_schema.COLUMNS c "
+    "LEFT JOIN information_schema.CHARACTER_SETS cs ON cs.CHARACTER_SET_NAME = "
+    "c.CHARACTER_SET_NAME "
+    "LEFT JOIN information_schema.CHARACTER_SETS rs ON rs.CHARACTER_SET_NAME = "
+    "@@character_set_results "
+    "WHERE c.TABLE_SCHEMA NOT IN ('information_schema', 'performance_schema', 'mysql', 'sys')";
+
+const char* const MariaDbViewsQuery =
+    "SELECT TABLE_SCHEMA, TABLE_NAME, VIEW_DEFINITION, ALGORITHM FROM information_schema.VIEWS "
+    "WHERE TABLE_SCHEMA NOT IN ('information_schema', 'performance_schema', 'mysql', 'sys')";
+
+// --- SQL Server ---------------------------------------------------------------------------------
+
+std::optional<TColumnInfo> SqlServerColumnFromCatalogue(const TSqlServerCatalogueColumn& row) {
+    const std::string type = LowerCaseAscii(row.TypeName);
+    // The (max) types and the old long ones have no length of their own; FreeTDS reports the
+    // former with none, the latter with the protocol's largest.
+    const bool isMax = row.MaxLength < 0;
+    constexpr std::int64_t LargestLength = 2147483647;
+    int sqlType = SQL_UNKNOWN_TYPE;
+    std::int64_t size = 0;
+    int digits = 0;
+    if (type == "bit") {
+        sqlType = SQL_BIT;
+        size = 1;
+    } else if (type == "tinyint") {
+        sqlType = SQL_TINYINT;
+        size = 3;
+    } else if (type == "smallint") {
+        sqlType = SQL_SMALLINT;
+        size = 5;
+    } else if (type == "int") {
+        sqlType = SQL_INTEGER;
+        size = 10;
+    } else if (type == "bigint") {
+        sqlType = SQL_BIGINT;
+        size = 19;
+    } else if (type == "real") {
+        sqlType = SQL_REAL;
+        size = 24; // bits of the mantissa, as ODBC 3 counts them
+    } else if (type == "float") {
+        sqlType = SQL_DOUBLE;
+        size = 53;
+    } else if (type == "money" || type == "smallmoney") {
+        sqlType = SQL_DECIMAL;
+        size = type == "money" ? 19 : 10;
+        digits = 4;
+    } else if (type == "decimal" || type == "numeric") {
+        sqlType = SQL_NUMERIC;
+        size = row.Precision;
+        digits = row.Scale;
+    } else if (type == "datetime") {
+        sqlType = SQL_TYPE_TIMESTAMP;
+        size = 23;
+        digits = 3;
+    } else if (type == "smalldatetime") {
+        sqlType = SQL_TYPE_TIMESTAMP;
+        size = 16;
+    } else if (type == "datetime2") {
+        sqlType = SQL_TYPE_TIMESTAMP;
+        size = 20 + row.Scale;
+        digits = row.Scale;
+    } else if (type == "date") {
+        sqlType = SQL_TYPE_DATE;
+        size = 10;
+    } else if (type == "time") {
+        sqlType = SqlSsTime2;
+    } else if (type == "datetimeoffset") {
+        sqlType = SqlSsTimestampOffset;
+    } else if (type == "char" || type == "varchar") {
+        sqlType = type == "char" ? SQL_CHAR : SQL_VARCHAR;
+        size = isMax ? 0 : row.MaxLength;
+    } else if (type == "nchar" || type == "nvarchar") {
+        // sys.columns counts bytes; a national character takes two.
+        sqlType = type == "nchar" ? SQL_WCHAR : SQL_WVARCHAR;
+        size = isMax ? 0 : row.MaxLength / 2;
+    } else if (type == "text") {
+        sqlType = SQL_LONGVARCHAR;
+        size = LargestLength;
+    } else if (type == "ntext") {
+        sqlType = SQL_WLONGVARCHAR;
+        size = LargestLength / 2;
+    } else if (type == "binary" || type == "timestamp" || type == "rowversion") {
+        sqlType = SQL_BINARY;
+        size = row.MaxLength;
+    } else if (type == "varbinary") {
+        sqlType = SQL_VARBINARY;
+        size = isMax ? 0 : row.MaxLength;
+    } else if (type == "image") {
+        sqlType = SQL_LONGVARBINARY;
+        size = LargestLength;
+    } else if (type == "uniqueidentifier") {
+        sqlType = SQL_GUID;
+        size = 36;
+    } else if (type == "sql_variant") {
+        sqlType = SqlSsVariant;
+    } else if (type == "xml") {
+        sqlType = SqlSsXml;
+    } else if (type == "hierarchyid" || type == "geometry" || type == "geography") {
+        // The CLR types travel as bytes.
+        sqlType = SQL_LONGVARBINARY;
+        size = isMax ? LargestLength : row.MaxLength;
+    } else {
+        return std::nullopt;
+    }
+    TColumnInfo column = MapOdbcColumnType(sqlType, size, digits);
+    column.Name = row.Name;
+    column.IsAutoIncrement = row.IsIdentity;
+    return column;
+}
+
+const char* const SqlServerColumnsQuery =
+    "SELECT s.name, o.name, c.name, c.column_id, TYPE_NAME(c.system_type_id), c.max_length, "
+    "c.precision, c.scale, c.is_identity "
+    "FROM sys.columns c JOIN sys.objects o ON o.object_id = c.object_id "
+    "JOIN sys.schemas s ON s.schema_id = o.schema_id WHERE o.type IN ('U', 'V')";
+
+// --- PostgreSQL ---------------------------------------------------------------------------------
+
+bool PsqlOdbcCatalogueDiffers(std::int64_t typeOid) {
+    // bit(n): its catalogue gives n, a result set the driver's longest text size.
+    constexpr std::int64_t BitOid = 1560;
+    return typeOid == BitOid;
+}
+
+const char* const PostgreSqlUnreadableTablesQuery =
+    "SELECT n.nspname, c.relname FROM pg_catalog.pg_class c "
+    "JOIN pg_catalog.pg_namespace n ON n.oid = c.relnamespace "
+    "WHERE c.relkind IN ('r', 'v', 'm', 'f', 'p') AND n.nspname NOT IN ('pg_catalog', "
+    "'information_schema') AND NOT (pg_catalog.has_schema_privilege(n.oid, 'USAGE') AND "
+    "pg_catalog.has_table_privilege(c.oid, 'SELECT'))";
+
+} // namespace quorvane

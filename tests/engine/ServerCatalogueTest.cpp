@@ -1,0 +1,272 @@
+// The catalogue rows of the database servers as their ODBC drivers describe the same columns in a
+// result set, without a server. MariaDB's rows are checked against the real driver by the live
+// tests too; here come the connection character sets those tests do not use, and the reading of
+// view definitions. SQL Server has no server here at all: its rows are checked against the
+// values FreeTDS's own describe tests record for each type.
+
+#include "schema/odbc/ServerCatalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quorvane {
+namespace {
+
+using T = TFieldType;
+using namespace ado;
+
+struct TExpectedColumn {
+    int Type;
+    std::int64_t DefinedSize;
+    int Precision;
+    int Scale;
+    bool Fixed;
+};
+
+void ExpectColumn(const std::optional<TColumnInfo>& column, const TExpectedColumn& expected) {
+    ASSERT_TRUE(column.has_value());
+    EXPECT_EQ(column->Type, expected.Type);
+    EXPECT_EQ(column->DefinedSize, expected.DefinedSize);
+    EXPECT_EQ(column->Precision, expected.Precision);
+    EXPECT_EQ(column->NumericScale, expected.Scale);
+    EXPECT_EQ((column->Attributes & adFldFixed) != 0, expected.Fixed);
+}
+
+// --- MariaDB -------------------------------------------------------------------------------------
+
+TMariaDbCatalogueColumn MariaDbRow(std::string dataType, std::optional<std::int64_t> characters,
+                                   int charsetMaxLength, std::string columnType = "") {
+    TMariaDbCatalogueColumn row;
+    row.Name = "c";
+    row.DataType = std::move(dataType);
+    row.ColumnType = columnType.empty() ? row.DataType : std::move(columnType);
+    row.CharacterMaximumLength = characters;
+    row.CharsetMaxLength = charsetMaxLength;
+    return row;
+}
+
+TEST(MariaDbCatalogueTest, TextLengthsFollowTheConnectionsCharacterSet) {
+    // The server sends lengths in bytes of the result's character set, at most 2^32-1 of them:
+    // only the longest text types feel which set that is.
+    const TMariaDbCatalogueColumn longText = MariaDbRow("longtext", 4294967295, 4);
+    ExpectColumn(MariaDbColumnFromCatalogue(longText, 4),
+                 {adLongVarWChar, 1073741823, 0, 0, false});
+    ExpectColumn(MariaDbColumnFromCatalogue(longText, 1),
+                 {adLongVarWChar, 1073741823, 0, 0, false});
+    const TMariaDbCatalogueColumn latinLongText = MariaDbRow("longtext", 4294967295, 1);
+    ExpectColumn(MariaDbColumnFromCatalogue(latinLongText, 1),
+                 {adLongVarWChar, 4294967295, 0, 0, false});
+    ExpectColumn(MariaDbColumnFromCatalogue(latinLongText, 3),
+                 {adLongVarWChar, 1431655765, 0, 0, false});
+    // Without conversion (no result character set) the column's own set counts.
+    ExpectColumn(MariaDbColumnFromCatalogue(latinLongText, 0),
+                 {adLongVarWChar, 4294967295, 0, 0, false});
+    ExpectColumn(MariaDbColumnFromCatalogue(MariaDbRow("mediumtext", 16777215, 4), 4),
+                 {adLongVarWChar, 16777215, 0, 0, false});
+    // Shorter texts keep their characters whatever the sets; bytes stay bytes.
+    ExpectColumn(MariaDbColumnFromCatalogue(MariaDbRow("varchar", 40, 1), 4),
+                 {adVarWChar, 40, 0, 0, false});
+    ExpectColumn(MariaDbColumnFromCatalogue(MariaDbRow("char", 10, 4), 1),
+                 {adWChar, 10, 0, 0, true});
+    ExpectColumn(MariaDbColumnFromCatalogue(MariaDbRow("longblob", 4294967295, 0), 4),
+                 {adLongVarBinary, 4294967295, 0, 0, false});
+    ExpectColumn(MariaDbColumnFromCatalogue(MariaDbRow("varbinary", 16, 0), 4),
+                 {adVarBinary, 16, 0, 0, false});
+}
+
+TEST(MariaDbCatalogueTest, NumbersBitsAndUnknownTypes) {
+    TMariaDbCatalogueColumn bit = MariaDbRow("bit", std::nullopt, 0, "bit(1)");
+    bit.NumericPrecision = 1;
+    ExpectColumn(MariaDbColumnFromCatalogue(bit, 4), {adBoolean, 0, 0, 0, true});
+    bit.NumericPrecision = 8;
+    ExpectColumn(MariaDbColumnFromCatalogue(bit, 4), {adBinary, 8, 0, 0, true});
+    // The driver's size of a bigint is one digit shorter when it is unsigned.
+    ExpectColumn(MariaDbColumnFromCatalogue(MariaDbRow("bigint", std::nullopt, 0), 4),
+                 {adBigInt, 0, 20, 0, true});
+    ExpectColumn(
+        MariaDbColumnFromCatalogue(MariaDbRow("bigint", std::nullopt, 0, "bigint(20) unsigned"), 4),
+        {adBigInt, 0, 19, 0, true});
+    TMariaDbCatalogueColumn money = MariaDbRow("decimal", std::nullopt, 0, "decimal(19,4)");
+    money.NumericPrecision = 19;
+    money.NumericScale = 4;
+    ExpectColumn(MariaDbColumnFromCatalogue(money, 4), {adNumeric, 0, 19, 4, true});
+    TMariaDbCatalogueColumn stamp = MariaDbRow("timestamp", std::nullopt, 0, "timestamp(3)");
+    stamp.DatetimePrecision = 3;
+    ExpectColumn(MariaDbColumnFromCatalogue(stamp, 4), {adDBTimeStamp, 0, 0, 3, true});
+    // MySQL's own JSON type and anything newer: the driver describes that table itself.
+    EXPECT_FALSE(MariaDbColumnFromCatalogue(MariaDbRow("json", std::nullopt, 0), 4));
+    EXPECT_FALSE(MariaDbColumnFromCatalogue(MariaDbRow("vector", std::nullopt, 0), 4));
+}
+
+// The flags of a view's columns through a catalogue of two tables, `shop`.`orders` (id
+// auto-incrementing, note) and `shop`.`items` (item_id auto-incrementing), and a view
+// `shop`.`v_orders` (its id flagged, its note not).
+std::optional<std::vector<bool>> ViewFlags(const std::string& definition, std::size_t columns,
+                                           const std::string& algorithm = "UNDEFINED") {
+    const std::map<std::string, bool> known = {
+        {"shop.orders.id", true},   {"shop.orders.note", false},   {"shop.items.item_id", true},
+        {"shop.v_orders.id", true}, {"shop.v_orders.note", false},
+    };
+    return MariaDbViewAutoIncrement(
+        "shop", definition, algorithm, columns,
+        [&known](const TMariaDbColumnReference& reference) -> std::optional<bool> {
+            const auto found =
+                known.find(reference.Database + "." + reference.Table + "." + reference.Column);
+            return found == known.end() ? std::nullopt : std::optional(found->second);
+        });
+}
+
+std::optional<std::vector<bool>> Flags(std::initializer_list<bool> flags) {
+    return std::vector<bool>(flags);
+}
+
+TEST(MariaDbViewTest, MergedViewsPassTheFlagOfAColumnTheyNameOn) {
+    EXPECT_EQ(ViewFlags("select `shop`.`orders`.`id` AS `id`,`shop`.`orders`.`note` AS `note` "
+                        "from `shop`.`orders`",
+                        2),
+              Flags({true, false}));
+    // Tables by their aliases, in joins written the server's way, and a view of a view.
+    EXPECT_EQ(ViewFlags("select `o`.`id` AS `id`,`i`.`item_id` AS `item_id` from "
+                        "(`shop`.`orders` `o` left join `shop`.`items` `i` on(`i`.`item_id` = "
+                        "`o`.`id`)) where `o`.`note` = 'group by, limit'",
+                        2),
+              Flags({true, true}));
+    EXPECT_EQ(ViewFlags("select `v_orders`.`id` AS `id`,`v_orders`.`note` AS `n` from "
+                        "`shop`.`v_orders`",
+                        2),
+              Flags({true, false}));
+    // Expressions carry no flag, though they name a flagged column.
+    EXPECT_EQ(ViewFlags("select `shop`.`orders`.`id` + 0 AS `a`,ifnull(`shop`.`orders`.`id`,0) "
+                        "AS `b`,`shop`.`orders`.`id` AS `c` from `shop`.`orders`",
+                        3),
+              Flags({false, false, true}));
+    // A subquery in WHERE may group and count: the view itself is still merged.
+    EXPECT_EQ(ViewFlags("select `shop`.`orders`.`id` AS `id` from `shop`.`orders` where "
+                        "`shop`.`orders`.`id` in (select max(`shop`.`items`.`item_id`) from "
+                        "`shop`.`items` group by `shop`.`items`.`item_id`) order by "
+                        "`shop`.`orders`.`id`",
+                        1),
+              Flags({true}));
+}
+
+TEST(MariaDbViewTest, ViewsFromATemporaryTableCarryNoFlags) {
+    const std::string plain = "select `shop`.`orders`.`id` AS `id` from `shop`.`orders`";
+    EXPECT_EQ(ViewFlags(plain, 1, "TEMPTABLE"), Flags({false}));
+    EXPECT_EQ(ViewFlags("select distinct `shop`.`orders`.`id` AS `id` from `shop`.`orders`", 1),
+              Flags({false}));
+    EXPECT_EQ(ViewFlags(plain + " group by `shop`.`orders`.`id`", 1), Flags({false}));
+    EXPECT_EQ(ViewFlags(plain + " limit 5", 1), Flags({false}));
+    EXPECT_EQ(ViewFlags(plain + " union select `shop`.`items`.`item_id` AS `item_id` from "
+                                "`shop`.`items`",
+                        1),
+              Flags({false}));
+    EXPECT_EQ(ViewFlags("select `shop`.`orders`.`id` AS `id`,count(0) AS `n` from "
+                        "`shop`.`orders`",
+                        2),
+              Flags({false, false}));
+    EXPECT_EQ(ViewFlags("select `shop`.`orders`.`id` AS `id`,row_number() over ( order by "
+                        "`shop`.`orders`.`id`) AS `rn` from `shop`.`orders`",
+                        2),
+              Flags({false, false}));
+}
+
+TEST(MariaDbViewTest, ShapesItCannotFollowAreLeftToTheDriver) {
+    // A derived table, a common table expression, a subquery among the columns.
+    EXPECT_FALSE(ViewFlags("select `x`.`id` AS `id` from (select `shop`.`orders`.`id` AS `id` "
+                           "from `shop`.`orders`) `x`",
+                           1));
+    EXPECT_FALSE(ViewFlags("with c as (select `shop`.`orders`.`id` AS `id` from "
+                           "`shop`.`orders`)select `c`.`id` AS `id` from `c`",
+                           1));
+    EXPECT_FALSE(ViewFlags("select `shop`.`orders`.`id` AS `id`,(select max(`shop`.`items`."
+                           "`item_id`) from `shop`.`items`) AS `m` from `shop`.`orders`",
+                           2));
+    // A table or column the catalogue does not know, an alias never given.
+    EXPECT_FALSE(ViewFlags("select `other`.`t`.`id` AS `id` from `other`.`t`", 1));
+    EXPECT_FALSE(ViewFlags("select `shop`.`orders`.`gone` AS `gone` from `shop`.`orders`", 1));
+    EXPECT_FALSE(ViewFlags("select `z`.`id` AS `id` from `shop`.`orders` `o`", 1));
+    // Fewer items than the view has columns, a definition cut short, an index hint.
+    EXPECT_FALSE(ViewFlags("select `shop`.`orders`.`id` AS `id` from `shop`.`orders`", 2));
+    EXPECT_FALSE(ViewFlags("select `shop`.`orders`.`id` AS `id from `shop`.`orders`", 1));
+    EXPECT_FALSE(ViewFlags("select `o`.`id` AS `id` from `shop`.`orders` `o` use index "
+                           "(`PRIMARY`)",
+                           1));
+}
+
+// --- SQL Server ----------------------------------------------------------------------------------
+
+struct TSqlServerCase {
+    TSqlServerCatalogueColumn Row;
+    TExpectedColumn Expected;
+    T Kind;
+    std::int64_t FieldSize;
+};
+
+TEST(SqlServerCatalogueTest, EachSystemTypeAsFreeTdsDescribesIt) {
+    const auto row = [](std::string type, std::int64_t maxLength, int precision = 0, int scale = 0,
+                        bool identity = false) {
+        return TSqlServerCatalogueColumn{"c",       std::move(type), maxLength,
+                                         precision, scale,           identity};
+    };
+    // clang-format off
+    const std::vector<TSqlServerCase> cases = {
+        {row("int", 4, 10, 0, true), {adInteger, 0, 10, 0, true}, T::ftAutoInc, 0},
+        {row("bigint", 8, 19, 0, true), {adBigInt, 0, 19, 0, true}, T::ftLargeint, 0},
+        {row("smallint", 2, 5), {adSmallInt, 0, 5, 0, true}, T::ftSmallint, 0},
+        {row("tinyint", 1, 3), {adTinyInt, 0, 3, 0, true}, T::ftSmallint, 0},
+        {row("bit", 1, 1), {adBoolean, 0, 0, 0, true}, T::ftBoolean, 0},
+        {row("decimal", 9, 12, 2), {adNumeric, 0, 12, 2, true}, T::ftBCD, 2},
+        {row("numeric", 5, 9, 0), {adNumeric, 0, 9, 0, true}, T::ftInteger, 0},
+        {row("money", 8, 19, 4), {adNumeric, 0, 19, 4, true}, T::ftBCD, 4},
+        {row("smallmoney", 4, 10, 4), {adNumeric, 0, 10, 4, true}, T::ftBCD, 4},
+        {row("real", 4, 24), {adSingle, 0, 24, 0, true}, T::ftFloat, 0},
+        {row("float", 8, 53), {adDouble, 0, 53, 0, true}, T::ftFloat, 0},
+        {row("datetime", 8, 23, 3), {adDBTimeStamp, 0, 0, 3, true}, T::ftDateTime, 0},
+        {row("smalldatetime", 4, 16), {adDBTimeStamp, 0, 0, 0, true}, T::ftDateTime, 0},
+        {row("datetime2", 8, 27, 7), {adDBTimeStamp, 0, 0, 7, true}, T::ftDateTime, 0},
+        {row("date", 3, 10), {adDBDate, 0, 0, 0, true}, T::ftDate, 0},
+        // sys.columns counts bytes, two for each national character.
+        {row("nvarchar", 80), {adVarWChar, 40, 0, 0, false}, T::ftWideString, 40},
+        {row("nchar", 10), {adWChar, 5, 0, 0, true}, T::ftWideString, 5},
+        {row("varchar", 30), {adVarChar, 30, 0, 0, false}, T::ftString, 30},
+        {row("char", 3), {adChar, 3, 0, 0, true}, T::ftFixedChar, 3},
+        // The (max) types come as their short kinds without a length.
+        {row("nvarchar", -1), {adVarWChar, 0, 0, 0, false}, T::ftWideString, 0},
+        {row("varbinary", -1), {adVarBinary, 0, 0, 0, false}, T::ftVarBytes, 0},
+        {row("text", 16), {adLongVarChar, 2147483647, 0, 0, false}, T::ftMemo, 0},
+        {row("ntext", 16), {adLongVarWChar, 1073741823, 0, 0, false}, T::ftMemo, 0},
+        {row("image", 16), {adLongVarBinary, 2147483647, 0, 0, false}, T::ftBlob, 0},
+        {row("binary", 16), {adBinary, 16, 0, 0, true}, T::ftBytes, 16},
+        {row("timestamp", 8), {adBinary, 8, 0, 0, true}, T::ftBytes, 8},
+        {row("uniqueidentifier", 16), {adGUID, 16, 0, 0, true}, T::ftGuid, 38},
+        // Microsoft's own codes, which give no field.
+        {row("time", 5, 16, 7), {adEmpty, 0, 0, 0, false}, T::ftUnknown, 0},
+        {row("datetimeoffset", 10, 34, 7), {adEmpty, 0, 0, 0, false}, T::ftUnknown, 0},
+        {row("sql_variant", 8016), {adEmpty, 0, 0, 0, false}, T::ftUnknown, 0},
+        {row("xml", -1), {adEmpty, 0, 0, 0, false}, T::ftUnknown, 0},
+    };
+    // clang-format on
+    for (const TSqlServerCase& c : cases) {
+        SCOPED_TRACE(c.Row.TypeName + " " + std::to_string(c.Row.MaxLength));
+        const std::optional<TColumnInfo> column = SqlServerColumnFromCatalogue(c.Row);
+        ExpectColumn(column, c.Expected);
+        EXPECT_EQ(column->IsAutoIncrement, c.Row.IsIdentity);
+        const std::vector<TFieldDescriptor> fields = DescribeFields({{*column}, true});
+        if (c.Kind == T::ftUnknown) {
+            EXPECT_TRUE(fields.empty());
+            continue;
+        }
+        ASSERT_EQ(fields.size(), 1u);
+        EXPECT_EQ(fields[0].DataType, c.Kind) << FieldTypeName(fields[0].DataType);
+        EXPECT_EQ(fields[0].Size, c.FieldSize);
+    }
+    // A type of a later server: FreeTDS describes that table itself.
+    EXPECT_FALSE(SqlServerColumnFromCatalogue({"c", "vector", 100, 0, 0, false}));
+}
+
+} // namespace
+} // namespace quorvane
