@@ -2,6 +2,7 @@
 // statuses, and how its options fill the run's options.
 
 #include "CommandLine.h"
+#include "SqliteTestFile.h"
 #include "TempDir.h"
 #include "text/StringUtils.h"
 
@@ -9,7 +10,9 @@
 
 #include <cctype>
 
+#include <csignal>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace quorvane {
 namespace {
@@ -333,6 +336,109 @@ TEST(BatchToolTest, EveryOptionFillsItsField) {
     // Relative directories become absolute, so a bare template name still has a folder name.
     EXPECT_EQ(ParseCommandLine({"--template", "MidasProject"}).Options.Directories.TemplateDir,
               (fs::current_path() / "MidasProject").string());
+}
+
+// A database of `tables` tables in SQLite, for runs long enough to be cut short.
+void WriteManyTables(const std::string& path, int tables, const std::string& extraTable = {}) {
+    std::string sql;
+    for (int table = 1; table <= tables; ++table) {
+        sql += "CREATE TABLE t" + std::to_string(table) +
+               " (id INTEGER PRIMARY KEY, name VARCHAR(40), note TEXT, amount DECIMAL(10,2));";
+    }
+    if (!extraTable.empty()) {
+        sql += "CREATE TABLE \"" + extraTable + "\" (id INTEGER);";
+    }
+    CreateSqliteFile(path, sql);
+}
+
+TEST(BatchToolTest, AKilledRunLeavesOnlyWholeFilesAndTheNextOneTidiesUp) {
+    TTempDir folder;
+    const std::string database = folder.File("many.sqlite");
+    WriteManyTables(database, 400);
+    const std::vector<std::string> arguments = {"--template",       TemplateDir,  "--output",
+                                                folder.File("out"), "--database", database};
+    std::vector<std::string> reference = arguments;
+    reference[3] = folder.File("reference");
+    ASSERT_EQ(RunTool(folder, reference).ExitStatus, 0);
+
+    // Killed with SIGKILL while it writes the table forms: no chance to clean up.
+    int output[2];
+    ASSERT_EQ(::pipe(output), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::dup2(output[1], STDOUT_FILENO);
+        ::close(output[0]);
+        std::vector<char*> argv = {const_cast<char*>(QUORVANE_GEN)};
+        for (const std::string& argument : arguments) {
+            argv.push_back(const_cast<char*>(argument.c_str()));
+        }
+        argv.push_back(nullptr);
+        ::execv(QUORVANE_GEN, argv.data());
+        ::_exit(127);
+    }
+    ::close(output[1]);
+    std::string seen;
+    char buffer[256];
+    std::size_t forms = 0;
+    for (ssize_t count; forms < 40 && (count = ::read(output[0], buffer, sizeof buffer)) > 0;) {
+        seen.append(buffer, static_cast<std::size_t>(count));
+        forms = 0;
+        for (std::size_t at = seen.find(".dfm\n"); at != std::string::npos;
+             at = seen.find(".dfm\n", at + 1)) {
+            ++forms;
+        }
+    }
+    ::kill(child, SIGKILL);
+    ::waitpid(child, nullptr, 0);
+    ::close(output[0]);
+
+    const fs::path copy = folder.Path() / "out" / "MidasProject";
+    const fs::path whole = folder.Path() / "reference" / "MidasProject";
+    std::size_t leftovers = 0;
+    for (const auto& entry : fs::recursive_directory_iterator(copy)) {
+        if (!entry.is_regular_file()) {
+            continue;
+        }
+        const fs::path relative = fs::relative(entry.path(), copy);
+        if (relative.filename().string().rfind(".quorvane-", 0) == 0) {
+            ++leftovers;
+            continue;
+        }
+        const std::string bytes = ReadFile(entry.path().string());
+        const fs::path original = fs::path(TemplateDir) / relative;
+        const bool asTemplate = fs::exists(original) && ReadFile(original.string()) == bytes;
+        const bool asGenerated =
+            fs::exists(whole / relative) && ReadFile((whole / relative).string()) == bytes;
+        EXPECT_TRUE(asTemplate || asGenerated) << relative << " is cut or mixed";
+    }
+
+    // The next run, with --force, finishes the same tree and leaves nothing of the killed one.
+    std::vector<std::string> again = arguments;
+    again.push_back("--force");
+    ASSERT_EQ(RunTool(folder, again).ExitStatus, 0);
+    for (const auto& entry : fs::recursive_directory_iterator(copy)) {
+        EXPECT_NE(entry.path().filename().string().rfind(".quorvane-", 0), 0u) << entry.path();
+    }
+    (void)leftovers; // a kill between two files leaves none, one inside a write one
+}
+
+TEST(BatchToolTest, ControlCharactersOfNamesReachTheTerminalEscaped) {
+    TTempDir folder;
+    const std::string database = folder.File("odd.sqlite");
+    // A name of nothing but control characters gives no identifier: the error quotes it.
+    WriteManyTables(database, 1, "\x1B[\x07\r");
+    const TToolRun run = RunTool(folder, {"--template", TemplateDir, "--output", folder.File("out"),
+                                          "--database", database});
+    EXPECT_EQ(run.ExitStatus, 1);
+    EXPECT_EQ(run.Errors.find_first_of("\x1B\x07\r"), std::string::npos) << run.Errors;
+    EXPECT_NE(run.Errors.find("\"\\x1B[\\x07\\r\""), std::string::npos) << run.Errors;
+
+    // A space that would push the labels beyond 32 bits is refused as the runtime refuses it.
+    const TToolRun wide =
+        RunTool(folder, {"--template", TemplateDir, "--output", folder.File("out"), "--database",
+                         SampleUdl, "--space", "2147483647"});
+    EXPECT_EQ(wide.ExitStatus, 2);
+    EXPECT_NE(wide.Errors.find("'2147483647' is not a valid integer value."), std::string::npos);
 }
 
 } // namespace
