@@ -5,6 +5,7 @@
 
 #include "io/AtomicFileWriter.h"
 #include "schema/access/AccessSchemaSource.h"
+#include "schema/firebird/FirebirdSchemaSource.h"
 #include "schema/odbc/OdbcSchemaSource.h"
 #include "schema/sqlite/SqliteSchemaSource.h"
 #include "text/EngineErrors.h"
@@ -56,7 +57,9 @@ TConnectionProperties ReadDataLinkFile(const std::string& path) {
     TConnectionProperties properties = ReadDataLinkFileAsWritten(path);
     // Only file databases have a path to resolve; a server name stays as it is.
     const TProviderFamily family = ProviderFamilyOf(properties.Get("Provider"));
-    if ((family == TProviderFamily::Sqlite || family == TProviderFamily::Access) &&
+    const bool firebirdFile = family == TProviderFamily::Firebird &&
+                              !IsFirebirdServerAddress(properties.Get("Data Source"));
+    if ((family == TProviderFamily::Sqlite || family == TProviderFamily::Access || firebirdFile) &&
         properties.Has("Data Source")) {
         properties.Set("Data Source", ResolveRelativeTo(properties.Get("Data Source"), path));
     }
@@ -109,6 +112,10 @@ std::string ConnectionStringForDatabase(const std::string& udlFile) {
     if (endsWith(".sqlite") || endsWith(".sqlite3") || endsWith(".db")) {
         return "Provider=SQLite;Data Source=" + QuoteConnectionValue(udlFile);
     }
+    // A Firebird or InterBase file, opened by the embedded engine.
+    if (endsWith(".fdb") || endsWith(".gdb") || endsWith(".ib")) {
+        return "Provider=Firebird;Data Source=" + QuoteConnectionValue(udlFile);
+    }
     if (endsWith(".accdb")) {
         return "Provider=Microsoft.ACE.OLEDB.12.0;User ID=Admin;Data Source=" +
                QuoteConnectionValue(udlFile);
@@ -158,6 +165,20 @@ std::unique_ptr<ISchemaSource> OpenSchemaSource(const std::string& connectionStr
         }
         ExpectRegularDatabaseFile(dataSource, "Access database");
         return OpenAccessSchemaSource(dataSource);
+    case TProviderFamily::Firebird: {
+        if (Trim(dataSource).empty()) {
+            throw EDatabaseError("The Firebird connection of " + SourceDescription(dataLinkPath) +
+                                 " names no \"Data Source\" database.");
+        }
+        const std::string description =
+            "Firebird database \"" + dataSource + "\"" +
+            (dataLinkPath.empty()
+                 ? std::string()
+                 : " (provider \"" + provider + "\" of " + SourceDescription(dataLinkPath) + ")");
+        return OpenFirebirdSchemaSource({dataSource, properties.Get("User ID"),
+                                         properties.Get("Password"), properties.Get("Role")},
+                                        description);
+    }
     case TProviderFamily::Unknown:
         throw EDatabaseError("The provider \"" + provider + "\" of " +
                              SourceDescription(dataLinkPath) + " is not known to Quorvane.");

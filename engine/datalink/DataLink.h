@@ -26,11 +26,13 @@ void WriteDataLinkFile(const std::string& path, const TConnectionProperties& pro
 
 /// The connection string for a database path: "FILE NAME=" for a data-link file (read when the
 /// connection opens), a Jet or ACE provider string for an Access file, the SQLite provider for a
-/// SQLite file; any other path is taken for a data-link file.
+/// SQLite file, the Firebird provider for a Firebird or InterBase file (.fdb, .gdb, .ib); any
+/// other path is taken for a data-link file.
 std::string ConnectionStringForDatabase(const std::string& path);
 
 /// Opens the schema source a connection string names: "FILE NAME=" a data-link file, a Jet or
-/// ACE provider string for Access files, or "Provider=SQLite;Data Source=" a SQLite file. Throws
+/// ACE provider string for Access files, "Provider=SQLite;Data Source=" a SQLite file, or a
+/// Firebird provider with a database file or server address in "Data Source". Throws
 /// EDatabaseError with a message naming the provider when it cannot be served. Passwords never
 /// appear in a message.
 std::unique_ptr<ISchemaSource> OpenSchemaSource(const std::string& connectionString);

@@ -2,6 +2,8 @@
 
 #include "text/StringUtils.h"
 
+#include <string>
+
 namespace quorvane {
 
 TProviderFamily ProviderFamilyOf(std::string_view provider) {
@@ -25,6 +27,12 @@ TProviderFamily ProviderFamilyOf(std::string_view provider) {
     if (StartsWithText(provider, "MySQLProv") || StartsWithText(provider, "MySQL") ||
         StartsWithText(provider, "MariaDB")) {
         return TProviderFamily::MariaDb;
+    }
+    const std::string lower = LowerCaseAscii(provider);
+    if (StartsWithText(provider, "LCPI.IBProvider") || StartsWithText(provider, "IBProvider") ||
+        lower.find("firebird") != std::string::npos ||
+        lower.find("interbase") != std::string::npos) {
+        return TProviderFamily::Firebird;
     }
     return TProviderFamily::Unknown;
 }

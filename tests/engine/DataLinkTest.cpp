@@ -5,6 +5,8 @@
 #include "datalink/DataLink.h"
 #include "SqliteTestFile.h"
 #include "TempDir.h"
+#include "datalink/ProviderFamily.h"
+#include "schema/firebird/FirebirdSchemaSource.h"
 #include "text/EngineErrors.h"
 #include "text/TextEncoding.h"
 
@@ -77,6 +79,43 @@ TEST_F(DataLinkFileTest, ResolvesARelativeDataSourceAgainstTheFilesFolder) {
     // Server names are no files: without a Data Source nothing is added.
     WriteFile(udl, "[oledb]\r\nProvider=SQLOLEDB.1;Initial Catalog=Shop\r\n");
     EXPECT_FALSE(ReadDataLinkFile(udl).Has("Data Source"));
+}
+
+TEST_F(DataLinkFileTest, FirebirdFilesGoToTheEmbeddedEngineAndAddressesToAServer) {
+    // A database path of a Firebird or InterBase file, in any letter case.
+    for (const std::string path : {"/data/employee.fdb", "/data/OLD.GDB", "x.Ib", "a;b.fdb"}) {
+        EXPECT_EQ(ConnectionStringForDatabase(path),
+                  "Provider=Firebird;Data Source=" + QuoteConnectionValue(path));
+    }
+    EXPECT_EQ(ConnectionStringForDatabase("/data/x.fdb.udl"), "FILE NAME=/data/x.fdb.udl");
+    EXPECT_EQ(ConnectionStringForDatabase("/data/crib"), "FILE NAME=/data/crib");
+
+    for (const char* provider :
+         {"Firebird", "LCPI.IBProvider.5", "lcpi.ibprovider.3", "IBProvider.1", "FirebirdSql.OleDb",
+          "Interbase.OLEDB.1", "Acme.InterBase.Provider"}) {
+        EXPECT_EQ(ProviderFamilyOf(provider), TProviderFamily::Firebird) << provider;
+    }
+    EXPECT_EQ(ProviderFamilyOf("IBM.Db2"), TProviderFamily::Unknown);
+
+    // What a server address looks like, and what a file path does.
+    for (const char* address :
+         {"localhost:/db/x.fdb", "db.example.com:employee", "10.0.0.7/3051:/srv/x.fdb",
+          "srv/gds_db:C:\\data\\x.fdb", "inet://srv:3051//db/x.fdb", "INET4://srv/employee",
+          "[::1]/3050:/db/x.fdb", "[fe80::1]:employee"}) {
+        EXPECT_TRUE(IsFirebirdServerAddress(address)) << address;
+    }
+    for (const char* file :
+         {"/db/x.fdb", "x.fdb", "C:\\data\\x.fdb", "c:/data/x.fdb", "/db/a:b.fdb", "./a:b.fdb",
+          "../up/x.fdb", ":x.fdb", "employee", "[::1", ""}) {
+        EXPECT_FALSE(IsFirebirdServerAddress(file)) << file;
+    }
+
+    // A file is taken relative to the data-link file's folder; an address stays as it is.
+    const std::string udl = Folder.File("links/fb.udl");
+    WriteFile(udl, "[oledb]\r\nProvider=LCPI.IBProvider.5;Data Source=../data/x.fdb\r\n");
+    EXPECT_EQ(ReadDataLinkFile(udl).Get("Data Source"), Folder.File("data/x.fdb"));
+    WriteFile(udl, "[oledb]\r\nProvider=LCPI.IBProvider.5;Data Source=srv/3051:data/x.fdb\r\n");
+    EXPECT_EQ(ReadDataLinkFile(udl).Get("Data Source"), "srv/3051:data/x.fdb");
 }
 
 TEST_F(DataLinkFileTest, MissingFileOrInitStringIsADatabaseError) {

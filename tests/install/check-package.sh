@@ -43,11 +43,12 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 field() { dpkg-deb -f "$deb" "$1"; }
 check "the package's version is the project's ($version)" test "$(field Version)" = "$version"
 depends=$(field Depends)
-for library in libmdb libodbc libsqlite3 libqt6widgets6 libstdc++6; do
+for library in libmdb libodbc libsqlite3 libfbclient libqt6widgets6 libstdc++6; do
     check "Depends names $library (from the shared libraries): $depends" \
         grep -q "$library" <<<"$depends"
 done
-check "Recommends the ODBC drivers" test "$(field Recommends)" = "odbc-postgresql, odbc-mariadb, tdsodbc"
+check "Recommends the ODBC drivers and the embedded Firebird engine" \
+    test "$(field Recommends)" = "odbc-postgresql, odbc-mariadb, tdsodbc, firebird3.0-server-core"
 dpkg-deb --ctrl-tarfile "$deb" | tar -x -C "$work" ./conffiles
 check "NameFormat.ini is a conffile" grep -qx /etc/quorvane/NameFormat.ini "$work/conffiles"
 

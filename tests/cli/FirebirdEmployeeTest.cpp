@@ -1,0 +1,159 @@
+// Firebird's employee sample, built at test time from Debian's employee.sql (firebird3.0-examples)
+// by isql-fb through the embedded engine, read by the batch tool: `--describe` lists it as an
+// OLE DB provider for Firebird does, and full runs over the ADO and the dbExpress templates give
+// projects whose every form file loads and which compile (tests/tools/delphi/check-projects).
+// Also: with no FIREBIRD_LOCK, the embedded engine keeps its locks in a folder of the user's own.
+
+#include "FirebirdTestDatabase.h"
+#include "MiniTemplate.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace quorvane {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string EmployeeScript = "/usr/share/doc/firebird3.0-common-doc/examples/employee.sql.gz";
+const fs::path ExpectedDescription =
+    fs::path(QUORVANE_SOURCE_DIR) / "tests/cli/firebird-employee-describe.txt";
+
+std::string Quoted(const std::string& text) {
+    return testing::ShellWord(text);
+}
+
+// Builds employee.fdb in `folder` from Debian's script, whose CREATE DATABASE names a file
+// relative to the folder isql-fb runs in.
+std::string BuildEmployeeDatabase(const TTempDir& folder) {
+    const testing::TCommandResult built = testing::RunCommand(
+        "cd " + Quoted(folder.Path().string()) + " && zcat " + Quoted(EmployeeScript) + " | " +
+        Quoted(testing::IsqlProgram()) + " -q -b");
+    const std::string database = folder.File("employee.fdb");
+    if (built.Status != 0 || !fs::exists(database)) {
+        throw std::runtime_error("isql-fb could not build the employee sample:\n" + built.Output);
+    }
+    return database;
+}
+
+#define QUORVANE_REQUIRE_EMPLOYEE_SAMPLE()                                                         \
+    QUORVANE_REQUIRE_ISQL();                                                                       \
+    if (!fs::exists(EmployeeScript)) {                                                             \
+        if (std::getenv("CI") != nullptr) {                                                        \
+            FAIL() << "CI is set but " << EmployeeScript << " is missing (firebird3.0-examples)";  \
+        }                                                                                          \
+        GTEST_SKIP() << EmployeeScript << " is missing (install firebird3.0-examples)";            \
+    }
+
+std::string Tool(const std::vector<std::string>& arguments) {
+    std::string command = Quoted(QUORVANE_GEN);
+    for (const std::string& argument : arguments) {
+        command += " " + Quoted(argument);
+    }
+    return command;
+}
+
+TEST(FirebirdEmployeeTest, DescribeListsTheSampleAsAnOleDbProviderDoes) {
+    QUORVANE_REQUIRE_EMPLOYEE_SAMPLE();
+    TTempDir folder;
+    const std::string database = BuildEmployeeDatabase(folder);
+    const std::string errors = folder.File("errors");
+    const testing::TCommandResult described =
+        testing::RunCommand(Tool({"--describe", "--database", database}) + " 2>" + Quoted(errors));
+    EXPECT_EQ(described.Status, 0) << ReadFile(errors);
+    EXPECT_EQ(ReadFile(errors), "");
+    if (std::getenv("QUORVANE_UPDATE_GOLDEN") != nullptr) {
+        WriteFile(ExpectedDescription.string(), described.Output);
+    }
+    // Ten tables, then the view PHONE_LIST; domains resolved (FIRSTNAME is a VARCHAR(15)),
+    // computed columns by their type (FULL_NAME, AGED).
+    EXPECT_EQ(described.Output, ReadFile(ExpectedDescription.string()))
+        << "If the change is intended, rerun with QUORVANE_UPDATE_GOLDEN=1 and review the diff.";
+}
+
+// Generates the projects over `database` from `templateDir` with `options`, then streams every
+// form file into its class and compiles the projects.
+void ExpectProjectsThatCompileAndLoad(const TTempDir& folder, const std::string& database,
+                                      const std::string& templateName,
+                                      const std::vector<std::string>& options) {
+    SCOPED_TRACE(templateName);
+    const std::string output = folder.File("out-" + templateName);
+    std::vector<std::string> arguments = {
+        "--template", std::string(QUORVANE_SOURCE_DIR) + "/templates/" + templateName,
+        "--output",   output,
+        "--database", database};
+    arguments.insert(arguments.end(), options.begin(), options.end());
+    const testing::TCommandResult run = testing::RunCommand(Tool(arguments));
+    ASSERT_EQ(run.Status, 0) << run.Output;
+    EXPECT_NE(run.Output.find("Finished."), std::string::npos) << run.Output;
+    EXPECT_EQ(run.Output.find("warning:"), std::string::npos) << run.Output;
+    const std::string projects = output + "/" + templateName;
+    // The database file is copied beside the server, under the name the template gives it.
+    EXPECT_TRUE(fs::exists(projects + "/Midas_AppServer/EXE/Database.fdb"));
+
+    // Every select text of the server module runs on the sample.
+    const std::vector<std::string> selects =
+        testing::SelectTextsOf(projects + "/Midas_AppServer/rdmMain.dfm");
+    EXPECT_EQ(selects.size(), 11u);
+    std::string script;
+    for (const std::string& select : selects) {
+        script += select + ";\n";
+    }
+    const std::string ran = testing::RunIsql(script, {database}, false);
+    EXPECT_EQ(ran.find("Statement failed"), std::string::npos) << ran;
+
+    const std::string fpc = QUORVANE_FPC_PATH;
+    if (fpc.empty() || std::string(QUORVANE_DFMCHECK).empty()) {
+        if (std::getenv("CI") != nullptr) {
+            FAIL() << "Free Pascal (fp-compiler) is missing: the projects cannot be checked";
+        }
+        GTEST_SKIP() << "Free Pascal (fp-compiler) is not installed: projects not compiled";
+    }
+    std::string formFiles;
+    for (const auto& entry : fs::recursive_directory_iterator(projects)) {
+        if (entry.path().extension() == ".dfm") {
+            formFiles += " " + Quoted(entry.path().string());
+        }
+    }
+    const testing::TCommandResult parsed =
+        testing::RunCommand(Quoted(QUORVANE_DFMCHECK) + formFiles);
+    EXPECT_EQ(parsed.Output, "") << "form files the parser rejects";
+    const testing::TCommandResult checked = testing::RunCommand(
+        Quoted(QUORVANE_CHECK_PROJECTS) + " --fpc " + Quoted(fpc) + " --work " +
+        Quoted((fs::path(QUORVANE_DELPHI_WORK) / ("firebird-employee-" + templateName)).string()) +
+        " " + Quoted(projects));
+    EXPECT_EQ(checked.Output, "") << "the generated projects do not compile and load";
+    EXPECT_EQ(checked.Status, 0);
+}
+
+TEST(FirebirdEmployeeTest, FullRunsGiveProjectsThatCompileAndLoad) {
+    QUORVANE_REQUIRE_EMPLOYEE_SAMPLE();
+    TTempDir folder;
+    const std::string database = BuildEmployeeDatabase(folder);
+    ExpectProjectsThatCompileAndLoad(folder, database, "MidasProject", {});
+    ExpectProjectsThatCompileAndLoad(folder, database, "MidasProject-dbExpress",
+                                     {"--dataset-type", "TSQLQuery"});
+}
+
+TEST(FirebirdEmployeeTest, WithoutALockFolderTheEngineUsesOneOfTheUsersOwn) {
+    QUORVANE_REQUIRE_EMPLOYEE_SAMPLE();
+    TTempDir folder;
+    const std::string database = BuildEmployeeDatabase(folder);
+    const std::string runtime = folder.File("runtime");
+    fs::create_directories(runtime);
+    const testing::TCommandResult described =
+        testing::RunCommand("env -u FIREBIRD_LOCK XDG_RUNTIME_DIR=" + Quoted(runtime) + " " +
+                            Tool({"--describe", "--database", database}));
+    EXPECT_EQ(described.Status, 0) << described.Output;
+    const std::string locks = runtime + "/quorvane-firebird";
+    struct stat status {};
+    ASSERT_EQ(::lstat(locks.c_str(), &status), 0) << "no lock folder " << locks;
+    EXPECT_TRUE(S_ISDIR(status.st_mode));
+    EXPECT_EQ(status.st_mode & 0777, 0700u) << "the lock folder is open to other users";
+    EXPECT_FALSE(fs::is_empty(locks)) << "the engine kept its locks elsewhere";
+}
+
+} // namespace
+} // namespace quorvane
