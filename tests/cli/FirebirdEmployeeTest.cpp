@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace quorvane {
 namespace {
@@ -153,6 +154,23 @@ TEST(FirebirdEmployeeTest, WithoutALockFolderTheEngineUsesOneOfTheUsersOwn) {
     EXPECT_TRUE(S_ISDIR(status.st_mode));
     EXPECT_EQ(status.st_mode & 0777, 0700u) << "the lock folder is open to other users";
     EXPECT_FALSE(fs::is_empty(locks)) << "the engine kept its locks elsewhere";
+
+    // A link in its place is not followed (it could lead into another user's folder): the
+    // temporary folder has one of the user's own instead.
+    const std::string elsewhere = folder.File("elsewhere");
+    fs::create_directories(elsewhere);
+    fs::remove_all(locks);
+    fs::create_directory_symlink(elsewhere, locks);
+    const std::string temporary = folder.File("tmp");
+    fs::create_directories(temporary);
+    const testing::TCommandResult linked = testing::RunCommand(
+        "env -u FIREBIRD_LOCK XDG_RUNTIME_DIR=" + Quoted(runtime) + " TMPDIR=" + Quoted(temporary) +
+        " " + Tool({"--describe", "--database", database}));
+    EXPECT_EQ(linked.Status, 0) << linked.Output;
+    EXPECT_TRUE(fs::is_empty(elsewhere)) << "the engine followed the link";
+    const std::string fallback = temporary + "/quorvane-firebird-" + std::to_string(::getuid());
+    EXPECT_TRUE(fs::is_directory(fallback) && !fs::is_empty(fallback))
+        << "no lock folder " << fallback;
 }
 
 } // namespace

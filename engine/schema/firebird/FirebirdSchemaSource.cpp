@@ -322,22 +322,26 @@ void PrepareEmbeddedEngine() {
         if (std::getenv("FIREBIRD_LOCK") != nullptr) {
             return;
         }
+        std::vector<std::filesystem::path> folders;
         std::error_code error;
         const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-        std::filesystem::path folder;
         if (runtime != nullptr && *runtime == '/' &&
             std::filesystem::is_directory(runtime, error)) {
-            folder = std::filesystem::path(runtime) / "quorvane-firebird";
-        } else {
-            folder = std::filesystem::temp_directory_path(error) /
-                     ("quorvane-firebird-" + std::to_string(::getuid()));
+            folders.push_back(std::filesystem::path(runtime) / "quorvane-firebird");
         }
-        ::mkdir(folder.c_str(), 0700);
-        // Only a folder of this user's own, not a link someone else put in its place.
-        struct stat status {};
-        if (::lstat(folder.c_str(), &status) == 0 && S_ISDIR(status.st_mode) &&
-            status.st_uid == ::getuid() && (status.st_mode & 0077) == 0) {
-            ::setenv("FIREBIRD_LOCK", folder.c_str(), 0);
+        const std::filesystem::path temporary = std::filesystem::temp_directory_path(error);
+        if (!error) {
+            folders.push_back(temporary / ("quorvane-firebird-" + std::to_string(::getuid())));
+        }
+        for (const std::filesystem::path& folder : folders) {
+            ::mkdir(folder.c_str(), 0700);
+            // Only a folder of this user's own, not a link or a folder someone else put there.
+            struct stat status {};
+            if (::lstat(folder.c_str(), &status) == 0 && S_ISDIR(status.st_mode) &&
+                status.st_uid == ::getuid() && (status.st_mode & 0077) == 0) {
+                ::setenv("FIREBIRD_LOCK", folder.c_str(), 0);
+                return;
+            }
         }
     });
 }
