@@ -264,6 +264,7 @@ TEST(FirebirdEmbeddedTest, EveryTypeDomainsComputedIdentityViewsAndCharacterSets
                   "Cannot open table \"no such table\" of Firebird database \"" + database +
                       "\". There is no such table or view.");
     }
+    EXPECT_THROW(source->DescribeTable(std::string(40000, 'x')), EDatabaseError);
     // Files are read with no server: no statement counts as sent to one.
     source->DescribeTables(EveryTypeTables);
     EXPECT_EQ(source->StatementsSent(), 0u);

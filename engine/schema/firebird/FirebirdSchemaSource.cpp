@@ -60,6 +60,8 @@ constexpr int Utf8CharacterSet = 4;
 constexpr ISC_LONG ColumnUnknownSqlCode = -206;
 constexpr ISC_STATUS EndOfCursor = 100;
 constexpr unsigned short SqlDialect3 = 3;
+// Names are at most 63 characters of up to 4 bytes (Firebird 4; 31 before).
+constexpr std::size_t MaxNameBytes = 252;
 // Items of a database parameter block carry one length byte.
 constexpr std::size_t MaxParameterLength = 255;
 
@@ -452,6 +454,10 @@ public:
     TTableDescription DescribeTable(const std::string& tableName) override {
         const std::string failure =
             "Cannot open table \"" + tableName + "\" of " + FDescription + ".";
+        // No Firebird name is that long (a parameter could not even hold it).
+        if (tableName.size() > MaxNameBytes) {
+            throw EDatabaseError(failure + " There is no such table or view.");
+        }
         std::map<std::string, TTableDescription> tables = ReadColumns(&tableName, failure);
         const auto found = tables.find(tableName);
         if (found == tables.end()) {
