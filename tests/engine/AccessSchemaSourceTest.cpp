@@ -196,6 +196,47 @@ TEST_F(AccessSchemaSourceTest, DamagedOrForeignFilesGiveAClearErrorNamingTheFile
     EXPECT_NE(ErrorOf(Folder.File("missing.mdb")).find("No such file"), std::string::npos);
 }
 
+TEST_F(AccessSchemaSourceTest, ACutOrDamagedCatalogueEndsWithTheDamagedErrorNotAPartialList) {
+    // The first 32 or 64 KiB of a file, and a catalogue whose names carry control characters:
+    // each would otherwise read as a database of fewer tables, or of names no file holds.
+    std::vector<TAccessTable> tables;
+    for (int i = 0; i < 12; ++i) {
+        tables.push_back({"Table" + std::to_string(i),
+                          {{"ID", TAccessType::AutoNumber}, {"Name", TAccessType::Text, 40}}});
+    }
+    const std::string whole = Write(tables, "whole.mdb");
+    const std::string bytes = ReadFile(whole);
+    for (const std::size_t cut : {std::size_t{32} << 10, std::size_t{64} << 10}) {
+        SCOPED_TRACE(cut);
+        ASSERT_GT(bytes.size(), cut);
+        const std::string path = Folder.File("cut.mdb");
+        WriteFile(path, bytes.substr(0, cut));
+        const std::string message = ErrorOf(path);
+        EXPECT_EQ(message.rfind("Cannot open Access database \"" + path + "\". ", 0), 0u)
+            << message;
+        EXPECT_NE(message.find("damaged"), std::string::npos) << message;
+    }
+    // One byte of a name changed to a control character, wherever the file holds the name, as
+    // UTF-16 or as Jet's compressed text.
+    std::string damaged =
+        ReadFile(Write({{"Order Details", {{"ID", TAccessType::AutoNumber}}}}, "named.mdb"));
+    std::size_t changed = 0;
+    for (const std::string& name : {std::string("Order Details"),
+                                    std::string("O\0r\0d\0e\0r\0 \0D\0e\0t\0a\0i\0l\0s\0", 26)}) {
+        for (std::size_t at = damaged.find(name); at != std::string::npos;
+             at = damaged.find(name, at + 1)) {
+            damaged[at + (name.size() == 13 ? 10 : 20)] = '\x16';
+            ++changed;
+        }
+    }
+    ASSERT_GT(changed, 0u) << "the writer stores the name some other way";
+    const std::string odd = Folder.File("odd.mdb");
+    WriteFile(odd, damaged);
+    EXPECT_NE(ErrorOf(odd).find("a name with control characters; the file is damaged"),
+              std::string::npos)
+        << ErrorOf(odd);
+}
+
 // A database password alone leaves a Jet 4 file in clear, and an encoded Jet 4 file is RC4 that
 // libmdb decodes: both are read. Access 2007 and later encrypt the whole file once it has a
 // password, which nothing here can decrypt: that file says so instead of calling itself damaged.

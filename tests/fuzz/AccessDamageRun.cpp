@@ -8,19 +8,23 @@
 // process of its own, so a crash or a hang is counted instead of ending the count.
 //
 // It lives beside the Access reader, as the engine starts the reader from its own folder. Every
-// recipe that gave anything but the first two outcomes is printed for the replay test.
+// recipe that gave anything but the first two outcomes is printed for the replay test. It also
+// prints the largest memory a reader took: the reader holds itself to 1 GiB, and a copy that
+// drives it past ReaderMemoryBound counts as a failure here.
 
 #include "AccessDamage.h"
 #include "TempDir.h"
 #include "schema/access/AccessSchemaSource.h"
 #include "text/EngineErrors.h"
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <string>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -31,6 +35,10 @@ using namespace quorvane;
 
 // The engine gives up on the reader after 60 seconds; a process still busy after 70 hangs.
 constexpr auto HangAfter = std::chrono::seconds(70);
+// What the reader may take of a file this small, whatever the damage: far below its own limit.
+constexpr long ReaderMemoryBoundKiB = 256L << 10;
+// Separates the child's message from the reader's peak memory it reports.
+constexpr char PeakSeparator = '\x1f';
 
 enum TOutcome : int {
     Opened = 0,
@@ -40,6 +48,7 @@ enum TOutcome : int {
     Crashed = 100,
     Hung = 101,
     Unstable = 102,
+    Grew = 103,
 };
 
 const char* OutcomeName(int outcome) {
@@ -58,6 +67,8 @@ const char* OutcomeName(int outcome) {
         return "hang over 70 s";
     case Unstable:
         return "another result when opened again";
+    case Grew:
+        return "reader grew past its bound";
     default:
         return "unknown";
     }
@@ -65,7 +76,11 @@ const char* OutcomeName(int outcome) {
 
 // Runs in the child: opens the file and describes every table, and says how that went.
 [[noreturn]] void OpenInChild(const std::string& path, int messagePipe) {
-    auto say = [&](const std::string& text) {
+    auto say = [&](std::string text) {
+        // The reader has been reaped by now: its peak memory is this process's children's.
+        rusage usage{};
+        ::getrusage(RUSAGE_CHILDREN, &usage);
+        text += PeakSeparator + std::to_string(usage.ru_maxrss);
         const ssize_t ignored = ::write(messagePipe, text.data(), text.size());
         (void)ignored;
     };
@@ -98,6 +113,7 @@ const char* OutcomeName(int outcome) {
 struct TResult {
     int Outcome;
     std::string Message;
+    long ReaderPeakKiB = 0;
 };
 
 TResult OpenInChildProcess(const std::string& path) {
@@ -142,6 +158,14 @@ TResult OpenInChildProcess(const std::string& path) {
         result.Message.append(buffer, static_cast<std::size_t>(count));
     }
     ::close(pipeEnds[0]);
+    const std::size_t separator = result.Message.rfind(PeakSeparator);
+    if (separator != std::string::npos) {
+        result.ReaderPeakKiB = std::atol(result.Message.c_str() + separator + 1);
+        result.Message.resize(separator);
+    }
+    if (result.ReaderPeakKiB > ReaderMemoryBoundKiB) {
+        result.Outcome = Grew;
+    }
     return result;
 }
 
@@ -160,6 +184,7 @@ int main(int argc, char** argv) {
     const std::string path = folder.File("damaged.mdb");
 
     std::map<int, int> outcomes;
+    long largestReaderKiB = 0;
     std::map<std::string, int> messages; // the engine's messages without the file name
     const auto started = std::chrono::steady_clock::now();
     for (int i = 0; i < count; ++i) {
@@ -176,6 +201,7 @@ int main(int argc, char** argv) {
             }
         }
         ++outcomes[result.Outcome];
+        largestReaderKiB = std::max(largestReaderKiB, result.ReaderPeakKiB);
         std::string message = result.Message;
         for (std::size_t at = message.find(path); at != std::string::npos;
              at = message.find(path, at)) {
@@ -196,8 +222,10 @@ int main(int argc, char** argv) {
 
     std::printf("\n%d damaged copies of %s (%zu bytes), seed %llu, %.1f s:\n", count, argv[1],
                 original.size(), seed, seconds);
+    std::printf("  largest reader: %ld KiB (bound %ld KiB)\n", largestReaderKiB,
+                ReaderMemoryBoundKiB);
     for (const int outcome :
-         {Opened, NamedError, UnnamedError, OtherException, Crashed, Hung, Unstable}) {
+         {Opened, NamedError, UnnamedError, OtherException, Crashed, Hung, Unstable, Grew}) {
         std::printf("  %-40s %d\n", OutcomeName(outcome), outcomes[outcome]);
     }
     std::printf("Messages:\n");
@@ -205,7 +233,7 @@ int main(int argc, char** argv) {
         std::printf("  %4d  %s\n", times, message.substr(0, 200).c_str());
     }
     const bool clean = outcomes[UnnamedError] + outcomes[OtherException] + outcomes[Crashed] +
-                           outcomes[Hung] + outcomes[Unstable] ==
+                           outcomes[Hung] + outcomes[Unstable] + outcomes[Grew] ==
                        0;
     return clean ? 0 : 1;
 }

@@ -25,6 +25,9 @@
 #include <string>
 #include <vector>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+
 namespace {
 
 constexpr std::size_t VersionOffset = 0x14;
@@ -40,6 +43,8 @@ constexpr std::size_t SignatureBytes = 0x20;
 constexpr unsigned char HighestKnownVersion = MDB_VER_ACCDB_2019;
 constexpr std::size_t Jet3PageSize = 2048;
 constexpr std::size_t JetPageSize = 4096;
+constexpr rlim_t MemoryLimitBytes = rlim_t{1} << 30;
+constexpr rlim_t CpuLimitSeconds = 60;
 // A query's SQL may be 64K characters, up to three bytes each in UTF-8; a longer value is cut.
 constexpr std::size_t BindBytes = 256 * 1024;
 constexpr long long QueryObjectType = 5; // MSysObjects.Type of a stored query
@@ -93,6 +98,11 @@ bool IsEncryptedAceFile(std::array<char, HeaderBytes> header, unsigned char vers
     ApplyRc4(HeaderMaskKey, header.data() + MaskedOffset, MaskedLength);
     return std::any_of(header.begin() + EncodingKeyOffset, header.begin() + EncodingKeyOffset + 4,
                        [](char byte) { return byte != 0; });
+}
+
+std::size_t FileSizeOf(const char* path) {
+    struct stat status {};
+    return ::stat(path, &status) == 0 ? static_cast<std::size_t>(status.st_size) : 0;
 }
 
 // What is wrong with the file before libmdb reads it, or "" when it looks like an Access file.
@@ -222,11 +232,46 @@ void PrintQueries(MdbHandle* mdb, GPtrArray* catalog) {
 
 } // namespace
 
+// Bounds what a damaged file can make libmdb do: it trusts the file, and one wrong byte can
+// make it allocate without end or loop. Past these limits this process dies, and the engine
+// reports the file as damaged. No file of ours needs more than a fraction of them.
+void LimitThisProcess() {
+    const auto limit = [](int resource, rlim_t soft, rlim_t hard) {
+        const rlimit value{soft, hard};
+        ::setrlimit(resource, &value);
+    };
+    limit(RLIMIT_AS, MemoryLimitBytes, MemoryLimitBytes);
+    limit(RLIMIT_CPU, CpuLimitSeconds, CpuLimitSeconds + 5);
+    limit(RLIMIT_FSIZE, 0, 0); // it writes no file
+    limit(RLIMIT_CORE, 0, 0);
+}
+
+// What a catalogue that lost part of itself shows: an object whose definition lies past the
+// end of the file (a truncated file), or a name no Access object can have. Reading on would
+// give a partial list of tables as if it were whole.
+std::string CheckCatalogue(GPtrArray* catalog, std::size_t pages) {
+    for (guint i = 0; i < catalog->len; ++i) {
+        const auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(catalog, i));
+        const std::string name = entry->object_name;
+        if (std::any_of(name.begin(), name.end(),
+                        [](char c) { return static_cast<unsigned char>(c) < 32; })) {
+            return "Its table catalogue holds a name with control characters; the file is "
+                   "damaged.";
+        }
+        if (entry->table_pg >= pages) {
+            return "Its table catalogue names \"" + name +
+                   "\" on a page past the end of the file; the file is truncated or damaged.";
+        }
+    }
+    return {};
+}
+
 int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: quorvane-mdb-reader FILE\n");
         return 2;
     }
+    LimitThisProcess();
     unsigned char version = 0;
     const std::string problem = CheckFile(argv[1], version);
     if (!problem.empty()) {
@@ -243,6 +288,12 @@ int main(int argc, char** argv) {
     if (catalog == nullptr || CatalogEntryNamed(catalog, "MSysObjects") == nullptr) {
         mdb_close(mdb);
         return Fail("Its table catalogue cannot be read; the file is damaged.");
+    }
+    const std::size_t pageSize = version == MDB_VER_JET3 ? Jet3PageSize : JetPageSize;
+    if (const std::string damage = CheckCatalogue(catalog, FileSizeOf(argv[1]) / pageSize);
+        !damage.empty()) {
+        mdb_close(mdb);
+        return Fail(damage);
     }
     for (guint i = 0; i < catalog->len; ++i) {
         auto* entry = static_cast<MdbCatalogEntry*>(g_ptr_array_index(catalog, i));
