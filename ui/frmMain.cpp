@@ -4,8 +4,10 @@
 #include "Icons.h"
 #include "QuorvaneVersion.h"
 #include "frmAbout.h"
+#include "generate/OptionLimits.h"
 #include "generate/dmCodeGenerator.h"
 #include "text/EngineErrors.h"
+#include "text/ShownText.h"
 #include "text/StringUtils.h"
 
 #include <QApplication>
@@ -451,7 +453,7 @@ void TMain_Frm::GetOptions(TProjectParam& options) const {
     options.ClientUIOptions.DMName = ToStd(DMName_Edt->text());
     options.ClientUIOptions.DBNavigatorType = ToStd(DBNvgType_Edt->text());
     options.ClientUIOptions.DBGridType = ToStd(DBGridType_Edt->text());
-    options.ClientUIOptions.Space = StrToInt(ToStd(Space_Edt->text()));
+    options.ClientUIOptions.Space = SpaceFromText(ToStd(Space_Edt->text()));
     options.ClientUIOptions.OnlyTable = ToStd(OnlyTable_Edt->text());
     options.ClientUIOptions.WithColon = WithColon_Chk->isChecked();
     options.ClientUIOptions.LeftJustify = LeftJustify_Chk->isChecked();
@@ -460,7 +462,8 @@ void TMain_Frm::GetOptions(TProjectParam& options) const {
 }
 
 void TMain_Frm::DMStatus(TDM&, const std::string& text) {
-    FStatusLabel->setText(FromStd(text));
+    // A name's control characters are shown, not obeyed: a CR or ESC would garble the bar.
+    FStatusLabel->setText(FromStd(ShownText(text)));
 }
 
 QString TMain_Frm::StatusText() const {
@@ -519,9 +522,9 @@ void TMain_Frm::Gen_BtnClick() {
         // The engine stops the same way when nobody may replace the copy; only the user's "no"
         // is a choice rather than a failure.
         cancelled = FReplaceDeclined;
-        failure = cancelled ? QString() : FromStd(error.what());
+        failure = cancelled ? QString() : FromStd(ShownText(error.what()));
     } catch (const std::exception& error) {
-        failure = FromStd(error.what());
+        failure = FromStd(ShownText(error.what()));
     }
     QApplication::restoreOverrideCursor();
     Progress_Bar->hide();
@@ -550,7 +553,7 @@ void TMain_Frm::ShowWarnings(const std::vector<std::string>& warnings) {
                                   "concerns (the database, or a generated file whose references "
                                   "the options or the template break):\n");
     for (std::size_t index = 0; index < warnings.size() && index < ShownWarnings; ++index) {
-        text += QStringLiteral("\n") + FromStd(warnings[index]);
+        text += QStringLiteral("\n") + FromStd(ShownText(warnings[index]));
     }
     if (warnings.size() > ShownWarnings) {
         text += QStringLiteral("\n\n... and %1 more.").arg(warnings.size() - ShownWarnings);

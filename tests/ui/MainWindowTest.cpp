@@ -493,6 +493,34 @@ private slots:
         QCOMPARE(window.Messages[0].Icon, QMessageBox::Critical);
         QCOMPARE(window.Messages[0].Text, QStringLiteral("'four' is not a valid integer value."));
         QVERIFY(window.Statuses.empty());
+
+        // A number the form's positions cannot hold is refused the same way.
+        window.Messages.clear();
+        window.Space_Edt->setText("2147483647");
+        window.Gen_Btn->click();
+        QCOMPARE(window.Messages.size(), std::size_t(1));
+        QCOMPARE(window.Messages[0].Text,
+                 QStringLiteral("'2147483647' is not a valid integer value."));
+        QVERIFY(window.Statuses.empty());
+    }
+
+    void ControlCharactersOfNamesAreShownNotObeyed() {
+        TDM dm;
+        TTestMain_Frm window;
+        window.DM = &dm;
+        // A path holding ESC and CR: the error box and the status bar show them escaped.
+        TTempDir folder;
+        window.ProjectTemplateDir_Edt->setText(SampleTemplate());
+        window.ProjectTargetDirectory_Edt->setText(QString::fromStdString(folder.File("out")));
+        window.UDL_Edt->setText(QStringLiteral("/no/such/\x1B[2Jorders\r.udl"));
+        window.Gen_Btn->click();
+        QCOMPARE(window.Messages.size(), std::size_t(1));
+        QVERIFY2(window.Messages[0].Text.contains(QStringLiteral("/no/such/\\x1B[2Jorders\\r.udl")),
+                 qPrintable(window.Messages[0].Text));
+        QVERIFY(!window.Messages[0].Text.contains(QChar(0x1B)));
+        dm.OnStatus(dm, "a\x07"
+                        "b");
+        QCOMPARE(window.StatusText(), QStringLiteral("a\\x07b"));
     }
 
     void FileAndDirectoryButtons() {
