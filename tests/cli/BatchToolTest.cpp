@@ -36,7 +36,8 @@ std::string ShellQuote(const std::string& text) {
 TToolRun RunTool(const TTempDir& folder, const std::vector<std::string>& arguments) {
     std::string command = ShellQuote(QUORVANE_GEN);
     for (const std::string& argument : arguments) {
-        command += " " + ShellQuote(argument);
+        command += ' ';
+        command += ShellQuote(argument);
     }
     const std::string out = folder.File("tool.out");
     const std::string err = folder.File("tool.err");

@@ -51,7 +51,8 @@ std::string BuildEmployeeDatabase(const TTempDir& folder) {
 std::string Tool(const std::vector<std::string>& arguments) {
     std::string command = Quoted(QUORVANE_GEN);
     for (const std::string& argument : arguments) {
-        command += " " + Quoted(argument);
+        command += ' ';
+        command += Quoted(argument);
     }
     return command;
 }

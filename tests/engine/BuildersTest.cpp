@@ -7,6 +7,7 @@
 #include "generate/dmCodeGenerator.h"
 #include "text/DfmText.h"
 #include "text/EngineErrors.h"
+#include "text/StringUtils.h"
 
 #include <gtest/gtest.h>
 
@@ -69,7 +70,7 @@ protected:
 
     void AddTables(int count) {
         for (int i = 1; i <= count; ++i) {
-            Database->AddTable("T" + std::to_string(i), {Column("ID", ado::adInteger)});
+            Database->AddTable(Concat({"T", std::to_string(i)}), {Column("ID", ado::adInteger)});
         }
     }
 };
@@ -140,7 +141,7 @@ TEST_F(BuildersTest, DataModulesPlaceTablesInFiveColumns) {
     // (table, left, top): the fifth ends the first row, the sixth and eleventh start rows.
     for (const auto& [table, left, top] : std::vector<std::tuple<int, int, int>>{
              {1, 100, 160}, {5, 500, 160}, {6, 100, 300}, {7, 200, 300}, {11, 100, 440}}) {
-        const std::string name = "T" + std::to_string(table);
+        const std::string name = Concat({"T", std::to_string(table)});
         const TStringList dataSet = ObjectLines(FormLines, "  Object " + name + "_D: TADOQuery");
         ASSERT_GE(dataSet.size(), 6u);
         EXPECT_EQ(dataSet[4], "    Left = " + std::to_string(left)) << name;

@@ -28,6 +28,7 @@
 #include "io/OutputLock.h"
 #include "schema/odbc/OdbcSchemaSource.h"
 #include "text/EngineErrors.h"
+#include "text/StringUtils.h"
 #include "text/TextEncoding.h"
 
 #include <gtest/gtest.h>
@@ -192,7 +193,7 @@ void AddTables(TMemoryDatabase& database, int count) {
     for (int i = 1; i <= count; ++i) {
         TColumnInfo id = Column("ID", ado::adInteger);
         id.IsAutoIncrement = true;
-        const std::string number = (i < 10 ? "0" : "") + std::to_string(i);
+        const std::string number = Concat({i < 10 ? "0" : "", std::to_string(i)});
         database.AddTable("Table " + number,
                           {id, Column("Name", ado::adVarWChar, 40),
                            Column("Created", ado::adDBTimeStamp), Column("Active", ado::adBoolean),
@@ -447,7 +448,10 @@ TEST_F(FaultTest, TemplateRemovedFromTheCopyDuringTheRunChangesNothingItWrites) 
         {"Generate MainForm Code...", "Midas_Client/Midas_Client.dpr"},
     };
     for (std::size_t index = 0; index < cases.size(); ++index) {
-        const auto& [removeAt, removed] = cases[index];
+        // Not a structured binding: the lambda below captures them, which clang 14 cannot do
+        // with bindings.
+        const std::string& removeAt = cases[index].first;
+        const std::string& removed = cases[index].second;
         SCOPED_TRACE(removed);
         const std::string output = Root.File("out" + std::to_string(index));
         const std::string base = output + "/MidasProject/";

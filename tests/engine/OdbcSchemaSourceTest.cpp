@@ -202,7 +202,9 @@ TEST(OdbcColumnTypeTest, MapsEveryOdbcTypeAsTheOleDbProviderForOdbc) {
         EXPECT_EQ((column.Attributes & adFldFixed) != 0, c.Fixed);
         EXPECT_EQ(column.Attributes & adFldRowID, 0u);
 
-        column.Name = "C";
+        // A string of its own moved in: GCC 12 at -O3 takes assigning the literal to the mapped
+        // column's name for an overlapping copy (a false -Wrestrict).
+        column.Name = std::string("C");
         const std::vector<TFieldDescriptor> fields = DescribeFields({{column}, true});
         if (c.Kind == T::ftUnknown) {
             EXPECT_TRUE(fields.empty());

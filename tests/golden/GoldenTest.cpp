@@ -19,6 +19,7 @@
 #include "TempDir.h"
 #include "generate/dmCodeGenerator.h"
 #include "text/EngineErrors.h"
+#include "text/StringUtils.h"
 
 #include <gtest/gtest.h>
 
@@ -76,7 +77,7 @@ std::string CommandOutput(const std::string& command) {
 }
 
 std::string Quoted(const fs::path& path) {
-    return "'" + path.string() + "'";
+    return Concat({"'", path.string(), "'"});
 }
 
 class GoldenTest : public ::testing::TestWithParam<std::string> {};

@@ -75,9 +75,11 @@ inline std::string RunIsql(const std::string& script,
     WriteFile(scriptFile, script);
     std::string command = ShellWord(IsqlProgram()) + " -q -e" + (stopAtError ? " -b" : "");
     for (const std::string& argument : arguments) {
-        command += " " + ShellWord(argument);
+        command += ' ';
+        command += ShellWord(argument);
     }
-    command += " -i " + ShellWord(scriptFile);
+    command += " -i ";
+    command += ShellWord(scriptFile);
     const TCommandResult result = RunCommand(command);
     if (stopAtError && result.Status != 0) {
         throw std::runtime_error("isql-fb failed:\n" + result.Output);
