@@ -52,6 +52,27 @@ std::pair<std::string, std::string> SplitHostAndPort(const std::string& dataSour
     return {Trim(source.substr(0, at)), Trim(source.substr(at + 1))};
 }
 
+// Debian's entries for the PostgreSQL driver turn its communication log on, and the driver then
+// leaves a log file in /tmp for every connection, password exchanges included. A key the user's
+// own text gives is left as it stands.
+void AppendPsqlOdbcLogsOff(std::string& text) {
+    const auto present = TConnectionProperties::Parse(text, TConnectionSyntax::Odbc);
+    for (const std::string_view key : {"CommLog", "Debug"}) {
+        if (!present.Has(key)) {
+            AppendKey(text, key, "0");
+        }
+    }
+}
+
+// Whether an ODBC connection text names the PostgreSQL driver itself (not a DSN, whose driver
+// only the DSN's own entry knows).
+bool NamesPsqlOdbc(const std::string& text) {
+    const std::string driver =
+        LowerCaseAscii(TConnectionProperties::Parse(text, TConnectionSyntax::Odbc).Get("Driver"));
+    return driver.find("postgresql") != std::string::npos ||
+           driver.find("psqlodbc") != std::string::npos;
+}
+
 std::string DatabaseOf(const TConnectionProperties& properties) {
     const std::string catalog = properties.Get("Initial Catalog");
     return catalog.empty() ? properties.Get("Location") : catalog;
@@ -108,6 +129,9 @@ std::string OdbcConnectionStringFor(const TConnectionProperties& properties) {
         } else {
             AppendKey(text, "DSN", dataSource);
         }
+        if (NamesPsqlOdbc(text)) {
+            AppendPsqlOdbcLogsOff(text);
+        }
         // The OLE DB provider for ODBC makes "Initial Catalog" the connection's database.
         if (!database.empty() &&
             !TConnectionProperties::Parse(text, TConnectionSyntax::Odbc).HasAny(DatabaseKeys)) {
@@ -126,6 +150,7 @@ std::string OdbcConnectionStringFor(const TConnectionProperties& properties) {
         // The OLE DB providers for PostgreSQL report a boolean column as a boolean; the ODBC
         // driver does so only when told, and otherwise reports it as text.
         AppendKey(text, "BoolsAsChar", "0");
+        AppendPsqlOdbcLogsOff(text);
         break;
     }
     case TProviderFamily::MariaDb: {

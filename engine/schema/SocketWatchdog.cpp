@@ -14,6 +14,8 @@ namespace quorvane {
 
 namespace {
 
+constexpr std::chrono::milliseconds RetryShutDownInterval{50};
+
 // The socket behind `descriptor`, or nothing when it is no socket (or no longer open).
 std::optional<TSocketId> SocketBehind(int descriptor) {
     struct stat status {};
@@ -83,6 +85,13 @@ TSocketWatchdog::~TSocketWatchdog() {
 void TSocketWatchdog::Watch(std::vector<TSocketId> sockets) {
     const std::lock_guard lock(FLock);
     FSockets = std::move(sockets);
+    FSocketsBefore.reset();
+}
+
+void TSocketWatchdog::WatchSocketsOpenedSince(std::vector<TSocketId> before) {
+    const std::lock_guard lock(FLock);
+    FSockets.clear();
+    FSocketsBefore = std::move(before);
 }
 
 bool TSocketWatchdog::Tripped() const {
@@ -121,15 +130,24 @@ void TSocketWatchdog::Run() {
             FChanged.wait_until(lock, deadline);
             continue;
         }
-        if (!FTripped) {
+        if (!FTripped || FSocketsBefore) {
             FTripped = true;
             ShutDownSockets();
         }
-        FArmed = false;
+        if (FSocketsBefore) {
+            // A driver whose login failed may try again on a new socket (FreeTDS goes through
+            // its protocol versions): until the watched call returns, each is shut down soon.
+            FDeadline = TClock::now() + RetryShutDownInterval;
+        } else {
+            FArmed = false;
+        }
     }
 }
 
 void TSocketWatchdog::ShutDownSockets() {
+    if (FSocketsBefore) {
+        FSockets = SocketsOpenedSince(*FSocketsBefore);
+    }
     for (const TSocketId& socket : FSockets) {
         // Only the very socket that was watched: its descriptor may have been closed since and
         // given to another file or connection.

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -47,6 +48,10 @@ public:
     /// The sockets to shut down when a watched call outlasts the limit.
     void Watch(std::vector<TSocketId> sockets);
 
+    /// For a call that opens its connection itself (a driver's login): when it outlasts the
+    /// limit, the sockets opened since `before` are shut down, whichever they are by then.
+    void WatchSocketsOpenedSince(std::vector<TSocketId> before);
+
     /// Watches the calls made while it lives; `Progress()` restarts the clock after each answer.
     class TWatch {
     public:
@@ -73,6 +78,7 @@ private:
     mutable std::mutex FLock;
     std::condition_variable FChanged;
     std::vector<TSocketId> FSockets;
+    std::optional<std::vector<TSocketId>> FSocketsBefore;
     bool FArmed = false;
     bool FTripped = false;
     bool FStopping = false;

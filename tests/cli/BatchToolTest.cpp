@@ -442,5 +442,42 @@ TEST(BatchToolTest, ControlCharactersOfNamesReachTheTerminalEscaped) {
     EXPECT_NE(wide.Errors.find("'2147483647' is not a valid integer value."), std::string::npos);
 }
 
+// Each ODBC connection reads the driver manager's configuration from a folder of the process's
+// own under TMPDIR: it goes when the run ends, and one that a killed run left goes with the next.
+TEST(BatchToolTest, TheDriverManagersConfigurationFolderLastsOnlyAsLongAsTheRun) {
+    const TTempDir folder;
+    const fs::path temporary = folder.Path() / "tmp";
+    fs::create_directories(temporary);
+    // A process that has ended, and one that still runs (this one).
+    const pid_t ended = ::fork();
+    if (ended == 0) {
+        ::_exit(0);
+    }
+    ASSERT_GT(ended, 0);
+    ::waitpid(ended, nullptr, 0);
+    const fs::path left = temporary / ("quorvane-odbc-" + std::to_string(ended) + "-Ab12Cd");
+    const fs::path running =
+        temporary / ("quorvane-odbc-" + std::to_string(::getpid()) + "-Ef34Gh");
+    for (const fs::path& path : {left, running}) {
+        fs::create_directories(path);
+        WriteFile((path / "odbcinst.ini").string(), "[PostgreSQL Unicode]\nCommLog=0\n");
+    }
+    const std::string udl = folder.File("dsn.udl");
+    WriteFile(udl, "[oledb]\r\nProvider=MSDASQL.1;Data Source=QuorvaneNoSuchDsn\r\n");
+
+    const std::string command = "TMPDIR=" + ShellQuote(temporary.string()) + " " +
+                                ShellQuote(QUORVANE_GEN) + " --describe --database " +
+                                ShellQuote(udl) + " >/dev/null 2>&1";
+    const int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1) << "a DSN that does not exist was found";
+
+    std::vector<std::string> remaining;
+    for (const fs::directory_entry& entry : fs::directory_iterator(temporary)) {
+        remaining.push_back(entry.path().filename().string());
+    }
+    EXPECT_EQ(remaining, std::vector<std::string>{running.filename().string()});
+}
+
 } // namespace
 } // namespace quorvane

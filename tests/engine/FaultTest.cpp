@@ -944,6 +944,83 @@ void ExpectFormFilesLoad(const fs::path& root) {
     EXPECT_EQ(CommandOutput(ShellQuoted(command)), "") << "form files the parser rejects";
 }
 
+// The PostgreSQL driver's log files of this process in /tmp ("psqlodbc_<program>_<user><pid>.log").
+std::set<std::string> DriverLogsOfThisProcess() {
+    std::set<std::string> logs;
+    const std::string ending = std::to_string(::getpid()) + ".log";
+    std::error_code error;
+    for (const fs::directory_entry& entry : fs::directory_iterator("/tmp", error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind("psqlodbc_", 0) == 0 && name.size() > ending.size() &&
+            name.compare(name.size() - ending.size(), ending.size(), ending) == 0) {
+            logs.insert(name);
+        }
+    }
+    return logs;
+}
+
+// Sets an environment variable for the life of the object, then puts back what was there.
+class TEnvironmentSetting {
+public:
+    TEnvironmentSetting(const char* name, const std::string& value) : FName(name) {
+        if (const char* previous = std::getenv(name)) {
+            FPrevious = previous;
+        }
+        ::setenv(name, value.c_str(), 1);
+    }
+    ~TEnvironmentSetting() {
+        if (FPrevious) {
+            ::setenv(FName, FPrevious->c_str(), 1);
+        } else {
+            ::unsetenv(FName);
+        }
+    }
+    TEnvironmentSetting(const TEnvironmentSetting&) = delete;
+    TEnvironmentSetting& operator=(const TEnvironmentSetting&) = delete;
+
+private:
+    const char* FName;
+    std::optional<std::string> FPrevious;
+};
+
+// unixODBC creates a missing user DSN file when it looks a DSN up, and Debian's PostgreSQL
+// driver entry turns on a log in /tmp: a run leaves neither, and a user DSN file that exists
+// still serves its DSNs, unchanged.
+TEST_F(PostgresFaultTest, ConnectionsLeaveNoDriverFileBehind) {
+    fs::create_directories(Root.Path() / "home");
+    const std::string userFile = Root.File("home/odbc.ini");
+    const TEnvironmentSetting userDsnFile("ODBCINI", userFile);
+    const std::set<std::string> logsBefore = DriverLogsOfThisProcess();
+    const std::string description = "the server 127.0.0.1:" + Server->Port();
+
+    EXPECT_EQ(
+        OpenOdbcSchemaSource(OdbcConnectionStringFor(Link), description)->ReadCatalogue().size(),
+        30u);
+    TConnectionProperties missingDsn;
+    missingDsn.Set("Provider", "MSDASQL.1");
+    missingDsn.Set("Data Source", "QuorvaneNoSuchDsn");
+    EXPECT_THROW(OpenOdbcSchemaSource(OdbcConnectionStringFor(missingDsn), "the DSN"),
+                 EDatabaseError);
+    EXPECT_FALSE(fs::exists(userFile)) << "unixODBC created the user DSN file";
+    EXPECT_EQ(DriverLogsOfThisProcess(), logsBefore) << "the PostgreSQL driver wrote a log";
+
+    const std::string dsns = "[QuorvaneFault]\nDriver=PostgreSQL Unicode\nServername=127.0.0.1\n"
+                             "Port=" +
+                             Server->Port() + "\nDatabase=quorvane_fault\n";
+    WriteFile(userFile, dsns);
+    TConnectionProperties userDsn;
+    userDsn.Set("Provider", "MSDASQL.1");
+    userDsn.Set("Data Source", "QuorvaneFault");
+    userDsn.Set("User ID", "postgres");
+    EXPECT_EQ(OpenOdbcSchemaSource(OdbcConnectionStringFor(userDsn), "the DSN QuorvaneFault")
+                  ->ReadCatalogue()
+                  .size(),
+              30u);
+    EXPECT_EQ(ReadFile(userFile), dsns);
+    EXPECT_EQ(std::string(std::getenv("ODBCINI")), userFile);
+    EXPECT_EQ(DriverLogsOfThisProcess(), logsBefore);
+}
+
 TEST_F(FaultTest, OddTableNamesStayInsideTheOutputAndGiveLoadableForms) {
     const std::string longName = "Long_" + std::string(295, 'x');
     const std::vector<std::string> names = {
@@ -1103,17 +1180,16 @@ TEST_F(FaultTest, TheTemplateReachedByAnotherPathIsStillTheTemplate) {
     fs::copy(SampleTemplate, templates / "MidasProject", fs::copy_options::recursive);
     const auto before = SnapshotOf(templates, "-");
     fs::create_symlink(templates, Root.Path() / "alias");
-    TRunResult run =
-        Run(OptionsFor((templates / "MidasProject").string(), Root.File("alias")));
+    TRunResult run = Run(OptionsFor((templates / "MidasProject").string(), Root.File("alias")));
     EXPECT_EQ(run.Kind, "EOptionsError") << run.Error;
     EXPECT_NE(run.Error.find("onto or inside the project template directory"), std::string::npos);
 
     const fs::path mounted = Root.Path() / "mounted";
     fs::create_directories(mounted / "MidasProject");
-    if (::geteuid() != 0 || std::system(("mount --bind '" + (templates / "MidasProject").string() +
-                                         "' '" + (mounted / "MidasProject").string() +
-                                         "' 2>/dev/null")
-                                            .c_str()) != 0) {
+    if (::geteuid() != 0 ||
+        std::system(("mount --bind '" + (templates / "MidasProject").string() + "' '" +
+                     (mounted / "MidasProject").string() + "' 2>/dev/null")
+                        .c_str()) != 0) {
         EXPECT_EQ(SnapshotOf(templates, "-"), before);
         GTEST_SKIP() << "bind mounts need root: the mounted template was not tried";
     }
@@ -1168,8 +1244,9 @@ TEST_F(FaultTest, CopiesKeepTheirSourcesPermissionsAndNoLinkLeadsOutOfTheTemplat
         fs::create_directory_symlink(target, link);
         const TRunResult refused = Run(OptionsFor(copied.string(), Root.File("refused")));
         EXPECT_EQ(refused.Kind, "EFileError") << refused.Error;
-        EXPECT_NE(refused.Error.find("\"" + link.string() + "\": the link leads out of the template"),
-                  std::string::npos)
+        EXPECT_NE(
+            refused.Error.find("\"" + link.string() + "\": the link leads out of the template"),
+            std::string::npos)
             << refused.Error;
         fs::remove_all(Root.Path() / "refused");
         fs::remove(link);
@@ -1225,7 +1302,9 @@ TEST_F(FaultTest, InputsThatAreNoRegularFilesOrTooLargeEndWithAClearError) {
     const std::string bigEndian = Root.File("big-endian.udl");
     WriteFile(bigEndian, std::string("\xFE\xFF\x00[\x00o", 6));
     const std::string junk = Root.File("junk.udl");
-    WriteFile(junk, std::string("\x7F" "ELF\x02\x01\x01\x00\x00\x00", 10));
+    WriteFile(junk, std::string("\x7F"
+                                "ELF\x02\x01\x01\x00\x00\x00",
+                                10));
     const std::string fifoMdb = Root.File("pipe.mdb");
     ASSERT_EQ(::mkfifo(fifoMdb.c_str(), 0600), 0);
     const struct {

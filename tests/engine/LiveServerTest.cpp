@@ -22,6 +22,7 @@
 #include "datalink/OdbcConnectionString.h"
 #include "generate/dmCodeGenerator.h"
 #include "schema/SchemaSnapshot.h"
+#include "schema/odbc/OdbcConfiguration.h"
 #include "schema/odbc/OdbcSchemaSource.h"
 #include "text/EngineErrors.h"
 
@@ -35,6 +36,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
@@ -142,6 +144,9 @@ std::string Diagnostics(SQLSMALLINT type, SQLHANDLE handle) {
 class TSqlSession {
 public:
     explicit TSqlSession(const std::string& connectionString) {
+        // The driver manager's configuration as the engine gives it, so that the test's own
+        // connections leave no driver log either.
+        const TOdbcConfigurationGuard configuration;
         SQLHANDLE handle = SQL_NULL_HANDLE;
         if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &handle))) {
             throw std::runtime_error("cannot start the ODBC driver manager");
@@ -849,6 +854,51 @@ TEST(OdbcServerFailureTest, ServerThatNeverAnswersEndsAtTheLoginTimeOut) {
     // drivers' login time-outs end the wait.
     const TLoopbackSocket silent(true);
     ExpectConnectionErrors(silent.Port());
+}
+
+// The drivers' own login time-outs do not cover a server that accepts and then stays silent
+// (the PostgreSQL driver would wait for ever once its connection is made, FreeTDS too, and it
+// tries again with each of its protocol versions): the answer limit ends every login.
+TEST(OdbcServerFailureTest, LoginToAServerThatNeverAnswersEndsAtTheAnswerLimit) {
+    using namespace std::chrono_literals;
+    const TLoopbackSocket silent(true);
+    struct TCase {
+        std::string Driver;
+        std::string Provider;
+        std::string DataSource;
+    };
+    const std::vector<TCase> cases = {
+        {"PostgreSQL Unicode", "PostgreSQL", "127.0.0.1:" + silent.Port()},
+        {"MariaDB Unicode", "MySQLProv", "127.0.0.1:" + silent.Port()},
+        {"FreeTDS", "SQLOLEDB.1", "127.0.0.1," + silent.Port()},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Provider);
+        if (std::system(("odbcinst -q -d -n '" + c.Driver + "' >/dev/null 2>&1").c_str()) != 0) {
+            if (std::getenv("CI") != nullptr) {
+                ADD_FAILURE() << "CI is set, but the ODBC driver " << c.Driver << " is missing";
+            }
+            continue;
+        }
+        TConnectionProperties link;
+        link.Set("Provider", c.Provider);
+        link.Set("Data Source", c.DataSource);
+        link.Set("Initial Catalog", "shop");
+        link.Set("User ID", "u");
+        link.Set("Password", "p");
+        const auto start = std::chrono::steady_clock::now();
+        try {
+            OpenOdbcSchemaSource(OdbcConnectionStringFor(link), "the silent server", 2s);
+            ADD_FAILURE() << "a server that never answered let the login through";
+        } catch (const EDatabaseError& error) {
+            EXPECT_EQ(std::string(error.what()),
+                      "Cannot connect to the silent server. The server did not answer within 2 "
+                      "seconds.");
+        }
+        const auto waited = std::chrono::steady_clock::now() - start;
+        EXPECT_GE(waited, 2s);
+        EXPECT_LT(waited, 12s) << "the login was ended by something else than the answer limit";
+    }
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "TempDir.h"
 #include "datalink/DataLink.h"
 #include "datalink/OdbcConnectionString.h"
+#include "schema/odbc/OdbcConfiguration.h"
 #include "text/EngineErrors.h"
 
 #include <gtest/gtest.h>
@@ -39,7 +40,10 @@ TEST(OdbcConnectionStringTest, OdbcDataLinksUseTheirStringOrTheirDsn) {
         // The string given wins over Data Source; credentials it holds are kept.
         {"Provider=MSDASQL.1;Extended Properties=\"DRIVER={PostgreSQL Unicode};SERVER=db;"
          "UID=me\";Data Source=Ignored;User ID=other;Password=pw",
-         "DRIVER={PostgreSQL Unicode};SERVER=db;UID=me;PWD=pw"},
+         "DRIVER={PostgreSQL Unicode};SERVER=db;UID=me;CommLog=0;Debug=0;PWD=pw"},
+        // The user's own log setting stands.
+        {"Provider=MSDASQL;Extended Properties=\"Driver=psqlodbcw.so;Server=db;commlog=1\"",
+         "Driver=psqlodbcw.so;Server=db;commlog=1;Debug=0"},
         {"Provider=MSDASQL.1;Extended Properties=\"DSN=Shop;pwd={x;y};Database=A;\";"
          "User ID=u;Password=other;Initial Catalog=B",
          "DSN=Shop;pwd={x;y};Database=A;UID=u"},
@@ -58,13 +62,16 @@ TEST(OdbcConnectionStringTest, ServerProvidersNameTheirDriversAndBraceValues) {
         {"Provider=PostgreSQL OLE DB Provider;Data Source=db.example:5433;Location=shop;"
          "User ID=u;Password=p}w",
          "Driver={PostgreSQL Unicode};Server=db.example;Port=5433;Database=shop;BoolsAsChar=0;"
-         "UID=u;PWD={p}}w}"},
+         "CommLog=0;Debug=0;UID=u;PWD={p}}w}"},
         {"Provider=PGNP.1;Data Source=db;Initial Catalog=sales;Location=other;User ID=u",
-         "Driver={PostgreSQL Unicode};Server=db;Database=sales;BoolsAsChar=0;UID=u"},
+         "Driver={PostgreSQL Unicode};Server=db;Database=sales;BoolsAsChar=0;CommLog=0;Debug=0;"
+         "UID=u"},
         {"Provider=postgresql;Data Source=[::1]:5432;Initial Catalog=a b",
-         "Driver={PostgreSQL Unicode};Server=::1;Port=5432;Database=a b;BoolsAsChar=0"},
+         "Driver={PostgreSQL Unicode};Server=::1;Port=5432;Database=a b;BoolsAsChar=0;"
+         "CommLog=0;Debug=0"},
         {"Provider=PostgreSQL;Data Source=fe80::1;Initial Catalog=x",
-         "Driver={PostgreSQL Unicode};Server=fe80::1;Database=x;BoolsAsChar=0"},
+         "Driver={PostgreSQL Unicode};Server=fe80::1;Database=x;BoolsAsChar=0;CommLog=0;"
+         "Debug=0"},
         {"Provider=MySQLProv;Data Source=127.0.0.1:3307;Initial Catalog=shop;User ID=u;"
          "Password={x",
          "Driver={MariaDB Unicode};Server=127.0.0.1;Port=3307;Database=shop;CONN_TIMEOUT=15;"
@@ -245,6 +252,17 @@ TEST(OdbcConnectTest, FailuresNameTheDatabaseAndTheReasonNeverThePassword) {
         EXPECT_EQ(message.find("Secret"), std::string::npos) << message;
         EXPECT_NE(message.find("***"), std::string::npos) << message;
     }
+}
+
+TEST(OdbcConfigurationTest, DriverLogsAreTurnedOffAndEverythingElseKept) {
+    EXPECT_EQ(WithDriverLogsOff("[PostgreSQL Unicode]\nDriver=psqlodbcw.so\nDebug=0\nCommLog=1\n"
+                                "UsageCount=1\n"),
+              "[PostgreSQL Unicode]\nDriver=psqlodbcw.so\nDebug=0\nCommLog=0\nUsageCount=1\n");
+    // Letter case, blanks and Windows line ends as people write them; the last line unended.
+    EXPECT_EQ(WithDriverLogsOff("[A]\r\n  commlog = Yes\r\n; CommLog=1\r\nLogdir=/var/x\r\n"
+                                "DEBUG=1"),
+              "[A]\r\n  commlog =0\r\n; CommLog=1\r\nLogdir=/var/x\r\nDEBUG=0");
+    EXPECT_EQ(WithDriverLogsOff(""), "");
 }
 
 } // namespace

@@ -3,8 +3,9 @@
 
 #include "schema/odbc/OdbcSchemaSource.h"
 
-#include "schema/odbc/ServerCatalogue.h"
 #include "schema/SocketWatchdog.h"
+#include "schema/odbc/OdbcConfiguration.h"
+#include "schema/odbc/ServerCatalogue.h"
 #include "text/ConnectionText.h"
 #include "text/EngineErrors.h"
 #include "text/StringUtils.h"
@@ -1149,6 +1150,9 @@ std::unique_ptr<ISchemaSource> OpenOdbcSchemaSource(const std::string& connectio
     const std::string failure = "Cannot connect to " + description + ".";
     TPasswordScrubber scrubber(connectionString);
 
+    // From the driver manager's start to the end of the login: unixODBC and the drivers read
+    // their configuration then.
+    std::optional<TOdbcConfigurationGuard> configuration(std::in_place);
     TEnvironmentHandle environment;
     if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, environment.Out()))) {
         throw EDatabaseError(failure + " The ODBC driver manager cannot be started.");
@@ -1175,13 +1179,25 @@ std::unique_ptr<ISchemaSource> OpenOdbcSchemaSource(const std::string& connectio
 
     TWideString wideString = Utf8ToWide(connectionString);
     const std::vector<TSocketId> socketsBefore = OpenSockets();
-    check(SQLDriverConnectW(connection.Get(), nullptr, wideString.data(), SQL_NTS, nullptr, 0,
-                            nullptr, SQL_DRIVER_NOPROMPT),
-          SQL_HANDLE_DBC, connection.Get());
-    connection.MarkConnected();
-    // The sockets the driver opened are the connection's. (A socket another thread opened at
-    // the same moment would be watched too; it is shut down only if this server falls silent.)
+    // The login is watched too: a server that accepts the connection and then says nothing
+    // would hold some drivers' login for ever, whatever login time-out they were given. The
+    // sockets are the driver's to open, so the watchdog looks for them when the limit is
+    // reached. (A socket another thread opened meanwhile would be shut down with them; that
+    // happens only if this server falls silent.)
     auto watchdog = std::make_unique<TSocketWatchdog>(answerLimit);
+    watchdog->WatchSocketsOpenedSince(socketsBefore);
+    SQLRETURN connected = SQL_ERROR;
+    {
+        const TSocketWatchdog::TWatch watch(*watchdog);
+        connected = SQLDriverConnectW(connection.Get(), nullptr, wideString.data(), SQL_NTS,
+                                      nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT);
+    }
+    configuration.reset();
+    if (!SQL_SUCCEEDED(connected) && watchdog->Tripped()) {
+        throw EDatabaseError(failure + " " + ServerSilenceText(answerLimit));
+    }
+    check(connected, SQL_HANDLE_DBC, connection.Get());
+    connection.MarkConnected();
     watchdog->Watch(SocketsOpenedSince(socketsBefore));
     // The password has done its work; the copy in this buffer goes now.
     std::fill(wideString.begin(), wideString.end(), SQLWCHAR{0});

@@ -1,0 +1,212 @@
+#include "schema/odbc/OdbcConfiguration.h"
+
+#include "text/StringUtils.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <pwd.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <sstream>
+
+namespace quorvane {
+
+namespace {
+
+std::mutex& ConfigurationMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
+
+bool Exists(const std::string& path) {
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0;
+}
+
+std::string EnvironmentValue(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? value : "";
+}
+
+// The file's text; empty when there is none (unixODBC reads a missing file as an empty one).
+std::string ReadTextFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+bool WriteNewFile(const std::string& path, const std::string& text, mode_t mode) {
+    const int descriptor =
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+    if (descriptor < 0) {
+        return false;
+    }
+    std::size_t written = 0;
+    while (written < text.size()) {
+        const ssize_t count = ::write(descriptor, text.data() + written, text.size() - written);
+        if (count <= 0) {
+            ::close(descriptor);
+            return false;
+        }
+        written += static_cast<std::size_t>(count);
+    }
+    return ::close(descriptor) == 0;
+}
+
+// This process's copies of the system's ODBC entries, and the empty stand-in for a missing user
+// DSN file; removed when the process ends.
+class TPrivateConfiguration {
+public:
+    TPrivateConfiguration() {
+        const std::string temporary =
+            EnvironmentValue("TMPDIR").empty() ? "/tmp" : EnvironmentValue("TMPDIR");
+        RemoveFoldersOfEndedProcesses(temporary);
+        std::string folder =
+            temporary + "/" + std::string(FolderPrefix) + std::to_string(::getpid()) + "-XXXXXX";
+        if (::mkdtemp(folder.data()) == nullptr) {
+            return; // unixODBC then does as it always did
+        }
+        FFolder = folder;
+        // Where unixODBC would look: the folder ODBCSYSINI names (else /etc), holding odbc.ini
+        // and the driver file ODBCINSTINI names (else odbcinst.ini).
+        const std::string systemFolder =
+            EnvironmentValue("ODBCSYSINI").empty() ? "/etc" : EnvironmentValue("ODBCSYSINI");
+        const std::string driverFile = EnvironmentValue("ODBCINSTINI").empty()
+                                           ? "odbcinst.ini"
+                                           : EnvironmentValue("ODBCINSTINI");
+        const bool made =
+            WriteNewFile(folder + "/odbcinst.ini",
+                         WithDriverLogsOff(ReadTextFile(systemFolder + "/" + driverFile)), 0600) &&
+            WriteNewFile(folder + "/odbc.ini",
+                         WithDriverLogsOff(ReadTextFile(systemFolder + "/odbc.ini")), 0600) &&
+            WriteNewFile(folder + "/user-odbc.ini", "", 0400) &&
+            ::setenv("ODBCSYSINI", folder.c_str(), 1) == 0 && ::unsetenv("ODBCINSTINI") == 0;
+        if (!made) {
+            Remove();
+            return;
+        }
+        FStandIn = folder + "/user-odbc.ini";
+    }
+    ~TPrivateConfiguration() { Remove(); }
+    TPrivateConfiguration(const TPrivateConfiguration&) = delete;
+    TPrivateConfiguration& operator=(const TPrivateConfiguration&) = delete;
+
+    /// The empty user DSN file; empty when the copies could not be made.
+    const std::string& StandIn() const { return FStandIn; }
+
+private:
+    std::string FFolder;
+    std::string FStandIn;
+
+    static constexpr std::string_view FolderPrefix = "quorvane-odbc-";
+
+    static void RemoveFolder(const std::string& folder) noexcept {
+        for (const char* name : {"/odbcinst.ini", "/odbc.ini", "/user-odbc.ini"}) {
+            ::unlink((folder + name).c_str());
+        }
+        ::rmdir(folder.c_str());
+    }
+
+    void Remove() noexcept {
+        if (!FFolder.empty()) {
+            RemoveFolder(FFolder);
+            FFolder.clear();
+        }
+    }
+
+    // A process that was killed leaves its folder behind: the folder of a process of this user
+    // that no longer runs goes ("quorvane-odbc-<process>-XXXXXX").
+    static void RemoveFoldersOfEndedProcesses(const std::string& temporary) noexcept {
+        DIR* listing = ::opendir(temporary.c_str());
+        if (listing == nullptr) {
+            return;
+        }
+        while (const dirent* entry = ::readdir(listing)) {
+            const std::string_view name = entry->d_name;
+            if (name.substr(0, FolderPrefix.size()) != FolderPrefix) {
+                continue;
+            }
+            const std::string rest(name.substr(FolderPrefix.size()));
+            char* end = nullptr;
+            const long process = std::strtol(rest.c_str(), &end, 10);
+            const std::string folder = temporary + "/" + std::string(name);
+            struct stat status {};
+            if (end == rest.c_str() || *end != '-' || process <= 0 ||
+                ::lstat(folder.c_str(), &status) != 0 || !S_ISDIR(status.st_mode) ||
+                status.st_uid != ::getuid() ||
+                !(::kill(static_cast<pid_t>(process), 0) != 0 && errno == ESRCH)) {
+                continue;
+            }
+            RemoveFolder(folder);
+        }
+        ::closedir(listing);
+    }
+};
+
+} // namespace
+
+std::string WithDriverLogsOff(const std::string& iniText) {
+    std::string result;
+    result.reserve(iniText.size());
+    std::size_t start = 0;
+    while (start < iniText.size()) {
+        std::size_t end = iniText.find('\n', start);
+        end = end == std::string::npos ? iniText.size() : end + 1;
+        const std::string_view line(iniText.data() + start, end - start);
+        const std::size_t equals = line.find('=');
+        const std::string_view key = equals == std::string_view::npos
+                                         ? std::string_view()
+                                         : TrimView(line.substr(0, equals));
+        if (SameTextAscii(key, "CommLog") || SameTextAscii(key, "Debug")) {
+            result.append(line.substr(0, equals + 1));
+            result += '0';
+            result += line.back() == '\n'
+                          ? (line.size() > 1 && line[line.size() - 2] == '\r' ? "\r\n" : "\n")
+                          : "";
+        } else {
+            result.append(line);
+        }
+        start = end;
+    }
+    return result;
+}
+
+TOdbcConfigurationGuard::TOdbcConfigurationGuard() : FLock(ConfigurationMutex()) {
+    static const TPrivateConfiguration configuration;
+    const std::string& standIn = configuration.StandIn();
+    if (standIn.empty()) {
+        return;
+    }
+    // The user's own choice of DSN file: ODBCINI as the process was given it, or as it was set
+    // since by anyone but us; else the file in the user's home, as unixODBC takes it.
+    static std::optional<std::string> userChoice;
+    if (const char* named = std::getenv("ODBCINI"); named == nullptr) {
+        userChoice.reset();
+    } else if (named != standIn) {
+        userChoice = named;
+    }
+    std::string userFile;
+    if (userChoice) {
+        userFile = *userChoice;
+    } else if (const passwd* account = ::getpwuid(::getuid());
+               account != nullptr && account->pw_dir != nullptr) {
+        userFile = std::string(account->pw_dir) + "/.odbc.ini";
+    }
+    if (!userFile.empty() && Exists(userFile)) {
+        if (userChoice) {
+            ::setenv("ODBCINI", userChoice->c_str(), 1);
+        } else {
+            ::unsetenv("ODBCINI");
+        }
+    } else {
+        ::setenv("ODBCINI", standIn.c_str(), 1);
+    }
+}
+
+} // namespace quorvane
