@@ -10,6 +10,7 @@
 #include "FirebirdTestDatabase.h"
 #include "MiniTemplate.h"
 #include "PlanSupport.h"
+#include "SchemaCheck.h"
 #include "TempDir.h"
 #include "datalink/DataLink.h"
 #include "generate/dmCodeGenerator.h"
@@ -28,42 +29,11 @@ namespace quorvane {
 namespace {
 
 using T = TFieldType;
+using testing::CheckSchema;
+using testing::DescriptorText;
+using testing::F;
+using testing::TExpectedTable;
 namespace fs = std::filesystem;
-
-TFieldDescriptor F(std::string name, T kind, std::int64_t size = 0, bool fixedChar = false) {
-    return {std::move(name), kind, size, fixedChar};
-}
-
-std::string DescriptorText(const std::vector<TFieldDescriptor>& fields) {
-    std::string text;
-    for (const TFieldDescriptor& field : fields) {
-        text += "  " + field.FieldName + " " + std::string(FieldTypeName(field.DataType)) + " " +
-                std::to_string(field.Size) + (field.FixedChar ? " fixed" : "") + "\n";
-    }
-    return text;
-}
-
-struct TExpectedTable {
-    std::string Name;
-    std::vector<TFieldDescriptor> Fields;
-};
-
-// Connects to `database` as a run does and compares the table list and every expected table.
-void CheckSchema(const std::string& database, const std::vector<std::string>& tableNames,
-                 const std::vector<TExpectedTable>& tables) {
-    TDM dm;
-    dm.ConnectDatabase(database, "", false);
-    dm.TableNames.clear();
-    dm.ListTableNames(dm.TableNames);
-    EXPECT_EQ(dm.TableNames, tableNames);
-    for (const TExpectedTable& table : tables) {
-        SCOPED_TRACE("table " + table.Name);
-        const std::vector<TFieldDescriptor> fields = testing::FieldsOf(dm, table.Name);
-        EXPECT_EQ(fields, table.Fields) << "reported:\n"
-                                        << DescriptorText(fields) << "expected:\n"
-                                        << DescriptorText(table.Fields);
-    }
-}
 
 // --- The type table ----------------------------------------------------------------------------
 

@@ -13,6 +13,7 @@
 #include "FirebirdTestDatabase.h"
 #include "MiniTemplate.h"
 #include "PlanSupport.h"
+#include "SchemaCheck.h"
 #include "TempDir.h"
 #include "datalink/DataLink.h"
 #include "generate/dmCodeGenerator.h"
@@ -36,6 +37,10 @@ namespace quorvane {
 namespace {
 
 using T = TFieldType;
+using testing::CheckSchema;
+using testing::DescriptorText;
+using testing::F;
+using testing::TExpectedTable;
 using namespace std::chrono_literals;
 
 struct TServer {
@@ -112,19 +117,6 @@ std::string WriteLink(const TTempDir& folder, const TServer& server, const std::
     const std::string udl = folder.File(std::filesystem::path(file).stem().string() + ".udl");
     WriteDataLinkFile(udl, link);
     return udl;
-}
-
-TFieldDescriptor F(std::string name, T kind, std::int64_t size = 0, bool fixedChar = false) {
-    return {std::move(name), kind, size, fixedChar};
-}
-
-std::string DescriptorText(const std::vector<TFieldDescriptor>& fields) {
-    std::string text;
-    for (const TFieldDescriptor& field : fields) {
-        text += "  " + field.FieldName + " " + std::string(FieldTypeName(field.DataType)) + " " +
-                std::to_string(field.Size) + (field.FixedChar ? " fixed" : "") + "\n";
-    }
-    return text;
 }
 
 // The statements a run sends to read the catalogue and describe every table.

@@ -17,6 +17,7 @@
 
 #include "MiniTemplate.h"
 #include "PlanSupport.h"
+#include "SchemaCheck.h"
 #include "TempDir.h"
 #include "datalink/DataLink.h"
 #include "datalink/OdbcConnectionString.h"
@@ -48,6 +49,10 @@ namespace quorvane {
 namespace {
 
 using T = TFieldType;
+using testing::CheckSchema;
+using testing::DescriptorText;
+using testing::F;
+using testing::TExpectedTable;
 
 // --- Server coordinates ------------------------------------------------------------------------
 
@@ -199,38 +204,6 @@ TSqlSession SessionOn(const TServer& server, const std::string& database) {
 
 // --- Reading the schema as a run does ----------------------------------------------------------
 
-struct TExpectedTable {
-    std::string Name;
-    std::vector<TFieldDescriptor> Fields;
-};
-
-std::string DescriptorText(const std::vector<TFieldDescriptor>& fields) {
-    std::string text;
-    for (const TFieldDescriptor& field : fields) {
-        text += "  " + field.FieldName + " " + std::string(FieldTypeName(field.DataType)) + " " +
-                std::to_string(field.Size) + (field.FixedChar ? " fixed" : "") + "\n";
-    }
-    return text;
-}
-
-// Connects through a data-link file, lists the tables and reads each expected one from the
-// snapshot, as a run does.
-void CheckSchemaThroughDataLink(const std::string& udl, const std::vector<std::string>& tableNames,
-                                const std::vector<TExpectedTable>& tables) {
-    TDM dm;
-    dm.ConnectDatabase(udl, "", false);
-    dm.TableNames.clear();
-    dm.ListTableNames(dm.TableNames);
-    EXPECT_EQ(dm.TableNames, tableNames);
-    for (const TExpectedTable& table : tables) {
-        SCOPED_TRACE("table " + table.Name);
-        const std::vector<TFieldDescriptor> fields = testing::FieldsOf(dm, table.Name);
-        EXPECT_EQ(fields, table.Fields) << "reported:\n"
-                                        << DescriptorText(fields) << "expected:\n"
-                                        << DescriptorText(table.Fields);
-    }
-}
-
 // The password must appear in no message of the engine.
 void ExpectUnknownTableError(const std::string& udl, const std::string& password) {
     const auto source = OpenSchemaSource("FILE NAME=" + udl);
@@ -242,10 +215,6 @@ void ExpectUnknownTableError(const std::string& udl, const std::string& password
         EXPECT_NE(message.find("\"no such table\""), std::string::npos) << message;
         EXPECT_EQ(message.find(password), std::string::npos) << message;
     }
-}
-
-TFieldDescriptor F(std::string name, T kind, std::int64_t size = 0, bool fixedChar = false) {
-    return {std::move(name), kind, size, fixedChar};
 }
 
 std::string ColumnText(const TColumnInfo& column) {
@@ -388,7 +357,7 @@ TEST(PostgreSqlLiveTest, TablesViewsSchemasAndEveryColumnType) {
         {"v_orders", {F("line_id", T::ftInteger), F("unit price", T::ftBCD, 2)}},
         {"other_table", {F("x", T::ftSmallint)}},
     };
-    CheckSchemaThroughDataLink(udl, tableNames, tables);
+    CheckSchema(udl, tableNames, tables);
     ExpectUnknownTableError(udl, server->Password);
 
     // The same database through the OLE DB provider for ODBC with the user's own ODBC string,
@@ -402,7 +371,7 @@ TEST(PostgreSqlLiveTest, TablesViewsSchemasAndEveryColumnType) {
                                         ";ShowSystemTables=1;BoolsAsChar=0");
     const std::string odbcUdl = folder.File("odbc.udl");
     WriteDataLinkFile(odbcUdl, odbc);
-    CheckSchemaThroughDataLink(odbcUdl, tableNames, tables);
+    CheckSchema(odbcUdl, tableNames, tables);
 }
 
 TEST(PostgreSqlLiveTest, GeneratedSelectTextsRunOnTheDatabase) {
@@ -445,10 +414,9 @@ TEST(PostgreSqlLiveTest, ListsThreeHundredTablesCompletely) {
         const std::string number = std::to_string(i);
         tableNames.push_back("table_" + std::string(3 - number.size(), '0') + number);
     }
-    CheckSchemaThroughDataLink(
-        udl, tableNames,
-        {{"table_001", {F("id", T::ftAutoInc), F("name", T::ftWideString, 30)}},
-         {"table_300", {F("id", T::ftAutoInc), F("name", T::ftWideString, 30)}}});
+    CheckSchema(udl, tableNames,
+                {{"table_001", {F("id", T::ftAutoInc), F("name", T::ftWideString, 30)}},
+                 {"table_300", {F("id", T::ftAutoInc), F("name", T::ftWideString, 30)}}});
     // The driver's column catalogue, and the tables the user may not read.
     ExpectCatalogueReadingToEqualTableByTable(udl, 2, tableNames);
 }
@@ -624,7 +592,7 @@ TEST(MariaDbLiveTest, TablesViewsDatabasesAndEveryColumnType) {
         {"v_orders", {F("line_id", T::ftAutoInc), F("unit price", T::ftBCD, 2)}},
         {"other_table", {F("x", T::ftSmallint)}},
     };
-    CheckSchemaThroughDataLink(udl, tableNames, tables);
+    CheckSchema(udl, tableNames, tables);
     ExpectUnknownTableError(udl, server->Password);
 
     // The server's own tables are in the catalogue, but never as user tables.
