@@ -1,5 +1,6 @@
 #include "DataLinkEditor.h"
 
+#include "datalink/ProviderFamily.h"
 #include "schema/SchemaSource.h"
 
 #include <QComboBox>
@@ -43,24 +44,25 @@ enum class TProviderUse {
     DatabaseFile, // SQLite, Jet, ACE: Data Source is a file
     Odbc,         // MSDASQL or no provider: an ODBC string, or Data Source as a DSN
     Server,       // SQL Server, PostgreSQL, MySQL, MariaDB: server, database and login
+    Firebird,     // Firebird, InterBase: a file or "host:path", and a login
     Unknown       // typed by hand: nothing is known, so nothing is hidden
 };
 
 TProviderUse UseOfProvider(const QString& provider) {
-    const auto startsWith = [&provider](const char* prefix) {
-        return provider.startsWith(QLatin1String(prefix), Qt::CaseInsensitive);
-    };
-    if (provider.isEmpty() || startsWith("MSDASQL")) {
+    switch (ProviderFamilyOf(provider.toStdString())) {
+    case TProviderFamily::Odbc:
         return TProviderUse::Odbc;
-    }
-    if (startsWith("SQLite") || startsWith("Microsoft.Jet.OLEDB") ||
-        startsWith("Microsoft.ACE.OLEDB")) {
+    case TProviderFamily::Sqlite:
+    case TProviderFamily::Access:
         return TProviderUse::DatabaseFile;
-    }
-    if (startsWith("SQLOLEDB") || startsWith("SQLNCLI") || startsWith("MSOLEDBSQL") ||
-        startsWith("PostgreSQL") || startsWith("PGNP") || startsWith("MySQL") ||
-        startsWith("MariaDB")) {
+    case TProviderFamily::SqlServer:
+    case TProviderFamily::PostgreSql:
+    case TProviderFamily::MariaDb:
         return TProviderUse::Server;
+    case TProviderFamily::Firebird:
+        return TProviderUse::Firebird;
+    case TProviderFamily::Unknown:
+        break;
     }
     return TProviderUse::Unknown;
 }
@@ -78,7 +80,8 @@ bool UsesExtendedProperties(TProviderUse use) {
 }
 
 bool UsesDatabaseFile(TProviderUse use) {
-    return use == TProviderUse::DatabaseFile || use == TProviderUse::Unknown;
+    return use == TProviderUse::DatabaseFile || use == TProviderUse::Firebird ||
+           use == TProviderUse::Unknown;
 }
 
 QString DataSourceCaption(TProviderUse use) {
@@ -89,6 +92,8 @@ QString DataSourceCaption(TProviderUse use) {
         return QStringLiteral("&Data Source (ODBC data source name):");
     case TProviderUse::Server:
         return QStringLiteral("&Data Source (server[:port]):");
+    case TProviderUse::Firebird:
+        return QStringLiteral("&Data Source (database file, or server:path):");
     case TProviderUse::Unknown:
         break;
     }
@@ -101,6 +106,9 @@ QString FileFilterOfProvider(const QString& provider) {
     }
     if (UseOfProvider(provider) == TProviderUse::DatabaseFile) {
         return QStringLiteral("Access Database(*.mdb *.accdb);;Any File(*)");
+    }
+    if (UseOfProvider(provider) == TProviderUse::Firebird) {
+        return QStringLiteral("Firebird Database(*.fdb *.gdb *.ib);;Any File(*)");
     }
     return QStringLiteral("Any File(*)");
 }
@@ -183,7 +191,8 @@ TDataLinkEditor::TDataLinkEditor(const QString& path, QWidget* parent)
                             QStringLiteral("SQLOLEDB.1"), QStringLiteral("SQLNCLI11"),
                             QStringLiteral("MSOLEDBSQL"),
                             QStringLiteral("PostgreSQL OLE DB Provider"),
-                            QStringLiteral("MySQLProv"), QStringLiteral("MariaDB")});
+                            QStringLiteral("MySQLProv"), QStringLiteral("MariaDB"),
+                            QStringLiteral("LCPI.IBProvider.5"), QStringLiteral("Firebird")});
     Password_Edt->setEchoMode(QLineEdit::Password);
     ExtendedProperties_Edt->setPlaceholderText(
         QStringLiteral("DRIVER={PostgreSQL Unicode};SERVER=localhost;DATABASE=sales"));

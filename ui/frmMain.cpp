@@ -162,7 +162,8 @@ TMain_Frm::TMain_Frm(QWidget* parent) : QMainWindow(parent) {
     OpenDialog->setNameFilters(
         {QStringLiteral("Text File(*.txt)"), QStringLiteral("Data Link File(*.udl)"),
          QStringLiteral("Acess Database(*.mdb *.accdb)"), QStringLiteral("Any File(*.*)"),
-         QStringLiteral("SQLite Database(*.sqlite *.sqlite3 *.db)")});
+         QStringLiteral("SQLite Database(*.sqlite *.sqlite3 *.db)"),
+         QStringLiteral("Firebird Database(*.fdb *.gdb *.ib)")});
 
     Help_Btn = Named(new QToolButton, "Help_Btn");
     Help_Btn->setAutoRaise(true);

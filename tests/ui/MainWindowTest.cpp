@@ -723,18 +723,42 @@ private slots:
         QCOMPARE(none.Answers, 0);
     }
 
-    void DataLinkEditorOffersBothKindsOfAccessFile() {
+    // Each provider family gets the fields it reads and, for a database file, its own filter;
+    // Access offers both of its file kinds together.
+    void DataLinkEditorOffersTheFieldsAndFilesOfEachProvider() {
         TDataLinkEditor editor(QString{});
-        editor.Provider_Cbo->setCurrentText("Microsoft.ACE.OLEDB.12.0");
-        QStringList filters;
-        TModalAnswerer<QFileDialog> cancel([&filters](QFileDialog* dialog) {
-            filters = dialog->nameFilters();
-            dialog->reject();
-        });
-        editor.Browse_Btn->click();
-        QCOMPARE(cancel.Answers, 1);
-        QCOMPARE(filters.value(0), QStringLiteral("Access Database(*.mdb *.accdb)"));
-        QVERIFY(editor.DataSource_Edt->text().isEmpty());
+        struct TCase {
+            QString Provider;
+            QString Filter; // empty: no file to browse for
+            bool InitialCatalog;
+            bool Login;
+        };
+        const std::vector<TCase> cases = {
+            {"Microsoft.ACE.OLEDB.12.0", "Access Database(*.mdb *.accdb)", false, false},
+            {"Microsoft.Jet.OLEDB.4.0", "Access Database(*.mdb *.accdb)", false, false},
+            {"SQLite", "SQLite Database(*.sqlite *.sqlite3 *.db)", false, false},
+            {"LCPI.IBProvider.5", "Firebird Database(*.fdb *.gdb *.ib)", false, true},
+            {"PostgreSQL OLE DB Provider", "", true, true},
+        };
+        for (const TCase& c : cases) {
+            editor.Provider_Cbo->setCurrentText(c.Provider);
+            QVERIFY2(editor.InitialCatalog_Edt->isHidden() == !c.InitialCatalog,
+                     qPrintable(c.Provider));
+            QVERIFY2(editor.UserID_Edt->isHidden() == !c.Login, qPrintable(c.Provider));
+            QVERIFY2(editor.Browse_Btn->isHidden() == c.Filter.isEmpty(), qPrintable(c.Provider));
+            if (c.Filter.isEmpty()) {
+                continue;
+            }
+            QStringList filters;
+            TModalAnswerer<QFileDialog> cancel([&filters](QFileDialog* dialog) {
+                filters = dialog->nameFilters();
+                dialog->reject();
+            });
+            editor.Browse_Btn->click();
+            QCOMPARE(cancel.Answers, 1);
+            QCOMPARE(filters.value(0), c.Filter);
+            QVERIFY(editor.DataSource_Edt->text().isEmpty());
+        }
     }
 };
 
