@@ -4,6 +4,7 @@
 #include "io/FileCopy.h"
 #include "io/InstallPaths.h"
 #include "io/OutputLock.h"
+#include "io/OutputPath.h"
 #include "text/EngineErrors.h"
 #include "text/StringUtils.h"
 
@@ -222,6 +223,7 @@ void TDM::Generate(const TProjectParam& options) {
     }
     // Below the output directory the run follows no link: every file it writes lies in the copy.
     const TOutputPath outputBase{destination, LastFolderName(directories.TemplateDir)};
+    const TOutputFolderCache folders;
 
     const std::string& databaseFile = options.Database.UDLFile;
     const TOutputPath databaseCopy =

@@ -15,9 +15,14 @@ namespace {
 // What is written is gathered up to this size before it goes to the file.
 constexpr std::size_t WriteBufferSize = 1 << 16;
 
-mode_t CurrentUmask() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
+// The process's umask, read once: reading it means setting it, and a file another thread
+// created in between would get no umask at all. Nothing in the programs changes it later.
+mode_t ProcessUmask() {
+    static const mode_t mask = [] {
+        const mode_t current = ::umask(0);
+        ::umask(current);
+        return current;
+    }();
     return mask;
 }
 
@@ -56,20 +61,26 @@ TAtomicFileWriter::TAtomicFileWriter(const TOutputPath& path, std::optional<mode
     } else if (exists && S_ISREG(existing.st_mode)) {
         permissions = existing.st_mode & 07777;
     }
+    const mode_t umask = ProcessUmask();
     if (mode || !exists || !S_ISREG(existing.st_mode)) {
-        permissions &= ~CurrentUmask();
+        permissions &= ~umask;
     }
     for (int attempt = 0; !FFile.Valid(); ++attempt) {
         FTemporaryName = TemporaryFileName();
-        FFile =
-            TFileDescriptor(::openat(FFolder.Get(), FTemporaryName.c_str(),
-                                     O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+        // Created with the permissions it keeps, less the umask: it is never more open than
+        // asked for, not even while it is written.
+        FFile = TFileDescriptor(::openat(FFolder.Get(), FTemporaryName.c_str(),
+                                         O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                                         permissions & 0777));
         if (!FFile.Valid() && (errno != EEXIST || attempt > 100)) {
             fail(SystemErrorText(errno));
         }
     }
-    // Created private, then given its mode: the umask cannot widen what was asked for.
-    ::fchmod(FFile.Get(), permissions);
+    // The bits the umask took that the replaced file had (its own mode stands), and the
+    // set-id and sticky bits, which creating a file does not give.
+    if ((permissions & ~(0777 & ~umask)) != 0) {
+        ::fchmod(FFile.Get(), permissions);
+    }
 }
 
 TAtomicFileWriter::~TAtomicFileWriter() {
@@ -106,6 +117,7 @@ void TAtomicFileWriter::Skip(off_t size) {
         throw EFileError("Cannot create file \"" + FPath + "\". " + SystemErrorText(errno));
     }
     FSize += size;
+    FEndsInHole = size > 0;
 }
 
 void TAtomicFileWriter::Commit() {
@@ -114,7 +126,7 @@ void TAtomicFileWriter::Commit() {
     };
     Flush();
     // A hole at the end gives the file its length only once it is set.
-    if (::ftruncate(FFile.Get(), FSize) != 0) {
+    if (FEndsInHole && ::ftruncate(FFile.Get(), FSize) != 0) {
         fail(errno);
     }
     // No fsync: a run writes thousands of files, and the rename already keeps the earlier file
@@ -147,6 +159,7 @@ void TAtomicFileWriter::WriteThrough(std::string_view text) {
         written += static_cast<std::size_t>(count);
     }
     FSize += static_cast<off_t>(text.size());
+    FEndsInHole = FEndsInHole && text.empty();
 }
 
 void WriteBytesToFile(const TOutputPath& path, const std::string& bytes) {

@@ -42,6 +42,7 @@ private:
     TFileDescriptor FFile;
     std::string FBuffer;
     off_t FSize = 0;
+    bool FEndsInHole = false;
     bool FCommitted = false;
 
     void Flush();

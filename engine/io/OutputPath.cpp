@@ -63,7 +63,46 @@ std::string TOutputPath::Name() const {
     return slash == std::string::npos ? Relative : Relative.substr(slash + 1);
 }
 
+namespace {
+
+thread_local TOutputFolderCache* CurrentFolderCache = nullptr;
+
+TFileDescriptor OpenOutputFolderByWalk(const TOutputPath& folder, bool create);
+
+} // namespace
+
+TOutputFolderCache::TOutputFolderCache() : FOuter(CurrentFolderCache) {
+    CurrentFolderCache = this;
+}
+
+TOutputFolderCache::~TOutputFolderCache() {
+    CurrentFolderCache = FOuter;
+}
+
 TFileDescriptor OpenOutputFolder(const TOutputPath& folder, bool create) {
+    TOutputFolderCache* const cache = folder.Root.empty() ? nullptr : CurrentFolderCache;
+    if (cache != nullptr) {
+        const auto found = cache->FFolders.find({folder.Root, folder.Relative});
+        if (found != cache->FFolders.end()) {
+            TFileDescriptor copy(::fcntl(found->second.Get(), F_DUPFD_CLOEXEC, 0));
+            if (copy.Valid()) {
+                return copy;
+            }
+        }
+    }
+    TFileDescriptor opened = OpenOutputFolderByWalk(folder, create);
+    if (cache != nullptr) {
+        TFileDescriptor kept(::fcntl(opened.Get(), F_DUPFD_CLOEXEC, 0));
+        if (kept.Valid()) {
+            cache->FFolders.insert_or_assign({folder.Root, folder.Relative}, std::move(kept));
+        }
+    }
+    return opened;
+}
+
+namespace {
+
+TFileDescriptor OpenOutputFolderByWalk(const TOutputPath& folder, bool create) {
     const auto fail = [&folder](const std::string& reason) -> TFileDescriptor {
         throw EFileError("Cannot create folder \"" + folder.Full() + "\". " + reason);
     };
@@ -121,6 +160,8 @@ TFileDescriptor OpenOutputFolder(const TOutputPath& folder, bool create) {
     }
     return current;
 }
+
+} // namespace
 
 std::string TemporaryFileName() {
     // Unique within the process by the counter, across processes by the seed: a name taken

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <map>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace quorvane {
 
@@ -45,6 +47,24 @@ struct TOutputPath {
 /// set, without following a link below its root. Throws EFileError "Cannot create folder
 /// "%s". %s", saying which part is a link or no folder.
 TFileDescriptor OpenOutputFolder(const TOutputPath& folder, bool create);
+
+/// While it lives, `OpenOutputFolder` on this thread walks each folder's path once and then
+/// hands out copies of the descriptor it opened: a run writes thousands of files into a handful
+/// of folders. Only for the writing part of a run, while the output lock is held: a folder
+/// removed meanwhile is not seen again, and writing into it fails.
+class TOutputFolderCache {
+public:
+    TOutputFolderCache();
+    ~TOutputFolderCache();
+    TOutputFolderCache(const TOutputFolderCache&) = delete;
+    TOutputFolderCache& operator=(const TOutputFolderCache&) = delete;
+
+private:
+    friend TFileDescriptor OpenOutputFolder(const TOutputPath& folder, bool create);
+
+    std::map<std::pair<std::string, std::string>, TFileDescriptor> FFolders;
+    TOutputFolderCache* FOuter;
+};
 
 /// The prefix of the temporary files a run writes before renaming them into place; those of an
 /// earlier run that was killed are removed by the next one.
