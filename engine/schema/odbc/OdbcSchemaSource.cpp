@@ -27,18 +27,6 @@ namespace quorvane {
 
 namespace {
 
-// "30 seconds", "1 second", "1.5 seconds": a limit as the user reads it.
-std::string SecondsText(std::chrono::milliseconds limit) {
-    const auto count = limit.count();
-    std::string text = std::to_string(count / 1000);
-    if (count % 1000 != 0) {
-        std::string fraction = std::to_string(1000 + count % 1000).substr(1);
-        fraction.erase(fraction.find_last_not_of('0') + 1);
-        text += "." + fraction;
-    }
-    return text + (count == 1000 ? " second" : " seconds");
-}
-
 constexpr std::int64_t GuidByteSize = 16;
 
 // ---------------------------------------------------------------------------------------------
@@ -554,8 +542,7 @@ private:
                const std::string& failure) const {
         if (!SQL_SUCCEEDED(result) && FWatchdog->Tripped()) {
             // The driver then speaks of a closed connection; the cause is the server's silence.
-            throw EDatabaseError(failure + " The server did not answer within " +
-                                 SecondsText(FWatchdog->Limit()) + ".");
+            throw EDatabaseError(failure + " " + ServerSilenceText(FWatchdog->Limit()));
         }
         if (!SQL_SUCCEEDED(result)) {
             throw EDatabaseError(failure + " " + DiagnosticText(handleType, handle, FScrubber));
