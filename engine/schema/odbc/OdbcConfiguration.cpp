@@ -14,7 +14,7 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
-#include <sstream>
+#include <string_view>
 
 namespace quorvane {
 
