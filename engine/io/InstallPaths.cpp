@@ -25,11 +25,6 @@ std::string WithFinalSlash(std::string folder) {
     return folder;
 }
 
-std::string Environment(const char* name) {
-    const char* value = std::getenv(name);
-    return value != nullptr ? std::string(value) : std::string();
-}
-
 // The installation prefix of a program in PREFIX/bin/, with a final "/"; none for a program in
 // any other folder.
 std::optional<std::string> InstallPrefix(const std::string& executableDirectory) {
@@ -64,6 +59,11 @@ bool IsRegularFile(const std::string& path) {
 
 } // namespace
 
+std::string EnvironmentValue(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? std::string(value) : std::string();
+}
+
 std::string ExecutableDirectory() {
     std::error_code error;
     const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
@@ -76,8 +76,8 @@ std::string ExecutableDirectory() {
 TInstallLayout CurrentInstallLayout() {
     TInstallLayout layout;
     layout.ExecutableDirectory = ExecutableDirectory();
-    layout.XdgConfigHome = Environment("XDG_CONFIG_HOME");
-    layout.Home = Environment("HOME");
+    layout.XdgConfigHome = EnvironmentValue("XDG_CONFIG_HOME");
+    layout.Home = EnvironmentValue("HOME");
     return layout;
 }
 

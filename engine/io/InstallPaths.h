@@ -6,6 +6,9 @@
 
 namespace quorvane {
 
+/// The value of the environment variable `name`; "" when it is unset.
+std::string EnvironmentValue(const char* name);
+
 /// The folder of the running executable, with a final "/".
 std::string ExecutableDirectory();
 

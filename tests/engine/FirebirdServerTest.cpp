@@ -11,6 +11,7 @@
 // server.
 
 #include "FirebirdTestDatabase.h"
+#include "LoopbackSocket.h"
 #include "MiniTemplate.h"
 #include "PlanSupport.h"
 #include "SchemaCheck.h"
@@ -41,6 +42,7 @@ using testing::CheckSchema;
 using testing::DescriptorText;
 using testing::F;
 using testing::TExpectedTable;
+using testing::TLoopbackSocket;
 using namespace std::chrono_literals;
 
 struct TServer {
@@ -287,39 +289,6 @@ TEST(FirebirdServerTest, WrongPasswordAndMissingDatabaseEndWithTheServersMessage
 }
 
 // --- Servers that refuse, never answer or freeze -----------------------------------------------
-
-// A socket on a loopback port: bound only, it refuses connections; listening, it takes them into
-// its queue but never answers.
-class TLoopbackSocket {
-public:
-    explicit TLoopbackSocket(bool listening) {
-        FSocket = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof address;
-        if (FSocket < 0 || ::bind(FSocket, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
-            (listening && ::listen(FSocket, 16) != 0) ||
-            ::getsockname(FSocket, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
-            throw std::runtime_error("cannot bind a loopback socket");
-        }
-        FPort = ntohs(address.sin_port);
-    }
-    ~TLoopbackSocket() {
-        if (FSocket >= 0) {
-            ::close(FSocket);
-        }
-    }
-    TLoopbackSocket(const TLoopbackSocket&) = delete;
-    TLoopbackSocket& operator=(const TLoopbackSocket&) = delete;
-
-    int Descriptor() const { return FSocket; }
-    std::string Port() const { return std::to_string(FPort); }
-
-private:
-    int FSocket = -1;
-    unsigned short FPort = 0;
-};
 
 void ExpectConnectionError(const std::string& port, const std::string& reason) {
     TTempDir folder;

@@ -15,6 +15,7 @@
 //
 // The tests of refused and silent servers need only the ODBC drivers, no server.
 
+#include "LoopbackSocket.h"
 #include "MiniTemplate.h"
 #include "PlanSupport.h"
 #include "SchemaCheck.h"
@@ -53,6 +54,7 @@ using testing::CheckSchema;
 using testing::DescriptorText;
 using testing::F;
 using testing::TExpectedTable;
+using testing::TLoopbackSocket;
 
 // --- Server coordinates ------------------------------------------------------------------------
 
@@ -751,42 +753,6 @@ TEST(MariaDbLiveTest, ListsThreeHundredTablesCompletely) {
 }
 
 // --- Servers that refuse or do not answer (drivers only) ---------------------------------------
-
-// A socket on a loopback port; listening, it takes connections into its queue but never answers.
-class TLoopbackSocket {
-public:
-    explicit TLoopbackSocket(bool listening) {
-        FSocket = ::socket(AF_INET, SOCK_STREAM, 0);
-        if (FSocket < 0) {
-            throw std::runtime_error("cannot make a socket");
-        }
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        address.sin_port = 0;
-        socklen_t length = sizeof address;
-        if (::bind(FSocket, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-            (listening && ::listen(FSocket, 16) != 0) ||
-            ::getsockname(FSocket, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
-            ::close(FSocket);
-            throw std::runtime_error("cannot bind a loopback socket");
-        }
-        FPort = ntohs(address.sin_port);
-    }
-    ~TLoopbackSocket() {
-        if (FSocket >= 0) {
-            ::close(FSocket);
-        }
-    }
-    TLoopbackSocket(const TLoopbackSocket&) = delete;
-    TLoopbackSocket& operator=(const TLoopbackSocket&) = delete;
-
-    std::string Port() const { return std::to_string(FPort); }
-
-private:
-    int FSocket = -1;
-    unsigned short FPort = 0;
-};
 
 // Opens a data link for each server provider on 127.0.0.1:`port`; each must end with an
 // EDatabaseError that names the server and keeps the password to itself.

@@ -469,27 +469,12 @@ private:
             }
             return argument->Type == ado::adBoolean ? FixedColumn(ado::adSmallInt) : argument;
         }
-        if (key == "SUM" && argument) {
-            // Jet sums whole numbers as a Long, money as money, decimals as decimals.
-            if (IntegerRank(*argument) > 0) {
+        if ((key == "SUM" || key == "AVG") && argument) {
+            // Jet sums whole numbers as a Long; money stays money and decimals decimal, in a
+            // sum and in a mean; any other number's sum, and a whole number's mean, is a Double.
+            if (key == "SUM" && IntegerRank(*argument) > 0) {
                 return FixedColumn(ado::adInteger);
             }
-            if (IsCurrency(*argument)) {
-                return CurrencyColumn();
-            }
-            if (argument->Type == ado::adNumeric) {
-                TColumnInfo column = *argument;
-                column.Precision = DecimalPrecision;
-                return column;
-            }
-            if (IsNumber(*argument)) {
-                return FixedColumn(ado::adDouble);
-            }
-            return std::nullopt;
-        }
-        if (key == "AVG" && argument) {
-            // The mean of money stays money and of decimals decimal; any other number's is a
-            // Double.
             if (IsCurrency(*argument)) {
                 return CurrencyColumn();
             }

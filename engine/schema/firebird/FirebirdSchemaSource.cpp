@@ -111,93 +111,51 @@ private:
 // Handles. Each is given back with its own call; the calls report failures in a status vector
 // of their own, which a destructor has no use for.
 
-class TAttachment {
+template <void (*GiveBack)(ISC_STATUS* status, FB_API_HANDLE* handle)> class TFirebirdHandle {
 public:
-    TAttachment() = default;
-    ~TAttachment() { Detach(); }
-    TAttachment(TAttachment&& other) noexcept : FHandle(std::exchange(other.FHandle, 0)) {}
-    TAttachment& operator=(TAttachment&& other) noexcept {
+    TFirebirdHandle() = default;
+    ~TFirebirdHandle() { Reset(); }
+    TFirebirdHandle(TFirebirdHandle&& other) noexcept : FHandle(std::exchange(other.FHandle, 0)) {}
+    TFirebirdHandle& operator=(TFirebirdHandle&& other) noexcept {
         if (this != &other) {
-            Detach();
+            Reset();
             FHandle = std::exchange(other.FHandle, 0);
         }
         return *this;
     }
-    TAttachment(const TAttachment&) = delete;
-    TAttachment& operator=(const TAttachment&) = delete;
+    TFirebirdHandle(const TFirebirdHandle&) = delete;
+    TFirebirdHandle& operator=(const TFirebirdHandle&) = delete;
 
-    isc_db_handle* Get() noexcept { return &FHandle; }
+    FB_API_HANDLE* Get() noexcept { return &FHandle; }
 
 private:
-    isc_db_handle FHandle = 0;
+    FB_API_HANDLE FHandle = 0;
 
-    void Detach() noexcept {
+    void Reset() noexcept {
         if (FHandle != 0) {
             TStatus status;
-            isc_detach_database(status.Get(), &FHandle);
+            GiveBack(status.Get(), &FHandle);
             FHandle = 0;
         }
     }
 };
+
+void DetachDatabase(ISC_STATUS* status, FB_API_HANDLE* handle) {
+    isc_detach_database(status, handle);
+}
 
 // Read only: rolling it back gives nothing up.
-class TTransaction {
-public:
-    TTransaction() = default;
-    ~TTransaction() { Rollback(); }
-    TTransaction(TTransaction&& other) noexcept : FHandle(std::exchange(other.FHandle, 0)) {}
-    TTransaction& operator=(TTransaction&& other) noexcept {
-        if (this != &other) {
-            Rollback();
-            FHandle = std::exchange(other.FHandle, 0);
-        }
-        return *this;
-    }
-    TTransaction(const TTransaction&) = delete;
-    TTransaction& operator=(const TTransaction&) = delete;
+void RollBackTransaction(ISC_STATUS* status, FB_API_HANDLE* handle) {
+    isc_rollback_transaction(status, handle);
+}
 
-    isc_tr_handle* Get() noexcept { return &FHandle; }
+void DropStatement(ISC_STATUS* status, FB_API_HANDLE* handle) {
+    isc_dsql_free_statement(status, handle, DSQL_drop);
+}
 
-private:
-    isc_tr_handle FHandle = 0;
-
-    void Rollback() noexcept {
-        if (FHandle != 0) {
-            TStatus status;
-            isc_rollback_transaction(status.Get(), &FHandle);
-            FHandle = 0;
-        }
-    }
-};
-
-class TStatement {
-public:
-    TStatement() = default;
-    ~TStatement() { Drop(); }
-    TStatement(TStatement&& other) noexcept : FHandle(std::exchange(other.FHandle, 0)) {}
-    TStatement& operator=(TStatement&& other) noexcept {
-        if (this != &other) {
-            Drop();
-            FHandle = std::exchange(other.FHandle, 0);
-        }
-        return *this;
-    }
-    TStatement(const TStatement&) = delete;
-    TStatement& operator=(const TStatement&) = delete;
-
-    isc_stmt_handle* Get() noexcept { return &FHandle; }
-
-private:
-    isc_stmt_handle FHandle = 0;
-
-    void Drop() noexcept {
-        if (FHandle != 0) {
-            TStatus status;
-            isc_dsql_free_statement(status.Get(), &FHandle, DSQL_drop);
-            FHandle = 0;
-        }
-    }
-};
+using TAttachment = TFirebirdHandle<DetachDatabase>;
+using TTransaction = TFirebirdHandle<RollBackTransaction>;
+using TStatement = TFirebirdHandle<DropStatement>;
 
 // ---------------------------------------------------------------------------------------------
 // Descriptor areas: the columns of a statement's rows (or its parameters), each with a buffer

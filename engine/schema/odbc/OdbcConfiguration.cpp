@@ -1,9 +1,12 @@
 #include "schema/odbc/OdbcConfiguration.h"
 
+#include "io/AtomicFileWriter.h"
+#include "io/InstallPaths.h"
+#include "text/EngineErrors.h"
 #include "text/StringUtils.h"
+#include "text/TextEncoding.h"
 
 #include <dirent.h>
-#include <fcntl.h>
 #include <pwd.h>
 #include <signal.h>
 #include <sys/stat.h>
@@ -11,8 +14,7 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
+#include <filesystem>
 #include <optional>
 #include <string_view>
 
@@ -30,33 +32,22 @@ bool Exists(const std::string& path) {
     return ::stat(path.c_str(), &status) == 0;
 }
 
-std::string EnvironmentValue(const char* name) {
-    const char* value = std::getenv(name);
-    return value != nullptr ? value : "";
-}
-
 // The file's text; empty when there is none (unixODBC reads a missing file as an empty one).
 std::string ReadTextFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    std::string bytes;
+    std::string reason;
+    return TryReadWholeFile(path, bytes, reason) ? bytes : std::string();
 }
 
 bool WriteNewFile(const std::string& path, const std::string& text, mode_t mode) {
-    const int descriptor =
-        ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
-    if (descriptor < 0) {
+    try {
+        TAtomicFileWriter file(TOutputPath{{}, path}, mode);
+        file.Write(text);
+        file.Commit();
+        return true;
+    } catch (const EFileError&) {
         return false;
     }
-    std::size_t written = 0;
-    while (written < text.size()) {
-        const ssize_t count = ::write(descriptor, text.data() + written, text.size() - written);
-        if (count <= 0) {
-            ::close(descriptor);
-            return false;
-        }
-        written += static_cast<std::size_t>(count);
-    }
-    return ::close(descriptor) == 0;
 }
 
 // This process's copies of the system's ODBC entries, and the empty stand-in for a missing user
@@ -64,8 +55,11 @@ bool WriteNewFile(const std::string& path, const std::string& text, mode_t mode)
 class TPrivateConfiguration {
 public:
     TPrivateConfiguration() {
-        const std::string temporary =
-            EnvironmentValue("TMPDIR").empty() ? "/tmp" : EnvironmentValue("TMPDIR");
+        std::error_code error;
+        const std::string temporary = std::filesystem::temp_directory_path(error).string();
+        if (error) {
+            return; // unixODBC then does as it always did
+        }
         RemoveFoldersOfEndedProcesses(temporary);
         std::string folder =
             temporary + "/" + std::string(FolderPrefix) + std::to_string(::getpid()) + "-XXXXXX";
