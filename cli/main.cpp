@@ -20,14 +20,17 @@ void DescribeDatabase(quorvane::TDM& dm, const std::string& database) {
         std::cerr << "warning: " << ShownText(warning) << "\n";
     }
     for (const TSnapshotTable& table : snapshot.Tables) {
-        std::cout << ShownText(table.Name) << "\n";
+        // Named as the generated select text names it, so that two tables of one name in two
+        // schemas stand apart.
+        std::cout << ShownText(table.QualifiedName()) << "\n";
         for (const TFieldDescriptor& field : table.Fields) {
             std::cout << '\t' << ShownText(field.FieldName) << '\t'
-                      << FieldTypeName(field.DataType)
-                      << "\tSize=" << field.Size
-                      << "\tFixedChar=" << (field.FixedChar ? "True" : "False")
-                      << "\tAutoIncrement="
-                      << (field.DataType == TFieldType::ftAutoInc ? "True" : "False") << "\n";
+                      << FieldTypeName(field.DataType) << "\tSize=" << field.Size;
+            if (field.DataType == TFieldType::ftBCD || field.DataType == TFieldType::ftFMTBcd) {
+                std::cout << "\tPrecision=" << field.Precision;
+            }
+            std::cout << "\tFixedChar=" << (field.FixedChar ? "True" : "False")
+                      << "\tAutoIncrement=" << (field.AutoIncrement ? "True" : "False") << "\n";
         }
     }
     std::cout.flush();

@@ -1,6 +1,7 @@
 // The builders: each makes the values of a table or field first (identifiers, names, positions)
 // and then appends its lines, every line built in one place.
 
+#include "generate/FieldClasses.h"
 #include "generate/dmCodeGenerator.h"
 #include "text/DfmText.h"
 #include "text/StringUtils.h"
@@ -25,29 +26,18 @@ int GridTopOf(std::size_t index) {
     return static_cast<int>(index / GridColumns) * GridRowHeight + GridTop;
 }
 
-// The field class a kind is declared with: "T" + the kind's name without "ft" + "Field". A fixed
-// character field has no class of its own in the component library; it is a string field that
-// carries FixedChar.
-std::string FieldClassName(TFieldType type) {
-    if (type == TFieldType::ftFixedChar) {
-        return "TStringField";
-    }
-    return Concat({"T", FieldTypeName(type).substr(2), "Field"});
-}
-
-std::string DisplayFormatOf(TFieldType type, const TDisplayFormat& formats) {
-    switch (type) {
-    case TFieldType::ftFloat:
-    case TFieldType::ftBCD:
+std::string DisplayFormatOf(const TFieldClass& fieldClass, const TDisplayFormat& formats) {
+    switch (fieldClass.DisplayFormat) {
+    case TFieldClass::TFormat::Float:
         return formats.FloatFormat;
-    case TFieldType::ftCurrency:
+    case TFieldClass::TFormat::Currency:
         return formats.CurrencyFormat;
-    case TFieldType::ftDate:
-    case TFieldType::ftDateTime:
+    case TFieldClass::TFormat::Date:
         return formats.DateFormat;
-    default:
-        return {};
+    case TFieldClass::TFormat::None:
+        break;
     }
+    return {};
 }
 
 } // namespace
@@ -57,16 +47,18 @@ void TDM::BuildPersistentFields(const TProjectPlan& plan, const TPlannedTable& t
                                 TStringList& unitLines, TStringList& formLines) const {
     const std::vector<TFieldDescriptor>& fields = table.Source->Fields;
     const std::vector<std::string> identifiers = plan.FieldIdentifiers(table);
+    const TDataSetFamily family = DataSetFamilyOf(plan.Options->ServerOptions.DataSetKind);
     for (std::size_t index = 0; index < fields.size(); ++index) {
         const TFieldDescriptor& field = fields[index];
         const std::string componentName =
             plan.FieldComponent(table, index, identifiers[index], role);
-        const std::string className = FieldClassName(field.DataType);
+        const TFieldClass fieldClass = FieldClassOf(family, field);
+        const std::string className(fieldClass.ClassName);
         std::string displayLabel = DisplayTextOf(field.FieldName);
         if (displayLabel.empty()) {
             displayLabel = field.FieldName;
         }
-        const std::string displayFormat = DisplayFormatOf(field.DataType, displayFormats);
+        const std::string displayFormat = DisplayFormatOf(fieldClass, displayFormats);
 
         unitLines.push_back("    " + componentName + " : " + className + ";");
         formLines.push_back("    Object " + componentName + ": " + className);
@@ -78,13 +70,18 @@ void TDM::BuildPersistentFields(const TProjectPlan& plan, const TPlannedTable& t
         if (index == 0) {
             formLines.push_back("      ProviderFlags = [pfInUpdate, pfInWhere, pfInKey]");
         }
-        if (className == "TMemoField") {
+        if (fieldClass.MemoBlobType) {
             formLines.push_back("      BlobType = ftMemo");
         }
-        if (className == "TStringField" || className == "TWideStringField") {
-            if (field.FixedChar) {
-                formLines.push_back("      FixedChar = True");
-            }
+        if (fieldClass.WritesFixedChar && field.FixedChar) {
+            formLines.push_back("      FixedChar = True");
+        }
+        // The dataset compares these with its column when it opens; a decimal without its
+        // precision and scale, or bytes without their size, would not open.
+        if (fieldClass.WritesPrecision && field.Precision > 0) {
+            formLines.push_back("      Precision = " + std::to_string(field.Precision));
+        }
+        if (fieldClass.WritesSize) {
             formLines.push_back("      Size = " + std::to_string(field.Size));
         }
         formLines.push_back("    end");

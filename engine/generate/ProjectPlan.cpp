@@ -1,9 +1,11 @@
 #include "generate/ProjectPlan.h"
 
+#include "generate/FieldClasses.h"
 #include "generate/NameRegistry.h"
 #include "text/EngineErrors.h"
 #include "text/StringUtils.h"
 
+#include <set>
 #include <unordered_set>
 
 namespace quorvane {
@@ -298,43 +300,6 @@ std::string Quoted(const std::string& text) {
     return "\"" + text + "\"";
 }
 
-// What the server's dataset classes of the component library need to reach their database:
-// the property that names the connection, the connection's class, and the unit that declares
-// the dataset class.
-struct TDataSetClass {
-    std::string_view Name;
-    std::string_view ConnectionProperty;
-    std::string_view ConnectionClass;
-    std::string_view Unit;
-};
-
-constexpr TDataSetClass KnownDataSetClasses[] = {
-    {"TADOQuery", "Connection", "TADOConnection", "ADODB"},
-    {"TADODataSet", "Connection", "TADOConnection", "ADODB"},
-    {"TADOTable", "Connection", "TADOConnection", "ADODB"},
-    {"TADOStoredProc", "Connection", "TADOConnection", "ADODB"},
-    {"TSQLQuery", "SQLConnection", "TSQLConnection", "SqlExpr"},
-    {"TSQLDataSet", "SQLConnection", "TSQLConnection", "SqlExpr"},
-    {"TSQLTable", "SQLConnection", "TSQLConnection", "SqlExpr"},
-    {"TSQLStoredProc", "SQLConnection", "TSQLConnection", "SqlExpr"},
-    {"TIBQuery", "Database", "TIBDatabase", "IBQuery"},
-    {"TIBDataSet", "Database", "TIBDatabase", "IBCustomDataSet"},
-    {"TIBTable", "Database", "TIBDatabase", "IBTable"},
-    {"TQuery", "DatabaseName", "", "DBTables"},
-    {"TTable", "DatabaseName", "", "DBTables"},
-    {"TFDQuery", "Connection", "TFDConnection", "FireDAC.Comp.Client"},
-    {"TFDTable", "Connection", "TFDConnection", "FireDAC.Comp.Client"},
-};
-
-const TDataSetClass* KnownDataSetClass(const std::string& name) {
-    for (const TDataSetClass& known : KnownDataSetClasses) {
-        if (SameTextAscii(known.Name, name)) {
-            return &known;
-        }
-    }
-    return nullptr;
-}
-
 class TReferenceChecker {
 public:
     explicit TReferenceChecker(const TProjectPlan& plan) : FPlan(plan), FOptions(*plan.Options) {}
@@ -342,6 +307,7 @@ public:
     std::vector<std::string> Run() {
         CheckTemplates();
         CheckDataSetClass();
+        CheckFieldClassUnits();
         const bool moduleNamed =
             SameTextAscii(FOptions.ClientUIOptions.DMName, FPlan.ClientModuleName);
         for (const TPlannedTable& table : FPlan.Tables) {
@@ -433,6 +399,34 @@ private:
                      ", which the unit's uses clause does not name; add it there, or choose "
                      "another dataset type" +
                      option);
+        }
+    }
+
+    // Whether the units that declare the persistent field classes are used where the fields are
+    // declared: the server's and the client's data module. Each class is named once, with the
+    // first table that needs it.
+    void CheckFieldClassUnits() {
+        const TDataSetFamily family = DataSetFamilyOf(FOptions.ServerOptions.DataSetKind);
+        std::set<std::string_view> named;
+        for (const TPlannedTable& table : FPlan.Tables) {
+            for (const TFieldDescriptor& field : table.Source->Fields) {
+                const TFieldClass fieldClass = FieldClassOf(family, field);
+                // DB, which declares most of them, every data module uses already.
+                if (fieldClass.Unit == "DB" || !named.insert(fieldClass.ClassName).second) {
+                    continue;
+                }
+                for (const TTemplateFile* unit :
+                     {&FPlan.Templates->ServerUnit, &FPlan.Templates->ClientUnit}) {
+                    if (!unit->UsesUnit(std::string(fieldClass.Unit))) {
+                        Warn(unit->RelativePath,
+                             "the field " + Quoted(field.FieldName) + " of the table " +
+                                 Quoted(table.Source->Name) + " is declared a " +
+                                 std::string(fieldClass.ClassName) + ", which the unit " +
+                                 std::string(fieldClass.Unit) +
+                                 " declares; add that unit to the uses clause");
+                    }
+                }
+            }
         }
     }
 

@@ -2,7 +2,9 @@
 
 #include "text/StringUtils.h"
 
+#include <algorithm>
 #include <array>
+#include <utility>
 #include <unordered_set>
 
 namespace quorvane {
@@ -30,7 +32,6 @@ TFieldType FieldTypeOfAdoType(int adoType) {
         return TFieldType::ftSmallint;
     case adInteger:
     case adError:
-    case adUnsignedInt:
         return TFieldType::ftInteger;
     case adUnsignedTinyInt:
     case adUnsignedSmallInt:
@@ -69,6 +70,9 @@ TFieldType FieldTypeOfAdoType(int adoType) {
     case adWChar:
     case adVarWChar:
         return TFieldType::ftWideString;
+    // An unsigned 32-bit column does not fit the signed 32 bits of ftInteger: 4294967295 would
+    // overflow. The next kind that holds it, and that every Delphi version has, is ftLargeint.
+    case adUnsignedInt:
     case adBigInt:
     case adUnsignedBigInt:
         return TFieldType::ftLargeint;
@@ -88,10 +92,70 @@ TFieldType FieldTypeOfAdoType(int adoType) {
     }
 }
 
+std::string AdoTypeName(int adoType) {
+    using namespace ado;
+    static constexpr std::pair<int, std::string_view> Names[] = {
+        {adEmpty, "adEmpty"},
+        {adSmallInt, "adSmallInt"},
+        {adInteger, "adInteger"},
+        {adSingle, "adSingle"},
+        {adDouble, "adDouble"},
+        {adCurrency, "adCurrency"},
+        {adDate, "adDate"},
+        {adBSTR, "adBSTR"},
+        {adIDispatch, "adIDispatch"},
+        {adError, "adError"},
+        {adBoolean, "adBoolean"},
+        {adVariant, "adVariant"},
+        {adIUnknown, "adIUnknown"},
+        {adDecimal, "adDecimal"},
+        {adTinyInt, "adTinyInt"},
+        {adUnsignedTinyInt, "adUnsignedTinyInt"},
+        {adUnsignedSmallInt, "adUnsignedSmallInt"},
+        {adUnsignedInt, "adUnsignedInt"},
+        {adBigInt, "adBigInt"},
+        {adUnsignedBigInt, "adUnsignedBigInt"},
+        {adFileTime, "adFileTime"},
+        {adGUID, "adGUID"},
+        {adBinary, "adBinary"},
+        {adChar, "adChar"},
+        {adWChar, "adWChar"},
+        {adNumeric, "adNumeric"},
+        {adDBDate, "adDBDate"},
+        {adDBTime, "adDBTime"},
+        {adDBTimeStamp, "adDBTimeStamp"},
+        {adChapter, "adChapter"},
+        {adDBFileTime, "adDBFileTime"},
+        {adPropVariant, "adPropVariant"},
+        {adVarNumeric, "adVarNumeric"},
+        {adVarChar, "adVarChar"},
+        {adLongVarChar, "adLongVarChar"},
+        {adVarWChar, "adVarWChar"},
+        {adLongVarWChar, "adLongVarWChar"},
+        {adVarBinary, "adVarBinary"},
+        {adLongVarBinary, "adLongVarBinary"},
+    };
+    for (const auto& [code, name] : Names) {
+        if (code == adoType) {
+            return std::string(name);
+        }
+    }
+    return "ADO type " + std::to_string(adoType);
+}
+
 namespace {
 
 constexpr std::int64_t GuidFieldSize = 38; // "{xxxxxxxx-xxxx-xxxx-xxxx-xxxxxxxxxxxx}"
 constexpr std::int64_t DefaultBcdScale = 4;
+
+// A TBCDField works through Delphi's Currency: four decimals at most, and no more digits than
+// the data-access layers give such a field (18, as FireDAC's MaxBcdPrecision too). A wider
+// decimal is a TFMTBCDField, which takes up to 32 digits.
+constexpr int LargestBcdScale = 4;
+constexpr int LargestBcdPrecision = 18;
+constexpr int LargestFmtBcdPrecision = 32;
+// ADO's currency is a 64-bit integer of ten-thousandths: 19 digits, 4 of them decimals.
+constexpr int CurrencyPrecision = 19;
 
 std::int64_t FieldSize(TFieldType type, const TColumnInfo& column) {
     switch (type) {
@@ -102,6 +166,7 @@ std::int64_t FieldSize(TFieldType type, const TColumnInfo& column) {
     case TFieldType::ftVarBytes:
         return column.DefinedSize;
     case TFieldType::ftBCD:
+    case TFieldType::ftFMTBcd:
         return column.NumericScale < 0 ? DefaultBcdScale : column.NumericScale;
     case TFieldType::ftGuid:
         return GuidFieldSize;
@@ -146,7 +211,20 @@ std::vector<TFieldDescriptor> DescribeFields(const TTableDescription& table) {
         if (column.Type == ado::adNumeric && column.NumericScale == 0 && column.Precision < 10) {
             type = TFieldType::ftInteger;
         }
-        if (type == TFieldType::ftInteger && table.OffersAutoIncrement && column.IsAutoIncrement) {
+        int precision = 0;
+        if (column.Type == ado::adCurrency) {
+            precision = CurrencyPrecision;
+        } else if (type == TFieldType::ftBCD) {
+            precision = std::clamp(column.Precision, 0, LargestFmtBcdPrecision);
+            if (column.NumericScale > LargestBcdScale || precision > LargestBcdPrecision) {
+                type = TFieldType::ftFMTBcd;
+            }
+        }
+        const bool autoIncrement = table.OffersAutoIncrement && column.IsAutoIncrement;
+        // Every integer that fits ftAutoInc's signed 32 bits is a counter of that kind, whatever
+        // its own size; a wider one keeps its kind and only its flag.
+        if (autoIncrement && (type == TFieldType::ftInteger || type == TFieldType::ftSmallint ||
+                              type == TFieldType::ftWord)) {
             type = TFieldType::ftAutoInc;
         }
 
@@ -154,6 +232,8 @@ std::vector<TFieldDescriptor> DescribeFields(const TTableDescription& table) {
         field.FieldName = std::move(name);
         field.DataType = type;
         field.Size = FieldSize(type, column);
+        field.Precision = precision;
+        field.AutoIncrement = autoIncrement;
         field.FixedChar = IsFixedCharKind(type) && ((column.Attributes & ado::adFldFixed) != 0 ||
                                                     type == TFieldType::ftFixedChar);
         fields.push_back(std::move(field));

@@ -101,6 +101,9 @@ constexpr unsigned adFldRowID = 0x100;
 /// The field kind an ADO type code gives before the numeric and auto-increment refinements.
 TFieldType FieldTypeOfAdoType(int adoType);
 
+/// The ADO type code's name ("adVarWChar"), or its number where it has none.
+std::string AdoTypeName(int adoType);
+
 /// One column of an opened table as a schema source reports it.
 struct TColumnInfo {
     std::string Name;
@@ -118,12 +121,17 @@ struct TTableDescription {
     bool OffersAutoIncrement = false;
 };
 
-/// What the builders read of one field.
+/// What the builders read of one field: its kind as the ADO layer makes it, its size (characters
+/// or bytes; the scale of a decimal) and, for decimals, its precision.
 struct TFieldDescriptor {
     std::string FieldName;
     TFieldType DataType = TFieldType::ftUnknown;
     std::int64_t Size = 0;
     bool FixedChar = false;
+    int Precision = 0; ///< digits of a decimal (ftBCD, ftFMTBcd); 0 where unknown or none
+    /// The database fills it in. Also true of a column too wide for ftAutoInc, which keeps its
+    /// own kind (a 64-bit or unsigned 32-bit counter).
+    bool AutoIncrement = false;
 
     friend bool operator==(const TFieldDescriptor&, const TFieldDescriptor&) = default;
 };

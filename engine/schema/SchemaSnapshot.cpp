@@ -1,35 +1,71 @@
 #include "schema/SchemaSnapshot.h"
 
+#include "text/StringUtils.h"
+
 namespace quorvane {
 
 bool IsGeneratedTableType(const std::string& tableType) {
     return tableType == "TABLE" || tableType == "VIEW";
 }
 
+bool IsSystemTableType(const std::string& tableType) {
+    return tableType.starts_with("SYSTEM ");
+}
+
+namespace {
+
+std::string ShownName(const TCatalogRow& row) {
+    return "\"" + (row.Schema.empty() ? row.TableName : row.Schema + "." + row.TableName) + "\"";
+}
+
+// The columns DescribeFields drops because no field class takes their type: each is named, so
+// that a dataset missing a column is never a surprise.
+void WarnOfLeftOutColumns(const TCatalogRow& row, const TTableDescription& table,
+                          std::vector<std::string>& warnings) {
+    for (const TColumnInfo& column : table.Columns) {
+        if (FieldTypeOfAdoType(column.Type) == TFieldType::ftUnknown &&
+            (column.Attributes & ado::adFldRowID) == 0) {
+            warnings.push_back(LowerCaseAscii(row.TableType) + " " + ShownName(row) +
+                               ": the column \"" + column.Name + "\" is left out: its type (" +
+                               AdoTypeName(column.Type) +
+                               ") is not one the data-access layer makes a field of");
+        }
+    }
+}
+
+} // namespace
+
 TSchemaSnapshot ReadSchemaSnapshot(ISchemaSource& source) {
     TSchemaSnapshot snapshot;
     snapshot.Quoting = source.IdentifierQuoting();
     std::vector<TCatalogRow> rows = source.ReadCatalogue();
-    std::erase_if(rows,
-                  [](const TCatalogRow& row) { return !IsGeneratedTableType(row.TableType); });
-    std::vector<std::string> names;
-    names.reserve(rows.size());
-    for (const TCatalogRow& row : rows) {
-        names.push_back(row.TableName);
-    }
+    std::vector<std::string> leftOut;
+    std::erase_if(rows, [&leftOut](const TCatalogRow& row) {
+        if (IsGeneratedTableType(row.TableType)) {
+            return false;
+        }
+        if (!IsSystemTableType(row.TableType)) {
+            leftOut.push_back("the " + LowerCaseAscii(row.TableType) + " " + ShownName(row) +
+                              " is left out: only tables and views are generated");
+        }
+        return true;
+    });
     // All tables in one request: a server's back-end then reads its whole catalogue in a few
     // statements instead of a few for every table.
-    std::vector<TTableDescription> tables = source.DescribeTables(names);
+    std::vector<TTableDescription> tables = source.DescribeTables(rows);
     for (std::size_t i = 0; i < rows.size(); ++i) {
+        WarnOfLeftOutColumns(rows[i], tables[i], leftOut);
         // Only the descriptors are kept: the columns they were made from are as large again,
         // and over thousands of tables that is felt.
         std::vector<TFieldDescriptor> fields = DescribeFields(tables[i]);
         tables[i] = {};
-        std::string qualifier = source.QualifierOf(rows[i].TableName);
+        std::string qualifier = source.QualifierOf(rows[i]);
         snapshot.Tables.push_back({std::move(rows[i].TableName), std::move(rows[i].TableType),
-                                   std::move(fields), std::move(qualifier)});
+                                   std::move(fields), std::move(qualifier),
+                                   std::move(rows[i].Schema)});
     }
     snapshot.Warnings = source.Warnings();
+    snapshot.Warnings.insert(snapshot.Warnings.end(), leftOut.begin(), leftOut.end());
     return snapshot;
 }
 

@@ -14,13 +14,19 @@ struct TSnapshotTable {
     std::string Type; ///< "TABLE" or "VIEW"
     std::vector<TFieldDescriptor> Fields;
     std::string Qualifier; ///< as ISchemaSource::QualifierOf gives it
+    std::string Schema;    ///< the schema (MySQL, MariaDB: the database) that holds it, if any
+
+    /// The name as the select text and a reader name it: "Qualifier.Name", or the name alone.
+    std::string QualifiedName() const { return Qualifier.empty() ? Name : Qualifier + "." + Name; }
 };
 
 /// What a run reads of a database, once: its tables and views in catalogue order (system tables
 /// and every other kind left out), each with its field descriptors.
 struct TSchemaSnapshot {
     std::vector<TSnapshotTable> Tables;
-    /// The source's warnings (ISchemaSource::Warnings), read with the catalogue.
+    /// The source's warnings (ISchemaSource::Warnings), read with the catalogue, then what the
+    /// run leaves out of the database: each other kind of relation the catalogue lists, and
+    /// each column of a type no field class takes.
     std::vector<std::string> Warnings;
     /// How the database quotes table names in the select texts of the generated server.
     TIdentifierQuoting Quoting;
@@ -28,6 +34,10 @@ struct TSchemaSnapshot {
 
 /// Whether a catalogue row is one a run generates code for: a table or a view.
 bool IsGeneratedTableType(const std::string& tableType);
+
+/// Whether a catalogue row is one of the database system's own objects, which a run leaves out
+/// without a word.
+bool IsSystemTableType(const std::string& tableType);
 
 /// Reads the catalogue of `source` once and describes each of its tables and views once.
 TSchemaSnapshot ReadSchemaSnapshot(ISchemaSource& source);

@@ -174,7 +174,7 @@ TEST_F(BuildersTest, PersistentFieldsKeyTheFirstFieldOnly) {
     TTableDescription table;
     table.Columns = {Column("Name", ado::adVarWChar, 40), Column("ID", ado::adInteger)};
     Database->Tables["People"] = table;
-    Database->Catalogue.push_back({"People", "TABLE"});
+    Database->Catalogue.push_back({"People", "TABLE", ""});
     BuildClient();
     EXPECT_EQ(ObjectLines(FormLines, "    Object People_CDSName: TWideStringField"),
               (TStringList{"    Object People_CDSName: TWideStringField",
@@ -184,6 +184,67 @@ TEST_F(BuildersTest, PersistentFieldsKeyTheFirstFieldOnly) {
     EXPECT_EQ(std::count(FormLines.begin(), FormLines.end(),
                          "      ProviderFlags = [pfInUpdate, pfInWhere, pfInKey]"),
               1);
+}
+
+// Each family's layer makes its own field of a column; a persistent field of another class or
+// size would stop the dataset from opening. The client follows the server's family.
+TEST_F(BuildersTest, FieldObjectsAreTheClassesAndSizesTheDataSetFamilyMakes) {
+    auto numeric = [](std::string name, int type, int precision, int scale) {
+        TColumnInfo column = Column(std::move(name), type);
+        column.Precision = precision;
+        column.NumericScale = scale;
+        return column;
+    };
+    TColumnInfo counter = Column("No", ado::adUnsignedSmallInt);
+    counter.IsAutoIncrement = true;
+    Database->AddTable("Kinds", {counter, numeric("Price", ado::adNumeric, 10, 2),
+                                 numeric("Rate", ado::adDecimal, 18, 9),
+                                 Column("Placed", ado::adDBTimeStamp),
+                                 Column("Hash", ado::adBinary, 16),
+                                 Column("Blob", ado::adVarBinary, 300),
+                                 Column("Hits", ado::adUnsignedInt)});
+    struct TCase {
+        std::string Kind;
+        std::vector<TStringList> Objects; // from the second field's opening line on
+    };
+    const TStringList hash = {"    Object Kinds_CDSHash: TBytesField", "      Size = 16"};
+    const TStringList blob = {"    Object Kinds_CDSBlob: TVarBytesField", "      Size = 300"};
+    const std::vector<TCase> cases = {
+        {"TADOQuery",
+         {{"    Object Kinds_CDSNo: TAutoIncField"},
+          {"    Object Kinds_CDSPrice: TBCDField", "      Precision = 10", "      Size = 2"},
+          {"    Object Kinds_CDSRate: TFMTBCDField", "      Precision = 18", "      Size = 9"},
+          {"    Object Kinds_CDSPlaced: TDateTimeField"},
+          hash,
+          blob,
+          {"    Object Kinds_CDSHits: TLargeintField"}}},
+        {"TSQLDataSet",
+         {{"    Object Kinds_CDSNo: TIntegerField"},
+          {"    Object Kinds_CDSPrice: TFMTBCDField", "      Precision = 10", "      Size = 2"},
+          {"    Object Kinds_CDSRate: TFMTBCDField", "      Precision = 18", "      Size = 9"},
+          {"    Object Kinds_CDSPlaced: TSQLTimeStampField"},
+          hash,
+          blob,
+          {"    Object Kinds_CDSHits: TLargeintField"}}},
+    };
+    Options.ClientDMOptions.DisplayFormat = {"", "", ""};
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Kind);
+        Options.ServerOptions.DataSetKind = c.Kind;
+        BuildClient();
+        for (const TStringList& expected : c.Objects) {
+            TStringList object = ObjectLines(FormLines, expected.front());
+            ASSERT_FALSE(object.empty()) << expected.front();
+            // Only the lines after the field name: the label and name lines say nothing here.
+            object.erase(object.begin() + 1, object.begin() + 3);
+            std::erase(object, "      ProviderFlags = [pfInUpdate, pfInWhere, pfInKey]");
+            object.pop_back();
+            EXPECT_EQ(object, expected);
+            const std::string className = expected.front().substr(expected.front().find(": ") + 2);
+            const std::string component = expected.front().substr(11, expected.front().find(':') - 11);
+            EXPECT_TRUE(Contains(UnitLines, "    " + component + " : " + className + ";"));
+        }
+    }
 }
 
 TEST_F(BuildersTest, FieldRowControlsFollowKindSizeAndName) {

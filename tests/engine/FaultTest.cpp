@@ -768,10 +768,7 @@ TEST_F(PostgresFaultTest, FrozenServerEndsTheRequestOnceItStaysSilentTooLong) {
     // A second connection that reads the whole catalogue at once once the server is frozen.
     std::unique_ptr<ISchemaSource> catalogueSource =
         OpenOdbcSchemaSource(OdbcConnectionStringFor(Link), description, 2s);
-    std::vector<std::string> names;
-    for (const TCatalogRow& row : catalogueSource->ReadCatalogue()) {
-        names.push_back(row.TableName);
-    }
+    const std::vector<TCatalogRow> rows = catalogueSource->ReadCatalogue();
 
     Server->Freeze();
     const auto start = std::chrono::steady_clock::now();
@@ -796,7 +793,7 @@ TEST_F(PostgresFaultTest, FrozenServerEndsTheRequestOnceItStaysSilentTooLong) {
     // The catalogue-wide reading is bounded the same way.
     const auto catalogueStart = std::chrono::steady_clock::now();
     try {
-        catalogueSource->DescribeTables(names);
+        catalogueSource->DescribeTables(rows);
         ADD_FAILURE() << "a frozen server gave its catalogue";
     } catch (const EDatabaseError& error) {
         EXPECT_EQ(std::string(error.what()), "Cannot read the columns of " + description +
@@ -867,24 +864,21 @@ TEST_F(PostgresFaultTest, CatalogueQueryTheServerRefusesLeavesTheTablesToBeDescr
         OpenOdbcSchemaSource(OdbcConnectionStringFor(reader), description);
     const std::unique_ptr<ISchemaSource> accepted =
         OpenOdbcSchemaSource(OdbcConnectionStringFor(Link), description);
-    std::vector<std::string> names;
-    for (const TCatalogRow& row : refused->ReadCatalogue()) {
-        names.push_back(row.TableName);
-    }
+    const std::vector<TCatalogRow> rows = refused->ReadCatalogue();
     accepted->ReadCatalogue();
-    ASSERT_EQ(names.size(), 30u);
+    ASSERT_EQ(rows.size(), 30u);
 
     const std::uint64_t refusedBefore = refused->StatementsSent();
-    const std::vector<TTableDescription> oneByOne = refused->DescribeTables(names);
+    const std::vector<TTableDescription> oneByOne = refused->DescribeTables(rows);
     // The two catalogue statements, then one for each table.
-    EXPECT_EQ(refused->StatementsSent() - refusedBefore, 2u + names.size());
+    EXPECT_EQ(refused->StatementsSent() - refusedBefore, 2u + rows.size());
     const std::uint64_t acceptedBefore = accepted->StatementsSent();
-    const std::vector<TTableDescription> atOnce = accepted->DescribeTables(names);
+    const std::vector<TTableDescription> atOnce = accepted->DescribeTables(rows);
     EXPECT_EQ(accepted->StatementsSent() - acceptedBefore, 2u);
 
     ASSERT_EQ(oneByOne.size(), atOnce.size());
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        SCOPED_TRACE(names[i]);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        SCOPED_TRACE(rows[i].TableName);
         EXPECT_EQ(DescribeFields(oneByOne[i]), DescribeFields(atOnce[i]));
         EXPECT_EQ(oneByOne[i].Columns[0].IsAutoIncrement, true);
     }

@@ -41,7 +41,7 @@ TEST(DescribeFieldsTest, MapsEveryAdoTypeCodeToItsKind) {
     // clang-format off
     const std::vector<std::pair<int, T>> kinds = {
         {adVarChar, T::ftString}, {adSmallInt, T::ftSmallint}, {adTinyInt, T::ftSmallint},
-        {adInteger, T::ftInteger}, {adError, T::ftInteger}, {adUnsignedInt, T::ftInteger},
+        {adInteger, T::ftInteger}, {adError, T::ftInteger}, {adUnsignedInt, T::ftLargeint},
         {adUnsignedTinyInt, T::ftWord}, {adUnsignedSmallInt, T::ftWord}, {adBoolean, T::ftBoolean},
         {adSingle, T::ftFloat}, {adDouble, T::ftFloat}, {adCurrency, T::ftBCD},
         {adDecimal, T::ftBCD}, {adVarNumeric, T::ftBCD}, {adDBDate, T::ftDate},
@@ -72,24 +72,34 @@ TEST(DescribeFieldsTest, NumericColumnsByPrecisionAndScale) {
         TColumnInfo Column;
         T Kind;
         std::int64_t Size;
+        int Precision;
     };
     const std::vector<TCase> cases = {
-        {Numeric(adNumeric, 9, 0), T::ftInteger, 0},
-        {Numeric(adNumeric, 1, 0), T::ftInteger, 0},
-        {Numeric(adNumeric, 10, 0), T::ftBCD, 0},
-        {Numeric(adNumeric, 9, 2), T::ftBCD, 2},
-        {Numeric(adNumeric, 18, 6), T::ftBCD, 6},
-        {Numeric(adNumeric, 12, -3), T::ftBCD, 4},
+        {Numeric(adNumeric, 9, 0), T::ftInteger, 0, 0},
+        {Numeric(adNumeric, 1, 0), T::ftInteger, 0, 0},
+        {Numeric(adNumeric, 10, 0), T::ftBCD, 0, 10},
+        {Numeric(adNumeric, 9, 2), T::ftBCD, 2, 9},
+        {Numeric(adNumeric, 10, 2), T::ftBCD, 2, 10},
+        {Numeric(adNumeric, 18, 4), T::ftBCD, 4, 18},
+        // Past four decimals or eighteen digits a TBCDField's Currency cannot hold the value.
+        {Numeric(adNumeric, 18, 6), T::ftFMTBcd, 6, 18},
+        {Numeric(adDecimal, 18, 9), T::ftFMTBcd, 9, 18},
+        {Numeric(adNumeric, 19, 0), T::ftFMTBcd, 0, 19},
+        {Numeric(adNumeric, 38, 10), T::ftFMTBcd, 10, 32},
+        {Numeric(adNumeric, 12, -3), T::ftBCD, 4, 12},
         // Only adNumeric becomes an integer; the other exact types stay BCD.
-        {Numeric(adDecimal, 5, 0), T::ftBCD, 0},
-        {Numeric(adVarNumeric, 5, 0), T::ftBCD, 0},
-        {Numeric(adCurrency, 19, 4), T::ftBCD, 4}};
+        {Numeric(adDecimal, 5, 0), T::ftBCD, 0, 5},
+        {Numeric(adVarNumeric, 5, 0), T::ftBCD, 0, 5},
+        // Currency is ADO's fixed 19 digits with 4 decimals, whatever a source says.
+        {Numeric(adCurrency, 19, 4), T::ftBCD, 4, 19},
+        {Numeric(adCurrency, 0, 0), T::ftBCD, 0, 19}};
     for (const TCase& c : cases) {
         SCOPED_TRACE(::testing::Message()
                      << "type " << c.Column.Type << " precision " << c.Column.Precision << " scale "
                      << c.Column.NumericScale);
         EXPECT_EQ(FieldOf(c.Column).DataType, c.Kind);
         EXPECT_EQ(FieldOf(c.Column).Size, c.Size);
+        EXPECT_EQ(FieldOf(c.Column).Precision, c.Precision);
     }
 }
 
@@ -99,13 +109,21 @@ TEST(DescribeFieldsTest, AutoIncrementNeedsTheOfferedPropertyAndAnIntegerKind) {
         return column;
     };
     EXPECT_EQ(FieldOf(autoInc(Col("ID", adInteger)), true).DataType, T::ftAutoInc);
-    EXPECT_EQ(FieldOf(autoInc(Col("ID", adUnsignedInt)), true).DataType, T::ftAutoInc);
+    // Every integer that fits ftAutoInc's 32 signed bits counts, whatever its own size.
+    EXPECT_EQ(FieldOf(autoInc(Col("ID", adSmallInt)), true).DataType, T::ftAutoInc);
+    EXPECT_EQ(FieldOf(autoInc(Col("ID", adUnsignedSmallInt)), true).DataType, T::ftAutoInc);
+    EXPECT_EQ(FieldOf(autoInc(Col("ID", adTinyInt)), true).DataType, T::ftAutoInc);
+    // A wider counter keeps the kind that holds its values, and says it is one.
+    EXPECT_EQ(FieldOf(autoInc(Col("ID", adUnsignedInt)), true).DataType, T::ftLargeint);
+    EXPECT_TRUE(FieldOf(autoInc(Col("ID", adUnsignedInt)), true).AutoIncrement);
+    EXPECT_TRUE(FieldOf(autoInc(Col("ID", adBigInt)), true).AutoIncrement);
+    EXPECT_FALSE(FieldOf(Col("ID", adBigInt), true).AutoIncrement);
     // A NUMERIC(9,0) identity column is an integer first, so it counts as well.
     EXPECT_EQ(FieldOf(autoInc(Numeric(adNumeric, 9, 0)), true).DataType, T::ftAutoInc);
     EXPECT_EQ(FieldOf(autoInc(Col("ID", adInteger)), false).DataType, T::ftInteger);
     EXPECT_EQ(FieldOf(Col("ID", adInteger), true).DataType, T::ftInteger);
     EXPECT_EQ(FieldOf(autoInc(Col("ID", adBigInt)), true).DataType, T::ftLargeint);
-    EXPECT_EQ(FieldOf(autoInc(Col("ID", adSmallInt)), true).DataType, T::ftSmallint);
+    EXPECT_EQ(FieldOf(autoInc(Col("ID", adSmallInt)), false).DataType, T::ftSmallint);
     EXPECT_EQ(FieldOf(autoInc(Numeric(adNumeric, 12, 0)), true).DataType, T::ftBCD);
 }
 
@@ -156,7 +174,7 @@ TEST(DescribeFieldsTest, RowIdentifierColumnsAreHidden) {
     const std::vector<TFieldDescriptor> fields = DescribeFields(
         {{Col("RowKey", adBinary, 8, adFldRowID | adFldFixed), Col("Title", adVarChar, 20)}, true});
     ASSERT_EQ(fields.size(), 1u);
-    EXPECT_EQ(fields[0], (TFieldDescriptor{"Title", T::ftString, 20, false}));
+    EXPECT_EQ(fields[0], (TFieldDescriptor{"Title", T::ftString, 20, false, 0, false}));
 }
 
 // A hidden row identifier is still a column of the table: it is named like any other column and

@@ -236,7 +236,11 @@ TEST(FirebirdEmbeddedTest, EveryTypeDomainsComputedIdentityViewsAndCharacterSets
     }
     EXPECT_THROW(source->DescribeTable(std::string(40000, 'x')), EDatabaseError);
     // Files are read with no server: no statement counts as sent to one.
-    source->DescribeTables(EveryTypeTables);
+    std::vector<TCatalogRow> rows;
+    for (const std::string& name : EveryTypeTables) {
+        rows.push_back({name, "TABLE", ""});
+    }
+    source->DescribeTables(rows);
     EXPECT_EQ(source->StatementsSent(), 0u);
     EXPECT_EQ(source->IdentifierQuoting(), (TIdentifierQuoting{TSqlDialect::Firebird, "\""}));
 }

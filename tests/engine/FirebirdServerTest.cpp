@@ -124,11 +124,7 @@ std::string WriteLink(const TTempDir& folder, const TServer& server, const std::
 // The statements a run sends to read the catalogue and describe every table.
 std::uint64_t StatementsOfARun(const std::string& udl) {
     const auto source = OpenSchemaSource("FILE NAME=" + udl);
-    std::vector<std::string> names;
-    for (const TCatalogRow& row : source->ReadCatalogue()) {
-        names.push_back(row.TableName);
-    }
-    source->DescribeTables(names);
+    source->DescribeTables(source->ReadCatalogue());
     return source->StatementsSent();
 }
 

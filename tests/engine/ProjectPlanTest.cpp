@@ -209,6 +209,34 @@ TEST_F(ProjectPlanTest, DataSetClassesThatDoNotFitTheTemplatesServerAreReported)
     EXPECT_EQ(warningsFor("TADOQuery").size(), 2u);
 }
 
+// A field class that DB does not declare needs its own unit in both data modules, or they do
+// not compile; each class is named once, with the first field that needs it.
+TEST_F(ProjectPlanTest, FieldClassesWhoseUnitTheDataModulesDoNotUseAreReported) {
+    TColumnInfo wide = Column("Rate", ado::adNumeric);
+    wide.Precision = 20;
+    wide.NumericScale = 6;
+    Database->AddTable("Rates", {Column("ID", ado::adInteger), wide, wide,
+                                 Column("Since", ado::adDBTimeStamp)});
+    Database->AddTable("More", {wide});
+    std::vector<std::string> warnings = CheckReferences(Plan());
+    ASSERT_EQ(warnings.size(), 2u);
+    EXPECT_EQ(warnings[0], "Midas_AppServer/rdmMain.pas: the field \"Rate\" of the table "
+                           "\"Rates\" is declared a TFMTBCDField, which the unit FMTBcd declares; "
+                           "add that unit to the uses clause");
+    EXPECT_EQ(warnings[1].rfind("Midas_Client/dmClient.pas: the field \"Rate\"", 0), 0u);
+
+    // dbExpress makes the time stamp a TSQLTimeStampField, declared in SqlTimSt.
+    Templates.ServerForm.ObjectClasses = {{"DBConnection", "TSQLConnection"}};
+    Templates.ServerUnit.UsedUnits = {"DB", "SqlExpr", "Provider", "FMTBcd"};
+    Templates.ClientUnit.UsedUnits = {"DB", "DBClient", "Data.FMTBcd", "Data.SqlTimSt"};
+    Options.ServerOptions.DataSetKind = "TSQLQuery";
+    warnings = CheckReferences(Plan());
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_EQ(warnings[0], "Midas_AppServer/rdmMain.pas: the field \"Since\" of the table "
+                           "\"Rates\" is declared a TSQLTimeStampField, which the unit SqlTimSt "
+                           "declares; add that unit to the uses clause");
+}
+
 TEST(TemplateSetTest, ReadsTheNamesOfTheSampleTemplate) {
     const TTemplateSet templates =
         TTemplateSet::Load(std::string(QUORVANE_SOURCE_DIR) + "/templates/MidasProject");

@@ -166,8 +166,8 @@ TEST_F(SqliteSchemaSourceTest, CatalogueListsTablesThenViewsByNameAndMarksSystem
     // Names with blanks and apostrophes are described like any other, and so are views.
     const std::vector<TFieldDescriptor> details = FieldsOf("Order Details");
     ASSERT_EQ(details.size(), 2u);
-    EXPECT_EQ(details[0], (TFieldDescriptor{"Unit Price", T::ftBCD, 4, false}));
-    EXPECT_EQ(details[1], (TFieldDescriptor{"Qty", T::ftSmallint, 0, false}));
+    EXPECT_EQ(details[0], (TFieldDescriptor{"Unit Price", T::ftBCD, 4, false, 19, false}));
+    EXPECT_EQ(details[1], (TFieldDescriptor{"Qty", T::ftSmallint, 0, false, 0, false}));
     EXPECT_EQ(FieldsOf("O'Brien").size(), 1u);
     const std::vector<TFieldDescriptor> view = FieldsOf("Aview");
     ASSERT_EQ(view.size(), 2u);

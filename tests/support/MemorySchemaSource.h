@@ -25,7 +25,7 @@ struct TMemoryDatabase {
     /// Adds a table (or a view) with its columns to the catalogue.
     void AddTable(const std::string& name, std::vector<TColumnInfo> columns,
                   const std::string& type = "TABLE") {
-        Catalogue.push_back({name, type});
+        Catalogue.push_back({name, type, ""});
         Tables[name] = TTableDescription{std::move(columns), true};
     }
 };

@@ -29,6 +29,8 @@ inline TTemplateSet TemplateSetForTests() {
     templates.ServerUnit.UsedUnits = {"Classes", "DB", "ADODB", "Provider"};
     templates.ClientForm =
         TemplateForm("Midas_Client/dmClient.dfm", "DM", "TDM", {"DBConnectionBroker"});
+    templates.ClientUnit.RelativePath = "Midas_Client/dmClient.pas";
+    templates.ClientUnit.UsedUnits = {"Classes", "DB", "DBClient", "MConnect"};
     templates.TableForm =
         TemplateForm("Midas_Client/frmTableName.dfm", "TableName_Frm", "TTableName_Frm");
     templates.GridsForm =

@@ -293,7 +293,7 @@ std::unique_ptr<ISchemaSource> OpenAccessSchemaSource(const std::string& path) {
             int system = 0;
             in >> hexName >> system;
             const std::string name = access_reader::NameFromHex(hexName);
-            source->Catalogue.push_back({name, system != 0 ? "SYSTEM TABLE" : "TABLE"});
+            source->Catalogue.push_back({name, system != 0 ? "SYSTEM TABLE" : "TABLE", ""});
             current = &source->Tables[LowerCaseAscii(name)];
             current->OffersAutoIncrement = true;
             if (system != 0) {

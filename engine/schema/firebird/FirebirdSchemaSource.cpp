@@ -400,7 +400,7 @@ public:
         TDescriptorArea row = Run(statement, CatalogueSql, nullptr, failure);
         std::vector<TCatalogRow> rows;
         while (Fetch(statement, row, watch, failure)) {
-            rows.push_back({row.Text(0), row.Integer(1).value_or(0) != 0 ? "VIEW" : "TABLE"});
+            rows.push_back({row.Text(0), row.Integer(1).value_or(0) != 0 ? "VIEW" : "TABLE", ""});
         }
         // As an OLE DB provider lists them: tables before views, each by name, byte by byte.
         std::sort(rows.begin(), rows.end(), [](const TCatalogRow& a, const TCatalogRow& b) {
@@ -425,16 +425,17 @@ public:
     }
 
     std::vector<TTableDescription>
-    DescribeTables(const std::vector<std::string>& tableNames) override {
+    DescribeTables(const std::vector<TCatalogRow>& rows) override {
         std::map<std::string, TTableDescription> tables =
             ReadColumns(nullptr, "Cannot read the columns of " + FDescription + ".");
         std::vector<TTableDescription> described;
-        described.reserve(tableNames.size());
-        for (const std::string& name : tableNames) {
-            const auto found = tables.find(name);
+        described.reserve(rows.size());
+        for (const TCatalogRow& row : rows) {
+            const auto found = tables.find(row.TableName);
             // Only user tables are read at once; any other name is asked for on its own, and
             // fails as DescribeTable fails.
-            described.push_back(found != tables.end() ? found->second : DescribeTable(name));
+            described.push_back(found != tables.end() ? found->second
+                                                      : DescribeTable(row.TableName));
         }
         return described;
     }

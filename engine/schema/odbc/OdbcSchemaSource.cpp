@@ -379,10 +379,16 @@ public:
         TSocketWatchdog::TWatch watch(*FWatchdog);
         TStatementHandle statement = NewStatement(failure);
         ++FStatements;
-        Check(SQLTablesW(statement.Get(), nullptr, 0, nullptr, 0, nullptr, 0, nullptr, 0),
+        // On MySQL and MariaDB a database is an ODBC catalog: the data link's database (or the
+        // login's default one) is the database the user chose, not every one the login may read.
+        TWideString catalog = Utf8ToWide(FDbms == TDbms::MariaDb ? FCurrentCatalog : "");
+        Check(SQLTablesW(statement.Get(), catalog.empty() ? nullptr : catalog.data(),
+                         static_cast<SQLSMALLINT>(catalog.size()), nullptr, 0, nullptr, 0, nullptr,
+                         0),
               SQL_HANDLE_STMT, statement.Get(), failure);
         std::vector<TCatalogRow> rows;
         FLocations.clear();
+        FFirstLocations.clear();
         for (;;) {
             const SQLRETURN fetched = SQLFetch(statement.Get());
             if (fetched == SQL_NO_DATA) {
@@ -396,14 +402,20 @@ public:
             TCatalogRow row;
             row.TableName = ColumnText(statement.Get(), 3, failure).value_or("");
             row.TableType = ColumnText(statement.Get(), 4, failure).value_or("");
+            // A materialized view reads as a view: a select over it gives its rows.
+            if (row.TableType == "MATERIALIZED VIEW") {
+                row.TableType = "VIEW";
+            }
             const bool userType = row.TableType == "TABLE" || row.TableType == "VIEW";
             if (userType && IsSystemLocation(FDbms, location.Catalog, location.Schema)) {
                 row.TableType = "SYSTEM " + row.TableType;
             }
             location.UserObject = row.TableType == "TABLE" || row.TableType == "VIEW";
-            // A name listed twice (two schemas) is opened where the engine lists it first: the
-            // first table or view of that name, else the first object of any type.
-            const auto [known, added] = FLocations.emplace(row.TableName, location);
+            row.Schema = PlaceOf(location);
+            // Each row is found again by its schema and name; a name alone (DescribeTable) by
+            // the first table or view of that name, else the first object of any type.
+            FLocations.emplace(TCatalogueKey{row.Schema, row.TableName}, location);
+            const auto [known, added] = FFirstLocations.emplace(row.TableName, location);
             if (!added && location.UserObject && !known->second.UserObject) {
                 known->second = std::move(location);
             }
@@ -429,8 +441,53 @@ public:
     TTableDescription DescribeTable(const std::string& tableName) override {
         const std::string failure =
             "Cannot open table \"" + tableName + "\" of " + FDescription + ".";
-        const TTableLocation location = Locate(tableName, failure);
+        return DescribeAt(Locate(tableName, failure), tableName, failure);
+    }
 
+    std::vector<TTableDescription> DescribeTables(const std::vector<TCatalogRow>& rows) override {
+        std::optional<TCatalogueTables> catalogue;
+        if (FReading != TCatalogueReading::TableByTable && !rows.empty()) {
+            catalogue = ReadCatalogueColumns();
+            if (!catalogue) {
+                // The server refused the catalogue query: its tables are described one by one.
+                FReading = TCatalogueReading::TableByTable;
+            }
+        }
+        std::vector<TTableDescription> tables;
+        tables.reserve(rows.size());
+        for (const TCatalogRow& row : rows) {
+            const TTableLocation location =
+                Locate(row, "Cannot open table \"" + row.TableName + "\" of " + FDescription + ".");
+            // Named as the select texts name it: a table of another schema with its schema.
+            const std::string qualifier = QualifierOf(location);
+            const std::string failure =
+                "Cannot open table \"" +
+                (qualifier.empty() ? row.TableName : qualifier + "." + row.TableName) + "\" of " +
+                FDescription + ".";
+            const auto found =
+                catalogue ? catalogue->find(CatalogueKeyOf(location, row.TableName))
+                          : TCatalogueTables::iterator();
+            // A table without columns has no rows in the catalogue; the driver describes it.
+            if (!catalogue || found == catalogue->end() || found->second.AskDriver) {
+                tables.push_back(DescribeAt(location, row.TableName, failure));
+                continue;
+            }
+            TTableDescription table;
+            table.OffersAutoIncrement = true;
+            for (const auto& [ordinal, column] : found->second.Columns) {
+                table.Columns.push_back(column);
+            }
+            tables.push_back(std::move(table));
+        }
+        return tables;
+    }
+
+    std::uint64_t StatementsSent() const override { return FStatements; }
+
+private:
+    // The columns the driver reports for the rowset of the table `tableName` at `location`.
+    TTableDescription DescribeAt(const TTableLocation& location, const std::string& tableName,
+                                 const std::string& failure) {
         const TSocketWatchdog::TWatch watch(*FWatchdog);
         TStatementHandle statement = NewStatement(failure);
         // No row is wanted, only the columns the driver reports for the table's rowset.
@@ -471,9 +528,14 @@ public:
             const SQLRETURN attribute =
                 SQLColAttributeW(statement.Get(), number, SQL_DESC_AUTO_UNIQUE_VALUE, nullptr, 0,
                                  nullptr, &autoUnique);
+            // The OLE DB provider for ODBC gives an unsigned integer column its unsigned type.
+            SQLLEN isUnsigned = SQL_FALSE;
+            const SQLRETURN signedness = SQLColAttributeW(
+                statement.Get(), number, SQL_DESC_UNSIGNED, nullptr, 0, nullptr, &isUnsigned);
 
             TColumnInfo column = MapOdbcColumnType(
-                dataType, static_cast<long long>(static_cast<SQLLEN>(columnSize)), decimalDigits);
+                dataType, static_cast<long long>(static_cast<SQLLEN>(columnSize)), decimalDigits,
+                SQL_SUCCEEDED(signedness) && isUnsigned == SQL_TRUE);
             column.Name = WideToUtf8(name);
             column.IsAutoIncrement = SQL_SUCCEEDED(attribute) && autoUnique == SQL_TRUE;
             table.Columns.push_back(std::move(column));
@@ -481,41 +543,6 @@ public:
         return table;
     }
 
-    std::vector<TTableDescription>
-    DescribeTables(const std::vector<std::string>& tableNames) override {
-        if (FReading == TCatalogueReading::TableByTable || tableNames.empty()) {
-            return ISchemaSource::DescribeTables(tableNames);
-        }
-        std::optional<TCatalogueTables> catalogue = ReadCatalogueColumns();
-        if (!catalogue) {
-            // The server refused the catalogue query: its tables are described one by one.
-            FReading = TCatalogueReading::TableByTable;
-            return ISchemaSource::DescribeTables(tableNames);
-        }
-        std::vector<TTableDescription> tables;
-        tables.reserve(tableNames.size());
-        for (const std::string& name : tableNames) {
-            const TTableLocation location =
-                Locate(name, "Cannot open table \"" + name + "\" of " + FDescription + ".");
-            const auto found = catalogue->find(CatalogueKeyOf(location, name));
-            // A table without columns has no rows in the catalogue; the driver describes it.
-            if (found == catalogue->end() || found->second.AskDriver) {
-                tables.push_back(DescribeTable(name));
-                continue;
-            }
-            TTableDescription table;
-            table.OffersAutoIncrement = true;
-            for (const auto& [ordinal, column] : found->second.Columns) {
-                table.Columns.push_back(column);
-            }
-            tables.push_back(std::move(table));
-        }
-        return tables;
-    }
-
-    std::uint64_t StatementsSent() const override { return FStatements; }
-
-private:
     // Declared in this order so that the connection goes before its environment.
     TEnvironmentHandle FEnvironment;
     TConnectionHandle FConnection;
@@ -534,7 +561,8 @@ private:
     bool FSessionTimeout = false;
     std::uint64_t FStatements = 0;
 
-    std::map<std::string, TTableLocation> FLocations;
+    std::map<TCatalogueKey, TTableLocation> FLocations;    ///< by schema and name
+    std::map<std::string, TTableLocation> FFirstLocations; ///< by name: the one listed first
     // Declared after the connection, so that it stops watching before the connection goes.
     std::unique_ptr<TSocketWatchdog> FWatchdog;
 
@@ -634,10 +662,7 @@ private:
     // --- The whole catalogue's columns at once ---------------------------------------------------
 
     TCatalogueKey CatalogueKeyOf(const TTableLocation& location, const std::string& name) const {
-        // MariaDB's databases are ODBC catalogs; the others name one database's schemas.
-        const std::optional<std::string>& place =
-            FDbms == TDbms::MariaDb ? location.Catalog : location.Schema;
-        return {place.value_or(""), name};
+        return {PlaceOf(location), name};
     }
 
     // The columns of every table of the catalogue, in a fixed number of statements; nothing
@@ -729,7 +754,9 @@ private:
         {
             TStatementHandle statement = NewStatement(failure);
             const SQLHSTMT handle = statement.Get();
-            if (!RunCatalogueQuery(handle, MariaDbColumnsQuery, failure)) {
+            if (!RunCatalogueQuery(handle, MariaDbQuery(MariaDbColumnsQuery,
+                                                        MariaDbCurrentDatabaseColumns),
+                                   failure)) {
                 return std::nullopt;
             }
             while (NextRow(handle, watch, failure)) {
@@ -767,7 +794,9 @@ private:
         {
             TStatementHandle statement = NewStatement(failure);
             const SQLHSTMT handle = statement.Get();
-            if (!RunCatalogueQuery(handle, MariaDbViewsQuery, failure)) {
+            if (!RunCatalogueQuery(handle,
+                                   MariaDbQuery(MariaDbViewsQuery, MariaDbCurrentDatabaseViews),
+                                   failure)) {
                 return std::nullopt;
             }
             while (NextRow(handle, watch, failure)) {
@@ -785,6 +814,13 @@ private:
         }
         ApplyViewAutoIncrement(tables, views);
         return tables;
+    }
+
+    // A catalogue query over the database the catalogue lists, as ReadCatalogue lists only that
+    // one when the connection has one.
+    std::string MariaDbQuery(const char* query, const char* currentDatabaseOnly) const {
+        return FCurrentCatalog.empty() ? std::string(query)
+                                       : std::string(query) + currentDatabaseOnly;
     }
 
     // Gives each view's columns the auto-increment flags the server passes on to them from the
@@ -974,16 +1010,37 @@ private:
     }
 
     TTableLocation Locate(const std::string& tableName, const std::string& failure) {
-        auto found = FLocations.find(tableName);
-        if (found == FLocations.end()) {
+        auto found = FFirstLocations.find(tableName);
+        if (found == FFirstLocations.end()) {
             // Not listed yet, or created since the catalogue was read.
             ReadCatalogue();
-            found = FLocations.find(tableName);
+            found = FFirstLocations.find(tableName);
+        }
+        if (found == FFirstLocations.end()) {
+            throw EDatabaseError(failure + " There is no such table or view.");
+        }
+        return found->second;
+    }
+
+    TTableLocation Locate(const TCatalogRow& row, const std::string& failure) {
+        const TCatalogueKey key{row.Schema, row.TableName};
+        auto found = FLocations.find(key);
+        if (found == FLocations.end()) {
+            ReadCatalogue();
+            found = FLocations.find(key);
         }
         if (found == FLocations.end()) {
             throw EDatabaseError(failure + " There is no such table or view.");
         }
         return found->second;
+    }
+
+    // Where a table lives as a run tells it apart: MariaDB's databases are ODBC catalogs; the
+    // other servers name one database's schemas.
+    std::string PlaceOf(const TTableLocation& location) const {
+        const std::optional<std::string>& place =
+            FDbms == TDbms::MariaDb ? location.Catalog : location.Schema;
+        return place.value_or("");
     }
 
     std::string QuoteIdentifier(const std::string& name, const std::string& failure) const {
@@ -993,8 +1050,8 @@ private:
         return FQuote + ReplaceAll(name, FQuote, FQuote + FQuote) + FQuote;
     }
 
-    std::string QualifierOf(const std::string& tableName) const override {
-        const auto found = FLocations.find(tableName);
+    std::string QualifierOf(const TCatalogRow& row) const override {
+        const auto found = FLocations.find({row.Schema, row.TableName});
         return found == FLocations.end() ? std::string() : QualifierOf(found->second);
     }
 
@@ -1038,7 +1095,8 @@ private:
 
 } // namespace
 
-TColumnInfo MapOdbcColumnType(int sqlType, long long columnSize, int decimalDigits) {
+TColumnInfo MapOdbcColumnType(int sqlType, long long columnSize, int decimalDigits,
+                              bool isUnsigned) {
     using namespace ado;
     TColumnInfo column;
     const std::int64_t size = columnSize < 0 ? 0 : columnSize;
@@ -1081,10 +1139,10 @@ TColumnInfo MapOdbcColumnType(int sqlType, long long columnSize, int decimalDigi
         column.NumericScale = decimalDigits;
         break;
     case SQL_SMALLINT:
-        exact(adSmallInt);
+        exact(isUnsigned ? adUnsignedSmallInt : adSmallInt);
         break;
     case SQL_INTEGER:
-        exact(adInteger);
+        exact(isUnsigned ? adUnsignedInt : adInteger);
         break;
     case SQL_REAL:
         exact(adSingle);
@@ -1097,10 +1155,10 @@ TColumnInfo MapOdbcColumnType(int sqlType, long long columnSize, int decimalDigi
         set(adBoolean, adFldFixed);
         break;
     case SQL_TINYINT:
-        exact(adTinyInt);
+        exact(isUnsigned ? adUnsignedTinyInt : adTinyInt);
         break;
     case SQL_BIGINT:
-        exact(adBigInt);
+        exact(isUnsigned ? adUnsignedBigInt : adBigInt);
         break;
     case SQL_BINARY:
         sized(adBinary, adFldFixed);

@@ -11,8 +11,10 @@
 namespace quorvane {
 
 /// The ADO column as the OLE DB provider for ODBC reports an ODBC column: type code from the SQL
-/// type, defined size, precision, scale and the fixed-length attribute.
-TColumnInfo MapOdbcColumnType(int sqlType, long long columnSize, int decimalDigits);
+/// type (an integer's unsigned type where the driver calls the column unsigned), defined size,
+/// precision, scale and the fixed-length attribute.
+TColumnInfo MapOdbcColumnType(int sqlType, long long columnSize, int decimalDigits,
+                              bool isUnsigned = false);
 
 /// How long a connected server may stay silent during one request before the request fails.
 inline constexpr std::chrono::milliseconds DefaultAnswerLimit = ServerAnswerLimit;

@@ -138,7 +138,7 @@ std::optional<TColumnInfo> MariaDbColumnFromCatalogue(const TMariaDbCatalogueCol
     } else {
         return std::nullopt;
     }
-    TColumnInfo column = MapOdbcColumnType(sqlType, size, digits);
+    TColumnInfo column = MapOdbcColumnType(sqlType, size, digits, isUnsigned);
     column.Name = row.Name;
     column.IsAutoIncrement = row.IsAutoIncrement;
     return column;
@@ -531,6 +531,9 @@ const char* const MariaDbViewsQuery =
     "SELECT TABLE_SCHEMA, TABLE_NAME, VIEW_DEFINITION, ALGORITHM FROM information_schema.VIEWS "
     "WHERE TABLE_SCHEMA NOT IN ('information_schema', 'performance_schema', 'mysql', 'sys')";
 
+const char* const MariaDbCurrentDatabaseColumns = " AND c.TABLE_SCHEMA = DATABASE()";
+const char* const MariaDbCurrentDatabaseViews = " AND TABLE_SCHEMA = DATABASE()";
+
 // --- SQL Server ---------------------------------------------------------------------------------
 
 std::optional<TColumnInfo> SqlServerColumnFromCatalogue(const TSqlServerCatalogueColumn& row) {
@@ -625,7 +628,8 @@ std::optional<TColumnInfo> SqlServerColumnFromCatalogue(const TSqlServerCatalogu
     } else {
         return std::nullopt;
     }
-    TColumnInfo column = MapOdbcColumnType(sqlType, size, digits);
+    // SQL Server's tinyint is unsigned: 0 to 255.
+    TColumnInfo column = MapOdbcColumnType(sqlType, size, digits, type == "tinyint");
     column.Name = row.Name;
     column.IsAutoIncrement = row.IsIdentity;
     return column;

@@ -66,6 +66,9 @@ MariaDbViewAutoIncrement(const std::string& database, const std::string& definit
 extern const char* const MariaDbColumnsQuery;
 /// The definitions of every view outside the server's own databases.
 extern const char* const MariaDbViewsQuery;
+/// What narrows each of the two to the connection's current database.
+extern const char* const MariaDbCurrentDatabaseColumns;
+extern const char* const MariaDbCurrentDatabaseViews;
 
 // --- SQL Server, as the FreeTDS driver reports it ------------------------------------------------
 
