@@ -195,8 +195,9 @@ std::string UsageText() {
     }
     text += "\n"
             "With --describe, only --database is read: each table or view stands on a line of its\n"
-            "own in catalogue order, followed by one line per field: a tab, the field name, the\n"
-            "kind (ftWideString, ...), Size=N, FixedChar=True|False and AutoIncrement=True|False,\n"
+            "own in catalogue order (with its schema where that is not the default one),\n"
+            "followed by one line per field: a tab, the field name, the kind (ftWideString, ...),\n"
+            "Size=N, for decimals Precision=N, FixedChar=True|False and AutoIncrement=True|False,\n"
             "separated by tabs.\n"
             "\n"
             "Exit status: 0 when the projects were written, 1 when the run failed, 2 when the\n"
