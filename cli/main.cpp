@@ -3,8 +3,8 @@
 #include "CommandLine.h"
 #include "QuorvaneVersion.h"
 #include "generate/dmCodeGenerator.h"
-#include "text/ShownText.h"
 #include "text/EngineErrors.h"
+#include "text/ShownText.h"
 
 #include <iostream>
 
@@ -24,8 +24,8 @@ void DescribeDatabase(quorvane::TDM& dm, const std::string& database) {
         // schemas stand apart.
         std::cout << ShownText(table.QualifiedName()) << "\n";
         for (const TFieldDescriptor& field : table.Fields) {
-            std::cout << '\t' << ShownText(field.FieldName) << '\t'
-                      << FieldTypeName(field.DataType) << "\tSize=" << field.Size;
+            std::cout << '\t' << ShownText(field.FieldName) << '\t' << FieldTypeName(field.DataType)
+                      << "\tSize=" << field.Size;
             if (field.DataType == TFieldType::ftBCD || field.DataType == TFieldType::ftFMTBcd) {
                 std::cout << "\tPrecision=" << field.Precision;
             }
@@ -96,8 +96,7 @@ int main(int argc, char** argv) {
         }
     } catch (const EExistingCopyError& error) {
         printWarnings();
-        std::cerr << "quorvane-gen: " << ShownText(error.what())
-                  << " Use --force to replace it.\n";
+        std::cerr << "quorvane-gen: " << ShownText(error.what()) << " Use --force to replace it.\n";
         return 1;
     } catch (const std::exception& error) {
         printWarnings();

@@ -44,8 +44,7 @@ constexpr TKindClass AdoClasses[] = {
     // class of its own for it.
     {TFieldType::ftString, {"TStringField", "DB", true, false, true, false, TFormat::None}},
     {TFieldType::ftFixedChar, {"TStringField", "DB", true, false, true, false, TFormat::None}},
-    {TFieldType::ftWideString,
-     {"TWideStringField", "DB", true, false, true, false, TFormat::None}},
+    {TFieldType::ftWideString, {"TWideStringField", "DB", true, false, true, false, TFormat::None}},
     {TFieldType::ftFloat, {"TFloatField", "DB", false, false, false, false, TFormat::Float}},
     {TFieldType::ftCurrency,
      {"TCurrencyField", "DB", false, false, false, false, TFormat::Currency}},
@@ -63,8 +62,7 @@ constexpr TKindClass AdoClasses[] = {
 // auto-increment kind: a counter is a plain integer field there.
 constexpr TKindClass DbExpressClasses[] = {
     {TFieldType::ftBCD, {"TFMTBCDField", "FMTBcd", false, true, true, false, TFormat::Float}},
-    {TFieldType::ftCurrency,
-     {"TFMTBCDField", "FMTBcd", false, true, true, false, TFormat::Float}},
+    {TFieldType::ftCurrency, {"TFMTBCDField", "FMTBcd", false, true, true, false, TFormat::Float}},
     {TFieldType::ftDateTime,
      {"TSQLTimeStampField", "SqlTimSt", false, false, false, false, TFormat::Date}},
     {TFieldType::ftAutoInc, {"TIntegerField", "DB", false, false, false, false, TFormat::None}},
@@ -108,8 +106,8 @@ TFieldClass FieldClassOf(TDataSetFamily family, const TFieldDescriptor& field) {
     static const auto ClassNames = [] {
         std::array<std::string, static_cast<std::size_t>(TFieldType::ftFMTBcd) + 1> names;
         for (std::size_t kind = 0; kind < names.size(); ++kind) {
-            names[kind] = Concat(
-                {"T", FieldTypeName(static_cast<TFieldType>(kind)).substr(2), "Field"});
+            names[kind] =
+                Concat({"T", FieldTypeName(static_cast<TFieldType>(kind)).substr(2), "Field"});
         }
         return names;
     }();

@@ -38,8 +38,8 @@ TDataSetFamily DataSetFamilyOf(const std::string& dataSetKind);
 
 /// A persistent field's class and the properties its object carries.
 struct TFieldClass {
-    std::string_view ClassName; ///< "TBCDField"
-    std::string_view Unit;      ///< the unit that declares it ("DB", "FMTBcd", "SqlTimSt")
+    std::string_view ClassName;   ///< "TBCDField"
+    std::string_view Unit;        ///< the unit that declares it ("DB", "FMTBcd", "SqlTimSt")
     bool WritesFixedChar = false; ///< "FixedChar = True" when the column is fixed-length
     bool WritesPrecision = false; ///< "Precision = n"
     bool WritesSize = false;      ///< "Size = n": characters, bytes, or a decimal's scale

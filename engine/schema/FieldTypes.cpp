@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <array>
-#include <utility>
 #include <unordered_set>
+#include <utility>
 
 namespace quorvane {
 

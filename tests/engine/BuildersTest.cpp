@@ -197,12 +197,11 @@ TEST_F(BuildersTest, FieldObjectsAreTheClassesAndSizesTheDataSetFamilyMakes) {
     };
     TColumnInfo counter = Column("No", ado::adUnsignedSmallInt);
     counter.IsAutoIncrement = true;
-    Database->AddTable("Kinds", {counter, numeric("Price", ado::adNumeric, 10, 2),
-                                 numeric("Rate", ado::adDecimal, 18, 9),
-                                 Column("Placed", ado::adDBTimeStamp),
-                                 Column("Hash", ado::adBinary, 16),
-                                 Column("Blob", ado::adVarBinary, 300),
-                                 Column("Hits", ado::adUnsignedInt)});
+    Database->AddTable("Kinds",
+                       {counter, numeric("Price", ado::adNumeric, 10, 2),
+                        numeric("Rate", ado::adDecimal, 18, 9),
+                        Column("Placed", ado::adDBTimeStamp), Column("Hash", ado::adBinary, 16),
+                        Column("Blob", ado::adVarBinary, 300), Column("Hits", ado::adUnsignedInt)});
     struct TCase {
         std::string Kind;
         std::vector<TStringList> Objects; // from the second field's opening line on
@@ -241,7 +240,8 @@ TEST_F(BuildersTest, FieldObjectsAreTheClassesAndSizesTheDataSetFamilyMakes) {
             object.pop_back();
             EXPECT_EQ(object, expected);
             const std::string className = expected.front().substr(expected.front().find(": ") + 2);
-            const std::string component = expected.front().substr(11, expected.front().find(':') - 11);
+            const std::string component =
+                expected.front().substr(11, expected.front().find(':') - 11);
             EXPECT_TRUE(Contains(UnitLines, "    " + component + " : " + className + ";"));
         }
     }

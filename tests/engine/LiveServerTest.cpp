@@ -236,7 +236,8 @@ void ExpectCatalogueReadingToEqualTableByTable(const std::string& udl, std::uint
                                                const std::vector<std::string>& mustList) {
     const auto source = OpenSchemaSource("FILE NAME=" + udl);
     std::vector<TCatalogRow> rows = source->ReadCatalogue();
-    std::erase_if(rows, [](const TCatalogRow& row) { return !IsGeneratedTableType(row.TableType); });
+    std::erase_if(rows,
+                  [](const TCatalogRow& row) { return !IsGeneratedTableType(row.TableType); });
     std::map<std::string, int> listed; // how often each name is listed
     for (const TCatalogRow& row : rows) {
         ++listed[row.TableName];

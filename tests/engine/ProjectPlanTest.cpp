@@ -215,8 +215,8 @@ TEST_F(ProjectPlanTest, FieldClassesWhoseUnitTheDataModulesDoNotUseAreReported) 
     TColumnInfo wide = Column("Rate", ado::adNumeric);
     wide.Precision = 20;
     wide.NumericScale = 6;
-    Database->AddTable("Rates", {Column("ID", ado::adInteger), wide, wide,
-                                 Column("Since", ado::adDBTimeStamp)});
+    Database->AddTable(
+        "Rates", {Column("ID", ado::adInteger), wide, wide, Column("Since", ado::adDBTimeStamp)});
     Database->AddTable("More", {wide});
     std::vector<std::string> warnings = CheckReferences(Plan());
     ASSERT_EQ(warnings.size(), 2u);

@@ -1,10 +1,10 @@
 // What a run reads of a database once: each table from its own schema, and a word for
 // everything it leaves out.
 
+#include "schema/SchemaSnapshot.h"
 #include "MiniTemplate.h"
 #include "PlanSupport.h"
 #include "generate/ProjectPlan.h"
-#include "schema/SchemaSnapshot.h"
 #include "text/EngineErrors.h"
 
 #include <gtest/gtest.h>
@@ -55,14 +55,14 @@ public:
 
 TEST(SchemaSnapshotTest, TablesOfOneNameInTwoSchemasKeepTheirOwnFieldsAndQualifiers) {
     TSchemasSource source;
-    source.Rows = {{"person", "TABLE", "hr"}, {"person", "TABLE", "sales"},
-                   {"orders", "TABLE", "public"}};
-    source.Tables[{"hr", "person"}] = {{Col("id", ado::adInteger), Col("name", ado::adVarWChar, 40)},
-                                       true};
-    source.Tables[{"sales", "person"}] = {
-        {Col("person_no", ado::adInteger), Col("email", ado::adLongVarWChar),
-         Col("active", ado::adBoolean)},
-        true};
+    source.Rows = {
+        {"person", "TABLE", "hr"}, {"person", "TABLE", "sales"}, {"orders", "TABLE", "public"}};
+    source.Tables[{"hr", "person"}] = {
+        {Col("id", ado::adInteger), Col("name", ado::adVarWChar, 40)}, true};
+    source.Tables[{"sales", "person"}] = {{Col("person_no", ado::adInteger),
+                                           Col("email", ado::adLongVarWChar),
+                                           Col("active", ado::adBoolean)},
+                                          true};
     source.Tables[{"public", "orders"}] = {{Col("order_id", ado::adInteger)}, true};
 
     const TSchemaSnapshot snapshot = ReadSchemaSnapshot(source);
