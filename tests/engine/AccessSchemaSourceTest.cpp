@@ -10,6 +10,7 @@
 #include "generate/dmCodeGenerator.h"
 #include "schema/SchemaSnapshot.h"
 #include "text/EngineErrors.h"
+#include "text/StringUtils.h"
 
 #include <gtest/gtest.h>
 
@@ -522,6 +523,132 @@ VIEW Totals
 	MeanQuantity ftFloat 0
 	MeanPrice ftBCD 4
 )");
+    EXPECT_TRUE(snapshot.Warnings.empty());
+}
+
+// The fields of the view `name` as SnapshotText writes them; "not listed" when there is none.
+std::string ViewText(const TSchemaSnapshot& snapshot, const std::string& name) {
+    for (const TSnapshotTable& table : snapshot.Tables) {
+        if (table.Type == "VIEW" && table.Name == name) {
+            std::string text;
+            for (const TFieldDescriptor& field : table.Fields) {
+                text += field.FieldName + " " + std::string(FieldTypeName(field.DataType)) + " " +
+                        std::to_string(field.Size) + "\n";
+            }
+            return text;
+        }
+    }
+    return "not listed";
+}
+
+TEST_F(AccessSchemaSourceTest, JetConstantsAreValuesNotParametersWhileBracketedWordsAreNames) {
+    std::string schema = R"(
+TABLE: Products
+  ProductID | AutoNumber
+  ProductName | Text | size=40
+  Discontinued | YesNo
+  UnitPrice | Currency
+TABLE: Yes
+  On | YesNo
+  Off | Integer
+  Label | Text | size=20
+
+# As Access saves "SELECT Products.* FROM Products WHERE Products.Discontinued=No".
+QUERY: Current Products
+  FROM | Products
+  COLUMN | Products.*
+  WHERE | (((Products.Discontinued)=No))
+QUERY: Null Criteria
+  FROM | Products
+  COLUMN | [ProductName]
+  WHERE | [ProductName] Is Null Or [UnitPrice] = Null Or [Discontinued] Is Not NULL Or [ProductID] <> null
+# Constants as computed columns, one of them without a source.
+QUERY: Constant Flag
+  COLUMN | Yes | Flag
+QUERY: Flags
+  FROM | Products
+  COLUMN | off
+  COLUMN | Not False | Negated
+  COLUMN | IIf([Discontinued], No, Yes) | Current
+  COLUMN | True + 1 | Plus
+  COLUMN | -On | Minus
+  COLUMN | Null | Nothing
+  WHERE | [Discontinued] = TRUE Or [Discontinued] = oFF
+# A table and columns named like constants: bracketed or qualifying they are names, bare they
+# are constants.
+QUERY: Over Yes
+  FROM | Yes
+  COLUMN | [Yes].[On]
+  COLUMN | Yes.Label
+  COLUMN | Yes!Off | Amount
+  COLUMN | Off | Zero
+  COLUMN | [On] = On | Switched
+  WHERE | [Off] > Off And Yes.[On] <> No
+
+# Left out: names no source has, bracketed constants among them, are parameters.
+QUERY: Asks For Maybe
+  FROM | Products
+  COLUMN | [ProductID]
+  WHERE | Products.Discontinued = Maybe
+QUERY: Asks For Bracketed No
+  FROM | Products
+  COLUMN | [ProductID]
+  WHERE | Products.Discontinued = [No]
+QUERY: Asks For Bracketed Null
+  FROM | Products
+  COLUMN | [Null] | Missing
+QUERY: Asks For A Source Named No
+  FROM | Products
+  COLUMN | No.Label
+)";
+    // Each constant as Access writes it and in other letter cases, in a criterion and in a
+    // join condition.
+    const std::vector<std::string> words = {"Yes", "No", "True", "False", "On", "Off"};
+    for (const std::string& word : words) {
+        schema += "QUERY: Where " + word + "\n  FROM | Products\n  COLUMN | [ProductID]\n" +
+                  "  WHERE | Products.Discontinued=" + word + "\n";
+        schema += "QUERY: Where " + word + " In Other Cases\n  FROM | Products\n" +
+                  "  FROM | Yes\n  JOIN | INNER | Products | Yes | [Discontinued] <> " +
+                  UpperCaseAscii(word) +
+                  "\n  COLUMN | [ProductID]\n  WHERE | [Discontinued] = " + LowerCaseAscii(word) +
+                  "\n";
+    }
+    const TSchemaSnapshot snapshot = SnapshotOf(WriteSchema(schema));
+
+    EXPECT_EQ(ViewText(snapshot, "Current Products"), R"(ProductID ftAutoInc 0
+ProductName ftWideString 40
+Discontinued ftBoolean 0
+UnitPrice ftBCD 4
+)");
+    EXPECT_EQ(ViewText(snapshot, "Null Criteria"), "ProductName ftWideString 40\n");
+    for (const std::string& word : words) {
+        EXPECT_EQ(ViewText(snapshot, "Where " + word), "ProductID ftAutoInc 0\n") << word;
+        EXPECT_EQ(ViewText(snapshot, "Where " + word + " In Other Cases"),
+                  "ProductID ftAutoInc 0\n")
+            << word;
+    }
+    // Jet's constants are Booleans; in arithmetic they count as the Integers -1 and 0. Null has
+    // no type of its own, so its column gets the fallback.
+    EXPECT_EQ(ViewText(snapshot, "Constant Flag"), "Flag ftBoolean 0\n");
+    EXPECT_EQ(ViewText(snapshot, "Flags"), R"(Expr1000 ftBoolean 0
+Negated ftBoolean 0
+Current ftBoolean 0
+Plus ftSmallint 0
+Minus ftSmallint 0
+Nothing ftWideString 255
+)");
+    // "Off" bare is the constant even beside a column of that name, as in Jet, where these
+    // words are reserved.
+    EXPECT_EQ(ViewText(snapshot, "Over Yes"), R"(On ftBoolean 0
+Label ftWideString 20
+Amount ftSmallint 0
+Zero ftBoolean 0
+Switched ftBoolean 0
+)");
+    for (const char* parameterQuery : {"Asks For Maybe", "Asks For Bracketed No",
+                                       "Asks For Bracketed Null", "Asks For A Source Named No"}) {
+        EXPECT_EQ(ViewText(snapshot, parameterQuery), "not listed") << parameterQuery;
+    }
     EXPECT_TRUE(snapshot.Warnings.empty());
 }
 

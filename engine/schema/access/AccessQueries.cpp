@@ -374,7 +374,8 @@ private:
 
     // A reference: "Source.Column", or a bare name among the sources' columns and then
     // among the query's aliases (Jet lets an expression use one). A column that is a bare
-    // name of neither is a parameter, and not its own alias.
+    // name of neither is a parameter, and not its own alias. Jet's constants (Yes, No, Null,
+    // ...) are no references, unless bracketed: "[No]" naming no column is a parameter.
     TResolved Resolve(const TExpression& reference) const {
         if (reference.Parts.size() == 2) {
             const TSource* source = SourceNamed(reference.Parts[0]);

@@ -439,9 +439,17 @@ private:
         throw TParseError();
     }
 
+    // True, False, Yes, No, On, Off and Null are reserved words of Jet: written bare, in any
+    // letter case, they are its constants, and a column of such a name is written in brackets
+    // ("[On]") or qualified ("Switches.On"). So a bare one is taken for the constant even where
+    // a source has a column of that name, never looked up as a name, and a query comparing a
+    // Yes/No column with No asks for no parameter. Only where no constant can stand, before the
+    // "." or "!" of a qualified name ("Yes.Label" over a table named Yes), is such a word a
+    // name.
     TExpression ParseName() {
         const bool plain = Peek().Kind == TToken::TKind::Name;
-        if (plain) {
+        const bool qualifier = IsSymbol(".", 1) || IsSymbol("!", 1);
+        if (plain && !qualifier) {
             for (const char* constant : {"TRUE", "FALSE", "YES", "NO", "ON", "OFF"}) {
                 if (IsKeyword(constant)) {
                     return Node(TKind::Boolean, UpperCaseAscii(Take().Text), {});
@@ -451,6 +459,8 @@ private:
                 Take();
                 return Node(TKind::Null, "", {});
             }
+        }
+        if (plain) {
             if ((IsKeyword("EXISTS") || IsKeyword("ANY") || IsKeyword("ALL") ||
                  IsKeyword("SOME")) &&
                 IsSymbol("(", 1) && IsKeyword("SELECT", 2)) {

@@ -18,15 +18,15 @@ struct TExpression {
         Number,     ///< Text is the literal; IsWholeNumber when it has no point or exponent
         Text,       ///< a string literal; Text is its value
         Date,       ///< "#...#"
-        Boolean,    ///< True, False, Yes, No, On, Off
-        Null,
-        Call,     ///< Text is the function's name as written; Operands are the arguments
-        Unary,    ///< Text is the operator, upper-cased ("-", "+", "NOT")
-        Binary,   ///< Text is the operator, upper-cased ("+", "&", "MOD", "AND", "<=", "LIKE")
-        IsNull,   ///< "x Is [Not] Null"
-        Between,  ///< "x [Not] Between a And b"
-        In,       ///< "x [Not] In (a, b, ...)" or "x In (SELECT ...)"
-        Subquery, ///< "(SELECT ...)"; Text "EXISTS", "ANY", "ALL" or "SOME" when one leads
+        Boolean,    ///< True, False, Yes, No, On, Off, unbracketed; Text is the word upper-cased
+        Null,       ///< Null, unbracketed
+        Call,       ///< Text is the function's name as written; Operands are the arguments
+        Unary,      ///< Text is the operator, upper-cased ("-", "+", "NOT")
+        Binary,     ///< Text is the operator, upper-cased ("+", "&", "MOD", "AND", "<=", "LIKE")
+        IsNull,     ///< "x Is [Not] Null"
+        Between,    ///< "x [Not] Between a And b"
+        In,         ///< "x [Not] In (a, b, ...)" or "x In (SELECT ...)"
+        Subquery,   ///< "(SELECT ...)"; Text "EXISTS", "ANY", "ALL" or "SOME" when one leads
     };
 
     TKind Kind = TKind::Null;
