@@ -67,6 +67,10 @@ TConnectionProperties ReadDataLinkFile(const std::string& path) {
 }
 
 void WriteDataLinkFile(const std::string& path, const TConnectionProperties& properties) {
+    WriteDataLinkFile(TOutputPath{{}, path}, properties);
+}
+
+void WriteDataLinkFile(const TOutputPath& path, const TConnectionProperties& properties) {
     const std::string text = "[oledb]\r\n; Everything after this line is an OLE DB initstring\r\n" +
                              FormatConnectionProperties(properties) + "\r\n";
     WriteBytesToFile(path, EncodeUtf16LeWithBom(text));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "io/OutputPath.h"
 #include "schema/SchemaSource.h"
 #include "text/ConnectionText.h"
 
@@ -23,6 +24,8 @@ TConnectionProperties ReadDataLinkFileAsWritten(const std::string& path);
 /// Writes a data-link file as Windows does: UTF-16LE with byte-order mark, the "[oledb]" line, the
 /// comment line and the initialisation string, CR LF line ends. Throws EFileError.
 void WriteDataLinkFile(const std::string& path, const TConnectionProperties& properties);
+/// The same, into a run's output, atomically.
+void WriteDataLinkFile(const TOutputPath& path, const TConnectionProperties& properties);
 
 /// The connection string for a database path: "FILE NAME=" for a data-link file (read when the
 /// connection opens), a Jet or ACE provider string for an Access file, the SQLite provider for a

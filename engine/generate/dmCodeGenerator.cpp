@@ -1,6 +1,7 @@
 #include "generate/dmCodeGenerator.h"
 
 #include "generate/OptionLimits.h"
+#include "generate/ServerConnectionFiles.h"
 #include "io/FileCopy.h"
 #include "io/InstallPaths.h"
 #include "io/OutputLock.h"
@@ -226,14 +227,20 @@ void TDM::Generate(const TProjectParam& options) {
     const TOutputFolderCache folders;
 
     const std::string& databaseFile = options.Database.UDLFile;
-    const TOutputPath databaseCopy =
-        outputBase.Child("Midas_AppServer/EXE/Database" + ExtensionOf(databaseFile));
+    const TOutputPath serverFolder = outputBase.Child("Midas_AppServer/EXE");
+    const std::string databaseCopyName = "Database" + ExtensionOf(databaseFile);
+    const TOutputPath databaseCopy = serverFolder.Child(databaseCopyName);
     try {
         CopyOneFile(databaseFile, databaseCopy);
     } catch (const EFileError& copyError) {
         throw EFileError("Cannot copy the database file \"" + databaseFile + "\" to \"" +
                          databaseCopy.Full() + "\". " + copyError.what());
     }
+    // The copy alone is not enough: the server opens what its connection files name.
+    WriteServerConnectionFiles(
+        serverFolder, databaseFile, databaseCopyName,
+        fs::is_regular_file(fs::path(source) / "Midas_AppServer/EXE" / ServerDbExpressSettingsName,
+                            error));
 
     const std::size_t tables = plan.Tables.size();
     ReportProgress(0, tables);

@@ -54,6 +54,10 @@ begin
   // is worked out here at run time. A path stored in the form file would
   // point at the developer's machine and break on the first deployment.
   ExeDir := ExtractFilePath(ParamStr(0));
+  // A data link may name a database file beside the server by its name alone;
+  // providers and ODBC drivers look for such a name in the current folder,
+  // which for a server that COM starts is the Windows system folder.
+  SetCurrentDir(ExeDir);
   DBConnection.Connected := False;
   if FileExists(ExeDir + JetDatabaseFile) then
     DBConnection.ConnectionString :=
