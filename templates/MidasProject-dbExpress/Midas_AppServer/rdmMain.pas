@@ -7,7 +7,8 @@ interface
 uses
   Windows, Messages, SysUtils, Classes, IniFiles, ComServ, ComObj, VCLCom,
   DataBkr, StdVcl, DB, SqlExpr, DBXpress, Provider, Midas_AppServer_TLB,
-  FMTBcd; // dbExpress reports numeric columns as TFMTBCDField
+  FMTBcd, // dbExpress reports numeric columns as TFMTBCDField
+  SqlTimSt; // and time-stamp columns as TSQLTimeStampField
 
 type
   TAppServer_RDM = class(TRemoteDataModule, IAppServer_RDM)
@@ -59,6 +60,10 @@ begin
   // Settings stored in the form file would point at the developer's machine
   // and break on the first deployment; an administrator edits the .ini.
   DBConnection.Connected := False;
+  // Database may name a file beside the server by its name alone; the driver
+  // looks for such a name in the current folder, which for a server that COM
+  // starts is the Windows system folder.
+  SetCurrentDir(ExtractFilePath(ParamStr(0)));
   Ini := TIniFile.Create(ExtractFilePath(ParamStr(0)) + ConnectionFile);
   Settings := TStringList.Create;
   try

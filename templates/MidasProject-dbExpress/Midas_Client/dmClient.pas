@@ -5,7 +5,8 @@ interface
 uses
   Windows, SysUtils, Classes, IniFiles, Dialogs, DB, DBClient, MConnect,
   SConnect,
-  FMTBcd; // persistent fields of wide decimal columns are TFMTBCDField
+  FMTBcd, // persistent fields of wide decimal columns are TFMTBCDField
+  SqlTimSt; // and those of time-stamp columns TSQLTimeStampField
 
 type
   TDM = class(TDataModule)

@@ -21,9 +21,14 @@
       data module loaded from another file;
     - a data-aware control or grid column must name a field its dataset
       has, when the dataset has persistent fields.
-  It also lists the providers of the folder and the provider names its
-  client datasets ask for, which the script matches across the two
-  project folders. }
+  It also lists the providers of the folder, each with the table its
+  dataset selects from, and the provider names its client datasets ask
+  for, which the script matches across the two project folders.
+
+  Run with --open, the loader loads the form files again, reporting
+  nothing of that, and opens every dataset that has persistent fields
+  against the field definitions of its table (see OpenDataSets), as Delphi
+  opens it when the application runs. }
 unit dfmcheck;
 
 {$mode delphi}
@@ -39,8 +44,10 @@ procedure Run;
 implementation
 
 uses
+  {$ifdef unix} cwstring, {$endif}
   RtlConsts, Graphics, Menus, Controls, Forms, StdCtrls, ComCtrls, DB, DBCtrls,
-  DBGrids, DBClient, MConnect, SConnect, FMTBcd, ADODB, Provider, SqlExpr;
+  DBGrids, DBClient, MConnect, SConnect, FMTBcd, ADODB, Provider, SqlExpr,
+  SqlTimSt;
 
 type
   { Keeps track of whether the value whose type byte was read last has been
@@ -108,9 +115,14 @@ type
 var
   Entries: array of TFormEntry;
   Problems: Integer = 0;
+  { Set while the files are loaded again for the open step: what loading
+    finds was reported by the run before. }
+  Quiet: Boolean = False;
 
 procedure Problem(const FileName, Message: string);
 begin
+  if Quiet then
+    Exit;
   WriteLn(FileName, ': ', Message);
   Inc(Problems);
 end;
@@ -774,6 +786,440 @@ begin
   end;
 end;
 
+{ Tables of datasets }
+
+{ The table name that starts at Text[P]: parts in double quotes, back
+  quotes, brackets or bare, joined by dots. The quotes are dropped and a
+  qualifier is kept: [dbo].[Order Details] is dbo.Order Details. }
+function ReadTableName(const Text: string; P: Integer): string;
+var
+  Closing: Char;
+begin
+  Result := '';
+  while P <= Length(Text) do
+  begin
+    if Text[P] in ['"', '`', '['] then
+    begin
+      if Text[P] = '[' then
+        Closing := ']'
+      else
+        Closing := Text[P];
+      Inc(P);
+      while P <= Length(Text) do
+      begin
+        if Text[P] = Closing then
+        begin
+          { A doubled closing quote stands for itself. }
+          if (P < Length(Text)) and (Text[P + 1] = Closing) then
+            Inc(P)
+          else
+            Break;
+        end;
+        Result := Result + Text[P];
+        Inc(P);
+      end;
+      Inc(P);
+    end
+    else
+      while (P <= Length(Text)) and
+        not (Text[P] in [' ', #9, #10, #13, ',', ';', '(', ')', '.', '"', '`', '[']) do
+      begin
+        Result := Result + Text[P];
+        Inc(P);
+      end;
+    if (P <= Length(Text)) and (Text[P] = '.') then
+    begin
+      Result := Result + '.';
+      Inc(P);
+    end
+    else
+      Break;
+  end;
+end;
+
+{ The table after the first FROM of a select text, outside quotes. }
+function SelectedTable(const Text: string): string;
+const
+  WordChars = ['A'..'Z', 'a'..'z', '0'..'9', '_', '$', '#', '@'];
+var
+  P: Integer;
+  Quote: Char;
+begin
+  Result := '';
+  P := 1;
+  while P <= Length(Text) do
+  begin
+    if Text[P] in ['''', '"', '`', '['] then
+    begin
+      if Text[P] = '[' then
+        Quote := ']'
+      else
+        Quote := Text[P];
+      Inc(P);
+      while (P <= Length(Text)) and (Text[P] <> Quote) do
+        Inc(P);
+      Inc(P);
+      Continue;
+    end;
+    if SameText(Copy(Text, P, 4), 'from') and
+      ((P = 1) or not (Text[P - 1] in WordChars)) and
+      ((P + 4 > Length(Text)) or not (Text[P + 4] in WordChars)) then
+    begin
+      Inc(P, 4);
+      while (P <= Length(Text)) and (Text[P] in [' ', #9, #10, #13]) do
+        Inc(P);
+      Exit(ReadTableName(Text, P));
+    end;
+    Inc(P);
+  end;
+end;
+
+function StringPropOf(Instance: TObject; const Name: string): string;
+var
+  Info: PPropInfo;
+begin
+  Result := '';
+  Info := GetPropInfo(Instance, Name);
+  if (Info <> nil) and (Info^.PropType^.Kind in
+    [tkSString, tkLString, tkAString, tkWString, tkUString]) then
+    Result := GetStrProp(Instance, Info);
+end;
+
+{ The table whose columns a server dataset reads, keyed as in the field
+  definitions file: the table of a table component, or the table its
+  select text (SQL or CommandText) selects from; '' if there is none. }
+function TableKeyOf(DataSet: TObject): string;
+var
+  Info: PPropInfo;
+  Text: string;
+  Obj: TObject;
+begin
+  Result := '';
+  if DataSet = nil then
+    Exit;
+  if GetPropInfo(DataSet, 'TableName') <> nil then
+    Exit(ReadTableName(Trim(StringPropOf(DataSet, 'TableName')), 1));
+  Info := GetPropInfo(DataSet, 'CommandType');
+  if (Info <> nil) and (Info^.PropType^.Kind = tkEnumeration) and
+    (Pos(GetEnumProp(DataSet, Info), ' ctTable cmdTable cmdTableDirect ') > 0) then
+    Exit(ReadTableName(Trim(StringPropOf(DataSet, 'CommandText')), 1));
+  Text := '';
+  Info := GetPropInfo(DataSet, 'SQL');
+  if (Info <> nil) and (Info^.PropType^.Kind = tkClass) then
+  begin
+    Obj := GetObjectProp(DataSet, Info);
+    if Obj is TStrings then
+      Text := StringReplace(TStrings(Obj).Text, LineEnding, ' ', [rfReplaceAll]);
+  end
+  else
+    Text := StringPropOf(DataSet, 'CommandText');
+  Result := SelectedTable(Text);
+end;
+
+{ The dataset a provider hands out. }
+function ProvidedDataSet(Provider: TComponent): TObject;
+var
+  Info: PPropInfo;
+begin
+  Result := nil;
+  Info := GetPropInfo(Provider, 'DataSet');
+  if (Info <> nil) and (Info^.PropType^.Kind = tkClass) then
+    Result := GetObjectProp(Provider, Info);
+end;
+
+{ Field definitions }
+
+type
+  TDefRow = record
+    Name: string;
+    DataType: TFieldType;
+    Size: Integer;
+    Precision: Integer;
+  end;
+
+  TDefTable = record
+    Key: string;
+    Rows: array of TDefRow;
+  end;
+
+  { Reports each field that a dataset cannot bind, and lets it go on. }
+  TOpenReporter = class
+  private
+    FFile: string;
+  public
+    Count: Integer;
+    procedure HandleBindError(DataSet: TDataSet; Field: TField;
+      E: EDatabaseError; var Handled: Boolean);
+  end;
+
+var
+  DefTables: array of TDefTable;
+
+procedure TOpenReporter.HandleBindError(DataSet: TDataSet; Field: TField;
+  E: EDatabaseError; var Handled: Boolean);
+begin
+  WriteLn(FFile, ': ', E.Message);
+  Inc(Count);
+  Handled := True;
+end;
+
+function FindDefTable(const Key: string): Integer;
+begin
+  for Result := 0 to High(DefTables) do
+    if DefTables[Result].Key = Key then
+      Exit;
+  Result := -1;
+end;
+
+{ The field type of a definition: a TFieldType identifier (ftFixedChar), or
+  a field class, standing for the DataType that class gives its fields. }
+function DefType(const Token: string; out DataType: TFieldType): Boolean;
+var
+  FieldClass: TPersistentClass;
+  Field: TField;
+  Value: Integer;
+begin
+  Result := False;
+  DataType := ftUnknown;
+  if SameText(Copy(Token, 1, 2), 'ft') then
+  begin
+    Value := GetEnumValue(TypeInfo(TFieldType), Token);
+    if Value >= 0 then
+    begin
+      DataType := TFieldType(Value);
+      Result := True;
+    end;
+    Exit;
+  end;
+  FieldClass := GetClass(Token);
+  if (FieldClass = nil) or not FieldClass.InheritsFrom(TField) then
+    Exit;
+  Field := TFieldClass(FieldClass).Create(nil);
+  try
+    DataType := Field.DataType;
+  finally
+    Field.Free;
+  end;
+  Result := True;
+end;
+
+{ Reads the field definitions file (the format is in the README): a
+  "TABLE: name" line per table, then one "field | class | Size | Precision"
+  line per column. Returns the number of faults, printed as
+  "@defs: line N: ...", which the script puts under the file's name. }
+function LoadFieldDefs(const FileName: string): Integer;
+var
+  Lines, Parts: TStringList;
+  I, T, N: Integer;
+  Line: string;
+  Row: TDefRow;
+
+  procedure Fault(const Message: string);
+  begin
+    WriteLn('@defs: line ', I + 1, ': ', Message);
+    Inc(Result);
+  end;
+
+begin
+  Result := 0;
+  Lines := TStringList.Create;
+  Parts := TStringList.Create;
+  try
+    try
+      Lines.LoadFromFile(FileName);
+    except
+      on X: Exception do
+      begin
+        WriteLn('@defs: ', X.Message);
+        Exit(1);
+      end;
+    end;
+    Parts.StrictDelimiter := True;
+    Parts.Delimiter := '|';
+    T := -1;
+    for I := 0 to Lines.Count - 1 do
+    begin
+      Line := Trim(Lines[I]);
+      if (Line = '') or (Line[1] = '#') then
+        Continue;
+      if Copy(Line, 1, 6) = 'TABLE:' then
+      begin
+        Line := Trim(Copy(Line, 7, MaxInt));
+        if Line = '' then
+          Fault('a TABLE: line without a name')
+        else if FindDefTable(Line) >= 0 then
+          Fault(Format('table %s is given twice', [Line]))
+        else
+        begin
+          T := Length(DefTables);
+          SetLength(DefTables, T + 1);
+          DefTables[T].Key := Line;
+        end;
+        Continue;
+      end;
+      Parts.DelimitedText := Line;
+      if Parts.Count <> 4 then
+      begin
+        Fault('expected "field | class | Size | Precision"');
+        Continue;
+      end;
+      if T < 0 then
+      begin
+        Fault('a column before the first TABLE: line');
+        Continue;
+      end;
+      Row.Name := Trim(Parts[0]);
+      if not DefType(Trim(Parts[1]), Row.DataType) then
+      begin
+        Fault(Format('%s is neither a field class nor a field type', [Trim(Parts[1])]));
+        Continue;
+      end;
+      if not TryStrToInt(Trim(Parts[2]), Row.Size) or
+        not TryStrToInt(Trim(Parts[3]), Row.Precision) then
+      begin
+        Fault('Size and Precision must be whole numbers');
+        Continue;
+      end;
+      N := Length(DefTables[T].Rows);
+      SetLength(DefTables[T].Rows, N + 1);
+      DefTables[T].Rows[N] := Row;
+    end;
+  finally
+    Parts.Free;
+    Lines.Free;
+  end;
+end;
+
+{ Provider name = table key, from the application server's provider list. }
+procedure LoadProviderTables(const FileName: string; Tables: TStrings);
+var
+  Lines, Parts: TStringList;
+  I: Integer;
+begin
+  if not FileExists(FileName) then
+    Exit;
+  Lines := TStringList.Create;
+  Parts := TStringList.Create;
+  try
+    Lines.LoadFromFile(FileName);
+    Parts.StrictDelimiter := True;
+    Parts.Delimiter := #9;
+    for I := 0 to Lines.Count - 1 do
+    begin
+      Parts.DelimitedText := Lines[I];
+      if (Parts.Count >= 4) and (Parts[0] = 'P') then
+        Tables.Add(Parts[2] + '=' + Parts[3]);
+    end;
+  finally
+    Parts.Free;
+    Lines.Free;
+  end;
+end;
+
+function HasBoundFields(DataSet: TDataSet): Boolean;
+var
+  I: Integer;
+begin
+  for I := 0 to DataSet.FieldCount - 1 do
+    if not (DataSet.Fields[I].FieldKind in [fkCalculated, fkLookup, fkAggregate]) then
+      Exit(True);
+  Result := False;
+end;
+
+{ Opens each dataset with persistent fields against the definitions of its
+  table, so that each field is bound as when Delphi opens it (see
+  TDataSet.BindFields). A server dataset finds its table from its select
+  text; a client dataset through its ProviderName: the application
+  server's provider of that name, its DataSet, that dataset's table, for the
+  provider passes the field types of its dataset on. A dataset without
+  persistent fields gets its fields from the definitions themselves and is
+  not opened. A dataset whose table has no definitions is not opened
+  either, unless Require is set: then that is reported. So is a client
+  dataset whose provider the server does not export: the provider check
+  reports that. }
+function OpenDataSets(Tables: TStrings; Require: Boolean): Integer;
+var
+  Reporter: TOpenReporter;
+  I, J, T, R: Integer;
+  Root: TComponent;
+  DataSet: TDataSet;
+  Row: TDefRow;
+  Key, Provider, Via: string;
+begin
+  Reporter := TOpenReporter.Create;
+  try
+    for I := 0 to High(Entries) do
+    begin
+      if not Entries[I].Loaded then
+        Continue;
+      Root := Entries[I].Instance;
+      Reporter.FFile := Entries[I].FileName;
+      for J := 0 to Root.ComponentCount - 1 do
+      begin
+        if not (Root.Components[J] is TDataSet) then
+          Continue;
+        DataSet := TDataSet(Root.Components[J]);
+        if not HasBoundFields(DataSet) then
+          Continue;
+        Via := '';
+        if DataSet is TCustomClientDataSet then
+        begin
+          Provider := StringPropOf(DataSet, 'ProviderName');
+          if (Provider = '') or (Tables.IndexOfName(Provider) < 0) then
+            Continue;
+          Key := Tables.Values[Provider];
+          Via := ' (through provider ' + Provider + ')';
+        end
+        else
+          Key := TableKeyOf(DataSet);
+        if Key = '' then
+        begin
+          if Require then
+          begin
+            WriteLn(Reporter.FFile, ': ', DataSet.Name,
+              ': the select text names no table', Via);
+            Inc(Reporter.Count);
+          end;
+          Continue;
+        end;
+        T := FindDefTable(Key);
+        if T < 0 then
+        begin
+          if Require then
+          begin
+            WriteLn(Reporter.FFile, ': ', DataSet.Name,
+              ': no field definitions for table ', Key, Via);
+            Inc(Reporter.Count);
+          end;
+          Continue;
+        end;
+        DataSet.FieldDefs.Clear;
+        for R := 0 to High(DefTables[T].Rows) do
+        begin
+          Row := DefTables[T].Rows[R];
+          DataSet.FieldDefs.Add(Row.Name, Row.DataType, Row.Size);
+          DataSet.FieldDefs[DataSet.FieldDefs.Count - 1].Precision := Row.Precision;
+        end;
+        DataSet.OnBindError := Reporter.HandleBindError;
+        try
+          DataSet.Open;
+        except
+          on X: Exception do
+          begin
+            WriteLn(Reporter.FFile, ': ', X.Message);
+            Inc(Reporter.Count);
+          end;
+        end;
+        DataSet.Close;
+        DataSet.OnBindError := nil;
+      end;
+    end;
+    Result := Reporter.Count;
+  finally
+    Reporter.Free;
+  end;
+end;
+
 { Loading }
 
 function IsDataModule(const E: TFormEntry): Boolean;
@@ -838,6 +1284,32 @@ begin
   end;
 end;
 
+{ dfmload --open DEFS PROVIDERS [--require]: loads the form files again and
+  opens their datasets; PROVIDERS is the application server's provider
+  list (absent for a server alone). }
+procedure RunOpenStep;
+var
+  Tables: TStringList;
+  Pass, I, Faults: Integer;
+begin
+  Quiet := True;
+  Faults := LoadFieldDefs(ParamStr(2));
+  Tables := TStringList.Create;
+  try
+    LoadProviderTables(ParamStr(3), Tables);
+    for Pass := 0 to 1 do
+      for I := 0 to High(Entries) do
+        if IsDataModule(Entries[I]) = (Pass = 0) then
+          LoadOne(Entries[I], nil);
+    GlobalFixupReferences;
+    Inc(Faults, OpenDataSets(Tables, ParamStr(4) = '--require'));
+  finally
+    Tables.Free;
+  end;
+  if Faults > 0 then
+    Halt(1);
+end;
+
 procedure Run;
 var
   Events: TStringList;
@@ -845,6 +1317,11 @@ var
   Globals, Names, Providers: TStringList;
   Root: TComponent;
 begin
+  if ParamStr(1) = '--open' then
+  begin
+    RunOpenStep;
+    Exit;
+  end;
   Events := TStringList.Create;
   Providers := TStringList.Create;
   Globals := TStringList.Create;
@@ -886,8 +1363,9 @@ begin
           ask for; the script matches the client's against the server's. }
         if (Root.Components[J] is TCustomProvider) and
           TCustomProvider(Root.Components[J]).Exported then
-          Providers.Add(Format('P'#9'%s'#9'%s',
-            [Entries[I].FileName, Root.Components[J].Name]))
+          Providers.Add(Format('P'#9'%s'#9'%s'#9'%s',
+            [Entries[I].FileName, Root.Components[J].Name,
+             TableKeyOf(ProvidedDataSet(Root.Components[J]))]))
         else if (Root.Components[J] is TCustomClientDataSet) and
           (GetPropInfo(Root.Components[J], 'ProviderName') <> nil) and
           (GetStrProp(Root.Components[J], 'ProviderName') <> '') then
@@ -911,6 +1389,11 @@ begin
 end;
 
 initialization
+  { Names beyond ASCII, which form files carry as code points, become UTF-8
+    strings, as the field definitions file is read, and are printed so
+    whatever the locale: otherwise they turn into '?' on the way. }
+  DefaultSystemCodePage := CP_UTF8;
+  SetTextCodePage(Output, CP_UTF8);
   { Every component class of the library is registered, as a package would
     register it in the IDE, so that a component whose form class lacks its
     field still loads and is reported as such rather than as an unknown
@@ -924,7 +1407,8 @@ initialization
     TDateField, TTimeField, TBytesField, TVarBytesField, TBlobField,
     TMemoField, TGraphicField, TVariantField, TInterfaceField,
     TIDispatchField, TADTField, TArrayField, TDataSetField,
+    TSQLTimeStampField,
     TClientDataSet, TConnectionBroker, TDCOMConnection, TSocketConnection,
-    TWebConnection, TDataSetProvider, TADOConnection, TADOQuery,
-    TSQLConnection, TSQLDataSet, TSQLQuery, TSQLTable]);
+    TWebConnection, TDataSetProvider, TADOConnection, TADOQuery, TADODataSet,
+    TADOTable, TSQLConnection, TSQLDataSet, TSQLQuery, TSQLTable]);
 end.

@@ -1,11 +1,12 @@
-{ Stand-in for Delphi 7's ADODB unit: TADOConnection, TParameters and
-  TADOQuery.
+{ Stand-in for Delphi 7's ADODB unit: TADOConnection, TParameters,
+  TADOQuery, TADODataSet and TADOTable.
 
   The events that only ADO has (OnWillConnect, OnInfoMessage, OnWillChangeField,
   OnFetchProgress and the rest) are left out: their parameter types come
   from the ADO type library, which this library does not reproduce, and the
-  generated projects use none of them.  TADOTable, TADODataSet,
-  TADOCommand and TADOStoredProc are left out as well. }
+  generated projects use none of them.  TADODataSet leaves out
+  DataSetField, FieldDefs and StoreDefs; TADOCommand and TADOStoredProc are
+  left out. }
 unit ADODB;
 
 {$mode delphi}
@@ -37,6 +38,8 @@ type
   TParameterAttributes = set of TParameterAttribute;
   TParameterDirection = (pdUnknown, pdInput, pdOutput, pdInputOutput,
     pdReturnValue);
+  TCommandType = (cmdUnknown, cmdText, cmdTable, cmdStoredProc, cmdFile,
+    cmdTableDirect);
 
   TADOConnection = class(TCustomConnection)
   private
@@ -209,6 +212,125 @@ type
     property OnPostError;
   end;
 
+  TADODataSet = class(TCustomADODataSet)
+  private
+    FCommandText: WideString;
+    FCommandType: TCommandType;
+    FIndexFieldNames: string;
+    FIndexName: string;
+    FMasterFields: string;
+  public
+    constructor Create(AOwner: TComponent); override;
+  published
+    property Active;
+    property AutoCalcFields;
+    property CacheSize;
+    property CommandText: WideString read FCommandText write FCommandText;
+    property CommandTimeout;
+    property CommandType: TCommandType read FCommandType write FCommandType default cmdText;
+    property Connection;
+    property ConnectionString;
+    property CursorLocation;
+    property CursorType;
+    property DataSource;
+    property EnableBCD;
+    property ExecuteOptions;
+    property Filter;
+    property Filtered;
+    property IndexFieldNames: string read FIndexFieldNames write FIndexFieldNames;
+    property IndexName: string read FIndexName write FIndexName;
+    property LockType;
+    property MarshalOptions;
+    property MasterFields: string read FMasterFields write FMasterFields;
+    property MaxRecords;
+    property ParamCheck;
+    property Parameters;
+    property Prepared;
+    property BeforeOpen;
+    property AfterOpen;
+    property BeforeClose;
+    property AfterClose;
+    property BeforeInsert;
+    property AfterInsert;
+    property BeforeEdit;
+    property AfterEdit;
+    property BeforePost;
+    property AfterPost;
+    property BeforeCancel;
+    property AfterCancel;
+    property BeforeDelete;
+    property AfterDelete;
+    property BeforeScroll;
+    property AfterScroll;
+    property BeforeRefresh;
+    property AfterRefresh;
+    property OnCalcFields;
+    property OnDeleteError;
+    property OnEditError;
+    property OnFilterRecord;
+    property OnNewRecord;
+    property OnPostError;
+  end;
+
+  TADOTable = class(TCustomADODataSet)
+  private
+    FIndexFieldNames: string;
+    FIndexName: string;
+    FMasterFields: string;
+    FReadOnly: Boolean;
+    FTableDirect: Boolean;
+    FTableName: WideString;
+    function GetMasterSource: TDataSource;
+    procedure SetMasterSource(Value: TDataSource);
+  published
+    property Active;
+    property AutoCalcFields;
+    property CacheSize;
+    property CommandTimeout;
+    property Connection;
+    property ConnectionString;
+    property CursorLocation;
+    property CursorType;
+    property EnableBCD;
+    property ExecuteOptions;
+    property Filter;
+    property Filtered;
+    property IndexFieldNames: string read FIndexFieldNames write FIndexFieldNames;
+    property IndexName: string read FIndexName write FIndexName;
+    property LockType;
+    property MarshalOptions;
+    property MasterFields: string read FMasterFields write FMasterFields;
+    property MasterSource: TDataSource read GetMasterSource write SetMasterSource;
+    property MaxRecords;
+    property ReadOnly: Boolean read FReadOnly write FReadOnly default False;
+    property TableDirect: Boolean read FTableDirect write FTableDirect default False;
+    property TableName: WideString read FTableName write FTableName;
+    property BeforeOpen;
+    property AfterOpen;
+    property BeforeClose;
+    property AfterClose;
+    property BeforeInsert;
+    property AfterInsert;
+    property BeforeEdit;
+    property AfterEdit;
+    property BeforePost;
+    property AfterPost;
+    property BeforeCancel;
+    property AfterCancel;
+    property BeforeDelete;
+    property AfterDelete;
+    property BeforeScroll;
+    property AfterScroll;
+    property BeforeRefresh;
+    property AfterRefresh;
+    property OnCalcFields;
+    property OnDeleteError;
+    property OnEditError;
+    property OnFilterRecord;
+    property OnNewRecord;
+    property OnPostError;
+  end;
+
 implementation
 
 { TADOConnection }
@@ -350,6 +472,28 @@ function TADOQuery.ExecSQL: Integer;
 begin
   FRowsAffected := 0;
   Result := 0;
+end;
+
+{ TADODataSet }
+
+constructor TADODataSet.Create(AOwner: TComponent);
+begin
+  inherited Create(AOwner);
+  FCommandType := cmdText;
+end;
+
+{ TADOTable }
+
+{ The master of a table is its DataSource, under the name the other table
+  components give it. }
+function TADOTable.GetMasterSource: TDataSource;
+begin
+  Result := DataSource;
+end;
+
+procedure TADOTable.SetMasterSource(Value: TDataSource);
+begin
+  DataSource := Value;
 end;
 
 end.

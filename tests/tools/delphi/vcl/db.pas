@@ -7,7 +7,14 @@
   MaxValue, TFloatField and TBCDField Currency/Precision (TBCDField also
   Size), TBooleanField DisplayValues, TDateTimeField DisplayFormat, the binary
   and blob fields Size and BlobType.  TField.Size itself is public, so a
-  'Size' line on, say, a TIntegerField is refused as it is by Delphi. }
+  'Size' line on, say, a TIntegerField is refused as it is by Delphi.
+
+  Each field class has the DataType its Delphi 7 class gives itself, and
+  a dataset can be opened against field definitions put into its FieldDefs
+  (the stand-ins have no database to read them from): Open binds every
+  persistent field to the definition of its name as Delphi's
+  TDataSet.BindFields does, with Delphi's messages, and compares a little
+  more than Delphi does (see BindFields). }
 unit DB;
 
 {$mode delphi}
@@ -61,6 +68,15 @@ type
 const
   dsEditModes = [dsEdit, dsInsert, dsSetKey];
 
+  { Delphi's names of the field types, as its messages print them. }
+  FieldTypeNames: array[TFieldType] of string = (
+    'Unknown', 'String', 'SmallInt', 'Integer', 'Word', 'Boolean', 'Float',
+    'Currency', 'BCD', 'Date', 'Time', 'DateTime', 'Bytes', 'VarBytes',
+    'AutoInc', 'Blob', 'Memo', 'Graphic', 'FmtMemo', 'ParadoxOle',
+    'dBaseOle', 'TypedBinary', 'Cursor', 'FixedChar', 'WideString',
+    'LargeInt', 'ADT', 'Array', 'Reference', 'DataSet', 'OraBlob', 'OraClob',
+    'Variant', 'Interface', 'Dispatch', 'Guid', 'TimeStamp', 'FMTBcd');
+
 type
   TDataSet = class;
   TField = class;
@@ -80,6 +96,10 @@ type
   TDataChangeEvent = procedure(Sender: TObject; Field: TField) of object;
   TLoginEvent = procedure(Sender: TObject; Username, Password: string) of object;
   TConnectChangeEvent = procedure(Sender: TObject; Connecting: Boolean) of object;
+  { Not Delphi's: told of each field that Open cannot bind, so that a check
+    can report them all where Delphi stops at the first. }
+  TBindErrorEvent = procedure(DataSet: TDataSet; Field: TField;
+    E: EDatabaseError; var Handled: Boolean) of object;
 
   { TCustomConnection }
 
@@ -143,8 +163,16 @@ type
   end;
 
   TFieldDefs = class(TDefCollection)
+  private
+    function GetFieldDef(Index: Integer): TFieldDef;
   public
     constructor Create(AOwner: TPersistent);
+    function AddFieldDef: TFieldDef;
+    procedure Add(const Name: string; DataType: TFieldType; Size: Integer = 0;
+      Required: Boolean = False);
+    function IndexOf(const Name: string): Integer;
+    function Find(const Name: string): TFieldDef;
+    property Items[Index: Integer]: TFieldDef read GetFieldDef; default;
   end;
 
   TIndexDef = class(TNamedItem)
@@ -239,6 +267,7 @@ type
     FAlignment: TAlignment;
     FConstraintErrorMessage: string;
     FCustomConstraint: string;
+    FDataType: TFieldType;
     FDefaultExpression: string;
     FDisplayLabel: string;
     FDisplayWidth: Integer;
@@ -277,6 +306,7 @@ type
   protected
     procedure Notification(AComponent: TComponent; Operation: TOperation); override;
     procedure SetParentComponent(AParent: TComponent); override;
+    procedure SetDataType(Value: TFieldType);
     property Transliterate: Boolean read FTransliterate write FTransliterate;
   public
     constructor Create(AOwner: TComponent); override;
@@ -289,6 +319,8 @@ type
     property AsInteger: Longint read GetAsInteger write SetAsInteger;
     property AsVariant: Variant read FValue write FValue;
     property DataSet: TDataSet read FDataSet write SetDataSet;
+    property DataType: TFieldType read FDataType;
+    property DisplayName: string read GetDisplayLabel;
     property EditMask: string read FEditMask write FEditMask;
     property IsNull: Boolean read GetIsNull;
     property Size: Integer read FSize write FSize;
@@ -336,6 +368,8 @@ type
   end;
 
   TWideStringField = class(TStringField)
+  public
+    constructor Create(AOwner: TComponent); override;
   end;
 
   TGuidField = class(TStringField)
@@ -359,24 +393,34 @@ type
   private
     FMaxValue: Longint;
     FMinValue: Longint;
+  public
+    constructor Create(AOwner: TComponent); override;
   published
     property MaxValue: Longint read FMaxValue write FMaxValue default 0;
     property MinValue: Longint read FMinValue write FMinValue default 0;
   end;
 
   TSmallintField = class(TIntegerField)
+  public
+    constructor Create(AOwner: TComponent); override;
   end;
 
   TWordField = class(TIntegerField)
+  public
+    constructor Create(AOwner: TComponent); override;
   end;
 
   TAutoIncField = class(TIntegerField)
+  public
+    constructor Create(AOwner: TComponent); override;
   end;
 
   TLargeintField = class(TNumericField)
   private
     FMaxValue: Int64;
     FMinValue: Int64;
+  public
+    constructor Create(AOwner: TComponent); override;
   published
     property MaxValue: Int64 read FMaxValue write FMaxValue default 0;
     property MinValue: Int64 read FMinValue write FMinValue default 0;
@@ -423,6 +467,8 @@ type
   TBooleanField = class(TField)
   private
     FDisplayValues: string;
+  public
+    constructor Create(AOwner: TComponent); override;
   published
     property DisplayValues: string read FDisplayValues write FDisplayValues;
   end;
@@ -430,15 +476,21 @@ type
   TDateTimeField = class(TField)
   private
     FDisplayFormat: string;
+  public
+    constructor Create(AOwner: TComponent); override;
   published
     property DisplayFormat: string read FDisplayFormat write FDisplayFormat;
     property EditMask;
   end;
 
   TDateField = class(TDateTimeField)
+  public
+    constructor Create(AOwner: TComponent); override;
   end;
 
   TTimeField = class(TDateTimeField)
+  public
+    constructor Create(AOwner: TComponent); override;
   end;
 
   TBinaryField = class(TField)
@@ -449,18 +501,24 @@ type
   end;
 
   TBytesField = class(TBinaryField)
+  public
+    constructor Create(AOwner: TComponent); override;
   end;
 
   TVarBytesField = class(TBytesField)
+  public
+    constructor Create(AOwner: TComponent); override;
   end;
 
   TBlobField = class(TField)
   private
-    FBlobType: TBlobType;
+    function GetBlobType: TBlobType;
+    procedure SetBlobType(Value: TBlobType);
   public
     constructor Create(AOwner: TComponent); override;
   published
-    property BlobType: TBlobType read FBlobType write FBlobType;
+    { As in Delphi, the blob type is the field's DataType. }
+    property BlobType: TBlobType read GetBlobType write SetBlobType;
     property Size default 0;
   end;
 
@@ -477,26 +535,38 @@ type
   end;
 
   TVariantField = class(TField)
+  public
+    constructor Create(AOwner: TComponent); override;
   end;
 
   TInterfaceField = class(TField)
+  public
+    constructor Create(AOwner: TComponent); override;
   end;
 
   TIDispatchField = class(TInterfaceField)
+  public
+    constructor Create(AOwner: TComponent); override;
   end;
 
   TObjectField = class(TField)
   end;
 
   TADTField = class(TObjectField)
+  public
+    constructor Create(AOwner: TComponent); override;
   end;
 
   TArrayField = class(TObjectField)
+  public
+    constructor Create(AOwner: TComponent); override;
   end;
 
   TDataSetField = class(TObjectField)
   private
     FIncludeObjectField: Boolean;
+  public
+    constructor Create(AOwner: TComponent); override;
   published
     property IncludeObjectField: Boolean read FIncludeObjectField write FIncludeObjectField default False;
   end;
@@ -559,6 +629,7 @@ type
     FOnFilterRecord: TFilterRecordEvent;
     FOnNewRecord: TDataSetNotifyEvent;
     FOnPostError: TDataSetErrorEvent;
+    FOnBindError: TBindErrorEvent;
     procedure SetFieldDefs(Value: TFieldDefs);
     procedure SetDataSetField(Value: TDataSetField);
     function GetFieldCount: Integer;
@@ -569,6 +640,9 @@ type
     procedure Notification(AComponent: TComponent; Operation: TOperation); override;
     procedure GetChildren(Proc: TGetChildProc; Root: TComponent); override;
     procedure SetState(Value: TDataSetState);
+    procedure BindFields(Binding: Boolean); virtual;
+    procedure BindError(Field: TField; const Message: string;
+      const Args: array of const);
     property AutoCalcFields: Boolean read FAutoCalcFields write FAutoCalcFields default True;
   public
     constructor Create(AOwner: TComponent); override;
@@ -602,6 +676,7 @@ type
     property AfterDelete: TDataSetNotifyEvent read FAfterDelete write FAfterDelete;
     property DataSetField: TDataSetField read FDataSetField write SetDataSetField;
     property FieldDefs: TFieldDefs read FFieldDefs write SetFieldDefs;
+    property OnBindError: TBindErrorEvent read FOnBindError write FOnBindError;
     property Filter: string read FFilter write FFilter;
     property Filtered: Boolean read FFiltered write FFiltered default False;
     property FilterOptions: TFilterOptions read FFilterOptions write FFilterOptions default [];
@@ -664,6 +739,17 @@ procedure DatabaseErrorFmt(const Message: string; const Args: array of const;
   Component: TComponent = nil);
 
 implementation
+
+uses
+  TypInfo;
+
+resourcestring
+  { Delphi's own texts (its DBConsts unit). }
+  SFieldNotFound = 'Field ''%s'' not found';
+  SFieldTypeMismatch = 'Type mismatch for field ''%s'', expecting: %s actual: %s';
+  SFieldSizeMismatch = 'Size mismatch for field ''%s'', expecting: %d actual: %d';
+  { Ours: Delphi has no such check (see CheckFieldCompatibility). }
+  SFieldPrecisionMismatch = 'Precision mismatch for field ''%s'', expecting: %d actual: %d';
 
 procedure DatabaseError(const Message: string; Component: TComponent);
 begin
@@ -732,6 +818,48 @@ begin
     inherited Create(TDataSet(AOwner), AOwner, TFieldDef)
   else
     inherited Create(nil, AOwner, TFieldDef);
+end;
+
+function TFieldDefs.GetFieldDef(Index: Integer): TFieldDef;
+begin
+  Result := TFieldDef(inherited Items[Index]);
+end;
+
+function TFieldDefs.AddFieldDef: TFieldDef;
+begin
+  Result := TFieldDef(inherited Add);
+end;
+
+procedure TFieldDefs.Add(const Name: string; DataType: TFieldType;
+  Size: Integer; Required: Boolean);
+var
+  Def: TFieldDef;
+begin
+  Def := AddFieldDef;
+  Def.Name := Name;
+  Def.DataType := DataType;
+  Def.Size := Size;
+  if Required then
+    Def.Attributes := [faRequired];
+end;
+
+{ By name, ignoring letter case, as Delphi's TDefCollection.IndexOf. }
+function TFieldDefs.IndexOf(const Name: string): Integer;
+begin
+  for Result := 0 to Count - 1 do
+    if AnsiCompareText(Items[Result].Name, Name) = 0 then
+      Exit;
+  Result := -1;
+end;
+
+function TFieldDefs.Find(const Name: string): TFieldDef;
+var
+  I: Integer;
+begin
+  I := IndexOf(Name);
+  if I < 0 then
+    DatabaseErrorFmt(SFieldNotFound, [Name], DataSet);
+  Result := Items[I];
 end;
 
 constructor TIndexDefs.Create(ADataSet: TDataSet);
@@ -870,6 +998,11 @@ begin
       SetDataSet(TDataSet(AParent));
 end;
 
+procedure TField.SetDataType(Value: TFieldType);
+begin
+  FDataType := Value;
+end;
+
 procedure TField.SetDataSet(ADataSet: TDataSet);
 begin
   if ADataSet = FDataSet then
@@ -952,13 +1085,21 @@ end;
 constructor TStringField.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
+  SetDataType(ftString);
   Size := 20;
   Transliterate := True;
+end;
+
+constructor TWideStringField.Create(AOwner: TComponent);
+begin
+  inherited Create(AOwner);
+  SetDataType(ftWideString);
 end;
 
 constructor TGuidField.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
+  SetDataType(ftGuid);
   Size := 38;
 end;
 
@@ -968,22 +1109,79 @@ begin
   Alignment := taRightJustify;
 end;
 
+constructor TIntegerField.Create(AOwner: TComponent);
+begin
+  inherited Create(AOwner);
+  SetDataType(ftInteger);
+end;
+
+constructor TSmallintField.Create(AOwner: TComponent);
+begin
+  inherited Create(AOwner);
+  SetDataType(ftSmallint);
+end;
+
+constructor TWordField.Create(AOwner: TComponent);
+begin
+  inherited Create(AOwner);
+  SetDataType(ftWord);
+end;
+
+constructor TAutoIncField.Create(AOwner: TComponent);
+begin
+  inherited Create(AOwner);
+  SetDataType(ftAutoInc);
+end;
+
+constructor TLargeintField.Create(AOwner: TComponent);
+begin
+  inherited Create(AOwner);
+  SetDataType(ftLargeint);
+end;
+
 constructor TFloatField.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
+  SetDataType(ftFloat);
   FPrecision := 15;
 end;
 
 constructor TCurrencyField.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
+  SetDataType(ftCurrency);
   Currency := True;
 end;
 
 constructor TBCDField.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
+  SetDataType(ftBCD);
   Size := 4;
+end;
+
+constructor TBooleanField.Create(AOwner: TComponent);
+begin
+  inherited Create(AOwner);
+  SetDataType(ftBoolean);
+end;
+
+constructor TDateTimeField.Create(AOwner: TComponent);
+begin
+  inherited Create(AOwner);
+  SetDataType(ftDateTime);
+end;
+
+constructor TDateField.Create(AOwner: TComponent);
+begin
+  inherited Create(AOwner);
+  SetDataType(ftDate);
+end;
+
+constructor TTimeField.Create(AOwner: TComponent);
+begin
+  inherited Create(AOwner);
+  SetDataType(ftTime);
 end;
 
 constructor TBinaryField.Create(AOwner: TComponent);
@@ -992,10 +1190,32 @@ begin
   Size := 16;
 end;
 
+constructor TBytesField.Create(AOwner: TComponent);
+begin
+  inherited Create(AOwner);
+  SetDataType(ftBytes);
+end;
+
+constructor TVarBytesField.Create(AOwner: TComponent);
+begin
+  inherited Create(AOwner);
+  SetDataType(ftVarBytes);
+end;
+
 constructor TBlobField.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
-  FBlobType := ftBlob;
+  SetDataType(ftBlob);
+end;
+
+function TBlobField.GetBlobType: TBlobType;
+begin
+  Result := TBlobType(DataType);
+end;
+
+procedure TBlobField.SetBlobType(Value: TBlobType);
+begin
+  SetDataType(Value);
 end;
 
 constructor TMemoField.Create(AOwner: TComponent);
@@ -1009,6 +1229,42 @@ constructor TGraphicField.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
   BlobType := ftGraphic;
+end;
+
+constructor TVariantField.Create(AOwner: TComponent);
+begin
+  inherited Create(AOwner);
+  SetDataType(ftVariant);
+end;
+
+constructor TInterfaceField.Create(AOwner: TComponent);
+begin
+  inherited Create(AOwner);
+  SetDataType(ftInterface);
+end;
+
+constructor TIDispatchField.Create(AOwner: TComponent);
+begin
+  inherited Create(AOwner);
+  SetDataType(ftIDispatch);
+end;
+
+constructor TADTField.Create(AOwner: TComponent);
+begin
+  inherited Create(AOwner);
+  SetDataType(ftADT);
+end;
+
+constructor TArrayField.Create(AOwner: TComponent);
+begin
+  inherited Create(AOwner);
+  SetDataType(ftArray);
+end;
+
+constructor TDataSetField.Create(AOwner: TComponent);
+begin
+  inherited Create(AOwner);
+  SetDataType(ftDataSet);
 end;
 
 { TFields }
@@ -1068,7 +1324,7 @@ function TFields.FieldByName(const FieldName: string): TField;
 begin
   Result := FindField(FieldName);
   if Result = nil then
-    DatabaseErrorFmt('Field ''%s'' not found', [FieldName], FDataSet);
+    DatabaseErrorFmt(SFieldNotFound, [FieldName], FDataSet);
 end;
 
 { TDataSet }
@@ -1103,6 +1359,11 @@ begin
     FStreamedActive := Value
   else
   begin
+    { Opening binds the persistent fields to the field definitions, which
+      raises on the first one that does not fit; the dataset stays closed
+      then, as in Delphi. }
+    if Value and not FActive then
+      BindFields(True);
     FActive := Value;
     if Value then
       FState := dsBrowse
@@ -1115,6 +1376,103 @@ procedure TDataSet.Loaded;
 begin
   inherited Loaded;
   { A dataset is not opened while a form file is only being checked. }
+end;
+
+{ Delphi compares base types: the field types in one group below share
+  their storage, and Delphi binds a field of one to a definition of another
+  (a TStringField to a fixed-char column, a TAutoIncField or TSmallintField
+  to an integer column, a TCurrencyField to a float column, a TDateField to
+  a date-time column, any blob field to any blob column). WideString has
+  no group of its own (Unknown), so it binds to WideString only. Delphi
+  checks the size of BCD, byte and reference fields only. }
+const
+  BaseFieldTypes: array[TFieldType] of TFieldType = (
+    ftUnknown, ftString, ftInteger, ftInteger, ftInteger, ftBoolean, ftFloat,
+    ftFloat, ftBCD, ftDateTime, ftDateTime, ftDateTime, ftBytes, ftVarBytes,
+    ftInteger, ftBlob, ftBlob, ftBlob, ftBlob, ftBlob, ftBlob, ftBlob, ftUnknown,
+    ftString, ftUnknown, ftLargeint, ftADT, ftArray, ftReference, ftDataSet,
+    ftBlob, ftBlob, ftVariant, ftInterface, ftInterface, ftString, ftTimeStamp,
+    ftFMTBcd);
+  CheckTypeSizes = [ftBytes, ftVarBytes, ftBCD, ftReference];
+  { Beyond Delphi: the scale of an FMTBcd field, and the length of a string
+    field. Delphi opens the dataset with either wrong, but the field rounds
+    or cuts every value to its own Size, and the provider hands that Size
+    on to the client. }
+  CheckMoreSizes = [ftFMTBcd, ftString, ftFixedChar, ftWideString, ftGuid];
+
+{ Raises what Delphi raises for the field, unless OnBindError takes it. }
+procedure TDataSet.BindError(Field: TField; const Message: string;
+  const Args: array of const);
+var
+  Handled: Boolean;
+begin
+  try
+    DatabaseErrorFmt(Message, Args, Self);
+  except
+    on E: EDatabaseError do
+    begin
+      Handled := False;
+      if Assigned(FOnBindError) then
+        FOnBindError(Self, Field, E, Handled);
+      if not Handled then
+        raise;
+    end;
+  end;
+end;
+
+{ What Delphi's TDataSet.BindFields checks of the persistent fields when
+  the dataset opens: each data field needs a field definition of its name
+  (letter case ignored) whose type is compatible with the field's
+  (CheckFieldCompatibility), and of the same size where the type has one.
+  Calculated and lookup fields have no definition. Delphi stops at the
+  first fault; with OnBindError the next checks and fields follow. }
+procedure TDataSet.BindFields(Binding: Boolean);
+var
+  I, DefIndex, Precision: Integer;
+  Field: TField;
+  Def: TFieldDef;
+  PrecisionInfo: PPropInfo;
+begin
+  if not Binding then
+    Exit;
+  for I := 0 to FFields.Count - 1 do
+  begin
+    Field := FFields[I];
+    if Field.FieldKind in [fkCalculated, fkLookup, fkAggregate] then
+      Continue;
+    DefIndex := FieldDefs.IndexOf(Field.FieldName);
+    if DefIndex < 0 then
+    begin
+      BindError(Field, SFieldNotFound, [Field.DisplayName]);
+      Continue;
+    end;
+    Def := FieldDefs[DefIndex];
+    if BaseFieldTypes[Field.DataType] <> BaseFieldTypes[Def.DataType] then
+    begin
+      BindError(Field, SFieldTypeMismatch, [Field.DisplayName,
+        FieldTypeNames[Field.DataType], FieldTypeNames[Def.DataType]]);
+      Continue;
+    end;
+    if (Field.DataType in CheckTypeSizes + CheckMoreSizes) and
+      (Field.Size <> Def.Size) then
+      BindError(Field, SFieldSizeMismatch, [Field.DisplayName, Field.Size,
+        Def.Size]);
+    { Delphi itself does not compare the Precision of a BCD or FMTBcd
+      field with the column's, but a wrong one rounds the values: the
+      provider passes the field's Precision on to the client, which keeps
+      at most that many digits. }
+    if Field.DataType in [ftBCD, ftFMTBcd] then
+    begin
+      PrecisionInfo := GetPropInfo(Field, 'Precision');
+      if PrecisionInfo <> nil then
+      begin
+        Precision := GetOrdProp(Field, PrecisionInfo);
+        if Precision <> Def.Precision then
+          BindError(Field, SFieldPrecisionMismatch, [Field.DisplayName,
+            Precision, Def.Precision]);
+      end;
+    end;
+  end;
 end;
 
 procedure TDataSet.Notification(AComponent: TComponent; Operation: TOperation);

@@ -41,6 +41,7 @@ implementation
 constructor TFMTBCDField.Create(AOwner: TComponent);
 begin
   inherited Create(AOwner);
+  SetDataType(ftFMTBcd);
   Size := 8;
   FPrecision := 15;
 end;

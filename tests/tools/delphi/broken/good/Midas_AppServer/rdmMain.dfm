@@ -21,7 +21,7 @@ object AppServer_RDM: TAppServer_RDM
       FieldName = 'OrderID'
       ProviderFlags = [pfInUpdate, pfInWhere, pfInKey]
     end
-    object Orders_DClient: TWideStringField
+    object Orders_DClient: TStringField
       FieldName = 'Client'
       Size = 30
     end

@@ -14,7 +14,7 @@ type
     Orders_D: TADOQuery;
     Orders_P: TDataSetProvider;
     Orders_DOrderID: TAutoIncField;
-    Orders_DClient: TWideStringField;
+    Orders_DClient: TStringField;
     Orders_DTotal: TBCDField;
     procedure RemoteDataModuleCreate(Sender: TObject);
   protected
