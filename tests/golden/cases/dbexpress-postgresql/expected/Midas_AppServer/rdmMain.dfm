@@ -14,18 +14,20 @@ object AppServer_RDM: TAppServer_RDM
     Params = <>
     Left = 100
     Top = 160
-    Object Orders_Dorder_id: TAutoIncField
+    Object Orders_Dorder_id: TIntegerField
       DisplayLabel = 'order_id'
       FieldName = 'order_id'
       ProviderFlags = [pfInUpdate, pfInWhere, pfInKey]
     end
-    Object Orders_Dplaced: TDateTimeField
+    Object Orders_Dplaced: TSQLTimeStampField
       DisplayLabel = 'placed'
       FieldName = 'placed'
     end
-    Object Orders_Dtotal: TBCDField
+    Object Orders_Dtotal: TFMTBCDField
       DisplayLabel = 'total'
       FieldName = 'total'
+      Precision = 12
+      Size = 2
     end
   end
   object Orders_P: TDataSetProvider
@@ -39,7 +41,7 @@ object AppServer_RDM: TAppServer_RDM
     Params = <>
     Left = 200
     Top = 160
-    Object order_lines_Dline_id: TAutoIncField
+    Object order_lines_Dline_id: TIntegerField
       DisplayLabel = 'line_id'
       FieldName = 'line_id'
       ProviderFlags = [pfInUpdate, pfInWhere, pfInKey]

@@ -7,19 +7,20 @@ interface
 uses
   Windows, Messages, SysUtils, Classes, IniFiles, ComServ, ComObj, VCLCom,
   DataBkr, StdVcl, DB, SqlExpr, DBXpress, Provider, Midas_AppServer_TLB,
-  FMTBcd; // dbExpress reports numeric columns as TFMTBCDField
+  FMTBcd, // dbExpress reports numeric columns as TFMTBCDField
+  SqlTimSt; // and time-stamp columns as TSQLTimeStampField
 
 type
   TAppServer_RDM = class(TRemoteDataModule, IAppServer_RDM)
     DBConnection: TSQLConnection;
     Orders_D: TSQLQuery;
     Orders_P: TDataSetProvider;
-    Orders_Dorder_id : TAutoIncField;
-    Orders_Dplaced : TDateTimeField;
-    Orders_Dtotal : TBCDField;
+    Orders_Dorder_id : TIntegerField;
+    Orders_Dplaced : TSQLTimeStampField;
+    Orders_Dtotal : TFMTBCDField;
     order_lines_D: TSQLQuery;
     order_lines_P: TDataSetProvider;
-    order_lines_Dline_id : TAutoIncField;
+    order_lines_Dline_id : TIntegerField;
     order_lines_Dnote : TWideStringField;
     OrderDetails_D: TSQLQuery;
     OrderDetails_P: TDataSetProvider;
@@ -74,6 +75,10 @@ begin
   // Settings stored in the form file would point at the developer's machine
   // and break on the first deployment; an administrator edits the .ini.
   DBConnection.Connected := False;
+  // Database may name a file beside the server by its name alone; the driver
+  // looks for such a name in the current folder, which for a server that COM
+  // starts is the Windows system folder.
+  SetCurrentDir(ExtractFilePath(ParamStr(0)));
   Ini := TIniFile.Create(ExtractFilePath(ParamStr(0)) + ConnectionFile);
   Settings := TStringList.Create;
   try

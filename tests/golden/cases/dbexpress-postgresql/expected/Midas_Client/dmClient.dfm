@@ -32,20 +32,22 @@ object DM: TDM
     ProviderName = 'Orders_P'
     Left = 100
     Top = 160
-    Object Orders_CDSorder_id: TAutoIncField
+    Object Orders_CDSorder_id: TIntegerField
       DisplayLabel = 'order_id'
       FieldName = 'order_id'
       ProviderFlags = [pfInUpdate, pfInWhere, pfInKey]
     end
-    Object Orders_CDSplaced: TDateTimeField
+    Object Orders_CDSplaced: TSQLTimeStampField
       DisplayLabel = 'placed'
       FieldName = 'placed'
       DisplayFormat = 'MM/DD/YYYY'
     end
-    Object Orders_CDStotal: TBCDField
+    Object Orders_CDStotal: TFMTBCDField
       DisplayLabel = 'total'
       FieldName = 'total'
       DisplayFormat = '#.00,'
+      Precision = 12
+      Size = 2
     end
   end
   object Orders_DS: TDataSource
@@ -60,7 +62,7 @@ object DM: TDM
     ProviderName = 'order_lines_P'
     Left = 200
     Top = 160
-    Object order_lines_CDSline_id: TAutoIncField
+    Object order_lines_CDSline_id: TIntegerField
       DisplayLabel = 'line_id'
       FieldName = 'line_id'
       ProviderFlags = [pfInUpdate, pfInWhere, pfInKey]

@@ -5,7 +5,8 @@ interface
 uses
   Windows, SysUtils, Classes, IniFiles, Dialogs, DB, DBClient, MConnect,
   SConnect,
-  FMTBcd; // persistent fields of wide decimal columns are TFMTBCDField
+  FMTBcd, // persistent fields of wide decimal columns are TFMTBCDField
+  SqlTimSt; // and those of time-stamp columns TSQLTimeStampField
 
 type
   TDM = class(TDataModule)
@@ -15,12 +16,12 @@ type
     WebConnection: TWebConnection;
     Orders_CDS: TClientDataSet;
     Orders_DS: TDataSource;
-    Orders_CDSorder_id : TAutoIncField;
-    Orders_CDSplaced : TDateTimeField;
-    Orders_CDStotal : TBCDField;
+    Orders_CDSorder_id : TIntegerField;
+    Orders_CDSplaced : TSQLTimeStampField;
+    Orders_CDStotal : TFMTBCDField;
     order_lines_CDS: TClientDataSet;
     order_lines_DS: TDataSource;
-    order_lines_CDSline_id : TAutoIncField;
+    order_lines_CDSline_id : TIntegerField;
     order_lines_CDSnote : TWideStringField;
     OrderDetails_CDS: TClientDataSet;
     OrderDetails_DS: TDataSource;

@@ -40,7 +40,7 @@ object RDM: TRDM
       DisplayLabel = 'ErrorCode'
       FieldName = 'ErrorCode'
     end
-    Object Kinds_DUInt: TIntegerField
+    Object Kinds_DUInt: TLargeintField
       DisplayLabel = 'UInt'
       FieldName = 'UInt'
     end
@@ -71,22 +71,32 @@ object RDM: TRDM
     Object Kinds_DMoney: TBCDField
       DisplayLabel = 'Money'
       FieldName = 'Money'
+      Precision = 19
+      Size = 4
     end
     Object Kinds_DDec: TBCDField
       DisplayLabel = 'Dec'
       FieldName = 'Dec'
+      Precision = 12
+      Size = 2
     end
     Object Kinds_DWideNumber: TBCDField
       DisplayLabel = 'WideNumber'
       FieldName = 'WideNumber'
+      Precision = 10
+      Size = 0
     end
     Object Kinds_DNegativeScale: TBCDField
       DisplayLabel = 'NegativeScale'
       FieldName = 'NegativeScale'
+      Precision = 18
+      Size = 4
     end
-    Object Kinds_DVarNum: TBCDField
+    Object Kinds_DVarNum: TFMTBCDField
       DisplayLabel = 'VarNum'
       FieldName = 'VarNum'
+      Precision = 20
+      Size = 3
     end
     Object Kinds_DDay: TDateField
       DisplayLabel = 'Day'
@@ -115,10 +125,12 @@ object RDM: TRDM
     Object Kinds_DBytes: TBytesField
       DisplayLabel = 'Bytes'
       FieldName = 'Bytes'
+      Size = 16
     end
     Object Kinds_DVarBytes: TVarBytesField
       DisplayLabel = 'VarBytes'
       FieldName = 'VarBytes'
+      Size = 32
     end
     Object Kinds_DPicture: TBlobField
       DisplayLabel = 'Picture'

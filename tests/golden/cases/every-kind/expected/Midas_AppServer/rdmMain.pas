@@ -3,7 +3,7 @@ unit rdmMain;
 interface
 
 uses
-  Classes, DB, ADODB, Provider;
+  Classes, DB, ADODB, Provider, FMTBcd;
 
 type
   TRDM = class(TDataModule)
@@ -16,7 +16,7 @@ type
     Kinds_DSmall : TSmallintField;
     Kinds_DTiny : TSmallintField;
     Kinds_DErrorCode : TIntegerField;
-    Kinds_DUInt : TIntegerField;
+    Kinds_DUInt : TLargeintField;
     Kinds_DSmallNumber : TIntegerField;
     Kinds_DUTiny : TWordField;
     Kinds_DUSmall : TWordField;
@@ -27,7 +27,7 @@ type
     Kinds_DDec : TBCDField;
     Kinds_DWideNumber : TBCDField;
     Kinds_DNegativeScale : TBCDField;
-    Kinds_DVarNum : TBCDField;
+    Kinds_DVarNum : TFMTBCDField;
     Kinds_DDay : TDateField;
     Kinds_DClock : TTimeField;
     Kinds_DMoment : TDateTimeField;

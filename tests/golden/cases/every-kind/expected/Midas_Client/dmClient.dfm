@@ -40,7 +40,7 @@ object DM: TDM
       DisplayLabel = 'ErrorCode'
       FieldName = 'ErrorCode'
     end
-    Object Kinds_CDSUInt: TIntegerField
+    Object Kinds_CDSUInt: TLargeintField
       DisplayLabel = 'UInt'
       FieldName = 'UInt'
     end
@@ -74,26 +74,36 @@ object DM: TDM
       DisplayLabel = 'Money'
       FieldName = 'Money'
       DisplayFormat = '#,##0.00 ''EUR'''
+      Precision = 19
+      Size = 4
     end
     Object Kinds_CDSDec: TBCDField
       DisplayLabel = 'Dec'
       FieldName = 'Dec'
       DisplayFormat = '#,##0.00 ''EUR'''
+      Precision = 12
+      Size = 2
     end
     Object Kinds_CDSWideNumber: TBCDField
       DisplayLabel = 'WideNumber'
       FieldName = 'WideNumber'
       DisplayFormat = '#,##0.00 ''EUR'''
+      Precision = 10
+      Size = 0
     end
     Object Kinds_CDSNegativeScale: TBCDField
       DisplayLabel = 'NegativeScale'
       FieldName = 'NegativeScale'
       DisplayFormat = '#,##0.00 ''EUR'''
+      Precision = 18
+      Size = 4
     end
-    Object Kinds_CDSVarNum: TBCDField
+    Object Kinds_CDSVarNum: TFMTBCDField
       DisplayLabel = 'VarNum'
       FieldName = 'VarNum'
       DisplayFormat = '#,##0.00 ''EUR'''
+      Precision = 20
+      Size = 3
     end
     Object Kinds_CDSDay: TDateField
       DisplayLabel = 'Day'
@@ -127,10 +137,12 @@ object DM: TDM
     Object Kinds_CDSBytes: TBytesField
       DisplayLabel = 'Bytes'
       FieldName = 'Bytes'
+      Size = 16
     end
     Object Kinds_CDSVarBytes: TVarBytesField
       DisplayLabel = 'VarBytes'
       FieldName = 'VarBytes'
+      Size = 32
     end
     Object Kinds_CDSPicture: TBlobField
       DisplayLabel = 'Picture'

@@ -3,7 +3,7 @@ unit dmClient;
 interface
 
 uses
-  Classes, DB, DBClient, MConnect;
+  Classes, DB, DBClient, MConnect, FMTBcd;
 
 type
   TDM = class(TDataModule)
@@ -16,7 +16,7 @@ type
     Kinds_CDSSmall : TSmallintField;
     Kinds_CDSTiny : TSmallintField;
     Kinds_CDSErrorCode : TIntegerField;
-    Kinds_CDSUInt : TIntegerField;
+    Kinds_CDSUInt : TLargeintField;
     Kinds_CDSSmallNumber : TIntegerField;
     Kinds_CDSUTiny : TWordField;
     Kinds_CDSUSmall : TWordField;
@@ -27,7 +27,7 @@ type
     Kinds_CDSDec : TBCDField;
     Kinds_CDSWideNumber : TBCDField;
     Kinds_CDSNegativeScale : TBCDField;
-    Kinds_CDSVarNum : TBCDField;
+    Kinds_CDSVarNum : TFMTBCDField;
     Kinds_CDSDay : TDateField;
     Kinds_CDSClock : TTimeField;
     Kinds_CDSMoment : TDateTimeField;

@@ -3,7 +3,7 @@ unit rdmMain;
 interface
 
 uses
-  Classes, DB, ADODB, Provider;
+  Classes, DB, ADODB, Provider, FMTBcd;
 
 type
   TRDM = class(TDataModule)

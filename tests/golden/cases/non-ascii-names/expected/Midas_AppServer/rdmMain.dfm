@@ -25,6 +25,8 @@ object RDM: TRDM
     Object Artikel_DPreis: TBCDField
       DisplayLabel = 'Preis '#8364
       FieldName = 'Preis '#8364
+      Precision = 19
+      Size = 4
     end
   end
   object Artikel_P: TDataSetProvider

@@ -26,6 +26,8 @@ object DM: TDM
       DisplayLabel = 'Preis '#8364
       FieldName = 'Preis '#8364
       DisplayFormat = '#.00,'
+      Precision = 19
+      Size = 4
     end
   end
   object Artikel_DS: TDataSource

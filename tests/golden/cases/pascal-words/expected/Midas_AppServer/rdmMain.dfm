@@ -94,10 +94,14 @@ object RDM: TRDM
       DisplayLabel = '1stQuarter'
       FieldName = '1stQuarter'
       ProviderFlags = [pfInUpdate, pfInWhere, pfInKey]
+      Precision = 19
+      Size = 4
     end
     Object _2019Sales_D_2ndQuarter: TBCDField
       DisplayLabel = '2nd Quarter'
       FieldName = '2nd Quarter'
+      Precision = 19
+      Size = 4
     end
   end
   object _2019Sales_P: TDataSetProvider

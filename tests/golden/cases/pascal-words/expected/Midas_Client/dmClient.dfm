@@ -100,11 +100,15 @@ object DM: TDM
       FieldName = '1stQuarter'
       DisplayFormat = '#.00,'
       ProviderFlags = [pfInUpdate, pfInWhere, pfInKey]
+      Precision = 19
+      Size = 4
     end
     Object _2019Sales_CDS_2ndQuarter: TBCDField
       DisplayLabel = '2nd Quarter'
       FieldName = '2nd Quarter'
       DisplayFormat = '#.00,'
+      Precision = 19
+      Size = 4
     end
   end
   object _2019Sales_DS: TDataSource

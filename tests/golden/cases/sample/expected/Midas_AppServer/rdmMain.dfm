@@ -123,9 +123,11 @@ object AppServer_RDM: TAppServer_RDM
       DisplayLabel = 'DueDate'
       FieldName = 'DueDate'
     end
-    Object Invoices_DTotalAmount: TBCDField
+    Object Invoices_DTotalAmount: TFMTBCDField
       DisplayLabel = 'Total'
       FieldName = 'TotalAmount'
+      Precision = 19
+      Size = 4
     end
     Object Invoices_DTaxRate: TFloatField
       DisplayLabel = 'TaxRate'
@@ -160,9 +162,11 @@ object AppServer_RDM: TAppServer_RDM
       DisplayLabel = 'Product'
       FieldName = 'ProductID'
     end
-    Object OrderDetails_DUnitPrice: TBCDField
+    Object OrderDetails_DUnitPrice: TFMTBCDField
       DisplayLabel = 'Price'
       FieldName = 'UnitPrice'
+      Precision = 19
+      Size = 4
     end
     Object OrderDetails_DQuantity: TSmallintField
       DisplayLabel = 'Qty'
@@ -209,9 +213,11 @@ object AppServer_RDM: TAppServer_RDM
       DisplayLabel = 'Due'
       FieldName = 'RequiredDate'
     end
-    Object Orders_DFreight: TBCDField
+    Object Orders_DFreight: TFMTBCDField
       DisplayLabel = 'Carriage'
       FieldName = 'Freight'
+      Precision = 19
+      Size = 4
     end
     Object Orders_DShipName: TStringField
       DisplayLabel = 'ShipName'
@@ -271,9 +277,11 @@ object AppServer_RDM: TAppServer_RDM
       DisplayLabel = 'PaidAt'
       FieldName = 'PaidAt'
     end
-    Object Payments_DAmount: TBCDField
+    Object Payments_DAmount: TFMTBCDField
       DisplayLabel = 'Amount'
       FieldName = 'Amount'
+      Precision = 19
+      Size = 4
     end
     Object Payments_DPaymentMethod: TStringField
       DisplayLabel = 'PaymentMethod'
@@ -329,9 +337,11 @@ object AppServer_RDM: TAppServer_RDM
       FieldName = 'QuantityPerUnit'
       Size = 20
     end
-    Object Products_DUnitPrice: TBCDField
+    Object Products_DUnitPrice: TFMTBCDField
       DisplayLabel = 'Price'
       FieldName = 'UnitPrice'
+      Precision = 19
+      Size = 4
     end
     Object Products_DUnitsInStock: TSmallintField
       DisplayLabel = 'Stock'
@@ -419,6 +429,8 @@ object AppServer_RDM: TAppServer_RDM
     Object Sales_Client_DCreditLimit: TBCDField
       DisplayLabel = 'Credit'
       FieldName = 'CreditLimit'
+      Precision = 19
+      Size = 4
     end
     Object Sales_Client_DIsActive: TBooleanField
       DisplayLabel = 'Active'
@@ -651,9 +663,11 @@ object AppServer_RDM: TAppServer_RDM
       DisplayLabel = 'Due'
       FieldName = 'RequiredDate'
     end
-    Object ClientOrders_DFreight: TBCDField
+    Object ClientOrders_DFreight: TFMTBCDField
       DisplayLabel = 'Carriage'
       FieldName = 'Freight'
+      Precision = 19
+      Size = 4
     end
     Object ClientOrders_DLastName: TStringField
       DisplayLabel = 'Surname'
@@ -694,9 +708,11 @@ object AppServer_RDM: TAppServer_RDM
       DisplayLabel = 'InvoiceDate'
       FieldName = 'InvoiceDate'
     end
-    Object OrderTotals_DTotalAmount: TBCDField
+    Object OrderTotals_DTotalAmount: TFMTBCDField
       DisplayLabel = 'Total'
       FieldName = 'TotalAmount'
+      Precision = 19
+      Size = 4
     end
     Object OrderTotals_DIsPaid: TBooleanField
       DisplayLabel = 'IsPaid'

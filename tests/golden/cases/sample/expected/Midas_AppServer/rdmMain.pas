@@ -37,7 +37,7 @@ type
     Invoices_DInvoiceNumber : TIntegerField;
     Invoices_DInvoiceDate : TDateField;
     Invoices_DDueDate : TDateField;
-    Invoices_DTotalAmount : TBCDField;
+    Invoices_DTotalAmount : TFMTBCDField;
     Invoices_DTaxRate : TFloatField;
     Invoices_DIsPaid : TBooleanField;
     Invoices_DPdfDocument : TBlobField;
@@ -45,7 +45,7 @@ type
     OrderDetails_P: TDataSetProvider;
     OrderDetails_DOrderID : TIntegerField;
     OrderDetails_DProductID : TIntegerField;
-    OrderDetails_DUnitPrice : TBCDField;
+    OrderDetails_DUnitPrice : TFMTBCDField;
     OrderDetails_DQuantity : TSmallintField;
     OrderDetails_DDiscount : TFloatField;
     Orders_D: TADOQuery;
@@ -56,7 +56,7 @@ type
     Orders_DOrderDate : TDateField;
     Orders_DOrderTime : TTimeField;
     Orders_DRequiredDate : TDateField;
-    Orders_DFreight : TBCDField;
+    Orders_DFreight : TFMTBCDField;
     Orders_DShipName : TStringField;
     Orders_DShipAddress : TStringField;
     Orders_DShipCity : TStringField;
@@ -69,7 +69,7 @@ type
     Payments_DPaymentID : TAutoIncField;
     Payments_DOrderID : TIntegerField;
     Payments_DPaidAt : TDateTimeField;
-    Payments_DAmount : TBCDField;
+    Payments_DAmount : TFMTBCDField;
     Payments_DPaymentMethod : TStringField;
     Payments_DCardLastDigits : TStringField;
     Payments_DTransactionRef : TGuidField;
@@ -81,7 +81,7 @@ type
     Products_DSupplierID : TIntegerField;
     Products_DCategoryID : TIntegerField;
     Products_DQuantityPerUnit : TStringField;
-    Products_DUnitPrice : TBCDField;
+    Products_DUnitPrice : TFMTBCDField;
     Products_DUnitsInStock : TSmallintField;
     Products_DReorderLevel : TSmallintField;
     Products_DDiscontinued : TBooleanField;
@@ -146,7 +146,7 @@ type
     ClientOrders_DOrderID : TIntegerField;
     ClientOrders_DOrderDate : TDateField;
     ClientOrders_DRequiredDate : TDateField;
-    ClientOrders_DFreight : TBCDField;
+    ClientOrders_DFreight : TFMTBCDField;
     ClientOrders_DLastName : TStringField;
     OrderTotals_D: TADOQuery;
     OrderTotals_P: TDataSetProvider;
@@ -155,7 +155,7 @@ type
     OrderTotals_DClientName : TStringField;
     OrderTotals_DInvoiceNumber : TIntegerField;
     OrderTotals_DInvoiceDate : TDateField;
-    OrderTotals_DTotalAmount : TBCDField;
+    OrderTotals_DTotalAmount : TFMTBCDField;
     OrderTotals_DIsPaid : TBooleanField;
 
     procedure RemoteDataModuleCreate(Sender: TObject);
@@ -199,6 +199,10 @@ begin
   // is worked out here at run time. A path stored in the form file would
   // point at the developer's machine and break on the first deployment.
   ExeDir := ExtractFilePath(ParamStr(0));
+  // A data link may name a database file beside the server by its name alone;
+  // providers and ODBC drivers look for such a name in the current folder,
+  // which for a server that COM starts is the Windows system folder.
+  SetCurrentDir(ExeDir);
   DBConnection.Connected := False;
   if FileExists(ExeDir + JetDatabaseFile) then
     DBConnection.ConnectionString :=

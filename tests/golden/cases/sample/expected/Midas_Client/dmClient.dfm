@@ -147,10 +147,12 @@ object DM: TDM
       FieldName = 'DueDate'
       DisplayFormat = 'MM/DD/YYYY'
     end
-    Object Invoices_CDSTotalAmount: TBCDField
+    Object Invoices_CDSTotalAmount: TFMTBCDField
       DisplayLabel = 'Total'
       FieldName = 'TotalAmount'
       DisplayFormat = '#.00,'
+      Precision = 19
+      Size = 4
     end
     Object Invoices_CDSTaxRate: TFloatField
       DisplayLabel = 'TaxRate'
@@ -187,10 +189,12 @@ object DM: TDM
       DisplayLabel = 'Product'
       FieldName = 'ProductID'
     end
-    Object OrderDetails_CDSUnitPrice: TBCDField
+    Object OrderDetails_CDSUnitPrice: TFMTBCDField
       DisplayLabel = 'Price'
       FieldName = 'UnitPrice'
       DisplayFormat = '#.00,'
+      Precision = 19
+      Size = 4
     end
     Object OrderDetails_CDSQuantity: TSmallintField
       DisplayLabel = 'Qty'
@@ -241,10 +245,12 @@ object DM: TDM
       FieldName = 'RequiredDate'
       DisplayFormat = 'MM/DD/YYYY'
     end
-    Object Orders_CDSFreight: TBCDField
+    Object Orders_CDSFreight: TFMTBCDField
       DisplayLabel = 'Carriage'
       FieldName = 'Freight'
       DisplayFormat = '#.00,'
+      Precision = 19
+      Size = 4
     end
     Object Orders_CDSShipName: TStringField
       DisplayLabel = 'ShipName'
@@ -307,10 +313,12 @@ object DM: TDM
       FieldName = 'PaidAt'
       DisplayFormat = 'MM/DD/YYYY'
     end
-    Object Payments_CDSAmount: TBCDField
+    Object Payments_CDSAmount: TFMTBCDField
       DisplayLabel = 'Amount'
       FieldName = 'Amount'
       DisplayFormat = '#.00,'
+      Precision = 19
+      Size = 4
     end
     Object Payments_CDSPaymentMethod: TStringField
       DisplayLabel = 'PaymentMethod'
@@ -367,10 +375,12 @@ object DM: TDM
       FieldName = 'QuantityPerUnit'
       Size = 20
     end
-    Object Products_CDSUnitPrice: TBCDField
+    Object Products_CDSUnitPrice: TFMTBCDField
       DisplayLabel = 'Price'
       FieldName = 'UnitPrice'
       DisplayFormat = '#.00,'
+      Precision = 19
+      Size = 4
     end
     Object Products_CDSUnitsInStock: TSmallintField
       DisplayLabel = 'Stock'
@@ -461,6 +471,8 @@ object DM: TDM
       DisplayLabel = 'Credit'
       FieldName = 'CreditLimit'
       DisplayFormat = '#.00,'
+      Precision = 19
+      Size = 4
     end
     Object Sales_Client_CDSIsActive: TBooleanField
       DisplayLabel = 'Active'
@@ -705,10 +717,12 @@ object DM: TDM
       FieldName = 'RequiredDate'
       DisplayFormat = 'MM/DD/YYYY'
     end
-    Object ClientOrders_CDSFreight: TBCDField
+    Object ClientOrders_CDSFreight: TFMTBCDField
       DisplayLabel = 'Carriage'
       FieldName = 'Freight'
       DisplayFormat = '#.00,'
+      Precision = 19
+      Size = 4
     end
     Object ClientOrders_CDSLastName: TStringField
       DisplayLabel = 'Surname'
@@ -752,10 +766,12 @@ object DM: TDM
       FieldName = 'InvoiceDate'
       DisplayFormat = 'MM/DD/YYYY'
     end
-    Object OrderTotals_CDSTotalAmount: TBCDField
+    Object OrderTotals_CDSTotalAmount: TFMTBCDField
       DisplayLabel = 'Total'
       FieldName = 'TotalAmount'
       DisplayFormat = '#.00,'
+      Precision = 19
+      Size = 4
     end
     Object OrderTotals_CDSIsPaid: TBooleanField
       DisplayLabel = 'IsPaid'

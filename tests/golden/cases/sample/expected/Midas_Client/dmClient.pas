@@ -38,7 +38,7 @@ type
     Invoices_CDSInvoiceNumber : TIntegerField;
     Invoices_CDSInvoiceDate : TDateField;
     Invoices_CDSDueDate : TDateField;
-    Invoices_CDSTotalAmount : TBCDField;
+    Invoices_CDSTotalAmount : TFMTBCDField;
     Invoices_CDSTaxRate : TFloatField;
     Invoices_CDSIsPaid : TBooleanField;
     Invoices_CDSPdfDocument : TBlobField;
@@ -46,7 +46,7 @@ type
     OrderDetails_DS: TDataSource;
     OrderDetails_CDSOrderID : TIntegerField;
     OrderDetails_CDSProductID : TIntegerField;
-    OrderDetails_CDSUnitPrice : TBCDField;
+    OrderDetails_CDSUnitPrice : TFMTBCDField;
     OrderDetails_CDSQuantity : TSmallintField;
     OrderDetails_CDSDiscount : TFloatField;
     Orders_CDS: TClientDataSet;
@@ -57,7 +57,7 @@ type
     Orders_CDSOrderDate : TDateField;
     Orders_CDSOrderTime : TTimeField;
     Orders_CDSRequiredDate : TDateField;
-    Orders_CDSFreight : TBCDField;
+    Orders_CDSFreight : TFMTBCDField;
     Orders_CDSShipName : TStringField;
     Orders_CDSShipAddress : TStringField;
     Orders_CDSShipCity : TStringField;
@@ -70,7 +70,7 @@ type
     Payments_CDSPaymentID : TAutoIncField;
     Payments_CDSOrderID : TIntegerField;
     Payments_CDSPaidAt : TDateTimeField;
-    Payments_CDSAmount : TBCDField;
+    Payments_CDSAmount : TFMTBCDField;
     Payments_CDSPaymentMethod : TStringField;
     Payments_CDSCardLastDigits : TStringField;
     Payments_CDSTransactionRef : TGuidField;
@@ -82,7 +82,7 @@ type
     Products_CDSSupplierID : TIntegerField;
     Products_CDSCategoryID : TIntegerField;
     Products_CDSQuantityPerUnit : TStringField;
-    Products_CDSUnitPrice : TBCDField;
+    Products_CDSUnitPrice : TFMTBCDField;
     Products_CDSUnitsInStock : TSmallintField;
     Products_CDSReorderLevel : TSmallintField;
     Products_CDSDiscontinued : TBooleanField;
@@ -147,7 +147,7 @@ type
     ClientOrders_CDSOrderID : TIntegerField;
     ClientOrders_CDSOrderDate : TDateField;
     ClientOrders_CDSRequiredDate : TDateField;
-    ClientOrders_CDSFreight : TBCDField;
+    ClientOrders_CDSFreight : TFMTBCDField;
     ClientOrders_CDSLastName : TStringField;
     OrderTotals_CDS: TClientDataSet;
     OrderTotals_DS: TDataSource;
@@ -156,7 +156,7 @@ type
     OrderTotals_CDSClientName : TStringField;
     OrderTotals_CDSInvoiceNumber : TIntegerField;
     OrderTotals_CDSInvoiceDate : TDateField;
-    OrderTotals_CDSTotalAmount : TBCDField;
+    OrderTotals_CDSTotalAmount : TFMTBCDField;
     OrderTotals_CDSIsPaid : TBooleanField;
 
     procedure DataModuleCreate(Sender: TObject);

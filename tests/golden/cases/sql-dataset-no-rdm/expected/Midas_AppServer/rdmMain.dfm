@@ -12,7 +12,7 @@ object RDM: TRDM
     Params = <>
     Left = 100
     Top = 160
-    Object Orders_DOrderID: TAutoIncField
+    Object Orders_DOrderID: TIntegerField
       DisplayLabel = 'OrderID'
       FieldName = 'OrderID'
       ProviderFlags = [pfInUpdate, pfInWhere, pfInKey]

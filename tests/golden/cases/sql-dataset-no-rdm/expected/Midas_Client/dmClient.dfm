@@ -12,7 +12,7 @@ object DM: TDM
     ProviderName = 'Orders_P'
     Left = 100
     Top = 160
-    Object Orders_CDSOrderID: TAutoIncField
+    Object Orders_CDSOrderID: TIntegerField
       DisplayLabel = 'OrderID'
       FieldName = 'OrderID'
       ProviderFlags = [pfInUpdate, pfInWhere, pfInKey]

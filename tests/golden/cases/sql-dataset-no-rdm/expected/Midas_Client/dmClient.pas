@@ -3,14 +3,14 @@ unit dmClient;
 interface
 
 uses
-  Classes, DB, DBClient, MConnect;
+  Classes, DB, DBClient, MConnect, FMTBcd;
 
 type
   TDM = class(TDataModule)
     DBConnectionBroker: TConnectionBroker;
     Orders_CDS: TClientDataSet;
     Orders_DS: TDataSource;
-    Orders_CDSOrderID : TAutoIncField;
+    Orders_CDSOrderID : TIntegerField;
     Orders_CDSShipped : TDateField;
     OrderLines_CDS: TClientDataSet;
     OrderLines_DS: TDataSource;

@@ -42,6 +42,8 @@ object RDM: TRDM
     Object OrderDetails_DUnitPrice: TBCDField
       DisplayLabel = 'Unit Price'
       FieldName = 'Unit Price'
+      Precision = 19
+      Size = 4
     end
   end
   object OrderDetails_P: TDataSetProvider

@@ -44,6 +44,8 @@ object DM: TDM
       DisplayLabel = 'Unit Price'
       FieldName = 'Unit Price'
       DisplayFormat = '#.00,'
+      Precision = 19
+      Size = 4
     end
   end
   object OrderDetails_DS: TDataSource

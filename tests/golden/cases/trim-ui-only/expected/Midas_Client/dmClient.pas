@@ -3,7 +3,7 @@ unit dmClient;
 interface
 
 uses
-  Classes, DB, DBClient, MConnect;
+  Classes, DB, DBClient, MConnect, FMTBcd;
 
 type
   TDM = class(TDataModule)
