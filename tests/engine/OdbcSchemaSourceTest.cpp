@@ -154,6 +154,7 @@ struct TTypeCase {
     TFieldType Kind;
     std::int64_t FieldSize;
     bool FixedChar;
+    bool Unsigned = false; ///< the driver calls the column unsigned
 };
 
 TEST(OdbcColumnTypeTest, MapsEveryOdbcTypeAsTheOleDbProviderForOdbc) {
@@ -170,8 +171,10 @@ TEST(OdbcColumnTypeTest, MapsEveryOdbcTypeAsTheOleDbProviderForOdbc) {
         {SQL_DECIMAL, 12, 2, adNumeric, 0, 12, 2, true, T::ftBCD, 2, false},
         {SQL_NUMERIC, 9, 0, adNumeric, 0, 9, 0, true, T::ftInteger, 0, false},
         {SQL_NUMERIC, 10, 0, adNumeric, 0, 10, 0, true, T::ftBCD, 0, false},
-        // SQL Server's money as FreeTDS reports it.
-        {SQL_DECIMAL, 19, 4, adNumeric, 0, 19, 4, true, T::ftBCD, 4, false},
+        // Past 18 digits (or 4 decimals) Delphi's Currency no longer holds a decimal.
+        {SQL_DECIMAL, 18, 4, adNumeric, 0, 18, 4, true, T::ftBCD, 4, false},
+        {SQL_DECIMAL, 19, 4, adNumeric, 0, 19, 4, true, T::ftFMTBcd, 4, false},
+        {SQL_NUMERIC, 12, 6, adNumeric, 0, 12, 6, true, T::ftFMTBcd, 6, false},
         {SQL_SMALLINT, 5, 0, adSmallInt, 0, 5, 0, true, T::ftSmallint, 0, false},
         {SQL_INTEGER, 10, 0, adInteger, 0, 10, 0, true, T::ftInteger, 0, false},
         {SQL_REAL, 7, 0, adSingle, 0, 7, 0, true, T::ftFloat, 0, false},
@@ -180,6 +183,13 @@ TEST(OdbcColumnTypeTest, MapsEveryOdbcTypeAsTheOleDbProviderForOdbc) {
         {SQL_BIT, 1, 0, adBoolean, 0, 0, 0, true, T::ftBoolean, 0, false},
         {SQL_TINYINT, 3, 0, adTinyInt, 0, 3, 0, true, T::ftSmallint, 0, false},
         {SQL_BIGINT, 19, 0, adBigInt, 0, 19, 0, true, T::ftLargeint, 0, false},
+        // Unsigned integers as the provider types them, each in a kind that holds its values.
+        {SQL_TINYINT, 3, 0, adUnsignedTinyInt, 0, 3, 0, true, T::ftWord, 0, false, true},
+        {SQL_SMALLINT, 5, 0, adUnsignedSmallInt, 0, 5, 0, true, T::ftWord, 0, false, true},
+        {SQL_INTEGER, 10, 0, adUnsignedInt, 0, 10, 0, true, T::ftLargeint, 0, false, true},
+        {SQL_BIGINT, 20, 0, adUnsignedBigInt, 0, 20, 0, true, T::ftLargeint, 0, false, true},
+        // A text column is no number: being "unsigned" changes nothing.
+        {SQL_WVARCHAR, 80, 0, adVarWChar, 80, 0, 0, false, T::ftWideString, 80, false, true},
         {SQL_BINARY, 16, 0, adBinary, 16, 0, 0, true, T::ftBytes, 16, false},
         {SQL_VARBINARY, 32, 0, adVarBinary, 32, 0, 0, false, T::ftVarBytes, 32, false},
         {SQL_LONGVARBINARY, 0, 0, adLongVarBinary, 0, 0, 0, false, T::ftBlob, 0, false},
@@ -199,7 +209,8 @@ TEST(OdbcColumnTypeTest, MapsEveryOdbcTypeAsTheOleDbProviderForOdbc) {
     for (const TTypeCase& c : cases) {
         SCOPED_TRACE("SQL type " + std::to_string(c.SqlType) + " size " +
                      std::to_string(c.ColumnSize));
-        TColumnInfo column = MapOdbcColumnType(c.SqlType, c.ColumnSize, c.DecimalDigits);
+        TColumnInfo column =
+            MapOdbcColumnType(c.SqlType, c.ColumnSize, c.DecimalDigits, c.Unsigned);
         EXPECT_EQ(column.Type, c.AdoType);
         EXPECT_EQ(column.DefinedSize, c.DefinedSize);
         if (c.AdoType == adNumeric) {

@@ -84,12 +84,28 @@ TEST(MariaDbCatalogueTest, NumbersBitsAndUnknownTypes) {
     ExpectColumn(MariaDbColumnFromCatalogue(bit, 4), {adBoolean, 0, 0, 0, true});
     bit.NumericPrecision = 8;
     ExpectColumn(MariaDbColumnFromCatalogue(bit, 4), {adBinary, 8, 0, 0, true});
-    // The driver's size of a bigint is one digit shorter when it is unsigned.
+    // The driver's size of a bigint is one digit shorter when it is unsigned; an unsigned
+    // integer takes the provider's unsigned type.
     ExpectColumn(MariaDbColumnFromCatalogue(MariaDbRow("bigint", std::nullopt, 0), 4),
                  {adBigInt, 0, 20, 0, true});
     ExpectColumn(
         MariaDbColumnFromCatalogue(MariaDbRow("bigint", std::nullopt, 0, "bigint(20) unsigned"), 4),
-        {adBigInt, 0, 19, 0, true});
+        {adUnsignedBigInt, 0, 19, 0, true});
+    ExpectColumn(MariaDbColumnFromCatalogue(
+                     MariaDbRow("smallint", std::nullopt, 0, "smallint(5) unsigned"), 4),
+                 {adUnsignedSmallInt, 0, 5, 0, true});
+    ExpectColumn(
+        MariaDbColumnFromCatalogue(MariaDbRow("int", std::nullopt, 0, "int(10) unsigned"), 4),
+        {adUnsignedInt, 0, 10, 0, true});
+    ExpectColumn(MariaDbColumnFromCatalogue(
+                     MariaDbRow("tinyint", std::nullopt, 0, "tinyint(3) unsigned"), 4),
+                 {adUnsignedTinyInt, 0, 3, 0, true});
+    // Only integers have unsigned types: an unsigned decimal stays a decimal.
+    TMariaDbCatalogueColumn price =
+        MariaDbRow("decimal", std::nullopt, 0, "decimal(10,2) unsigned");
+    price.NumericPrecision = 10;
+    price.NumericScale = 2;
+    ExpectColumn(MariaDbColumnFromCatalogue(price, 4), {adNumeric, 0, 10, 2, true});
     TMariaDbCatalogueColumn money = MariaDbRow("decimal", std::nullopt, 0, "decimal(19,4)");
     money.NumericPrecision = 19;
     money.NumericScale = 4;
@@ -217,12 +233,12 @@ TEST(SqlServerCatalogueTest, EachSystemTypeAsFreeTdsDescribesIt) {
         {row("int", 4, 10, 0, true), {adInteger, 0, 10, 0, true}, T::ftAutoInc, 0},
         {row("bigint", 8, 19, 0, true), {adBigInt, 0, 19, 0, true}, T::ftLargeint, 0},
         {row("smallint", 2, 5), {adSmallInt, 0, 5, 0, true}, T::ftSmallint, 0},
-        {row("tinyint", 1, 3), {adTinyInt, 0, 3, 0, true}, T::ftSmallint, 0},
+        {row("tinyint", 1, 3), {adUnsignedTinyInt, 0, 3, 0, true}, T::ftWord, 0},
         {row("bit", 1, 1), {adBoolean, 0, 0, 0, true}, T::ftBoolean, 0},
         {row("decimal", 9, 12, 2), {adNumeric, 0, 12, 2, true}, T::ftBCD, 2},
         {row("numeric", 5, 9, 0), {adNumeric, 0, 9, 0, true}, T::ftInteger, 0},
-        {row("money", 8, 19, 4), {adNumeric, 0, 19, 4, true}, T::ftBCD, 4},
-        {row("smallmoney", 4, 10, 4), {adNumeric, 0, 10, 4, true}, T::ftBCD, 4},
+        {row("money", 8, 19, 4), {adCurrency, 0, 19, 4, true}, T::ftBCD, 4},
+        {row("smallmoney", 4, 10, 4), {adCurrency, 0, 10, 4, true}, T::ftBCD, 4},
         {row("real", 4, 24), {adSingle, 0, 24, 0, true}, T::ftFloat, 0},
         {row("float", 8, 53), {adDouble, 0, 53, 0, true}, T::ftFloat, 0},
         {row("datetime", 8, 23, 3), {adDBTimeStamp, 0, 0, 3, true}, T::ftDateTime, 0},

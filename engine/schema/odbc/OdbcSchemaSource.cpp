@@ -402,8 +402,9 @@ public:
             TCatalogRow row;
             row.TableName = ColumnText(statement.Get(), 3, failure).value_or("");
             row.TableType = ColumnText(statement.Get(), 4, failure).value_or("");
-            // A materialized view reads as a view: a select over it gives its rows.
-            if (row.TableType == "MATERIALIZED VIEW") {
+            // A materialized view reads as a view: a select over it gives its rows. (psqlODBC
+            // lists it as "MATVIEW".)
+            if (row.TableType == "MATERIALIZED VIEW" || row.TableType == "MATVIEW") {
                 row.TableType = "VIEW";
             }
             const bool userType = row.TableType == "TABLE" || row.TableType == "VIEW";
@@ -464,9 +465,8 @@ public:
                 "Cannot open table \"" +
                 (qualifier.empty() ? row.TableName : qualifier + "." + row.TableName) + "\" of " +
                 FDescription + ".";
-            const auto found =
-                catalogue ? catalogue->find(CatalogueKeyOf(location, row.TableName))
-                          : TCatalogueTables::iterator();
+            const auto found = catalogue ? catalogue->find(CatalogueKeyOf(location, row.TableName))
+                                         : TCatalogueTables::iterator();
             // A table without columns has no rows in the catalogue; the driver describes it.
             if (!catalogue || found == catalogue->end() || found->second.AskDriver) {
                 tables.push_back(DescribeAt(location, row.TableName, failure));
@@ -535,7 +535,13 @@ private:
 
             TColumnInfo column = MapOdbcColumnType(
                 dataType, static_cast<long long>(static_cast<SQLLEN>(columnSize)), decimalDigits,
-                SQL_SUCCEEDED(signedness) && isUnsigned == SQL_TRUE);
+                (SQL_SUCCEEDED(signedness) && isUnsigned == SQL_TRUE) ||
+                    // SQL Server's tinyint is unsigned, whatever a driver says of it.
+                    (FDbms == TDbms::SqlServer && dataType == SQL_TINYINT));
+            if (FDbms == TDbms::SqlServer &&
+                IsSqlServerMoneyType(ColumnTypeName(statement.Get(), number))) {
+                column.Type = ado::adCurrency;
+            }
             column.Name = WideToUtf8(name);
             column.IsAutoIncrement = SQL_SUCCEEDED(attribute) && autoUnique == SQL_TRUE;
             table.Columns.push_back(std::move(column));
@@ -693,46 +699,62 @@ private:
         return tables;
     }
 
-    // psqlODBC's own column catalogue gives every column as it describes it in a result set, in
-    // one query for all schemas, with the type and whether the column auto-increments in
-    // columns of its own after the eighteen of ODBC.
+    // PostgreSQL's catalogue in one query for all schemas, each column mapped as psqlODBC
+    // describes it in a result set. psqlODBC keeps a whole result in memory while it is read:
+    // the query packs each table's columns into one text, so that the driver holds a few
+    // strings a table. How the driver describes the query's own probe columns tells whether it
+    // describes as the mapping does (its settings, its version); where it does not, its own
+    // column catalogue is read instead, which costs the driver far more memory but follows its
+    // settings.
     std::optional<TCatalogueTables> ReadPsqlOdbcColumns(TSocketWatchdog::TWatch& watch,
                                                         const std::string& failure) {
-        constexpr SQLUSMALLINT TypeColumn = 20;
-        constexpr SQLUSMALLINT AutoIncrementColumn = 21;
         TCatalogueTables tables;
+        bool probesMatch = true;
         {
             TStatementHandle statement = NewStatement(failure);
-            ++FStatements;
-            if (!Accepted(
-                    SQLColumnsW(statement.Get(), nullptr, 0, nullptr, 0, nullptr, 0, nullptr, 0),
-                    statement.Get(), failure) ||
-                ResultColumnName(statement.Get(), TypeColumn) != "FIELD_TYPE" ||
-                ResultColumnName(statement.Get(), AutoIncrementColumn) != "AUTO_INCREMENT") {
+            const SQLHSTMT handle = statement.Get();
+            if (!RunCatalogueQuery(handle, PostgreSqlColumnsQuery(), failure)) {
                 return std::nullopt;
             }
-            const SQLHSTMT handle = statement.Get();
-            while (NextRow(handle, watch, failure)) {
+            for (bool first = true; NextRow(handle, watch, failure); first = false) {
                 // In column order: not every driver reads its columns in any other.
-                std::string schema = ColumnText(handle, 2, failure).value_or("");
-                std::string table = ColumnText(handle, 3, failure).value_or("");
-                std::string name = ColumnText(handle, 4, failure).value_or("");
-                const auto dataType = ColumnNumber(handle, 5, failure);
-                const auto size = ColumnNumber(handle, 7, failure);
-                const auto digits = ColumnNumber(handle, 9, failure);
-                const auto ordinal = ColumnNumber(handle, 17, failure);
-                const auto typeOid = ColumnNumber(handle, TypeColumn, failure);
-                const auto autoIncrement = ColumnNumber(handle, AutoIncrementColumn, failure);
-
-                TColumnInfo column =
-                    MapOdbcColumnType(static_cast<int>(dataType.value_or(SQL_UNKNOWN_TYPE)),
-                                      size.value_or(0), static_cast<int>(digits.value_or(0)));
-                column.Name = std::move(name);
-                column.IsAutoIncrement = autoIncrement.value_or(0) != 0;
+                std::string schema = ColumnText(handle, 1, failure).value_or("");
+                std::string table = ColumnText(handle, 2, failure).value_or("");
+                const std::string packed = ColumnText(handle, 3, failure).value_or("");
+                const int maxIdentifierLength =
+                    static_cast<int>(ColumnNumber(handle, 4, failure).value_or(0));
+                if (first) {
+                    probesMatch = PsqlOdbcProbesMatch(handle, maxIdentifierLength);
+                }
                 TCatalogueTable& entry = tables[{std::move(schema), std::move(table)}];
-                entry.AskDriver = entry.AskDriver || PsqlOdbcCatalogueDiffers(typeOid.value_or(0));
-                entry.Columns.emplace_back(ordinal.value_or(0), std::move(column));
+                const auto columns = ParsePostgreSqlColumnList(packed);
+                entry.AskDriver = !columns;
+                for (std::size_t i = 0; columns && i < columns->size() && !entry.AskDriver; ++i) {
+                    const auto& [ordinal, row] = (*columns)[i];
+                    std::optional<TColumnInfo> column =
+                        PsqlOdbcColumnFromCatalogue(row, maxIdentifierLength);
+                    entry.AskDriver = !column;
+                    // Only which tables the driver must describe is kept for its catalogue.
+                    if (column && probesMatch) {
+                        entry.Columns.emplace_back(ordinal, std::move(*column));
+                    }
+                }
             }
+        }
+        if (!probesMatch) {
+            std::optional<TCatalogueTables> driverTables =
+                ReadPsqlOdbcColumnCatalogue(watch, failure);
+            if (!driverTables) {
+                return std::nullopt;
+            }
+            // A type the mapping leaves to the driver is one whose description its catalogue
+            // may not give either (a domain over a domain).
+            for (auto& [key, entry] : *driverTables) {
+                const auto known = tables.find(key);
+                entry.AskDriver =
+                    entry.AskDriver || (known != tables.end() && known->second.AskDriver);
+            }
+            tables = std::move(*driverTables);
         }
         TStatementHandle statement = NewStatement(failure);
         if (!RunCatalogueQuery(statement.Get(), PostgreSqlUnreadableTablesQuery, failure)) {
@@ -746,6 +768,86 @@ private:
         return tables;
     }
 
+    // Whether the driver describes each probe column of the columns query as
+    // PsqlOdbcColumnFromCatalogue does a column of its type.
+    bool PsqlOdbcProbesMatch(SQLHSTMT statement, int maxIdentifierLength) const {
+        const std::vector<TPsqlOdbcProbe>& probes = PsqlOdbcProbes();
+        for (std::size_t i = 0; i < probes.size(); ++i) {
+            const auto number = static_cast<SQLUSMALLINT>(PostgreSqlColumnsQueryFacts + 1 + i);
+            SQLSMALLINT dataType = SQL_UNKNOWN_TYPE;
+            SQLULEN columnSize = 0;
+            SQLSMALLINT decimalDigits = 0;
+            SQLLEN isUnsigned = SQL_FALSE;
+            // psqlODBC's wide call fails without a buffer for the name, needed or not.
+            SQLWCHAR name[64];
+            SQLSMALLINT nameLength = 0;
+            if (!SQL_SUCCEEDED(SQLDescribeColW(
+                    statement, number, name, static_cast<SQLSMALLINT>(std::size(name)), &nameLength,
+                    &dataType, &columnSize, &decimalDigits, nullptr)) ||
+                !SQL_SUCCEEDED(SQLColAttributeW(statement, number, SQL_DESC_UNSIGNED, nullptr, 0,
+                                                nullptr, &isUnsigned))) {
+                return false;
+            }
+            const TColumnInfo described =
+                MapOdbcColumnType(dataType, static_cast<long long>(static_cast<SQLLEN>(columnSize)),
+                                  decimalDigits, isUnsigned == SQL_TRUE);
+            TPostgreSqlCatalogueColumn row;
+            row.TypeOid = probes[i].TypeOid;
+            row.TypeModifier = probes[i].TypeModifier;
+            const std::optional<TColumnInfo> mapped =
+                PsqlOdbcColumnFromCatalogue(row, maxIdentifierLength);
+            if (!mapped || mapped->Type != described.Type ||
+                mapped->DefinedSize != described.DefinedSize ||
+                mapped->Precision != described.Precision ||
+                mapped->NumericScale != described.NumericScale ||
+                mapped->Attributes != described.Attributes) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    // psqlODBC's own column catalogue (SQLColumns without patterns), which gives every column as
+    // it describes it in a result set, with the type and whether the column auto-increments in
+    // columns of its own after the eighteen of ODBC.
+    std::optional<TCatalogueTables> ReadPsqlOdbcColumnCatalogue(TSocketWatchdog::TWatch& watch,
+                                                                const std::string& failure) {
+        constexpr SQLUSMALLINT TypeColumn = 20;
+        constexpr SQLUSMALLINT AutoIncrementColumn = 21;
+        TCatalogueTables tables;
+        TStatementHandle statement = NewStatement(failure);
+        ++FStatements;
+        if (!Accepted(SQLColumnsW(statement.Get(), nullptr, 0, nullptr, 0, nullptr, 0, nullptr, 0),
+                      statement.Get(), failure) ||
+            ResultColumnName(statement.Get(), TypeColumn) != "FIELD_TYPE" ||
+            ResultColumnName(statement.Get(), AutoIncrementColumn) != "AUTO_INCREMENT") {
+            return std::nullopt;
+        }
+        const SQLHSTMT handle = statement.Get();
+        while (NextRow(handle, watch, failure)) {
+            // In column order: not every driver reads its columns in any other.
+            std::string schema = ColumnText(handle, 2, failure).value_or("");
+            std::string table = ColumnText(handle, 3, failure).value_or("");
+            std::string name = ColumnText(handle, 4, failure).value_or("");
+            const auto dataType = ColumnNumber(handle, 5, failure);
+            const auto size = ColumnNumber(handle, 7, failure);
+            const auto digits = ColumnNumber(handle, 9, failure);
+            const auto ordinal = ColumnNumber(handle, 17, failure);
+            const auto typeOid = ColumnNumber(handle, TypeColumn, failure);
+            const auto autoIncrement = ColumnNumber(handle, AutoIncrementColumn, failure);
+
+            TColumnInfo column = MapOdbcColumnType(
+                static_cast<int>(dataType.value_or(SQL_UNKNOWN_TYPE)), size.value_or(0),
+                static_cast<int>(digits.value_or(0)), PsqlOdbcTypeIsUnsigned(typeOid.value_or(0)));
+            column.Name = std::move(name);
+            column.IsAutoIncrement = autoIncrement.value_or(0) != 0;
+            TCatalogueTable& entry = tables[{std::move(schema), std::move(table)}];
+            entry.AskDriver = entry.AskDriver || PsqlOdbcCatalogueDiffers(typeOid.value_or(0));
+            entry.Columns.emplace_back(ordinal.value_or(0), std::move(column));
+        }
+        return tables;
+    }
+
     // MariaDB's information_schema, in one query for all databases; its views' auto-increment
     // flags, which it does not keep, follow from their definitions.
     std::optional<TCatalogueTables> ReadMariaDbColumns(TSocketWatchdog::TWatch& watch,
@@ -754,8 +856,8 @@ private:
         {
             TStatementHandle statement = NewStatement(failure);
             const SQLHSTMT handle = statement.Get();
-            if (!RunCatalogueQuery(handle, MariaDbQuery(MariaDbColumnsQuery,
-                                                        MariaDbCurrentDatabaseColumns),
+            if (!RunCatalogueQuery(handle,
+                                   MariaDbQuery(MariaDbColumnsQuery, MariaDbCurrentDatabaseColumns),
                                    failure)) {
                 return std::nullopt;
             }
@@ -964,6 +1066,22 @@ private:
             return std::nullopt;
         }
         return static_cast<std::int64_t>(value);
+    }
+
+    // The database's own name of a result column's type ("money"); empty where the driver
+    // does not say.
+    std::string ColumnTypeName(SQLHSTMT statement, SQLUSMALLINT column) const {
+        TWideString name(64, 0);
+        SQLSMALLINT length = 0; // in bytes
+        if (!SQL_SUCCEEDED(SQLColAttributeW(
+                statement, column, SQL_DESC_TYPE_NAME, name.data(),
+                static_cast<SQLSMALLINT>(name.size() * sizeof(SQLWCHAR)), &length, nullptr))) {
+            return {};
+        }
+        return WideToUtf8(
+            name.data(),
+            std::min(name.size() - 1, static_cast<std::size_t>(std::max<SQLSMALLINT>(length, 0)) /
+                                          sizeof(SQLWCHAR)));
     }
 
     std::string ResultColumnName(SQLHSTMT statement, SQLUSMALLINT column) const {

@@ -52,7 +52,9 @@ std::int64_t FractionLength(std::int64_t digits) {
 std::optional<TColumnInfo> MariaDbColumnFromCatalogue(const TMariaDbCatalogueColumn& row,
                                                       int resultCharsetMaxLength) {
     const std::string type = LowerCaseAscii(row.DataType);
-    const bool isUnsigned = LowerCaseAscii(row.ColumnType).find("unsigned") != std::string::npos;
+    // The driver describes a year as an unsigned smallint.
+    const bool isUnsigned =
+        LowerCaseAscii(row.ColumnType).find("unsigned") != std::string::npos || type == "year";
     const std::int64_t precision = row.NumericPrecision.value_or(0);
     const std::int64_t scale = row.NumericScale.value_or(0);
     const std::int64_t fraction = row.DatetimePrecision.value_or(0);
@@ -630,9 +632,16 @@ std::optional<TColumnInfo> SqlServerColumnFromCatalogue(const TSqlServerCatalogu
     }
     // SQL Server's tinyint is unsigned: 0 to 255.
     TColumnInfo column = MapOdbcColumnType(sqlType, size, digits, type == "tinyint");
+    if (IsSqlServerMoneyType(type)) {
+        column.Type = ado::adCurrency;
+    }
     column.Name = row.Name;
     column.IsAutoIncrement = row.IsIdentity;
     return column;
+}
+
+bool IsSqlServerMoneyType(std::string_view typeName) {
+    return SameTextAscii(typeName, "money") || SameTextAscii(typeName, "smallmoney");
 }
 
 const char* const SqlServerColumnsQuery =
@@ -643,10 +652,362 @@ const char* const SqlServerColumnsQuery =
 
 // --- PostgreSQL ---------------------------------------------------------------------------------
 
+namespace {
+
+// The types psqlODBC describes each in a way of its own (PostgreSQL's fixed type OIDs); any
+// other type it describes as text of unknown length.
+constexpr std::int64_t PgBool = 16;
+constexpr std::int64_t PgBytea = 17;
+constexpr std::int64_t PgChar = 18;
+constexpr std::int64_t PgName = 19;
+constexpr std::int64_t PgInt8 = 20;
+constexpr std::int64_t PgInt2 = 21;
+constexpr std::int64_t PgInt4 = 23;
+constexpr std::int64_t PgText = 25;
+constexpr std::int64_t PgOid = 26;
+constexpr std::int64_t PgXid = 28;
+constexpr std::int64_t PgXml = 142;
+constexpr std::int64_t PgXmlArray = 143;
+constexpr std::int64_t PgCidr = 650;
+constexpr std::int64_t PgFloat4 = 700;
+constexpr std::int64_t PgFloat8 = 701;
+constexpr std::int64_t PgAbsTime = 702;
+constexpr std::int64_t PgRelTime = 703;
+constexpr std::int64_t PgTInterval = 704;
+constexpr std::int64_t PgMoney = 790;
+constexpr std::int64_t PgMacAddr = 829;
+constexpr std::int64_t PgInet = 869;
+constexpr std::int64_t PgBpChar = 1042;
+constexpr std::int64_t PgVarChar = 1043;
+constexpr std::int64_t PgDate = 1082;
+constexpr std::int64_t PgTime = 1083;
+constexpr std::int64_t PgTimestamp = 1114;
+constexpr std::int64_t PgTimestampTz = 1184;
+constexpr std::int64_t PgInterval = 1186;
+constexpr std::int64_t PgTimeTz = 1266;
+constexpr std::int64_t PgBit = 1560;
+constexpr std::int64_t PgNumeric = 1700;
+constexpr std::int64_t PgRefCursor = 1790;
+constexpr std::int64_t PgUuid = 2950;
+
+// The driver's defaults for text of no declared length (MaxVarcharSize, MaxLongVarcharSize);
+// text is a long one (TextAsLongVarchar).
+constexpr std::int64_t MaxVarcharSize = 255;
+constexpr std::int64_t MaxLongVarcharSize = 8190;
+
+// The modifier as the driver keeps it from a result's description: less the four bytes of the
+// length header PostgreSQL counts in, except for the time types, whose modifier is their
+// precision; -1 for none.
+std::int64_t DriverModifier(std::int64_t typeOid, std::int64_t typeModifier) {
+    if (typeOid != PgTime && typeOid != PgTimeTz && typeOid != PgTimestamp &&
+        typeOid != PgTimestampTz) {
+        typeModifier -= 4;
+    }
+    return typeModifier < 0 ? -1 : typeModifier;
+}
+
+// The length of a character type or of a type the driver does not know: the declared one,
+// else the driver's longest. The built-in array types keep their element's modifier, which the
+// driver does not take for theirs.
+std::int64_t CharacterSize(std::int64_t typeOid, std::int64_t modifier) {
+    const bool mayBeArray = typeOid == PgXmlArray || (typeOid >= 1000 && typeOid <= 1041);
+    if (modifier <= 0 || mayBeArray) {
+        return typeOid == PgText ? MaxLongVarcharSize : MaxVarcharSize;
+    }
+    return modifier;
+}
+
+// An interval travels as text whose length the driver derives from the fields the modifier
+// names, and their fraction of a second (read, as the driver reads it, as a 16-bit number).
+std::int64_t IntervalSize(std::int64_t modifier) {
+    constexpr std::int64_t Month = 1 << 17;
+    constexpr std::int64_t Year = 1 << 18;
+    constexpr std::int64_t Day = 1 << 19;
+    constexpr std::int64_t Hour = 1 << 26;
+    constexpr std::int64_t Minute = 1 << 27;
+    constexpr std::int64_t Second = 1 << 28;
+    std::int64_t length = 25; // all fields
+    if (modifier != -1) {
+        if ((modifier & Year) != 0) {
+            length = (modifier & Month) != 0 ? 24 : 16;
+        } else if ((modifier & Month) != 0) {
+            length = 16;
+        } else if ((modifier & Day) != 0) {
+            length = (modifier & (Hour | Minute | Second)) != 0 ? 25 : 16;
+        } else if ((modifier & Hour) != 0) {
+            length = 17;
+        } else if ((modifier & Minute) != 0) {
+            length = 15;
+        } else if ((modifier & Second) != 0) {
+            length = 9;
+        }
+    }
+    int fraction = 0;
+    if ((modifier & Second) != 0) {
+        const auto digits = static_cast<std::uint16_t>(modifier & 0xFFFF);
+        fraction = digits == 0xFFFF ? 6 : static_cast<std::int16_t>(digits);
+    }
+    return fraction > 0 ? length + 1 + fraction : length;
+}
+
+// A fraction of a second: the declared digits, else microseconds.
+int SecondDigits(std::int64_t modifier) {
+    return modifier > -1 ? static_cast<int>(modifier) : 6;
+}
+
+} // namespace
+
+std::optional<TColumnInfo> PsqlOdbcColumnFromCatalogue(const TPostgreSqlCatalogueColumn& row,
+                                                       int maxIdentifierLength) {
+    const std::int64_t type = row.TypeOid;
+    const std::int64_t modifier = DriverModifier(type, row.TypeModifier);
+    int sqlType = SQL_WVARCHAR;
+    std::int64_t size = 0;
+    int digits = 0;
+    bool isUnsigned = false;
+    switch (type) {
+    case 0:
+    case PgAbsTime:
+    case PgRelTime:
+    case PgTInterval:
+        return std::nullopt;
+    case PgBool:
+        sqlType = SQL_BIT;
+        size = 1;
+        break;
+    case PgBytea:
+        sqlType = SQL_LONGVARBINARY; // of no known length
+        break;
+    case PgChar:
+        sqlType = SQL_WCHAR;
+        size = 1;
+        break;
+    case PgName:
+    case PgRefCursor:
+        size = maxIdentifierLength;
+        break;
+    case PgInt2:
+        sqlType = SQL_SMALLINT;
+        size = 5;
+        break;
+    case PgInt4:
+    case PgOid:
+    case PgXid:
+        sqlType = SQL_INTEGER;
+        size = 10;
+        isUnsigned = PsqlOdbcTypeIsUnsigned(type);
+        break;
+    case PgInt8:
+        sqlType = SQL_BIGINT;
+        size = 19;
+        break;
+    case PgNumeric:
+        sqlType = SQL_NUMERIC;
+        size = modifier > -1 ? (modifier >> 16) & 0xFFFF : 28;
+        digits = modifier > -1 ? static_cast<int>(modifier & 0xFFFF) : 6;
+        break;
+    case PgFloat4:
+        sqlType = SQL_REAL;
+        size = 9;
+        break;
+    case PgFloat8:
+        sqlType = SQL_FLOAT;
+        size = 17;
+        break;
+    case PgMoney:
+        sqlType = SQL_FLOAT;
+        size = 10;
+        break;
+    case PgDate:
+        sqlType = SQL_TYPE_DATE;
+        size = 10;
+        break;
+    case PgTime:
+        sqlType = SQL_TYPE_TIME;
+        size = 8;
+        digits = SecondDigits(modifier);
+        break;
+    case PgTimestamp:
+    case PgTimestampTz:
+        sqlType = SQL_TYPE_TIMESTAMP;
+        digits = SecondDigits(modifier);
+        size = digits > 0 ? 20 + digits : 19;
+        break;
+    case PgBpChar:
+    case PgVarChar:
+        size = CharacterSize(type, modifier);
+        if (size > MaxVarcharSize) {
+            sqlType = SQL_WLONGVARCHAR;
+        } else {
+            sqlType = type == PgBpChar ? SQL_WCHAR : SQL_WVARCHAR;
+        }
+        break;
+    case PgText:
+        sqlType = SQL_WLONGVARCHAR;
+        size = MaxLongVarcharSize;
+        break;
+    case PgXml:
+        sqlType = SQL_WLONGVARCHAR;
+        size = CharacterSize(type, modifier);
+        break;
+    case PgInet:
+    case PgCidr:
+        size = 50; // "xxxx:xxxx:xxxx:xxxx:xxxx:xxxx:255.255.255.255/128" and its terminator
+        break;
+    case PgMacAddr:
+        size = 17;
+        break;
+    case PgUuid:
+        sqlType = SQL_GUID;
+        size = 37;
+        break;
+    case PgInterval:
+        size = IntervalSize(modifier);
+        break;
+    case PgBit:
+        // The driver takes a modifier of 1 (after its header is taken off) for a single bit.
+        sqlType = modifier == 1 ? SQL_BIT : SQL_VARCHAR;
+        size = CharacterSize(type, modifier);
+        break;
+    default:
+        size = CharacterSize(type, modifier);
+        break;
+    }
+    TColumnInfo column = MapOdbcColumnType(sqlType, size, digits, isUnsigned);
+    column.Name = row.Name;
+    column.IsAutoIncrement = row.IdentityOrSerial && (type == PgInt4 || type == PgInt8);
+    return column;
+}
+
+std::optional<std::vector<std::pair<std::int64_t, TPostgreSqlCatalogueColumn>>>
+ParsePostgreSqlColumnList(const std::string& text) {
+    std::vector<std::pair<std::int64_t, TPostgreSqlCatalogueColumn>> columns;
+    std::size_t at = 0;
+    // A whole number and the blank after it.
+    const auto number = [&text, &at]() -> std::optional<std::int64_t> {
+        const std::size_t start = at;
+        if (at < text.size() && text[at] == '-') {
+            ++at;
+        }
+        const std::size_t digitsStart = at;
+        while (at < text.size() && text[at] >= '0' && text[at] <= '9' && at - digitsStart < 18) {
+            ++at;
+        }
+        if (at == digitsStart || at >= text.size() || text[at] != ' ') {
+            return std::nullopt;
+        }
+        const std::int64_t value = std::stoll(text.substr(start, at - start));
+        ++at;
+        return value;
+    };
+    while (at < text.size()) {
+        const auto ordinal = number();
+        const auto typeOid = ordinal ? number() : std::nullopt;
+        const auto modifier = typeOid ? number() : std::nullopt;
+        const auto flag = modifier ? number() : std::nullopt;
+        if (!flag || (*flag != 0 && *flag != 1)) {
+            return std::nullopt;
+        }
+        TPostgreSqlCatalogueColumn column;
+        column.TypeOid = *typeOid;
+        column.TypeModifier = *modifier;
+        column.IdentityOrSerial = *flag == 1;
+        // The name ends at a slash; a backslash takes the character after it as it stands.
+        bool ended = false;
+        while (at < text.size() && !ended) {
+            const char c = text[at++];
+            if (c == '\\' && at < text.size()) {
+                column.Name += text[at++];
+            } else if (c == '/') {
+                ended = true;
+            } else if (c == '\\') {
+                return std::nullopt;
+            } else {
+                column.Name += c;
+            }
+        }
+        if (!ended) {
+            return std::nullopt;
+        }
+        columns.emplace_back(*ordinal, std::move(column));
+    }
+    return columns;
+}
+
+const std::vector<TPsqlOdbcProbe>& PsqlOdbcProbes() {
+    // The modifiers as pg_attribute would keep them for a column of the type: lengths and
+    // numeric precisions with PostgreSQL's four-byte header counted in.
+    static const std::vector<TPsqlOdbcProbe> Probes = {
+        {"NULL::pg_catalog.text", PgText, -1},
+        {"NULL::pg_catalog.varchar", PgVarChar, -1},
+        {"NULL::pg_catalog.varchar(300)", PgVarChar, 304},
+        {"NULL::pg_catalog.bpchar", PgBpChar, -1},
+        {"NULL::pg_catalog.bpchar(3)", PgBpChar, 7},
+        {"NULL::pg_catalog.bool", PgBool, -1},
+        {"NULL::pg_catalog.bytea", PgBytea, -1},
+        {"NULL::pg_catalog.int2", PgInt2, -1},
+        {"NULL::pg_catalog.int4", PgInt4, -1},
+        {"NULL::pg_catalog.int8", PgInt8, -1},
+        {"NULL::pg_catalog.oid", PgOid, -1},
+        {"NULL::pg_catalog.numeric", PgNumeric, -1},
+        {"NULL::pg_catalog.numeric(12,3)", PgNumeric, ((12 << 16) | 3) + 4},
+        {"NULL::pg_catalog.float4", PgFloat4, -1},
+        {"NULL::pg_catalog.float8", PgFloat8, -1},
+        {"NULL::pg_catalog.money", PgMoney, -1},
+        {"NULL::pg_catalog.date", PgDate, -1},
+        {"NULL::pg_catalog.time", PgTime, -1},
+        {"NULL::pg_catalog.timestamp", PgTimestamp, -1},
+        {"NULL::pg_catalog.timestamptz(3)", PgTimestampTz, 3},
+        {"NULL::pg_catalog.interval", PgInterval, -1},
+        {"NULL::pg_catalog.uuid", PgUuid, -1},
+        {"NULL::pg_catalog.json", 114, -1},
+        {"NULL::pg_catalog.int4[]", 1007, -1},
+        {"NULL::pg_catalog.xml", PgXml, -1},
+        {"NULL::pg_catalog.name", PgName, -1},
+        {"NULL::pg_catalog.inet", PgInet, -1},
+        {"NULL::pg_catalog.bit(5)", PgBit, 5},
+        {"NULL::pg_catalog.bit(8)", PgBit, 8},
+    };
+    return Probes;
+}
+
+std::string PostgreSqlColumnsQuery() {
+    // Per column: ordinal, type, modifier, identity-or-serial flag and name, the name's
+    // backslashes and slashes escaped with a backslash and a slash after it. A domain reports
+    // its base type and its own modifier, as PostgreSQL describes a result's column of it.
+    std::string sql =
+        "SELECT n.nspname, c.relname, pg_catalog.string_agg(a.attnum::text || ' ' || "
+        "CASE WHEN t.typname = 'lo' THEN '0' WHEN t.typtype <> 'd' THEN t.oid::text "
+        "WHEN b.typtype = 'd' OR b.typname = 'lo' THEN '0' ELSE t.typbasetype::text END || ' ' || "
+        "CASE WHEN t.typtype = 'd' THEN t.typtypmod ELSE a.atttypmod END::text || ' ' || "
+        "CASE WHEN a.attidentity <> '' OR (a.attnotnull AND "
+        "pg_catalog.pg_get_expr(d.adbin, d.adrelid) ILIKE 'nextval(%') THEN '1 ' ELSE '0 ' END || "
+        "pg_catalog.replace(pg_catalog.replace(a.attname, pg_catalog.chr(92), "
+        "pg_catalog.chr(92) || pg_catalog.chr(92)), '/', pg_catalog.chr(92) || '/') || '/', '' "
+        "ORDER BY a.attnum), pg_catalog.current_setting('max_identifier_length')";
+    for (const TPsqlOdbcProbe& probe : PsqlOdbcProbes()) {
+        sql += ", ";
+        sql += probe.Expression;
+    }
+    sql += " FROM pg_catalog.pg_class c "
+           "JOIN pg_catalog.pg_namespace n ON n.oid = c.relnamespace "
+           "JOIN pg_catalog.pg_attribute a ON a.attrelid = c.oid AND a.attnum > 0 AND NOT "
+           "a.attisdropped "
+           "JOIN pg_catalog.pg_type t ON t.oid = a.atttypid "
+           "LEFT JOIN pg_catalog.pg_type b ON b.oid = t.typbasetype "
+           "LEFT JOIN pg_catalog.pg_attrdef d ON d.adrelid = a.attrelid AND d.adnum = a.attnum "
+           "WHERE c.relkind IN ('r', 'v', 'm', 'f', 'p') AND n.nspname NOT IN ('pg_catalog', "
+           "'information_schema') GROUP BY c.oid, n.nspname, c.relname";
+    return sql;
+}
+
+bool PsqlOdbcTypeIsUnsigned(std::int64_t typeOid) {
+    return typeOid == PgOid || typeOid == PgXid;
+}
+
 bool PsqlOdbcCatalogueDiffers(std::int64_t typeOid) {
-    // bit(n): its catalogue gives n, a result set the driver's longest text size.
-    constexpr std::int64_t BitOid = 1560;
-    return typeOid == BitOid;
+    // bit(n): its catalogue gives n, a result set what PsqlOdbcColumnFromCatalogue gives.
+    return typeOid == PgBit;
 }
 
 const char* const PostgreSqlUnreadableTablesQuery =

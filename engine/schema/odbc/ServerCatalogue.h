@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quorvane {
@@ -85,15 +86,66 @@ struct TSqlServerCatalogueColumn {
 /// The column as FreeTDS describes it in a result set; none for a type it has no code for.
 std::optional<TColumnInfo> SqlServerColumnFromCatalogue(const TSqlServerCatalogueColumn& row);
 
+/// Whether a SQL Server type is one of its currencies: ODBC calls them decimals, but SQL Server's
+/// OLE DB providers give them ADO's currency type, which Delphi makes a TBCDField of.
+bool IsSqlServerMoneyType(std::string_view typeName);
+
 /// The columns of every user table and view of the connection's database, in one statement.
 extern const char* const SqlServerColumnsQuery;
 
-// --- PostgreSQL, as psqlODBC reports it
-// ------------------------------------------------------------
+// --- PostgreSQL, as psqlODBC reports it ---------------------------------------------------------
+
+/// One column as the catalogue query gives it: the facts a result set's description carries.
+struct TPostgreSqlCatalogueColumn {
+    std::string Name;
+    /// The type a result reports: a domain's base type. 0 for a type whose description this
+    /// reading does not reproduce (a domain over a domain, the large-object type "lo").
+    std::int64_t TypeOid = 0;
+    /// pg_attribute.atttypmod, or the domain's own for a column of a domain; -1 for none.
+    std::int64_t TypeModifier = -1;
+    /// An identity column, or one NOT NULL with a nextval() default: what psqlODBC calls
+    /// auto-incrementing on a 32- or 64-bit integer.
+    bool IdentityOrSerial = false;
+};
+
+/// The column as psqlODBC (its Unicode driver, default settings, booleans as booleans)
+/// describes it in a result set; none for a type this function does not reproduce, whose
+/// table the driver then describes itself. `maxIdentifierLength` is the server's.
+std::optional<TColumnInfo> PsqlOdbcColumnFromCatalogue(const TPostgreSqlCatalogueColumn& row,
+                                                       int maxIdentifierLength);
+
+/// A table's columns as the columns query packs them into one text, with their ordinal
+/// positions; none when the text is not of that form.
+std::optional<std::vector<std::pair<std::int64_t, TPostgreSqlCatalogueColumn>>>
+ParsePostgreSqlColumnList(const std::string& text);
+
+/// A typed NULL that the columns query carries as a result column of its own: how the driver
+/// describes it tells whether its settings and version are those PsqlOdbcColumnFromCatalogue
+/// reproduces.
+struct TPsqlOdbcProbe {
+    const char* Expression; ///< "NULL::varchar(300)"
+    std::int64_t TypeOid;
+    std::int64_t TypeModifier; ///< as the catalogue would give it for a column of the type
+};
+const std::vector<TPsqlOdbcProbe>& PsqlOdbcProbes();
+
+/// Result columns of the columns query before the probes: schema, table, the packed columns,
+/// max_identifier_length.
+constexpr int PostgreSqlColumnsQueryFacts = 4;
+
+/// One row per table, view, materialized view, foreign or partitioned table outside the
+/// server's own schemas: its columns packed into one text, then the probes. One text a table
+/// keeps the driver's copy of the result (it holds every row in memory) small.
+std::string PostgreSqlColumnsQuery();
 
 /// psqlODBC describes a few types differently in a result set than in its own column catalogue;
 /// a table with such a column is described by the driver itself. `typeOid` is the column's type.
+/// (For the driver's column catalogue, read when the columns query's probes do not match.)
 bool PsqlOdbcCatalogueDiffers(std::int64_t typeOid);
+
+/// Whether psqlODBC calls a column of the type unsigned (oid, xid), which its column catalogue
+/// does not say.
+bool PsqlOdbcTypeIsUnsigned(std::int64_t typeOid);
 
 /// The tables and views the connection's user may not read: describing them fails, and must go
 /// on failing with the server's own message.
