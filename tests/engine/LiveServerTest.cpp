@@ -15,6 +15,7 @@
 //
 // The tests of refused and silent servers need only the ODBC drivers, no server.
 
+#include "LiveServers.h"
 #include "LoopbackSocket.h"
 #include "MiniTemplate.h"
 #include "PlanSupport.h"
@@ -24,7 +25,6 @@
 #include "datalink/OdbcConnectionString.h"
 #include "generate/dmCodeGenerator.h"
 #include "schema/SchemaSnapshot.h"
-#include "schema/odbc/OdbcConfiguration.h"
 #include "schema/odbc/OdbcSchemaSource.h"
 #include "text/EngineErrors.h"
 
@@ -32,8 +32,6 @@
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
-#include <sql.h>
-#include <sqlext.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -44,7 +42,6 @@
 #include <iterator>
 #include <map>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -53,158 +50,17 @@ namespace {
 
 using T = TFieldType;
 using testing::CheckSchema;
+using testing::DataLinkProperties;
 using testing::DescriptorText;
 using testing::F;
+using testing::MariaDbPrefix;
+using testing::PgPrefix;
+using testing::RecreatePgDatabase;
+using testing::SessionOn;
 using testing::TExpectedTable;
 using testing::TLoopbackSocket;
-
-// --- Server coordinates ------------------------------------------------------------------------
-
-struct TServer {
-    std::string Provider; // as a data-link file names it
-    std::string Host;
-    std::string Port;
-    std::string User;
-    std::string Password;
-    std::string Database;
-};
-
-std::optional<TServer> ServerFromEnvironment(const std::string& prefix, const std::string& provider,
-                                             std::string& missing) {
-    TServer server;
-    server.Provider = provider;
-    const std::vector<std::pair<std::string, std::string*>> variables = {
-        {"HOST", &server.Host},         {"PORT", &server.Port},         {"USER", &server.User},
-        {"PASSWORD", &server.Password}, {"DATABASE", &server.Database},
-    };
-    for (const auto& [name, value] : variables) {
-        const char* text = std::getenv((prefix + name).c_str());
-        if (text == nullptr || *text == '\0') {
-            missing += (missing.empty() ? "" : ", ") + prefix + name;
-        } else {
-            *value = text;
-        }
-    }
-    if (!missing.empty()) {
-        return std::nullopt;
-    }
-    return server;
-}
-
-// Skips the test when the server is not configured, or fails it on CI.
-#define QUORVANE_REQUIRE_SERVER(server, prefix, provider)                                          \
-    std::string missing_##server;                                                                  \
-    const std::optional<TServer> server =                                                          \
-        ServerFromEnvironment(prefix, provider, missing_##server);                                 \
-    if (!server) {                                                                                 \
-        if (std::getenv("CI") != nullptr) {                                                        \
-            FAIL() << "CI is set but the server variables are missing: " << missing_##server       \
-                   << " (start the servers with scripts/db-servers start)";                        \
-        }                                                                                          \
-        GTEST_SKIP() << "No server configured (missing " << missing_##server                       \
-                     << "); start one with: eval \"$(scripts/db-servers start)\"";                 \
-    }
-
-TConnectionProperties DataLinkProperties(const TServer& server, const std::string& database) {
-    TConnectionProperties properties;
-    properties.Set("Provider", server.Provider);
-    properties.Set("Password", server.Password);
-    properties.Set("Persist Security Info", "True");
-    properties.Set("User ID", server.User);
-    properties.Set("Initial Catalog", database);
-    properties.Set("Data Source", server.Host + ":" + server.Port);
-    return properties;
-}
-
-// --- Setting up a schema through ODBC ----------------------------------------------------------
-
-struct TEnvironmentFree {
-    void operator()(SQLHANDLE handle) const noexcept { SQLFreeHandle(SQL_HANDLE_ENV, handle); }
-};
-struct TConnectionFree {
-    void operator()(SQLHANDLE handle) const noexcept {
-        SQLDisconnect(handle); // nothing happens when it never connected
-        SQLFreeHandle(SQL_HANDLE_DBC, handle);
-    }
-};
-struct TStatementFree {
-    void operator()(SQLHANDLE handle) const noexcept { SQLFreeHandle(SQL_HANDLE_STMT, handle); }
-};
-using TEnvironment = std::unique_ptr<void, TEnvironmentFree>;
-using TConnection = std::unique_ptr<void, TConnectionFree>;
-using TStatement = std::unique_ptr<void, TStatementFree>;
-
-std::string Diagnostics(SQLSMALLINT type, SQLHANDLE handle) {
-    std::string text;
-    SQLCHAR state[6] = {};
-    SQLCHAR message[1024] = {};
-    SQLINTEGER native = 0;
-    SQLSMALLINT length = 0;
-    for (SQLSMALLINT record = 1; SQL_SUCCEEDED(
-             SQLGetDiagRec(type, handle, record, state, &native, message, sizeof message, &length));
-         ++record) {
-        text += std::string(" [") + reinterpret_cast<const char*>(state) + "] " +
-                reinterpret_cast<const char*>(message);
-    }
-    return text;
-}
-
-// A connection of the test's own that runs the statements making a schema.
-class TSqlSession {
-public:
-    explicit TSqlSession(const std::string& connectionString) {
-        // The driver manager's configuration as the engine gives it, so that the test's own
-        // connections leave no driver log either.
-        const TOdbcConfigurationGuard configuration;
-        SQLHANDLE handle = SQL_NULL_HANDLE;
-        if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &handle))) {
-            throw std::runtime_error("cannot start the ODBC driver manager");
-        }
-        FEnvironment.reset(handle);
-        SQLSetEnvAttr(handle, SQL_ATTR_ODBC_VERSION, reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
-        if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_DBC, FEnvironment.get(), &handle))) {
-            throw std::runtime_error("cannot make an ODBC connection handle");
-        }
-        FConnection.reset(handle);
-        std::string text = connectionString;
-        if (!SQL_SUCCEEDED(SQLDriverConnect(handle, nullptr,
-                                            reinterpret_cast<SQLCHAR*>(text.data()), SQL_NTS,
-                                            nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT))) {
-            throw std::runtime_error("the test cannot connect:" +
-                                     Diagnostics(SQL_HANDLE_DBC, handle));
-        }
-    }
-
-    void Execute(const std::string& sql) {
-        SQLHANDLE handle = SQL_NULL_HANDLE;
-        if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, FConnection.get(), &handle))) {
-            throw std::runtime_error("cannot make an ODBC statement handle");
-        }
-        const TStatement statement(handle);
-        std::string text = sql;
-        const SQLRETURN result =
-            SQLExecDirect(handle, reinterpret_cast<SQLCHAR*>(text.data()), SQL_NTS);
-        // SQL_NO_DATA: a statement that touched no row, such as DROP ... IF EXISTS of nothing.
-        if (!SQL_SUCCEEDED(result) && result != SQL_NO_DATA) {
-            throw std::runtime_error("the test's statement failed: " + sql +
-                                     Diagnostics(SQL_HANDLE_STMT, handle));
-        }
-    }
-
-    void ExecuteAll(const std::vector<std::string>& statements) {
-        for (const std::string& sql : statements) {
-            Execute(sql);
-        }
-    }
-
-private:
-    TEnvironment FEnvironment;
-    TConnection FConnection;
-};
-
-TSqlSession SessionOn(const TServer& server, const std::string& database) {
-    return TSqlSession(OdbcConnectionStringFor(DataLinkProperties(server, database)));
-}
+using testing::TServer;
+using testing::TSqlSession;
 
 // --- Reading the schema as a run does ----------------------------------------------------------
 
@@ -271,9 +127,6 @@ void ExpectCatalogueReadingToEqualTableByTable(const std::string& udl, std::uint
 
 // --- PostgreSQL --------------------------------------------------------------------------------
 
-constexpr const char* PgPrefix = "QUORVANE_TEST_PG_";
-
-// Makes database `database` afresh, dropping an earlier run's.
 // Generates the projects over `udl` and runs every select text of the server module on the
 // database it came from: each must reach its table, tables of other schemas or databases that
 // the connection lists too.
@@ -294,12 +147,6 @@ void ExpectSelectTextsToRun(const TServer& server, const std::string& database,
     for (const std::string& select : selects) {
         EXPECT_NO_THROW(session.Execute(select)) << select;
     }
-}
-
-void RecreatePgDatabase(const TServer& server, const std::string& database) {
-    TSqlSession admin = SessionOn(server, server.Database);
-    admin.Execute("DROP DATABASE IF EXISTS \"" + database + "\"");
-    admin.Execute("CREATE DATABASE \"" + database + "\"");
 }
 
 TEST(PostgreSqlLiveTest, TablesViewsSchemasAndEveryColumnType) {
@@ -553,8 +400,6 @@ TEST(PostgreSqlLiveTest, TableTheUserMayNotReadFailsAsWhenDescribedAlone) {
 }
 
 // --- MariaDB -----------------------------------------------------------------------------------
-
-constexpr const char* MariaDbPrefix = "QUORVANE_TEST_MARIADB_";
 
 TEST(MariaDbLiveTest, TablesViewsDatabasesAndEveryColumnType) {
     QUORVANE_REQUIRE_SERVER(server, MariaDbPrefix, "MySQLProv");

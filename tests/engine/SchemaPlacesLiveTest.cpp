@@ -9,26 +9,20 @@
 // test makes its databases afresh. Without the variables the tests are skipped, unless CI is set:
 // there they fail, because CI starts the servers and must test them.
 
+#include "LiveServers.h"
 #include "MiniTemplate.h"
 #include "TempDir.h"
 #include "datalink/DataLink.h"
-#include "datalink/OdbcConnectionString.h"
 #include "generate/dmCodeGenerator.h"
 #include "schema/SchemaSnapshot.h"
-#include "schema/odbc/OdbcConfiguration.h"
 
 #include <gtest/gtest.h>
-
-#include <sql.h>
-#include <sqlext.h>
 
 #include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <memory>
-#include <optional>
 #include <sstream>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -36,164 +30,15 @@ namespace quorvane {
 namespace {
 
 using T = TFieldType;
+using testing::DataLinkProperties;
+using testing::MariaDbPrefix;
+using testing::PgPrefix;
+using testing::RecreatePgDatabase;
+using testing::SessionOn;
+using testing::TServer;
+using testing::TSqlSession;
 
-// --- Servers and the statements that make their schemas ------------------------------------------
-
-struct TServer {
-    std::string Provider; // as a data-link file names it
-    std::string Host;
-    std::string Port;
-    std::string User;
-    std::string Password;
-    std::string Database;
-};
-
-std::optional<TServer> ServerFromEnvironment(const std::string& prefix, const std::string& provider,
-                                             std::string& missing) {
-    TServer server;
-    server.Provider = provider;
-    const std::vector<std::pair<std::string, std::string*>> variables = {
-        {"HOST", &server.Host},         {"PORT", &server.Port},         {"USER", &server.User},
-        {"PASSWORD", &server.Password}, {"DATABASE", &server.Database},
-    };
-    for (const auto& [name, value] : variables) {
-        const char* text = std::getenv((prefix + name).c_str());
-        if (text == nullptr || *text == '\0') {
-            missing += (missing.empty() ? "" : ", ") + prefix + name;
-        } else {
-            *value = text;
-        }
-    }
-    if (!missing.empty()) {
-        return std::nullopt;
-    }
-    return server;
-}
-
-// Skips the test when the server is not configured, or fails it on CI.
-#define QUORVANE_REQUIRE_SERVER(server, prefix, provider)                                          \
-    std::string missing_##server;                                                                  \
-    const std::optional<TServer> server =                                                          \
-        ServerFromEnvironment(prefix, provider, missing_##server);                                 \
-    if (!server) {                                                                                 \
-        if (std::getenv("CI") != nullptr) {                                                        \
-            FAIL() << "CI is set but the server variables are missing: " << missing_##server       \
-                   << " (start the servers with scripts/db-servers start)";                        \
-        }                                                                                          \
-        GTEST_SKIP() << "No server configured (missing " << missing_##server                       \
-                     << "); start one with: eval \"$(scripts/db-servers start)\"";                 \
-    }
-
-constexpr const char* PgPrefix = "QUORVANE_TEST_PG_";
-constexpr const char* MariaDbPrefix = "QUORVANE_TEST_MARIADB_";
-
-TConnectionProperties DataLinkProperties(const TServer& server, const std::string& database) {
-    TConnectionProperties properties;
-    properties.Set("Provider", server.Provider);
-    properties.Set("Password", server.Password);
-    properties.Set("Persist Security Info", "True");
-    properties.Set("User ID", server.User);
-    properties.Set("Initial Catalog", database);
-    properties.Set("Data Source", server.Host + ":" + server.Port);
-    return properties;
-}
-
-std::string Diagnostics(SQLSMALLINT type, SQLHANDLE handle) {
-    std::string text;
-    SQLCHAR state[6] = {};
-    SQLCHAR message[1024] = {};
-    SQLINTEGER native = 0;
-    SQLSMALLINT length = 0;
-    for (SQLSMALLINT record = 1; SQL_SUCCEEDED(
-             SQLGetDiagRec(type, handle, record, state, &native, message, sizeof message, &length));
-         ++record) {
-        text += std::string(" [") + reinterpret_cast<const char*>(state) + "] " +
-                reinterpret_cast<const char*>(message);
-    }
-    return text;
-}
-
-// A connection of the test's own that runs the statements making a schema.
-class TSqlSession {
-public:
-    explicit TSqlSession(const std::string& connectionString) {
-        // The driver manager's configuration as the engine gives it: no driver log either.
-        const TOdbcConfigurationGuard configuration;
-        if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &FEnvironment))) {
-            throw std::runtime_error("cannot start the ODBC driver manager");
-        }
-        SQLSetEnvAttr(FEnvironment, SQL_ATTR_ODBC_VERSION,
-                      reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0);
-        if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_DBC, FEnvironment, &FConnection))) {
-            throw std::runtime_error("cannot make an ODBC connection handle");
-        }
-        std::string text = connectionString;
-        if (!SQL_SUCCEEDED(SQLDriverConnect(FConnection, nullptr,
-                                            reinterpret_cast<SQLCHAR*>(text.data()), SQL_NTS,
-                                            nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT))) {
-            const std::string reason = Diagnostics(SQL_HANDLE_DBC, FConnection);
-            Release();
-            throw std::runtime_error("the test cannot connect:" + reason);
-        }
-        FConnected = true;
-    }
-    ~TSqlSession() { Release(); }
-    TSqlSession(const TSqlSession&) = delete;
-    TSqlSession& operator=(const TSqlSession&) = delete;
-
-    void Execute(const std::string& sql) {
-        SQLHANDLE statement = SQL_NULL_HANDLE;
-        if (!SQL_SUCCEEDED(SQLAllocHandle(SQL_HANDLE_STMT, FConnection, &statement))) {
-            throw std::runtime_error("cannot make an ODBC statement handle");
-        }
-        std::string text = sql;
-        const SQLRETURN result =
-            SQLExecDirect(statement, reinterpret_cast<SQLCHAR*>(text.data()), SQL_NTS);
-        const std::string reason = Diagnostics(SQL_HANDLE_STMT, statement);
-        SQLFreeHandle(SQL_HANDLE_STMT, statement);
-        // SQL_NO_DATA: a statement that touched no row, such as DROP ... IF EXISTS of nothing.
-        if (!SQL_SUCCEEDED(result) && result != SQL_NO_DATA) {
-            throw std::runtime_error("the test's statement failed: " + sql + reason);
-        }
-    }
-
-    void ExecuteAll(const std::vector<std::string>& statements) {
-        for (const std::string& sql : statements) {
-            Execute(sql);
-        }
-    }
-
-private:
-    SQLHANDLE FEnvironment = SQL_NULL_HANDLE;
-    SQLHANDLE FConnection = SQL_NULL_HANDLE;
-    bool FConnected = false;
-
-    void Release() noexcept {
-        if (FConnected) {
-            SQLDisconnect(FConnection);
-            FConnected = false;
-        }
-        if (FConnection != SQL_NULL_HANDLE) {
-            SQLFreeHandle(SQL_HANDLE_DBC, FConnection);
-            FConnection = SQL_NULL_HANDLE;
-        }
-        if (FEnvironment != SQL_NULL_HANDLE) {
-            SQLFreeHandle(SQL_HANDLE_ENV, FEnvironment);
-            FEnvironment = SQL_NULL_HANDLE;
-        }
-    }
-};
-
-std::unique_ptr<TSqlSession> SessionOn(const TServer& server, const std::string& database) {
-    return std::make_unique<TSqlSession>(
-        OdbcConnectionStringFor(DataLinkProperties(server, database)));
-}
-
-void RecreatePgDatabase(const TServer& server, const std::string& database) {
-    const auto admin = SessionOn(server, server.Database);
-    admin->Execute("DROP DATABASE IF EXISTS \"" + database + "\"");
-    admin->Execute("CREATE DATABASE \"" + database + "\"");
-}
+// --- Data links ---------------------------------------------------------------------------------
 
 // A data-link file for `database` in `folder`.
 std::string DataLinkFile(const TTempDir& folder, const TServer& server,
@@ -292,8 +137,8 @@ TEST(SchemaPlacesLiveTest, PostgreSqlTablesOfOneNameInTwoSchemasKeepTheirOwnColu
     QUORVANE_REQUIRE_SERVER(server, PgPrefix, "PostgreSQL");
     const std::string database = server->Database + "_places";
     RecreatePgDatabase(*server, database);
-    const auto session = SessionOn(*server, database);
-    session->ExecuteAll({
+    TSqlSession session = SessionOn(*server, database);
+    session.ExecuteAll({
         "CREATE SCHEMA hr",
         "CREATE SCHEMA sales",
         "CREATE TABLE hr.person (id int PRIMARY KEY, name varchar(40))",
@@ -337,7 +182,7 @@ TEST(SchemaPlacesLiveTest, PostgreSqlTablesOfOneNameInTwoSchemasKeepTheirOwnColu
     EXPECT_EQ(datasets, expected);
     // And each select reaches its table, whatever schema the connection looks in first.
     for (const auto& [select, fields] : datasets) {
-        EXPECT_NO_THROW(session->Execute(select)) << select;
+        EXPECT_NO_THROW(session.Execute(select)) << select;
     }
 }
 
@@ -349,8 +194,8 @@ TEST(SchemaPlacesLiveTest, MariaDbListsOnlyTheDatabaseTheDataLinkNames) {
     // The test user may read every database whose name starts with its own database's.
     const std::string chosen = server->Database + "_places_a";
     const std::string other = server->Database + "_places_b";
-    const auto session = SessionOn(*server, server->Database);
-    session->ExecuteAll({
+    TSqlSession session = SessionOn(*server, server->Database);
+    session.ExecuteAll({
         "DROP DATABASE IF EXISTS `" + chosen + "`",
         "DROP DATABASE IF EXISTS `" + other + "`",
         "CREATE DATABASE `" + chosen + "` CHARACTER SET utf8mb4",
@@ -377,14 +222,14 @@ TEST(SchemaPlacesLiveTest, MariaDbListsOnlyTheDatabaseTheDataLinkNames) {
               (std::vector<std::string>{Expected("id", T::ftInteger),
                                         Expected("title", T::ftWideString, 30)}));
     EXPECT_TRUE(snapshot.Warnings.empty()) << snapshot.Warnings.front();
-    session->ExecuteAll({"DROP DATABASE `" + chosen + "`", "DROP DATABASE `" + other + "`"});
+    session.ExecuteAll({"DROP DATABASE `" + chosen + "`", "DROP DATABASE `" + other + "`"});
 }
 
 TEST(SchemaPlacesLiveTest, MariaDbUnsignedAndAutoIncrementColumns) {
     QUORVANE_REQUIRE_SERVER(server, MariaDbPrefix, "MySQLProv");
     const std::string database = server->Database + "_unsigned";
-    const auto session = SessionOn(*server, server->Database);
-    session->ExecuteAll({
+    TSqlSession session = SessionOn(*server, server->Database);
+    session.ExecuteAll({
         "DROP DATABASE IF EXISTS `" + database + "`",
         "CREATE DATABASE `" + database + "` CHARACTER SET utf8mb4",
         "CREATE TABLE `" + database +
@@ -431,7 +276,7 @@ TEST(SchemaPlacesLiveTest, MariaDbUnsignedAndAutoIncrementColumns) {
         EXPECT_EQ(a.Attributes, b.Attributes);
         EXPECT_EQ(a.IsAutoIncrement, b.IsAutoIncrement);
     }
-    session->Execute("DROP DATABASE `" + database + "`");
+    session.Execute("DROP DATABASE `" + database + "`");
 }
 
 // --- Relations read as views, and the ones left out ----------------------------------------------
@@ -441,7 +286,7 @@ TEST(SchemaPlacesLiveTest, PostgreSqlMaterializedViewsReadAsViewsAndNoColumnIsLe
     const std::string database = server->Database + "_relations";
     RecreatePgDatabase(*server, database);
     SessionOn(*server, database)
-        ->ExecuteAll({
+        .ExecuteAll({
             "CREATE TABLE stock (id serial PRIMARY KEY, item varchar(20), qty integer)",
             "CREATE MATERIALIZED VIEW stock_totals AS SELECT item, sum(qty) AS total FROM "
             "stock GROUP BY item",
@@ -484,8 +329,8 @@ TEST(SchemaPlacesLiveTest, PostgreSqlMaterializedViewsReadAsViewsAndNoColumnIsLe
 TEST(SchemaPlacesLiveTest, MariaDbSequenceIsLeftOutWithAWarningNamingIt) {
     QUORVANE_REQUIRE_SERVER(server, MariaDbPrefix, "MySQLProv");
     const std::string database = server->Database + "_sequences";
-    const auto session = SessionOn(*server, server->Database);
-    session->ExecuteAll({
+    TSqlSession session = SessionOn(*server, server->Database);
+    session.ExecuteAll({
         "DROP DATABASE IF EXISTS `" + database + "`",
         "CREATE DATABASE `" + database + "` CHARACTER SET utf8mb4",
         "CREATE TABLE `" + database + "`.invoice (id int PRIMARY KEY)",
@@ -499,7 +344,7 @@ TEST(SchemaPlacesLiveTest, MariaDbSequenceIsLeftOutWithAWarningNamingIt) {
               (std::vector<std::string>{"the sequence \"" + database +
                                         ".invoice_numbers\" is left out: only tables and views "
                                         "are generated"}));
-    session->Execute("DROP DATABASE `" + database + "`");
+    session.Execute("DROP DATABASE `" + database + "`");
 }
 
 // --- Decimals
@@ -519,8 +364,8 @@ TEST(SchemaPlacesLiveTest, DecimalsKeepTheirPrecisionAndScaleOnBothServers) {
         const std::string database = pg->Database + "_decimals";
         RecreatePgDatabase(*pg, database);
         SessionOn(*pg, database)
-            ->Execute("CREATE TABLE prices (price NUMERIC(10,2), "
-                      "rate DECIMAL(18,9))");
+            .Execute("CREATE TABLE prices (price NUMERIC(10,2), "
+                     "rate DECIMAL(18,9))");
         const TSchemaSnapshot snapshot = SnapshotOf(DataLinkFile(folder, *pg, database));
         ASSERT_EQ(snapshot.Tables.size(), 1u);
         EXPECT_EQ(FieldTexts(snapshot.Tables[0].Fields), expected);
@@ -528,8 +373,8 @@ TEST(SchemaPlacesLiveTest, DecimalsKeepTheirPrecisionAndScaleOnBothServers) {
     {
         SCOPED_TRACE("MariaDB");
         const std::string database = mariaDb->Database + "_decimals";
-        const auto session = SessionOn(*mariaDb, mariaDb->Database);
-        session->ExecuteAll({
+        TSqlSession session = SessionOn(*mariaDb, mariaDb->Database);
+        session.ExecuteAll({
             "DROP DATABASE IF EXISTS `" + database + "`",
             "CREATE DATABASE `" + database + "` CHARACTER SET utf8mb4",
             "CREATE TABLE `" + database + "`.prices (price NUMERIC(10,2), rate DECIMAL(18,9))",
@@ -537,7 +382,7 @@ TEST(SchemaPlacesLiveTest, DecimalsKeepTheirPrecisionAndScaleOnBothServers) {
         const TSchemaSnapshot snapshot = SnapshotOf(DataLinkFile(folder, *mariaDb, database));
         ASSERT_EQ(snapshot.Tables.size(), 1u);
         EXPECT_EQ(FieldTexts(snapshot.Tables[0].Fields), expected);
-        session->Execute("DROP DATABASE `" + database + "`");
+        session.Execute("DROP DATABASE `" + database + "`");
     }
 }
 

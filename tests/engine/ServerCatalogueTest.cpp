@@ -2,15 +2,19 @@
 // result set, without a server. MariaDB's rows are checked against the real driver by the live
 // tests too; here come the connection character sets those tests do not use, and the reading of
 // view definitions. SQL Server has no server here at all: its rows are checked against the
-// values FreeTDS's own describe tests record for each type.
+// values FreeTDS's own describe tests record for each type. PostgreSQL's packed column lists are
+// read here in every shape a name may take, and its common types mapped as psqlODBC describes
+// them in a result set, which the live tests compare against the driver itself.
 
 #include "schema/odbc/ServerCatalogue.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quorvane {
@@ -282,6 +286,242 @@ TEST(SqlServerCatalogueTest, EachSystemTypeAsFreeTdsDescribesIt) {
     }
     // A type of a later server: FreeTDS describes that table itself.
     EXPECT_FALSE(SqlServerColumnFromCatalogue({"c", "vector", 100, 0, 0, false}));
+}
+
+// --- PostgreSQL ----------------------------------------------------------------------------------
+
+// PostgreSQL's own type OIDs, fixed in its pg_type catalogue.
+constexpr std::int64_t OidBool = 16;
+constexpr std::int64_t OidBytea = 17;
+constexpr std::int64_t OidName = 19;
+constexpr std::int64_t OidInt8 = 20;
+constexpr std::int64_t OidInt2 = 21;
+constexpr std::int64_t OidInt4 = 23;
+constexpr std::int64_t OidText = 25;
+constexpr std::int64_t OidOid = 26;
+constexpr std::int64_t OidXid = 28;
+constexpr std::int64_t OidJson = 114;
+constexpr std::int64_t OidFloat4 = 700;
+constexpr std::int64_t OidFloat8 = 701;
+constexpr std::int64_t OidAbsTime = 702;
+constexpr std::int64_t OidMoney = 790;
+constexpr std::int64_t OidBpChar = 1042;
+constexpr std::int64_t OidVarChar = 1043;
+constexpr std::int64_t OidDate = 1082;
+constexpr std::int64_t OidTime = 1083;
+constexpr std::int64_t OidTimestamp = 1114;
+constexpr std::int64_t OidTimestampTz = 1184;
+constexpr std::int64_t OidInterval = 1186;
+constexpr std::int64_t OidNumeric = 1700;
+constexpr std::int64_t OidUuid = 2950;
+
+// pg_attribute.atttypmod as PostgreSQL keeps it: lengths and numeric precisions with the four
+// bytes of the value's length header counted in.
+constexpr std::int64_t Length(std::int64_t characters) {
+    return characters + 4;
+}
+constexpr std::int64_t Decimal(std::int64_t precision, std::int64_t scale) {
+    return ((precision << 16) | scale) + 4;
+}
+
+// The server's max_identifier_length, as PostgreSQL is built by default.
+constexpr int MaxIdentifierLength = 63;
+
+// One parsed column as a line, so that a failure shows every part of it.
+std::vector<std::string> ParsedColumns(const std::string& text) {
+    const auto columns = ParsePostgreSqlColumnList(text);
+    EXPECT_TRUE(columns.has_value()) << text;
+    std::vector<std::string> lines;
+    for (const auto& [ordinal, column] :
+         columns.value_or(std::vector<std::pair<std::int64_t, TPostgreSqlCatalogueColumn>>{})) {
+        lines.push_back(std::to_string(ordinal) + " type " + std::to_string(column.TypeOid) +
+                        " modifier " + std::to_string(column.TypeModifier) +
+                        (column.IdentityOrSerial ? " identity" : "") + " [" + column.Name + "]");
+    }
+    return lines;
+}
+
+TEST(PostgreSqlColumnListTest, ReadsEveryPartOfEachColumn) {
+    // Ordinal, type, modifier, identity flag and name, each column ended by a slash. A dropped
+    // column leaves a gap in the ordinals, which must be kept: the columns are placed by them.
+    EXPECT_EQ(ParsedColumns("1 23 -1 1 id/2 1043 44 0 name/4 1700 655366 0 unit price/"),
+              (std::vector<std::string>{
+                  "1 type 23 modifier -1 identity [id]",
+                  "2 type 1043 modifier 44 [name]",
+                  "4 type 1700 modifier 655366 [unit price]",
+              }));
+    // A single column, and a type whose description is not reproduced (0).
+    EXPECT_EQ(ParsedColumns("7 0 -1 0 x/"), (std::vector<std::string>{"7 type 0 modifier -1 [x]"}));
+}
+
+TEST(PostgreSqlColumnListTest, NamesKeepSlashesBackslashesBlanksAndOtherCharacters) {
+    // The query writes a backslash as two and a slash as a backslash and a slash; the name
+    // itself may begin with digits and blanks, which the numbers before it must not take.
+    EXPECT_EQ(ParsedColumns("1 23 -1 0 a\\/b\\\\c/"
+                            "2 25 -1 0 back\\\\\\\\slash\\//"
+                            "3 1043 7 0 \\//"
+                            "4 23 -1 0 2 x  y /"
+                            "5 23 -1 0 Gr\xC3\xB6\xC3\x9F"
+                            "e/"),
+              (std::vector<std::string>{
+                  "1 type 23 modifier -1 [a/b\\c]",
+                  "2 type 25 modifier -1 [back\\\\slash/]",
+                  "3 type 1043 modifier 7 [/]",
+                  "4 type 23 modifier -1 [2 x  y ]",
+                  "5 type 23 modifier -1 [Gr\xC3\xB6\xC3\x9F"
+                  "e]",
+              }));
+}
+
+TEST(PostgreSqlColumnListTest, MalformedTextsGiveNoColumns) {
+    const std::vector<std::string> malformed = {
+        "1 23 -1 0 id",                     // no slash ends the name
+        "1 23 -1 0 id\\",                   // a backslash with nothing after it
+        "1 23 -1 2 id/",                    // a flag other than 0 or 1
+        "1 23 0 id/",                       // a number missing
+        "1  23 -1 0 id/",                   // two blanks
+        "x 23 -1 0 id/",                    // not a number
+        "- 23 -1 0 id/",                    // a sign without digits
+        "1 23 -1 0",                        // nothing after the flag's number
+        "1 23 -1 0 id/2 23 -1",             // a good column, then one cut short
+        "12345678901234567890 23 -1 0 id/", // too large for 64 bits: no number, no exception
+    };
+    for (const std::string& text : malformed) {
+        EXPECT_FALSE(ParsePostgreSqlColumnList(text)) << text;
+    }
+}
+
+struct TPsqlOdbcCase {
+    TPostgreSqlCatalogueColumn Row;
+    TExpectedColumn Expected;
+    bool AutoIncrement;
+    T Kind;
+    std::int64_t FieldSize;
+};
+
+TEST(PsqlOdbcCatalogueTest, CommonTypesAsPsqlOdbcDescribesThem) {
+    const auto row = [](std::int64_t typeOid, std::int64_t modifier = -1, bool identity = false) {
+        return TPostgreSqlCatalogueColumn{"c", typeOid, modifier, identity};
+    };
+    // psqlODBC's column sizes: 5, 10 and 19 digits for the integers, 9 and 17 for real and
+    // double, 28 digits and a scale of 6 for a numeric without them; 255 characters for text of
+    // no declared length (MaxVarcharSize), 8190 for text (MaxLongVarcharSize) and a time stamp's
+    // microseconds for one without a precision.
+    const int ids = MaxIdentifierLength;
+    // clang-format off
+    const std::vector<TPsqlOdbcCase> cases = {
+        {row(OidInt2), {adSmallInt, 0, 5, 0, true}, false, T::ftSmallint, 0},
+        {row(OidInt4), {adInteger, 0, 10, 0, true}, false, T::ftInteger, 0},
+        {row(OidInt8), {adBigInt, 0, 19, 0, true}, false, T::ftLargeint, 0},
+        // Only 32- and 64-bit integers are called auto-incrementing: a smallint identity is not.
+        {row(OidInt2, -1, true), {adSmallInt, 0, 5, 0, true}, false, T::ftSmallint, 0},
+        {row(OidInt4, -1, true), {adInteger, 0, 10, 0, true}, true, T::ftAutoInc, 0},
+        {row(OidInt8, -1, true), {adBigInt, 0, 19, 0, true}, true, T::ftLargeint, 0},
+        {row(OidNumeric, -1, true), {adNumeric, 0, 28, 6, true}, false, T::ftFMTBcd, 6},
+        // oid and xid are unsigned 32-bit numbers, and never counters.
+        {row(OidOid, -1, true), {adUnsignedInt, 0, 10, 0, true}, false, T::ftLargeint, 0},
+        {row(OidXid), {adUnsignedInt, 0, 10, 0, true}, false, T::ftLargeint, 0},
+        {row(OidNumeric, Decimal(10, 2)), {adNumeric, 0, 10, 2, true}, false, T::ftBCD, 2},
+        {row(OidNumeric, Decimal(9, 0)), {adNumeric, 0, 9, 0, true}, false, T::ftInteger, 0},
+        {row(OidNumeric), {adNumeric, 0, 28, 6, true}, false, T::ftFMTBcd, 6},
+        {row(OidFloat4), {adSingle, 0, 9, 0, true}, false, T::ftFloat, 0},
+        {row(OidFloat8), {adDouble, 0, 17, 0, true}, false, T::ftFloat, 0},
+        {row(OidMoney), {adDouble, 0, 10, 0, true}, false, T::ftFloat, 0},
+        {row(OidVarChar, Length(40)), {adVarWChar, 40, 0, 0, false}, false, T::ftWideString, 40},
+        {row(OidVarChar), {adVarWChar, 255, 0, 0, false}, false, T::ftWideString, 255},
+        // Longer than MaxVarcharSize: a long text.
+        {row(OidVarChar, Length(300)), {adLongVarWChar, 300, 0, 0, false}, false, T::ftMemo, 0},
+        {row(OidBpChar, Length(3)), {adWChar, 3, 0, 0, true}, false, T::ftWideString, 3},
+        {row(OidText), {adLongVarWChar, 8190, 0, 0, false}, false, T::ftMemo, 0},
+        {row(OidBool), {adBoolean, 0, 0, 0, true}, false, T::ftBoolean, 0},
+        {row(OidBytea), {adLongVarBinary, 0, 0, 0, false}, false, T::ftBlob, 0},
+        {row(OidDate), {adDBDate, 0, 0, 0, true}, false, T::ftDate, 0},
+        {row(OidTime), {adDBTime, 0, 0, 0, true}, false, T::ftTime, 0},
+        {row(OidTimestamp), {adDBTimeStamp, 0, 0, 6, true}, false, T::ftDateTime, 0},
+        // A time type's modifier is its precision, with no header counted in.
+        {row(OidTimestampTz, 3), {adDBTimeStamp, 0, 0, 3, true}, false, T::ftDateTime, 0},
+        {row(OidUuid), {adGUID, 16, 0, 0, true}, false, T::ftGuid, 38},
+        // Types without an ODBC type come as text.
+        {row(OidInterval), {adVarWChar, 32, 0, 0, false}, false, T::ftWideString, 32},
+        {row(OidJson), {adVarWChar, 255, 0, 0, false}, false, T::ftWideString, 255},
+        {row(OidName), {adVarWChar, ids, 0, 0, false}, false, T::ftWideString, ids},
+    };
+    // clang-format on
+    for (const TPsqlOdbcCase& c : cases) {
+        SCOPED_TRACE("type " + std::to_string(c.Row.TypeOid) + " modifier " +
+                     std::to_string(c.Row.TypeModifier) +
+                     (c.Row.IdentityOrSerial ? " identity" : ""));
+        const std::optional<TColumnInfo> column =
+            PsqlOdbcColumnFromCatalogue(c.Row, MaxIdentifierLength);
+        ExpectColumn(column, c.Expected);
+        EXPECT_EQ(column->Name, "c");
+        EXPECT_EQ(column->IsAutoIncrement, c.AutoIncrement);
+        const std::vector<TFieldDescriptor> fields = DescribeFields({{*column}, true});
+        ASSERT_EQ(fields.size(), 1u);
+        EXPECT_EQ(fields[0].DataType, c.Kind) << FieldTypeName(fields[0].DataType);
+        EXPECT_EQ(fields[0].Size, c.FieldSize);
+        EXPECT_EQ(fields[0].AutoIncrement, c.AutoIncrement);
+    }
+    // A name is as long as the server's identifiers, whatever it was built with.
+    ExpectColumn(PsqlOdbcColumnFromCatalogue(row(OidName), 127), {adVarWChar, 127, 0, 0, false});
+}
+
+TEST(PsqlOdbcCatalogueTest, TypesNotReproducedAreLeftToTheDriver) {
+    // 0: a domain over a domain or the large-object type, as the query marks them; abstime:
+    // a type of old servers the driver describes in a way of its own.
+    EXPECT_FALSE(PsqlOdbcColumnFromCatalogue({"c", 0, -1, false}, MaxIdentifierLength));
+    EXPECT_FALSE(PsqlOdbcColumnFromCatalogue({"c", OidAbsTime, -1, false}, MaxIdentifierLength));
+}
+
+TEST(PsqlOdbcCatalogueTest, OnlyOidAndXidAreUnsigned) {
+    EXPECT_TRUE(PsqlOdbcTypeIsUnsigned(OidOid));
+    EXPECT_TRUE(PsqlOdbcTypeIsUnsigned(OidXid));
+    for (const std::int64_t type :
+         {OidInt2, OidInt4, OidInt8, OidNumeric, OidText, std::int64_t{0}}) {
+        EXPECT_FALSE(PsqlOdbcTypeIsUnsigned(type)) << type;
+    }
+}
+
+// The select list of `sql`, split at its top-level commas: not inside parentheses or quotes.
+std::vector<std::string> SelectList(const std::string& sql) {
+    const std::string select = "SELECT ";
+    const std::size_t from = sql.find(" FROM pg_catalog.pg_class ");
+    EXPECT_EQ(sql.rfind(select, 0), 0u);
+    EXPECT_NE(from, std::string::npos);
+    std::vector<std::string> items(1);
+    int depth = 0;
+    bool quoted = false;
+    for (std::size_t i = select.size(); i < from && from != std::string::npos; ++i) {
+        const char c = sql[i];
+        if (c == '\'') {
+            quoted = !quoted;
+        } else if (!quoted && c == '(') {
+            ++depth;
+        } else if (!quoted && c == ')') {
+            --depth;
+        } else if (!quoted && depth == 0 && c == ',') {
+            items.emplace_back();
+            ++i; // the blank after the comma
+            continue;
+        }
+        items.back() += c;
+    }
+    return items;
+}
+
+TEST(PsqlOdbcCatalogueTest, ColumnsQueryCarriesTheProbesAfterItsFacts) {
+    // The reading takes the probes' descriptions from the result columns after the facts: the
+    // query must place them there, in the order of PsqlOdbcProbes().
+    const std::vector<std::string> items = SelectList(PostgreSqlColumnsQuery());
+    const std::vector<TPsqlOdbcProbe>& probes = PsqlOdbcProbes();
+    ASSERT_EQ(items.size(), PostgreSqlColumnsQueryFacts + probes.size());
+    EXPECT_EQ(items[0], "n.nspname");
+    EXPECT_EQ(items[1], "c.relname");
+    EXPECT_EQ(items[2].rfind("pg_catalog.string_agg(", 0), 0u) << items[2];
+    EXPECT_EQ(items[3], "pg_catalog.current_setting('max_identifier_length')");
+    for (std::size_t i = 0; i < probes.size(); ++i) {
+        EXPECT_EQ(items[PostgreSqlColumnsQueryFacts + i], probes[i].Expression);
+    }
 }
 
 } // namespace
