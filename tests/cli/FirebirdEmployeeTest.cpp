@@ -57,15 +57,24 @@ std::string Tool(const std::vector<std::string>& arguments) {
     return command;
 }
 
+// What every run over the sample says it leaves out: its two array columns.
+constexpr const char* LeftOutArrayColumns =
+    "warning: table \"JOB\": the column \"LANGUAGE_REQ\" is left out: its type (adEmpty) is not "
+    "one the data-access layer makes a field of\n"
+    "warning: table \"PROJ_DEPT_BUDGET\": the column \"QUART_HEAD_CNT\" is left out: its type "
+    "(adEmpty) is not one the data-access layer makes a field of\n";
+
 TEST(FirebirdEmployeeTest, DescribeListsTheSampleAsAnOleDbProviderDoes) {
     QUORVANE_REQUIRE_EMPLOYEE_SAMPLE();
     TTempDir folder;
     const std::string database = BuildEmployeeDatabase(folder);
     const std::string errors = folder.File("errors");
-    const testing::TCommandResult described =
-        testing::RunCommand(Tool({"--describe", "--database", database}) + " 2>" + Quoted(errors));
+    // In a subshell, so that its error output goes to the file and not along with the rest.
+    const testing::TCommandResult described = testing::RunCommand(
+        "(" + Tool({"--describe", "--database", database}) + " 2>" + Quoted(errors) + ")");
     EXPECT_EQ(described.Status, 0) << ReadFile(errors);
-    EXPECT_EQ(ReadFile(errors), "");
+    // The two array columns have no field: each is named, not silently dropped.
+    EXPECT_EQ(ReadFile(errors), std::string(LeftOutArrayColumns));
     if (std::getenv("QUORVANE_UPDATE_GOLDEN") != nullptr) {
         WriteFile(ExpectedDescription.string(), described.Output);
     }
@@ -90,7 +99,13 @@ void ExpectProjectsThatCompileAndLoad(const TTempDir& folder, const std::string&
     const testing::TCommandResult run = testing::RunCommand(Tool(arguments));
     ASSERT_EQ(run.Status, 0) << run.Output;
     EXPECT_NE(run.Output.find("Finished."), std::string::npos) << run.Output;
-    EXPECT_EQ(run.Output.find("warning:"), std::string::npos) << run.Output;
+    // No warning but the array columns the sample's tables lose.
+    std::string warnings;
+    for (std::size_t at = run.Output.find("warning:"); at != std::string::npos;
+         at = run.Output.find("warning:", at + 1)) {
+        warnings += run.Output.substr(at, run.Output.find('\n', at) + 1 - at);
+    }
+    EXPECT_EQ(warnings, LeftOutArrayColumns) << run.Output;
     const std::string projects = output + "/" + templateName;
     // The database file is copied beside the server, under the name the template gives it.
     EXPECT_TRUE(fs::exists(projects + "/Midas_AppServer/EXE/Database.fdb"));

@@ -164,7 +164,12 @@ TEST(FirebirdServerTest, TablesViewsAndTypesThroughADataLinkWithAPassword) {
     };
     for (const auto& [name, expected] : tables) {
         SCOPED_TRACE(name);
-        const std::vector<TFieldDescriptor> fields = testing::FieldsOf(dm, name);
+        // Name, kind, size and fixed length, as the expected fields say.
+        std::vector<TFieldDescriptor> fields = testing::FieldsOf(dm, name);
+        for (TFieldDescriptor& field : fields) {
+            field.Precision = 0;
+            field.AutoIncrement = false;
+        }
         EXPECT_EQ(fields, expected) << "reported:\n"
                                     << DescriptorText(fields) << "expected:\n"
                                     << DescriptorText(expected);
