@@ -234,6 +234,7 @@ std::vector<TFieldDescriptor> DescribeFields(const TTableDescription& table) {
         field.Size = FieldSize(type, column);
         field.Precision = precision;
         field.AutoIncrement = autoIncrement;
+        field.Facts = column.Facts;
         field.FixedChar = IsFixedCharKind(type) && ((column.Attributes & ado::adFldFixed) != 0 ||
                                                     type == TFieldType::ftFixedChar);
         fields.push_back(std::move(field));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -104,6 +105,37 @@ TFieldType FieldTypeOfAdoType(int adoType);
 /// The ADO type code's name ("adVarWChar"), or its number where it has none.
 std::string AdoTypeName(int adoType);
 
+/// What a database says of a column beyond its type. Each part is unknown (empty) where the
+/// source or the database cannot say it; unknown is never taken for "no".
+struct TColumnFacts {
+    std::optional<bool> NotNull;
+    std::optional<bool> HasDefault;
+    /// The designer's description: a column comment (PostgreSQL, MariaDB, Firebird), SQL
+    /// Server's MS_Description, an Access field's Description. Empty text is no comment.
+    std::optional<std::string> Comment;
+
+    friend bool operator==(const TColumnFacts&, const TColumnFacts&) = default;
+};
+
+/// A foreign key of a table: its columns, and the table and columns they refer to.
+struct TForeignKey {
+    std::vector<std::string> Columns;
+    std::string ReferencedSchema; ///< as TCatalogRow::Schema names it; empty without schemas
+    std::string ReferencedTable;
+    std::vector<std::string> ReferencedColumns; ///< in the order of Columns
+
+    friend bool operator==(const TForeignKey&, const TForeignKey&) = default;
+};
+
+/// What a database says of a table's keys; each unknown (empty) where it cannot say. A known
+/// table without a primary key has an empty list, which is not the same as an unknown one.
+struct TTableKeys {
+    std::optional<std::vector<std::string>> PrimaryKey; ///< column names in key order
+    std::optional<std::vector<TForeignKey>> ForeignKeys;
+
+    friend bool operator==(const TTableKeys&, const TTableKeys&) = default;
+};
+
 /// One column of an opened table as a schema source reports it.
 struct TColumnInfo {
     std::string Name;
@@ -113,12 +145,14 @@ struct TColumnInfo {
     int NumericScale = 0;
     unsigned Attributes = 0; ///< adFldFixed, adFldRowID, ...
     bool IsAutoIncrement = false;
+    TColumnFacts Facts;
 };
 
 /// The columns of one table and whether the source offers the ISAUTOINCREMENT property at all.
 struct TTableDescription {
     std::vector<TColumnInfo> Columns;
     bool OffersAutoIncrement = false;
+    TTableKeys Keys;
 };
 
 /// What the builders read of one field: its kind as the ADO layer makes it, its size (characters
@@ -132,6 +166,7 @@ struct TFieldDescriptor {
     /// The database fills it in. Also true of a column too wide for ftAutoInc, which keeps its
     /// own kind (a 64-bit or unsigned 32-bit counter).
     bool AutoIncrement = false;
+    TColumnFacts Facts; ///< NOT NULL, a default, the comment, as far as the database says
 
     friend bool operator==(const TFieldDescriptor&, const TFieldDescriptor&) = default;
 };

@@ -58,11 +58,12 @@ TSchemaSnapshot ReadSchemaSnapshot(ISchemaSource& source) {
         // Only the descriptors are kept: the columns they were made from are as large again,
         // and over thousands of tables that is felt.
         std::vector<TFieldDescriptor> fields = DescribeFields(tables[i]);
+        TTableKeys keys = std::move(tables[i].Keys);
         tables[i] = {};
         std::string qualifier = source.QualifierOf(rows[i]);
         snapshot.Tables.push_back({std::move(rows[i].TableName), std::move(rows[i].TableType),
                                    std::move(fields), std::move(qualifier),
-                                   std::move(rows[i].Schema)});
+                                   std::move(rows[i].Schema), std::move(keys)});
     }
     snapshot.Warnings = source.Warnings();
     snapshot.Warnings.insert(snapshot.Warnings.end(), leftOut.begin(), leftOut.end());

@@ -50,6 +50,7 @@ inline void CheckSchema(const std::string& database, const std::vector<std::stri
         for (TFieldDescriptor& field : fields) {
             field.Precision = 0;
             field.AutoIncrement = false;
+            field.Facts = {};
         }
         EXPECT_EQ(fields, table.Fields) << "reported:\n"
                                         << DescriptorText(fields) << "expected:\n"
