@@ -114,6 +114,13 @@ const std::vector<TOptionSpec>& OptionSpecs() {
         {"describe", nullptr,
          "print the tables and their field descriptors as a run sees them, then exit",
          [](TCommandLine& c, const std::string&) { c.Describe = true; }},
+        {"format", "FORMAT", "with --describe: text (the default) or json",
+         [](TCommandLine& c, const std::string& v) {
+             if (v != "text" && v != "json") {
+                 throw TUsageError("option '--format' takes text or json, not '" + v + "'");
+             }
+             c.DescribeJson = v == "json";
+         }},
         {"stats", nullptr,
          "at the end, print the catalogue reads, table descriptions and statements sent to "
          "the database server to standard error",
@@ -198,7 +205,9 @@ std::string UsageText() {
             "own in catalogue order (with its schema where that is not the default one),\n"
             "followed by one line per field: a tab, the field name, the kind (ftWideString, ...),\n"
             "Size=N, for decimals Precision=N, FixedChar=True|False and AutoIncrement=True|False,\n"
-            "separated by tabs.\n"
+            "separated by tabs, then NotNull=, Default= and Comment= where the database says\n"
+            "them; after the fields, PrimaryKey= and one ForeignKey= line per foreign key where\n"
+            "the database says them. With --format json, the same as one JSON object.\n"
             "\n"
             "Exit status: 0 when the projects were written, 1 when the run failed, 2 when the\n"
             "command line was wrong.\n";

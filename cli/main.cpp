@@ -3,6 +3,7 @@
 #include "CommandLine.h"
 #include "QuorvaneVersion.h"
 #include "generate/dmCodeGenerator.h"
+#include "schema/SnapshotText.h"
 #include "text/EngineErrors.h"
 #include "text/ShownText.h"
 
@@ -10,29 +11,16 @@
 
 namespace {
 
-// Prints what a run sees of the database: the tables in catalogue order and their descriptors,
-// and on standard error what the database source left out.
-void DescribeDatabase(quorvane::TDM& dm, const std::string& database) {
+// Prints what a run sees of the database, as text or as JSON, and on standard error what the
+// database source left out.
+void DescribeDatabase(quorvane::TDM& dm, const std::string& database, bool json) {
     using namespace quorvane;
     dm.ConnectDatabase(database, "", false);
     const TSchemaSnapshot& snapshot = dm.ADOConnection.Snapshot();
     for (const std::string& warning : snapshot.Warnings) {
         std::cerr << "warning: " << ShownText(warning) << "\n";
     }
-    for (const TSnapshotTable& table : snapshot.Tables) {
-        // Named as the generated select text names it, so that two tables of one name in two
-        // schemas stand apart.
-        std::cout << ShownText(table.QualifiedName()) << "\n";
-        for (const TFieldDescriptor& field : table.Fields) {
-            std::cout << '\t' << ShownText(field.FieldName) << '\t' << FieldTypeName(field.DataType)
-                      << "\tSize=" << field.Size;
-            if (field.DataType == TFieldType::ftBCD || field.DataType == TFieldType::ftFMTBcd) {
-                std::cout << "\tPrecision=" << field.Precision;
-            }
-            std::cout << "\tFixedChar=" << (field.FixedChar ? "True" : "False")
-                      << "\tAutoIncrement=" << (field.AutoIncrement ? "True" : "False") << "\n";
-        }
-    }
+    std::cout << (json ? SnapshotJson(snapshot) : SnapshotText(snapshot));
     std::cout.flush();
 }
 
@@ -75,7 +63,7 @@ int main(int argc, char** argv) {
     };
     try {
         if (commandLine.Describe) {
-            DescribeDatabase(dm, commandLine.Options.Database.UDLFile);
+            DescribeDatabase(dm, commandLine.Options.Database.UDLFile, commandLine.DescribeJson);
             if (commandLine.Statistics) {
                 PrintStatistics(dm.ADOConnection);
             }

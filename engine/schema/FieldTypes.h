@@ -145,14 +145,14 @@ struct TColumnInfo {
     int NumericScale = 0;
     unsigned Attributes = 0; ///< adFldFixed, adFldRowID, ...
     bool IsAutoIncrement = false;
-    TColumnFacts Facts;
+    TColumnFacts Facts = {};
 };
 
 /// The columns of one table and whether the source offers the ISAUTOINCREMENT property at all.
 struct TTableDescription {
     std::vector<TColumnInfo> Columns;
     bool OffersAutoIncrement = false;
-    TTableKeys Keys;
+    TTableKeys Keys = {};
 };
 
 /// What the builders read of one field: its kind as the ADO layer makes it, its size (characters
@@ -166,7 +166,7 @@ struct TFieldDescriptor {
     /// The database fills it in. Also true of a column too wide for ftAutoInc, which keeps its
     /// own kind (a 64-bit or unsigned 32-bit counter).
     bool AutoIncrement = false;
-    TColumnFacts Facts; ///< NOT NULL, a default, the comment, as far as the database says
+    TColumnFacts Facts = {}; ///< NOT NULL, a default, the comment, as far as the database says
 
     friend bool operator==(const TFieldDescriptor&, const TFieldDescriptor&) = default;
 };

@@ -15,7 +15,7 @@ struct TSnapshotTable {
     std::vector<TFieldDescriptor> Fields;
     std::string Qualifier; ///< as ISchemaSource::QualifierOf gives it
     std::string Schema;    ///< the schema (MySQL, MariaDB: the database) that holds it, if any
-    TTableKeys Keys;       ///< its primary and foreign keys, as far as the database says
+    TTableKeys Keys = {};  ///< its primary and foreign keys, as far as the database says
 
     /// The name as the select text and a reader name it: "Qualifier.Name", or the name alone.
     std::string QualifiedName() const { return Qualifier.empty() ? Name : Qualifier + "." + Name; }

@@ -5,10 +5,12 @@
 #include "MiniTemplate.h"
 #include "PlanSupport.h"
 #include "generate/ProjectPlan.h"
+#include "schema/SnapshotText.h"
 #include "text/EngineErrors.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 namespace quorvane {
@@ -113,6 +115,96 @@ TEST(SchemaSnapshotTest, WhatTheRunLeavesOutIsNamedAndSystemObjectsAreNot) {
                   "the synonym \"nick\" is left out: only tables and views are generated",
                   "table \"geo.places\": the column \"shape\" is left out: its type (ADO type "
                   "132) is not one the data-access layer makes a field of"}));
+}
+
+} // namespace
+} // namespace quorvane
+
+namespace quorvane {
+namespace {
+
+// A snapshot that knows some things and not others: a keyed table with a reference to
+// itself and to a table of another schema, and a view about which nothing is known.
+TSchemaSnapshot KnowingSnapshot() {
+    TSchemaSnapshot snapshot;
+    TSnapshotTable staff;
+    staff.Name = "staff";
+    staff.Type = "TABLE";
+    staff.Schema = "hr";
+    staff.Qualifier = "hr";
+    TFieldDescriptor id{"id", TFieldType::ftAutoInc, 0, false, 0, true, {true, false, {}}};
+    TFieldDescriptor boss{"boss", TFieldType::ftInteger, 0, false, 0, false, {false, {}, {}}};
+    TFieldDescriptor pay{"pay", TFieldType::ftBCD,          2, false, 10,
+                         false, {true, true, "l'\"été\"\n"}};
+    TFieldDescriptor dept{"dept",
+                          TFieldType::ftWideString,
+                          4,
+                          true,
+                          0,
+                          false,
+                          {{}, {}, std::string("bad \xff byte\tand \x01")}};
+    staff.Fields = {id, boss, pay, dept};
+    staff.Keys.PrimaryKey = std::vector<std::string>{"id"};
+    staff.Keys.ForeignKeys = std::vector<TForeignKey>{{{"boss"}, "hr", "staff", {"id"}},
+                                                      {{"dept"}, "", "dept", {"code"}}};
+    TSnapshotTable view;
+    view.Name = "open staff";
+    view.Type = "VIEW";
+    view.Fields = {{"id", TFieldType::ftInteger, 0, false, 0, false, {}}};
+    TSnapshotTable loose;
+    loose.Name = "loose";
+    loose.Type = "TABLE";
+    loose.Keys.PrimaryKey = std::vector<std::string>{}; // known to have none
+    loose.Keys.ForeignKeys = std::vector<TForeignKey>{};
+    snapshot.Tables = {staff, view, loose};
+    snapshot.Warnings = {"the synonym \"x\" is left out"};
+    return snapshot;
+}
+
+// What is known is shown, what is not is left out; a table known to have no key says so.
+TEST(SnapshotTextTest, KeysReferencesAndFactsWhereTheDatabaseSaysThem) {
+    EXPECT_EQ(SnapshotText(KnowingSnapshot()),
+              "hr.staff\n"
+              "\tid\tftAutoInc\tSize=0\tFixedChar=False\tAutoIncrement=True\tNotNull=True"
+              "\tDefault=False\n"
+              "\tboss\tftInteger\tSize=0\tFixedChar=False\tAutoIncrement=False\tNotNull=False\n"
+              "\tpay\tftBCD\tSize=2\tPrecision=10\tFixedChar=False\tAutoIncrement=False"
+              "\tNotNull=True\tDefault=True\tComment=l'\"été\"\\n\n"
+              "\tdept\tftWideString\tSize=4\tFixedChar=True\tAutoIncrement=False"
+              "\tComment=bad \xff byte\\tand \\x01\n"
+              "\tPrimaryKey=id\n"
+              "\tForeignKey=boss -> hr.staff(id)\n"
+              "\tForeignKey=dept -> dept(code)\n"
+              "open staff\n"
+              "\tid\tftInteger\tSize=0\tFixedChar=False\tAutoIncrement=False\n"
+              "loose\n"
+              "\tPrimaryKey=\n");
+}
+
+// Unknown is null, known-none is an empty list; strings are escaped as JSON wants them and a
+// byte that is not UTF-8 becomes U+FFFD.
+TEST(SnapshotTextTest, JsonSaysNullForWhatIsUnknown) {
+    const std::string json = SnapshotJson(KnowingSnapshot());
+    const auto contains = [&json](const std::string& part) {
+        return json.find(part) != std::string::npos;
+    };
+    EXPECT_TRUE(contains("{\"name\": \"staff\", \"schema\": \"hr\", \"qualifier\": \"hr\", "
+                         "\"type\": \"TABLE\",\n     \"primaryKey\": [\"id\"],"));
+    EXPECT_TRUE(contains("{\"columns\": [\"boss\"], \"referencedSchema\": \"hr\", "
+                         "\"referencedTable\": \"staff\", \"referencedColumns\": [\"id\"]}"));
+    EXPECT_TRUE(contains("\"notNull\": true, \"hasDefault\": true, \"comment\": "
+                         "\"l'\\\"été\\\"\\n\"}"));
+    EXPECT_TRUE(contains("\"comment\": \"bad \\ufffd byte\\tand \\u0001\"}"));
+    EXPECT_TRUE(contains("{\"name\": \"open staff\", \"schema\": \"\", \"qualifier\": \"\", "
+                         "\"type\": \"VIEW\",\n     \"primaryKey\": null,\n     "
+                         "\"foreignKeys\": null,"));
+    EXPECT_TRUE(contains("\"notNull\": null, \"hasDefault\": null, \"comment\": null}"));
+    EXPECT_TRUE(contains("\"primaryKey\": [],\n     \"foreignKeys\": [],\n     \"fields\": []}"));
+    EXPECT_TRUE(contains("\"warnings\": [\"the synonym \\\"x\\\" is left out\"]\n}\n"));
+    // Balanced, and nothing outside the one object.
+    EXPECT_EQ(std::count(json.begin(), json.end(), '{'), std::count(json.begin(), json.end(), '}'));
+    EXPECT_EQ(json.front(), '{');
+    EXPECT_EQ(SnapshotJson({}), "{\n  \"tables\": [],\n  \"warnings\": []\n}\n");
 }
 
 } // namespace

@@ -1,0 +1,204 @@
+#include "schema/SnapshotText.h"
+
+#include "text/ShownText.h"
+
+#include <cstdint>
+
+namespace quorvane {
+
+namespace {
+
+const char* TrueFalse(bool value) {
+    return value ? "True" : "False";
+}
+
+std::string Joined(const std::vector<std::string>& names) {
+    std::string text;
+    for (const std::string& name : names) {
+        text += (text.empty() ? "" : ", ") + ShownText(name);
+    }
+    return text;
+}
+
+} // namespace
+
+std::string SnapshotText(const TSchemaSnapshot& snapshot) {
+    std::string text;
+    for (const TSnapshotTable& table : snapshot.Tables) {
+        text += ShownText(table.QualifiedName()) + "\n";
+        for (const TFieldDescriptor& field : table.Fields) {
+            text += "\t" + ShownText(field.FieldName) + "\t" +
+                    std::string(FieldTypeName(field.DataType)) +
+                    "\tSize=" + std::to_string(field.Size);
+            if (field.DataType == TFieldType::ftBCD || field.DataType == TFieldType::ftFMTBcd) {
+                text += "\tPrecision=" + std::to_string(field.Precision);
+            }
+            text += std::string("\tFixedChar=") + TrueFalse(field.FixedChar) +
+                    "\tAutoIncrement=" + TrueFalse(field.AutoIncrement);
+            if (field.Facts.NotNull) {
+                text += std::string("\tNotNull=") + TrueFalse(*field.Facts.NotNull);
+            }
+            if (field.Facts.HasDefault) {
+                text += std::string("\tDefault=") + TrueFalse(*field.Facts.HasDefault);
+            }
+            if (field.Facts.Comment && !field.Facts.Comment->empty()) {
+                text += "\tComment=" + ShownText(*field.Facts.Comment);
+            }
+            text += "\n";
+        }
+        if (table.Keys.PrimaryKey) {
+            text += "\tPrimaryKey=" + Joined(*table.Keys.PrimaryKey) + "\n";
+        }
+        if (table.Keys.ForeignKeys) {
+            for (const TForeignKey& key : *table.Keys.ForeignKeys) {
+                const std::string referenced =
+                    key.ReferencedSchema.empty() ? key.ReferencedTable
+                                                 : key.ReferencedSchema + "." + key.ReferencedTable;
+                text += "\tForeignKey=" + Joined(key.Columns) + " -> " + ShownText(referenced) +
+                        "(" + Joined(key.ReferencedColumns) + ")\n";
+            }
+        }
+    }
+    return text;
+}
+
+namespace {
+
+// The length of the UTF-8 sequence at `text[at]`, or 0 when none starts there.
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t at) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(at);
+    std::size_t length = 0;
+    std::uint32_t minimum = 0;
+    std::uint32_t code = 0;
+    if (lead < 0x80) {
+        return 1;
+    } else if ((lead & 0xE0) == 0xC0) {
+        length = 2, minimum = 0x80, code = lead & 0x1F;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3, minimum = 0x800, code = lead & 0x0F;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4, minimum = 0x10000, code = lead & 0x07;
+    } else {
+        return 0;
+    }
+    if (at + length > text.size()) {
+        return 0;
+    }
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(at + i) & 0xC0) != 0x80) {
+            return 0;
+        }
+        code = (code << 6) | (byte(at + i) & 0x3F);
+    }
+    // Overlong forms, surrogates and code points past Unicode are no characters.
+    if (code < minimum || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF) {
+        return 0;
+    }
+    return length;
+}
+
+std::string JsonString(std::string_view text) {
+    static constexpr char Digits[] = "0123456789abcdef";
+    std::string json = "\"";
+    for (std::size_t at = 0; at < text.size();) {
+        const auto code = static_cast<unsigned char>(text[at]);
+        const std::size_t length = Utf8SequenceLength(text, at);
+        if (length == 0) {
+            json += "\\ufffd"; // a byte of another encoding: JSON text is Unicode
+            ++at;
+            continue;
+        }
+        if (length > 1) {
+            json.append(text.substr(at, length));
+        } else if (code == '"' || code == '\\') {
+            json += '\\';
+            json += static_cast<char>(code);
+        } else if (code == '\n') {
+            json += "\\n";
+        } else if (code == '\t') {
+            json += "\\t";
+        } else if (code == '\r') {
+            json += "\\r";
+        } else if (code < 0x20 || code == 0x7F) {
+            json += "\\u00";
+            json += Digits[code >> 4];
+            json += Digits[code & 0x0F];
+        } else {
+            json += static_cast<char>(code);
+        }
+        at += length;
+    }
+    return json + "\"";
+}
+
+std::string JsonNames(const std::vector<std::string>& names) {
+    std::string json = "[";
+    for (const std::string& name : names) {
+        json += (json.size() > 1 ? ", " : "") + JsonString(name);
+    }
+    return json + "]";
+}
+
+std::string JsonBool(bool value) {
+    return value ? "true" : "false";
+}
+
+std::string JsonOptional(const std::optional<bool>& value) {
+    return value ? JsonBool(*value) : "null";
+}
+
+std::string JsonField(const TFieldDescriptor& field) {
+    return "{\"name\": " + JsonString(field.FieldName) +
+           ", \"kind\": " + JsonString(FieldTypeName(field.DataType)) +
+           ", \"size\": " + std::to_string(field.Size) +
+           ", \"precision\": " + std::to_string(field.Precision) +
+           ", \"fixedChar\": " + JsonBool(field.FixedChar) +
+           ", \"autoIncrement\": " + JsonBool(field.AutoIncrement) +
+           ", \"notNull\": " + JsonOptional(field.Facts.NotNull) +
+           ", \"hasDefault\": " + JsonOptional(field.Facts.HasDefault) + ", \"comment\": " +
+           (field.Facts.Comment ? JsonString(*field.Facts.Comment) : std::string("null")) + "}";
+}
+
+std::string JsonForeignKey(const TForeignKey& key) {
+    return "{\"columns\": " + JsonNames(key.Columns) +
+           ", \"referencedSchema\": " + JsonString(key.ReferencedSchema) +
+           ", \"referencedTable\": " + JsonString(key.ReferencedTable) +
+           ", \"referencedColumns\": " + JsonNames(key.ReferencedColumns) + "}";
+}
+
+} // namespace
+
+std::string SnapshotJson(const TSchemaSnapshot& snapshot) {
+    std::string json = "{\n  \"tables\": [";
+    bool firstTable = true;
+    for (const TSnapshotTable& table : snapshot.Tables) {
+        json += firstTable ? "\n" : ",\n";
+        firstTable = false;
+        json += "    {\"name\": " + JsonString(table.Name) +
+                ", \"schema\": " + JsonString(table.Schema) +
+                ", \"qualifier\": " + JsonString(table.Qualifier) +
+                ", \"type\": " + JsonString(table.Type) + ",\n     \"primaryKey\": " +
+                (table.Keys.PrimaryKey ? JsonNames(*table.Keys.PrimaryKey) : "null") +
+                ",\n     \"foreignKeys\": ";
+        if (table.Keys.ForeignKeys) {
+            json += "[";
+            for (std::size_t i = 0; i < table.Keys.ForeignKeys->size(); ++i) {
+                json += (i == 0 ? "" : ", ") + JsonForeignKey((*table.Keys.ForeignKeys)[i]);
+            }
+            json += "]";
+        } else {
+            json += "null";
+        }
+        json += ",\n     \"fields\": [";
+        for (std::size_t i = 0; i < table.Fields.size(); ++i) {
+            json += (i == 0 ? "\n       " : ",\n       ") + JsonField(table.Fields[i]);
+        }
+        json += table.Fields.empty() ? "]}" : "\n     ]}";
+    }
+    json += firstTable ? "],\n" : "\n  ],\n";
+    json += "  \"warnings\": " + JsonNames(snapshot.Warnings) + "\n}\n";
+    return json;
+}
+
+} // namespace quorvane
