@@ -16,8 +16,11 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <map>
 #include <random>
 #include <sstream>
+#include <string_view>
 
 namespace quorvane {
 namespace {
@@ -806,6 +809,176 @@ QUERY: Expensive Orders
     const std::string first = SnapshotText(SnapshotOf(noisy));
     EXPECT_EQ(first.rfind("TABLE Orders\n", 0), 0u) << first;
     EXPECT_EQ(SnapshotText(SnapshotOf(noisy)), first);
+}
+
+// --- Keys and field facts ---
+
+// People and order lines: a composite primary key, a self-reference, two relationships to one
+// table, a table without a key, required fields with and without a default, descriptions with
+// an apostrophe and non-ASCII text, and a relationship drawn without referential integrity.
+std::vector<TAccessTable> RelatedTables() {
+    using T = TAccessType;
+    TAccessTable people{"People",
+                        {{"PersonID", T::AutoNumber},
+                         {"Name", T::Text, 50},
+                         {"ManagerID", T::LongInteger},
+                         {"Note", T::Memo}},
+                        {"PersonID"},
+                        {{"PeopleManager", {"ManagerID"}, "People", {"PersonID"}}}};
+    people.Columns[1].Required = true;
+    people.Columns[1].Description = "The person's full name";
+    people.Columns[3].Description = "Größe – ΩMEGA";
+    TAccessTable lines{"OrderLines",
+                       {{"OrderNo", T::LongInteger},
+                        {"LineNo", T::Integer},
+                        {"SoldBy", T::LongInteger},
+                        {"CheckedBy", T::LongInteger},
+                        {"Quantity", T::Integer},
+                        {"Comment", T::Text, 20}},
+                       {"OrderNo", "LineNo"},
+                       {{"LinesSoldBy", {"SoldBy"}, "People", {"PersonID"}},
+                        {"LinesCheckedBy", {"CheckedBy"}, "People", {"PersonID"}},
+                        {"LinesDrawnOnly", {"Comment"}, "People", {"Name"}, false}}};
+    lines.Columns[4].Required = true;
+    lines.Columns[4].DefaultValue = "1";
+    lines.Columns[2].Required = true;
+    lines.Columns[5].DefaultValue = "\"none\"";
+    TAccessTable shipments{
+        "Shipments",
+        {{"OrderNo", T::LongInteger}, {"LineNo", T::Integer}, {"Shipped", T::DateTime}},
+        {},
+        {{"ShipmentLine", {"OrderNo", "LineNo"}, "OrderLines", {"OrderNo", "LineNo"}}}};
+    TAccessTable log{"Log", {{"Entry", T::Memo}}};
+    return {people, lines, shipments, log};
+}
+
+// The table definition page whose column names include MSysRelationships' own.
+std::size_t RelationshipsDefinitionPage(const std::string& bytes, std::size_t pageSize) {
+    const std::u16string column = u"szReferencedObject";
+    const std::string needle(reinterpret_cast<const char*>(column.data()), column.size() * 2);
+    for (std::size_t page = 1; page * pageSize < bytes.size(); ++page) {
+        const std::string_view content(bytes.data() + page * pageSize, pageSize);
+        if (content.front() == 0x02 && content.find(needle) != std::string_view::npos) {
+            return page;
+        }
+    }
+    return 0;
+}
+
+TEST_F(AccessSchemaSourceTest, PrimaryKeysAreReadFromTheTablesPrimaryKeyIndexInKeyOrder) {
+    auto source = OpenAccessSchemaSource(Write(RelatedTables()));
+    EXPECT_EQ(source->DescribeTable("People").Keys.PrimaryKey,
+              std::vector<std::string>{"PersonID"});
+    // Key order, not column order, and not the order of the names in the table.
+    EXPECT_EQ(source->DescribeTable("OrderLines").Keys.PrimaryKey,
+              (std::vector<std::string>{"OrderNo", "LineNo"}));
+    // Known tables without a key have an empty key, not an unknown one.
+    ASSERT_TRUE(source->DescribeTable("Shipments").Keys.PrimaryKey.has_value());
+    EXPECT_TRUE(source->DescribeTable("Shipments").Keys.PrimaryKey->empty());
+    ASSERT_TRUE(source->DescribeTable("Log").Keys.PrimaryKey.has_value());
+    EXPECT_TRUE(source->DescribeTable("Log").Keys.PrimaryKey->empty());
+
+    // A key whose columns are not in table order comes back in key order.
+    TAccessTable reversed{
+        "Reversed", {{"A", TAccessType::Integer}, {"B", TAccessType::Integer}}, {"B", "A"}};
+    auto other = OpenAccessSchemaSource(Write({reversed}, "reversed.mdb"));
+    EXPECT_EQ(other->DescribeTable("Reversed").Keys.PrimaryKey,
+              (std::vector<std::string>{"B", "A"}));
+}
+
+TEST_F(AccessSchemaSourceTest, ForeignKeysAreTheEnforcedRelationshipsOfMSysRelationships) {
+    auto source = OpenAccessSchemaSource(Write(RelatedTables()));
+    const TForeignKey manager{{"ManagerID"}, "", "People", {"PersonID"}};
+    EXPECT_EQ(source->DescribeTable("People").Keys.ForeignKeys, std::vector<TForeignKey>{manager});
+    // Two relationships to one table stay two keys; the one drawn without referential
+    // integrity is no key.
+    const TForeignKey soldBy{{"SoldBy"}, "", "People", {"PersonID"}};
+    const TForeignKey checkedBy{{"CheckedBy"}, "", "People", {"PersonID"}};
+    EXPECT_EQ(source->DescribeTable("OrderLines").Keys.ForeignKeys,
+              (std::vector<TForeignKey>{soldBy, checkedBy}));
+    const TForeignKey line{{"OrderNo", "LineNo"}, "", "OrderLines", {"OrderNo", "LineNo"}};
+    EXPECT_EQ(source->DescribeTable("Shipments").Keys.ForeignKeys, std::vector<TForeignKey>{line});
+    ASSERT_TRUE(source->DescribeTable("Log").Keys.ForeignKeys.has_value());
+    EXPECT_TRUE(source->DescribeTable("Log").Keys.ForeignKeys->empty());
+}
+
+TEST_F(AccessSchemaSourceTest, FieldFactsComeFromRequiredDefaultValueAndDescription) {
+    auto source = OpenAccessSchemaSource(Write(RelatedTables()));
+    const auto facts = [&](const std::string& table) {
+        std::map<std::string, TColumnFacts> byName;
+        for (const TColumnInfo& column : source->DescribeTable(table).Columns) {
+            byName[column.Name] = column.Facts;
+        }
+        return byName;
+    };
+    const auto known = [](bool notNull, bool hasDefault, std::string comment) {
+        return TColumnFacts{notNull, hasDefault, std::move(comment)};
+    };
+    const std::map<std::string, TColumnFacts> people = facts("People");
+    EXPECT_EQ(people.at("PersonID"), known(false, false, ""));
+    EXPECT_EQ(people.at("Name"), known(true, false, "The person's full name"));
+    EXPECT_EQ(people.at("ManagerID"), known(false, false, ""));
+    EXPECT_EQ(people.at("Note"), known(false, false, "Größe – ΩMEGA"));
+    const std::map<std::string, TColumnFacts> lines = facts("OrderLines");
+    EXPECT_EQ(lines.at("SoldBy"), known(true, false, ""));  // required, no default
+    EXPECT_EQ(lines.at("Quantity"), known(true, true, "")); // required with a default
+    EXPECT_EQ(lines.at("Comment"), known(false, true, "")); // a default alone
+    EXPECT_EQ(lines.at("CheckedBy"), known(false, false, ""));
+    // A table none of whose fields has a property still has a (known, empty) property list.
+    EXPECT_EQ(facts("Log").at("Entry"), known(false, false, ""));
+}
+
+TEST_F(AccessSchemaSourceTest, QueriesHaveNoKnownKeysAndTheSampleHasNoRelationships) {
+    const std::string path = WriteSchema("TABLE: Items\n"
+                                         "  ItemID | AutoNumber\n"
+                                         "  Label | Text | size=20\n"
+                                         "QUERY: AllItems\n"
+                                         "  FROM | Items\n"
+                                         "  COLUMN | [Items].[ItemID]\n");
+    auto source = OpenAccessSchemaSource(path);
+    const TTableDescription view = source->DescribeTable("AllItems");
+    EXPECT_FALSE(view.Keys.PrimaryKey.has_value());
+    EXPECT_FALSE(view.Keys.ForeignKeys.has_value());
+    // A table written without an index or relationship: known to have neither.
+    const TTableKeys none{std::vector<std::string>{}, std::vector<TForeignKey>{}};
+    EXPECT_EQ(source->DescribeTable("Items").Keys, none);
+}
+
+TEST_F(AccessSchemaSourceTest, AnUnreadableRelationshipTableLeavesForeignKeysUnknownOnly) {
+    const std::string path = Write(RelatedTables());
+    // Overwrite MSysRelationships' definition page with a data page's type: libmdb cannot read
+    // the table, while the user tables and their keys stay readable.
+    std::string bytes;
+    {
+        std::ifstream in(path, std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    constexpr std::size_t PageSize = 4096;
+    const std::size_t page = RelationshipsDefinitionPage(bytes, PageSize);
+    ASSERT_NE(page, 0u);
+    bytes[page * PageSize] = 0x01;
+    {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out << bytes;
+    }
+    auto source = OpenAccessSchemaSource(path);
+    for (const std::string table : {"People", "OrderLines", "Shipments", "Log"}) {
+        EXPECT_FALSE(source->DescribeTable(table).Keys.ForeignKeys.has_value()) << table;
+        EXPECT_TRUE(source->DescribeTable(table).Keys.PrimaryKey.has_value()) << table;
+    }
+    EXPECT_EQ(source->DescribeTable("OrderLines").Keys.PrimaryKey,
+              (std::vector<std::string>{"OrderNo", "LineNo"}));
+}
+
+TEST_F(AccessSchemaSourceTest, WritingARelationshipToAMissingColumnOrTableFails) {
+    using T = TAccessType;
+    TAccessTable a{"A", {{"X", T::LongInteger}}, {"X"}, {{"R", {"Y"}, "A", {"X"}}}};
+    EXPECT_THROW(Write({a}), std::runtime_error);
+    a.Relationships = {{"R", {"X"}, "Nowhere", {"X"}}};
+    EXPECT_THROW(Write({a}), std::runtime_error);
+    a.Relationships.clear();
+    a.PrimaryKey = {"Y"};
+    EXPECT_THROW(Write({a}), std::runtime_error);
 }
 
 TEST_F(AccessSchemaSourceTest, ARunOverTheSampleAccessDatabaseWritesFormsForItsQueries) {

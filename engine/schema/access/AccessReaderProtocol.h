@@ -7,7 +7,16 @@
 //   V <version byte>
 //   T <hex name> <1 for a system table, else 0>
 //   C <hex name> <type> <size> <precision> <scale> <fixed> <auto number> <auto GUID>
-//   A                      (every table is listed; the query definitions follow)
+//   F <hex column name> <required> <has default> <hex description>
+//                          (a column's field properties; absent when the table has none)
+//   P [<hex column name> ...]  (the primary key, in key order; "P" alone: the table has none.
+//                          Absent when the table's indexes cannot be read)
+//   A                      (every table is listed; the relationships follow)
+//   K <hex table> <hex column> <hex referenced table> <hex referenced column>
+//     <hex relationship> <column count> <column number> <flags>
+//                          (a row of MSysRelationships)
+//   L                      (every relationship is listed; the query definitions follow.
+//                          Without it the relationships are unknown)
 //   Q <hex name> <object id> <flags>          (a query object of MSysObjects)
 //   R <object id> <attribute> <flag> <hex expression> <hex name1> <hex name2>
 //                          (a row of MSysQueries, in the table's order)
@@ -21,6 +30,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quorvane::access_reader {
 
@@ -30,7 +40,11 @@ inline constexpr std::string_view ProgramName = "quorvane-mdb-reader";
 inline constexpr char VersionRecord = 'V';
 inline constexpr char TableRecord = 'T';
 inline constexpr char ColumnRecord = 'C';
+inline constexpr char FieldPropertiesRecord = 'F';
+inline constexpr char PrimaryKeyRecord = 'P';
 inline constexpr char TablesListedRecord = 'A';
+inline constexpr char RelationshipRecord = 'K';
+inline constexpr char RelationshipsListedRecord = 'L';
 inline constexpr char QueryObjectRecord = 'Q';
 inline constexpr char QueryRowRecord = 'R';
 inline constexpr char QueryWarningRecord = 'W';
@@ -167,6 +181,95 @@ inline TQueryRowRecord ParseQueryRowFields(const std::string& fields) {
     row.Name1 = NameFromHex(name1);
     row.Name2 = NameFromHex(name2);
     return row;
+}
+
+/// What a column's field properties say.
+struct TFieldPropertiesRecord {
+    std::string Column;
+    bool Required = false;
+    bool HasDefault = false;
+    std::string Description;
+};
+
+inline std::string FieldPropertiesLine(const TFieldPropertiesRecord& field) {
+    return std::string(1, FieldPropertiesRecord) + " " + HexName(field.Column) + " " +
+           (field.Required ? "1" : "0") + " " + (field.HasDefault ? "1" : "0") + " " +
+           HexName(field.Description);
+}
+
+/// The field properties of an "F" line's fields (the text after "F ").
+inline TFieldPropertiesRecord ParseFieldPropertiesFields(const std::string& fields) {
+    std::istringstream in(fields);
+    TFieldPropertiesRecord field;
+    std::string column;
+    int required = 0;
+    int hasDefault = 0;
+    std::string description;
+    in >> column >> required >> hasDefault >> description;
+    field.Column = NameFromHex(column);
+    field.Required = required != 0;
+    field.HasDefault = hasDefault != 0;
+    field.Description = NameFromHex(description);
+    return field;
+}
+
+inline std::string PrimaryKeyLine(const std::vector<std::string>& columns) {
+    std::string line(1, PrimaryKeyRecord);
+    for (const std::string& column : columns) {
+        line += " " + HexName(column);
+    }
+    return line;
+}
+
+/// The columns of a "P" line's fields (the text after "P ", empty for none).
+inline std::vector<std::string> ParsePrimaryKeyFields(const std::string& fields) {
+    std::istringstream in(fields);
+    std::vector<std::string> columns;
+    for (std::string hex; in >> hex;) {
+        columns.push_back(NameFromHex(hex));
+    }
+    return columns;
+}
+
+/// One row of MSysRelationships: one column pair of a relationship.
+struct TRelationshipRecord {
+    std::string Table;
+    std::string Column;
+    std::string ReferencedTable;
+    std::string ReferencedColumn;
+    std::string Name;
+    long long ColumnCount = 0;
+    long long ColumnNumber = 0; ///< the pair's place in the relationship, from 0
+    long long Flags = 0;
+};
+
+inline std::string RelationshipLine(const TRelationshipRecord& row) {
+    return std::string(1, RelationshipRecord) + " " + HexName(row.Table) + " " +
+           HexName(row.Column) + " " + HexName(row.ReferencedTable) + " " +
+           HexName(row.ReferencedColumn) + " " + HexName(row.Name) + " " +
+           std::to_string(row.ColumnCount) + " " + std::to_string(row.ColumnNumber) + " " +
+           std::to_string(row.Flags);
+}
+
+/// The relationship row of a "K" line's fields (the text after "K "); false when a field is
+/// missing.
+inline bool ParseRelationshipFields(const std::string& fields, TRelationshipRecord& row) {
+    std::istringstream in(fields);
+    std::string table;
+    std::string column;
+    std::string referencedTable;
+    std::string referencedColumn;
+    std::string name;
+    if (!(in >> table >> column >> referencedTable >> referencedColumn >> name >> row.ColumnCount >>
+          row.ColumnNumber >> row.Flags)) {
+        return false;
+    }
+    row.Table = NameFromHex(table);
+    row.Column = NameFromHex(column);
+    row.ReferencedTable = NameFromHex(referencedTable);
+    row.ReferencedColumn = NameFromHex(referencedColumn);
+    row.Name = NameFromHex(name);
+    return true;
 }
 
 } // namespace quorvane::access_reader

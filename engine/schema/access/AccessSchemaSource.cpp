@@ -153,6 +153,97 @@ TColumnInfo MapAccessColumn(const access_reader::TColumnRecord& access, unsigned
     return column;
 }
 
+// A column's facts from its field properties. Access's defaults make an absent property
+// known: a field is not required, has no default and no description until the designer says.
+void ApplyFieldProperties(TTableDescription& table,
+                          const access_reader::TFieldPropertiesRecord& field) {
+    for (TColumnInfo& column : table.Columns) {
+        if (column.Name == field.Column) {
+            column.Facts.NotNull = field.Required;
+            column.Facts.HasDefault = field.HasDefault;
+            column.Facts.Comment = field.Description;
+            return;
+        }
+    }
+}
+
+// Relationship flags (MSysRelationships.grbit): a relationship whose referential integrity is
+// not enforced is a line in the designer's diagram, not a foreign key.
+constexpr long long RelationNotEnforced = 0x2;
+
+// The foreign keys of every user table from the rows of MSysRelationships: one relationship per
+// name, its column pairs in their order. A relationship whose rows do not add up (a pair
+// missing or twice, a table or column that is not there) leaves its table's foreign keys
+// unknown rather than wrong.
+void ApplyRelationships(std::map<std::string, TTableDescription>& tables,
+                        const std::set<std::string>& systemTables,
+                        const std::vector<access_reader::TRelationshipRecord>& rows) {
+    const auto hasColumn = [](const TTableDescription& table, const std::string& name) {
+        return std::any_of(table.Columns.begin(), table.Columns.end(),
+                           [&](const TColumnInfo& column) { return column.Name == name; });
+    };
+    std::map<std::string, std::vector<access_reader::TRelationshipRecord>> byTable;
+    for (const auto& [key, table] : tables) {
+        if (systemTables.count(key) == 0 && !table.Columns.empty()) {
+            byTable[key];
+        }
+    }
+    for (const access_reader::TRelationshipRecord& row : rows) {
+        const std::string key = LowerCaseAscii(row.Table);
+        if (byTable.count(key) == 0) {
+            continue; // a relationship of a system table, or of a linked one we do not list
+        }
+        byTable[key].push_back(row);
+    }
+    for (auto& [key, tableRows] : byTable) {
+        TTableDescription& table = tables[key];
+        std::map<std::string, std::vector<const access_reader::TRelationshipRecord*>> byName;
+        std::vector<std::string> order; // relationships in the order of their first row
+        for (const access_reader::TRelationshipRecord& row : tableRows) {
+            if ((row.Flags & RelationNotEnforced) != 0) {
+                continue;
+            }
+            auto& pairs = byName[LowerCaseAscii(row.Name)];
+            if (pairs.empty()) {
+                order.push_back(LowerCaseAscii(row.Name));
+            }
+            pairs.push_back(&row);
+        }
+        std::vector<TForeignKey> keys;
+        bool complete = true;
+        for (const std::string& name : order) {
+            auto& pairs = byName[name];
+            std::sort(pairs.begin(), pairs.end(), [](const auto* a, const auto* b) {
+                return a->ColumnNumber < b->ColumnNumber;
+            });
+            TForeignKey foreignKey;
+            for (std::size_t i = 0; i < pairs.size(); ++i) {
+                const access_reader::TRelationshipRecord& pair = *pairs[i];
+                const auto referenced = tables.find(LowerCaseAscii(pair.ReferencedTable));
+                if (pair.ColumnNumber != static_cast<long long>(i) ||
+                    pair.ColumnCount != static_cast<long long>(pairs.size()) ||
+                    LowerCaseAscii(pair.ReferencedTable) !=
+                        LowerCaseAscii(pairs.front()->ReferencedTable) ||
+                    referenced == tables.end() || !hasColumn(table, pair.Column) ||
+                    !hasColumn(referenced->second, pair.ReferencedColumn)) {
+                    complete = false;
+                    break;
+                }
+                foreignKey.Columns.push_back(pair.Column);
+                foreignKey.ReferencedColumns.push_back(pair.ReferencedColumn);
+            }
+            if (!complete) {
+                break;
+            }
+            foreignKey.ReferencedTable = pairs.front()->ReferencedTable;
+            keys.push_back(std::move(foreignKey));
+        }
+        if (complete) {
+            table.Keys.ForeignKeys = std::move(keys);
+        }
+    }
+}
+
 class TAccessSchemaSource final : public ISchemaSource {
 public:
     std::vector<TCatalogRow> Catalogue;
@@ -277,6 +368,8 @@ std::unique_ptr<ISchemaSource> OpenAccessSchemaSource(const std::string& path) {
     std::vector<TAccessQuery> queries;
     std::map<long long, std::size_t> queryById;
     std::vector<access_reader::TQueryRowRecord> queryRows;
+    std::vector<access_reader::TRelationshipRecord> relationships;
+    bool relationshipsListed = false;
     TTableDescription* current = nullptr;
     std::istringstream lines(output.Text);
     for (std::string line; std::getline(lines, line);) {
@@ -306,6 +399,26 @@ std::unique_ptr<ISchemaSource> OpenAccessSchemaSource(const std::string& path) {
                 current->Columns.push_back(
                     MapAccessColumn(access_reader::ParseColumnFields(fields), version));
             }
+            break;
+        case access_reader::FieldPropertiesRecord:
+            if (current != nullptr) {
+                ApplyFieldProperties(*current, access_reader::ParseFieldPropertiesFields(fields));
+            }
+            break;
+        case access_reader::PrimaryKeyRecord:
+            if (current != nullptr) {
+                current->Keys.PrimaryKey = access_reader::ParsePrimaryKeyFields(fields);
+            }
+            break;
+        case access_reader::RelationshipRecord: {
+            access_reader::TRelationshipRecord row;
+            if (access_reader::ParseRelationshipFields(fields, row)) {
+                relationships.push_back(std::move(row));
+            }
+            break;
+        }
+        case access_reader::RelationshipsListedRecord:
+            relationshipsListed = true;
             break;
         case access_reader::TablesListedRecord:
             tablesListed = true;
@@ -339,6 +452,10 @@ std::unique_ptr<ISchemaSource> OpenAccessSchemaSource(const std::string& path) {
                                  std::to_string(ReadSeconds) + " seconds; the file is damaged.");
         }
         throw EDatabaseError(failure + " The file is damaged: reading it stopped before its end.");
+    }
+
+    if (relationshipsListed) {
+        ApplyRelationships(source->Tables, systemTables, relationships);
     }
 
     // The tables stand even when the query definitions after them cannot be read: the queries

@@ -101,7 +101,34 @@ constexpr std::size_t TdefLogicalIndexCountOffset = 0x2f;
 constexpr std::size_t TdefIndexCountOffset = 0x33;
 constexpr std::size_t TdefUsageMapOffset = 0x37;     // row pointer: map of the table's pages
 constexpr std::size_t TdefFreeSpaceMapOffset = 0x3b; // row pointer: those of them with room
-constexpr std::size_t TdefHeaderSize = 0x3f; // column entries follow, as there are no indexes
+constexpr std::size_t TdefHeaderSize = 0x3f;         // the index counts' entries, then the columns
+// Each index with a B-tree of its own (a "real" index) has a 12-byte entry after the header
+// (unknown, its row count, unknown), then, after the column names, a 52-byte definition: a
+// marker, ten key columns (2-byte column number, 1-byte order; 0xffff for unused), the index's
+// usage map, its root page, unknown bytes and its flags. Each index as the designer sees it (a
+// logical index) follows in 28 bytes: a marker, its number, the real index it uses, the
+// relationship fields (none here), its type; then the names of the logical indexes.
+constexpr std::size_t RealIndexEntrySize = 12;
+constexpr std::size_t RealIndexDefinitionSize = 52;
+constexpr std::size_t RealIndexKeySlots = 10;
+constexpr std::uint16_t UnusedKeySlot = 0xffff;
+constexpr std::uint8_t AscendingKey = 0x01;
+constexpr std::size_t RealIndexRootPageOffset = 4 + RealIndexKeySlots * 3 + 4;
+constexpr std::size_t RealIndexFlagsOffset = RealIndexRootPageOffset + 4 + 4;
+constexpr std::uint8_t UniqueIndexFlag = 0x01;
+constexpr std::uint8_t RequiredIndexFlag = 0x08;
+constexpr std::size_t LogicalIndexSize = 28;
+constexpr std::size_t LogicalIndexNumberOffset = 4;
+constexpr std::size_t LogicalIndexRealNumberOffset = 8;
+constexpr std::size_t LogicalIndexRelatedIndexOffset = 13;
+constexpr std::size_t LogicalIndexTypeOffset = 23;
+constexpr std::uint8_t PrimaryKeyIndexType = 0x01;
+constexpr std::string_view PrimaryKeyIndexName = "PrimaryKey"; // as Access names it
+// An index's B-tree starts at a leaf page; an empty index has one without entries, which start
+// at 0x1e0 after the header and the bitmap of entry ends.
+constexpr std::uint8_t IndexLeafPageType = 0x04;
+constexpr std::size_t IndexLeafParentOffset = 0x04; // the table's definition page
+constexpr std::size_t IndexLeafEntriesStart = 0x1e0;
 // Closes the list of per-column usage maps that ends a definition; these tables have none.
 constexpr std::uint16_t TdefEndOfColumnMaps = 0xffff;
 
@@ -172,6 +199,15 @@ constexpr std::uint32_t LongValueInRowFlag = 0x80000000;
 // The properties Access keeps in MSysObjects.LvProp: a Jet 4 property blob with no properties.
 // Every catalogue row gets one, as mdb-prop reads the blob without looking for NULL first.
 constexpr std::array<std::uint8_t, 4> EmptyPropertyBlob = {'M', 'R', '2', 0x00};
+// A blob with properties holds chunks, each a 4-byte length (its header included) and a 2-byte
+// type: first the names of all its properties, then one block per object (the table, or one
+// of its columns by name), each property there a 2-byte length, a flag byte, its type, the
+// number of its name and the value's length before the value.
+constexpr std::uint16_t PropertyNamesChunk = 0x80;
+constexpr std::uint16_t PropertyBlockChunk = 0x00;
+constexpr std::size_t PropertyChunkHeaderSize = 6;
+constexpr std::size_t PropertyHeaderSize = 8;
+constexpr std::uint8_t PropertyTrue = 0xff;
 
 // Limits Access sets.
 constexpr std::size_t MaxNameLength = 64;
@@ -398,7 +434,9 @@ struct TTableLayout {
     bool System = false;
     std::vector<TColumnLayout> Columns;
     std::uint16_t VariableColumnCount = 0;
-    std::uint16_t FixedLength = 0; // bytes of a row's fixed part
+    std::uint16_t FixedLength = 0;         // bytes of a row's fixed part
+    std::vector<std::uint16_t> PrimaryKey; // column numbers in key order
+    TBytes Properties;                     // MSysObjects.LvProp
 };
 
 struct TTypeTraits {
@@ -465,6 +503,74 @@ std::uint16_t VariableLength(const TAccessColumn& column, const std::string& wha
     }
 }
 
+// The field properties of a table's columns as a property blob; the empty blob when no column
+// has any.
+TBytes PropertyBlob(const TAccessTable& table, const std::string& what) {
+    std::vector<std::u16string> names;
+    const auto nameNumber = [&names](std::u16string_view name) {
+        const auto found = std::find(names.begin(), names.end(), name);
+        if (found != names.end()) {
+            return Narrow16(static_cast<std::size_t>(found - names.begin()));
+        }
+        names.emplace_back(name);
+        return Narrow16(names.size() - 1);
+    };
+    std::vector<TBytes> blocks;
+    for (const TAccessColumn& column : table.Columns) {
+        const std::string where = what + ", column '" + column.Name + "'";
+        TBytes values;
+        const auto add = [&](std::u16string_view name, std::uint8_t type, const TBytes& value) {
+            Append16(values, Narrow16(PropertyHeaderSize + value.size()));
+            values.push_back(0);
+            values.push_back(type);
+            Append16(values, nameNumber(name));
+            Append16(values, Narrow16(value.size()));
+            values.insert(values.end(), value.begin(), value.end());
+        };
+        if (column.Required) {
+            add(u"Required", BoolCode, TBytes{PropertyTrue});
+        }
+        if (!column.DefaultValue.empty()) {
+            add(u"DefaultValue", TextCode, Ucs2Bytes(Utf8ToUcs2(column.DefaultValue, where)));
+        }
+        if (!column.Description.empty()) {
+            add(u"Description", MemoCode, Ucs2Bytes(Utf8ToUcs2(column.Description, where)));
+        }
+        if (values.empty()) {
+            continue;
+        }
+        const TBytes name = Ucs2Bytes(Utf8ToUcs2(column.Name, where));
+        TBytes block(4, 0);
+        Put32(block, 0, static_cast<std::uint32_t>(4 + 2 + name.size()));
+        Append16(block, Narrow16(name.size()));
+        block.insert(block.end(), name.begin(), name.end());
+        block.insert(block.end(), values.begin(), values.end());
+        blocks.push_back(std::move(block));
+    }
+    TBytes blob(EmptyPropertyBlob.begin(), EmptyPropertyBlob.end());
+    if (blocks.empty()) {
+        return blob;
+    }
+    const auto appendChunk = [&blob](std::uint16_t type, const TBytes& body) {
+        const std::size_t start = blob.size();
+        blob.resize(start + PropertyChunkHeaderSize);
+        Put32(blob, start, static_cast<std::uint32_t>(PropertyChunkHeaderSize + body.size()));
+        Put16(blob, start + 4, type);
+        blob.insert(blob.end(), body.begin(), body.end());
+    };
+    TBytes nameList;
+    for (const std::u16string& name : names) {
+        const TBytes bytes = Ucs2Bytes(name);
+        Append16(nameList, Narrow16(bytes.size()));
+        nameList.insert(nameList.end(), bytes.begin(), bytes.end());
+    }
+    appendChunk(PropertyNamesChunk, nameList);
+    for (const TBytes& block : blocks) {
+        appendChunk(PropertyBlockChunk, block);
+    }
+    return blob;
+}
+
 TColumnLayout LayOutColumn(const TAccessColumn& column, const std::string& what) {
     const TTypeTraits traits = TraitsOf(column.Type);
     TColumnLayout layout;
@@ -512,6 +618,24 @@ TTableLayout LayOutTable(const TAccessTable& table, bool system) {
         layout.Columns.push_back(std::move(columnLayout));
     }
     layout.FixedLength = Narrow16(fixedLength);
+    std::set<std::u16string> keyColumns;
+    for (const std::string& name : table.PrimaryKey) {
+        const std::u16string folded = FoldedName(CheckedName(name, what));
+        std::size_t number = 0;
+        while (number < layout.Columns.size() &&
+               FoldedName(layout.Columns[number].Name) != folded) {
+            ++number;
+        }
+        if (number == layout.Columns.size() || !keyColumns.insert(folded).second) {
+            throw std::runtime_error(what + ": primary key column '" + name +
+                                     "' is not a column of the table or is named twice");
+        }
+        layout.PrimaryKey.push_back(Narrow16(number));
+    }
+    if (layout.PrimaryKey.size() > RealIndexKeySlots) {
+        throw std::runtime_error(what + ": a primary key has at most 10 columns");
+    }
+    layout.Properties = PropertyBlob(table, what);
     return layout;
 }
 
@@ -731,6 +855,10 @@ std::size_t DefinitionLength(const TTableLayout& table) {
     for (const TColumnLayout& column : table.Columns) {
         length += 2 + column.Name.size() * 2; // length prefix, then UCS-2
     }
+    if (!table.PrimaryKey.empty()) {
+        length += RealIndexEntrySize + RealIndexDefinitionSize + LogicalIndexSize + 2 +
+                  PrimaryKeyIndexName.size() * 2;
+    }
     return length + sizeof TdefEndOfColumnMaps;
 }
 
@@ -765,8 +893,9 @@ TBytes ColumnEntry(const TColumnLayout& column, std::size_t number) {
 
 struct TDefinitionPlace {
     std::uint32_t RowCount = 0;
-    std::uint32_t UsageMap = 0;     // row pointer
-    std::uint32_t FreeSpaceMap = 0; // row pointer
+    std::uint32_t UsageMap = 0;      // row pointer
+    std::uint32_t FreeSpaceMap = 0;  // row pointer
+    std::uint32_t IndexRootPage = 0; // the primary key's leaf page, when there is a key
 };
 
 // The definition as one stream, laid out as if its first page could hold all of it.
@@ -782,10 +911,14 @@ TBytes DefinitionStream(const TTableLayout& table, const TDefinitionPlace& place
     Put16(stream, TdefMaxColumnsOffset, Narrow16(table.Columns.size()));
     Put16(stream, TdefVariableColumnCountOffset, table.VariableColumnCount);
     Put16(stream, TdefColumnCountOffset, Narrow16(table.Columns.size()));
-    Put32(stream, TdefLogicalIndexCountOffset, 0);
-    Put32(stream, TdefIndexCountOffset, 0);
+    const std::uint32_t indexes = table.PrimaryKey.empty() ? 0 : 1;
+    Put32(stream, TdefLogicalIndexCountOffset, indexes);
+    Put32(stream, TdefIndexCountOffset, indexes);
     Put32(stream, TdefUsageMapOffset, place.UsageMap);
     Put32(stream, TdefFreeSpaceMapOffset, place.FreeSpaceMap);
+    if (indexes != 0) {
+        stream.resize(stream.size() + RealIndexEntrySize, 0); // an empty table: no rows
+    }
     for (std::size_t i = 0; i < table.Columns.size(); ++i) {
         const TBytes entry = ColumnEntry(table.Columns[i], i);
         stream.insert(stream.end(), entry.begin(), entry.end());
@@ -793,6 +926,29 @@ TBytes DefinitionStream(const TTableLayout& table, const TDefinitionPlace& place
     for (const TColumnLayout& column : table.Columns) {
         Append16(stream, Narrow16(column.Name.size() * 2));
         const TBytes name = Ucs2Bytes(column.Name);
+        stream.insert(stream.end(), name.begin(), name.end());
+    }
+    if (indexes != 0) {
+        TBytes real(RealIndexDefinitionSize, 0);
+        Put32(real, 0, TdefMagic);
+        for (std::size_t slot = 0; slot < RealIndexKeySlots; ++slot) {
+            const bool used = slot < table.PrimaryKey.size();
+            Put16(real, 4 + slot * 3, used ? table.PrimaryKey[slot] : UnusedKeySlot);
+            Put8(real, 4 + slot * 3 + 2, used ? AscendingKey : 0);
+        }
+        Put32(real, RealIndexRootPageOffset, place.IndexRootPage);
+        Put8(real, RealIndexFlagsOffset, UniqueIndexFlag | RequiredIndexFlag);
+        stream.insert(stream.end(), real.begin(), real.end());
+        TBytes logical(LogicalIndexSize, 0);
+        Put32(logical, 0, TdefMagic);
+        Put32(logical, LogicalIndexNumberOffset, 0);
+        Put32(logical, LogicalIndexRealNumberOffset, 0);
+        Put32(logical, LogicalIndexRelatedIndexOffset, 0xffffffffu); // no related index
+        Put8(logical, LogicalIndexTypeOffset, PrimaryKeyIndexType);
+        stream.insert(stream.end(), logical.begin(), logical.end());
+        const TBytes name =
+            Ucs2Bytes(std::u16string(PrimaryKeyIndexName.begin(), PrimaryKeyIndexName.end()));
+        Append16(stream, Narrow16(name.size()));
         stream.insert(stream.end(), name.begin(), name.end());
     }
     Append16(stream, TdefEndOfColumnMaps);
@@ -987,6 +1143,104 @@ TBytes QueryRowBytes(const TTableLayout& queries, const TQueryLayout& query, std
 }
 
 // ---------------------------------------------------------------------------------------------
+// Relationships.
+
+// MSysRelationships.grbit of a relationship whose referential integrity is not enforced.
+constexpr std::int32_t RelationNotEnforced = 0x2;
+
+struct TRelationshipRow {
+    std::u16string Table;
+    std::u16string Column;
+    std::u16string ReferencedTable;
+    std::u16string ReferencedColumn;
+    std::u16string Name;
+    std::int32_t ColumnCount = 0;
+    std::int32_t ColumnNumber = 0;
+    std::int32_t Flags = 0;
+};
+
+// The rows of MSysRelationships, one per column pair, each name as its table spells it; throws
+// when a table or column is not there.
+std::vector<TRelationshipRow> RelationshipRows(const std::vector<TAccessTable>& userTables,
+                                               const std::vector<TTableLayout>& tables) {
+    const auto tableNamed = [&tables](const std::string& name,
+                                      const std::string& what) -> const TTableLayout& {
+        const std::u16string folded = FoldedName(CheckedName(name, what));
+        for (const TTableLayout& table : tables) {
+            if (!table.System && FoldedName(table.Name) == folded) {
+                return table;
+            }
+        }
+        throw std::runtime_error(what + ": no table '" + name + "'");
+    };
+    const auto columnNamed = [](const TTableLayout& table, const std::string& name,
+                                const std::string& what) {
+        const std::u16string folded = FoldedName(CheckedName(name, what));
+        for (const TColumnLayout& column : table.Columns) {
+            if (FoldedName(column.Name) == folded) {
+                return column.Name;
+            }
+        }
+        throw std::runtime_error(what + ": no column '" + name + "'");
+    };
+    std::vector<TRelationshipRow> rows;
+    std::set<std::u16string> names;
+    for (const TAccessTable& user : userTables) {
+        for (const TAccessRelationship& relationship : user.Relationships) {
+            const std::string what = "relationship '" + relationship.Name + "'";
+            const TTableLayout& table = tableNamed(user.Name, what);
+            const TTableLayout& referenced = tableNamed(relationship.ReferencedTable, what);
+            const std::u16string name = CheckedName(relationship.Name, what);
+            if (!names.insert(FoldedName(name)).second) {
+                throw std::runtime_error(what + ": a relationship of that name exists already");
+            }
+            if (relationship.Columns.empty() ||
+                relationship.Columns.size() != relationship.ReferencedColumns.size()) {
+                throw std::runtime_error(what + ": it needs as many referenced columns as "
+                                                "columns, at least one");
+            }
+            for (std::size_t i = 0; i < relationship.Columns.size(); ++i) {
+                TRelationshipRow row;
+                row.Table = table.Name;
+                row.Column = columnNamed(table, relationship.Columns[i], what);
+                row.ReferencedTable = referenced.Name;
+                row.ReferencedColumn =
+                    columnNamed(referenced, relationship.ReferencedColumns[i], what);
+                row.Name = name;
+                row.ColumnCount = static_cast<std::int32_t>(relationship.Columns.size());
+                row.ColumnNumber = static_cast<std::int32_t>(i);
+                row.Flags = relationship.Enforced ? 0 : RelationNotEnforced;
+                rows.push_back(std::move(row));
+            }
+        }
+    }
+    return rows;
+}
+
+TBytes RelationshipRowBytes(const TTableLayout& relationships, const TRelationshipRow& row) {
+    TRowValues values(relationships.Columns.size());
+    values[ColumnIndex(relationships, u"ccolumn")] = Int32Bytes(row.ColumnCount);
+    values[ColumnIndex(relationships, u"grbit")] = Int32Bytes(row.Flags);
+    values[ColumnIndex(relationships, u"icolumn")] = Int32Bytes(row.ColumnNumber);
+    values[ColumnIndex(relationships, u"szColumn")] = Ucs2Bytes(row.Column);
+    values[ColumnIndex(relationships, u"szObject")] = Ucs2Bytes(row.Table);
+    values[ColumnIndex(relationships, u"szReferencedColumn")] = Ucs2Bytes(row.ReferencedColumn);
+    values[ColumnIndex(relationships, u"szReferencedObject")] = Ucs2Bytes(row.ReferencedTable);
+    values[ColumnIndex(relationships, u"szRelationship")] = Ucs2Bytes(row.Name);
+    return EncodeRow(relationships, values);
+}
+
+// An empty leaf page of an index's B-tree.
+TBytes EmptyIndexLeafPage(std::uint32_t definitionPage) {
+    TBytes page(PageSize, 0);
+    Put8(page, PageTypeOffset, IndexLeafPageType);
+    Put8(page, PageMarkerOffset, PageMarker);
+    Put16(page, TdefFreeSpaceOffset, Narrow16(PageSize - IndexLeafEntriesStart));
+    Put32(page, IndexLeafParentOffset, definitionPage);
+    return page;
+}
+
+// ---------------------------------------------------------------------------------------------
 // The catalogue.
 
 struct TCatalogueEntry {
@@ -995,6 +1249,7 @@ struct TCatalogueEntry {
     std::u16string Name;
     std::int16_t Type;
     std::int32_t Flags;
+    TBytes Properties = TBytes(EmptyPropertyBlob.begin(), EmptyPropertyBlob.end());
 };
 
 std::vector<TCatalogueEntry> CatalogueEntries(const std::vector<TTableLayout>& tables,
@@ -1010,7 +1265,8 @@ std::vector<TCatalogueEntry> CatalogueEntries(const std::vector<TTableLayout>& t
         // A table's Id is its definition page, which is how readers find the definition.
         entries.push_back({static_cast<std::int32_t>(firstPages[i]), TablesContainerId,
                            tables[i].Name, TableObjectType,
-                           tables[i].System ? SystemTableFlags : UserTableFlags});
+                           tables[i].System ? SystemTableFlags : UserTableFlags,
+                           tables[i].Properties});
     }
     // Access files queries under the Tables container too.
     for (const TQueryLayout& query : queries) {
@@ -1028,7 +1284,7 @@ TBytes CatalogueRow(const TTableLayout& objects, const TCatalogueEntry& entry) {
     values[ColumnIndex(objects, u"Flags")] = Int32Bytes(entry.Flags);
     values[ColumnIndex(objects, u"DateCreate")] = DoubleBytes(CatalogueDate);
     values[ColumnIndex(objects, u"DateUpdate")] = DoubleBytes(CatalogueDate);
-    values[ColumnIndex(objects, u"LvProp")] = LongValueInRow(EmptyPropertyBlob);
+    values[ColumnIndex(objects, u"LvProp")] = LongValueInRow(entry.Properties);
     return EncodeRow(objects, values);
 }
 
@@ -1111,11 +1367,14 @@ public:
     TDatabaseImage(const std::vector<TAccessTable>& userTables,
                    const std::vector<TStoredQuery>& queries, const TAccessFileOptions& options)
         : Options(options), Tables(LayOutTables(userTables)),
-          Queries(LayOutQueries(queries, Tables)), Rows(Tables.size()), RowCounts(Tables.size(), 0),
-          FirstDataPages(Tables.size(), 0) {
+          Queries(LayOutQueries(queries, Tables)),
+          Relationships(RelationshipRows(userTables, Tables)), Rows(Tables.size()),
+          RowCounts(Tables.size(), 0), FirstDataPages(Tables.size(), 0),
+          IndexRootPages(Tables.size(), 0) {
         PlaceDefinitions();
         PackRows();
         PackMaps();
+        PlaceIndexPages();
         BuildPages();
     }
 
@@ -1138,9 +1397,11 @@ private:
     TAccessFileOptions Options;
     std::vector<TTableLayout> Tables;
     std::vector<TQueryLayout> Queries;
+    std::vector<TRelationshipRow> Relationships;
     std::vector<std::vector<std::uint32_t>> DefinitionPageNumbers; // per table
     std::uint32_t NextPage = 0;
-    // The rows of the system tables that hold any (MSysObjects, MSysQueries), per table.
+    // The rows of the system tables that hold any (MSysObjects, MSysQueries,
+    // MSysRelationships), per table.
     std::vector<TDataPagePacker> Rows;
     std::vector<std::size_t> RowCounts;
     std::vector<std::uint32_t> FirstDataPages;
@@ -1148,6 +1409,7 @@ private:
     std::vector<TRowPlace> UsageMapPlaces;     // per table
     std::vector<TRowPlace> FreeSpaceMapPlaces; // per table
     std::uint32_t FirstExtraMapPage = 0;
+    std::vector<std::uint32_t> IndexRootPages; // per table; 0 without a primary key
     std::vector<TBytes> Pages;
 
     // Page 0 is the header and page 1 the first page of usage maps; definitions follow, so
@@ -1187,6 +1449,10 @@ private:
             for (std::size_t i = 0; i < query.Rows.size(); ++i) {
                 AddRow(queriesTable, QueryRowBytes(Tables[queriesTable], query, i));
             }
+        }
+        const std::size_t relationshipsTable = TableIndex(u"MSysRelationships");
+        for (const TRelationshipRow& row : Relationships) {
+            AddRow(relationshipsTable, RelationshipRowBytes(Tables[relationshipsTable], row));
         }
         for (std::size_t t = 0; t < Tables.size(); ++t) {
             FirstDataPages[t] = NextPage;
@@ -1228,6 +1494,15 @@ private:
         NextPage += static_cast<std::uint32_t>(Maps.PageCount() - 1);
     }
 
+    // The primary keys' leaf pages come last, so that files without keys keep their layout.
+    void PlaceIndexPages() {
+        for (std::size_t t = 0; t < Tables.size(); ++t) {
+            if (!Tables[t].PrimaryKey.empty()) {
+                IndexRootPages[t] = NextPage++;
+            }
+        }
+    }
+
     std::uint32_t MapPage(std::size_t index) const {
         return index == 0 ? static_cast<std::uint32_t>(FirstMapPage)
                           : FirstExtraMapPage + static_cast<std::uint32_t>(index - 1);
@@ -1246,6 +1521,10 @@ private:
             place.RowCount = static_cast<std::uint32_t>(RowCounts[t]);
             place.UsageMap = RowPointer(UsageMapPlaces[t]);
             place.FreeSpaceMap = RowPointer(FreeSpaceMapPlaces[t]);
+            place.IndexRootPage = IndexRootPages[t];
+            if (IndexRootPages[t] != 0) {
+                Pages[IndexRootPages[t]] = EmptyIndexLeafPage(DefinitionPageNumbers[t].front());
+            }
             const std::vector<TBytes> pages =
                 DefinitionPages(DefinitionStream(Tables[t], place), DefinitionPageNumbers[t]);
             for (std::size_t i = 0; i < pages.size(); ++i) {

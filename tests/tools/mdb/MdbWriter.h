@@ -35,11 +35,31 @@ struct TAccessColumn {
     int Size = 0;       // Text: characters (1-255); Binary: bytes (1-255)
     int Precision = 18; // Decimal: total digits (1-28)
     int Scale = 0;      // Decimal: digits after the point (0-Precision)
+    // Field properties, kept in the table's catalogue row (MSysObjects.LvProp) as Access keeps
+    // them; a table none of whose columns has one keeps an empty property list.
+    bool Required = false;
+    std::string DefaultValue{}; // the expression as Access saves it ("0", "\"x\"", "Now()")
+    std::string Description{};
+};
+
+/// A relationship with the table holding its foreign key, one row of MSysRelationships per
+/// column pair. Only the rows are written: Access also gives an enforced relationship an index
+/// on each side, which libmdb does not need to read it.
+struct TAccessRelationship {
+    std::string Name;
+    std::vector<std::string> Columns;
+    std::string ReferencedTable;
+    std::vector<std::string> ReferencedColumns; // in the order of Columns
+    bool Enforced = true; // referential integrity; a relationship without it sets flag 2
 };
 
 struct TAccessTable {
     std::string Name;
     std::vector<TAccessColumn> Columns;
+    /// The primary key's columns in key order, written as the table's primary-key index (its
+    /// definition and an empty leaf page); none when empty.
+    std::vector<std::string> PrimaryKey{};
+    std::vector<TAccessRelationship> Relationships{};
 };
 
 // The kinds of query Access saves; each has its code in the definition and its bits in the

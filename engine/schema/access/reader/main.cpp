@@ -1,5 +1,6 @@
-// quorvane-mdb-reader FILE: prints the user and system tables of an Access database and their
-// columns, then its stored queries and their definitions, as libmdb reads them, for the
+// quorvane-mdb-reader FILE: prints the user and system tables of an Access database, their
+// columns with their field properties and their primary keys, then its relationships, then its
+// stored queries and their definitions, as libmdb reads them, for the
 // engine's Access back-end.
 //
 // The engine runs this in a process of its own because libmdb trusts the file it reads: a
@@ -23,6 +24,7 @@
 #include <cstring>
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <sys/resource.h>
@@ -196,6 +198,100 @@ MdbCatalogEntry* CatalogEntryNamed(GPtrArray* catalog, const char* name) {
     return nullptr;
 }
 
+// A table definition of libmdb, freed with its columns and indexes.
+class TTableDefinition {
+public:
+    explicit TTableDefinition(MdbTableDef* table) noexcept : FTable(table) {}
+    TTableDefinition(TTableDefinition&& other) noexcept : FTable(other.FTable) {
+        other.FTable = nullptr;
+    }
+    TTableDefinition& operator=(TTableDefinition&& other) noexcept {
+        std::swap(FTable, other.FTable);
+        return *this;
+    }
+    TTableDefinition(const TTableDefinition&) = delete;
+    TTableDefinition& operator=(const TTableDefinition&) = delete;
+    ~TTableDefinition() {
+        if (FTable != nullptr) {
+            mdb_free_tabledef(FTable);
+        }
+    }
+
+    MdbTableDef* get() const noexcept { return FTable; }
+    explicit operator bool() const noexcept { return FTable != nullptr; }
+
+private:
+    MdbTableDef* FTable = nullptr;
+};
+
+// The field properties Access keeps for each column (Required, DefaultValue, Description). They
+// come with the catalogue (MSysObjects.LvProp); a table without a property list gives no line,
+// and its columns' facts stay unknown.
+void PrintFieldProperties(MdbCatalogEntry* entry, GPtrArray* columns) {
+    if (entry->props == nullptr) {
+        return;
+    }
+    const auto text = [](const MdbColumn* column, const char* name) {
+        const char* value = mdb_col_get_prop(column, name);
+        return value == nullptr ? std::string() : std::string(value);
+    };
+    for (guint c = 0; c < columns->len; ++c) {
+        const auto* column = static_cast<const MdbColumn*>(g_ptr_array_index(columns, c));
+        // libmdb gives a Yes/No property as "yes" or "no".
+        PrintLine(FieldPropertiesLine({column->name, text(column, "Required") == "yes",
+                                       !text(column, "DefaultValue").empty(),
+                                       text(column, "Description")}));
+    }
+}
+
+// The primary key: the index Access flags as the table's primary key, its columns in key
+// order. libmdb numbers a key's columns from 1; a number outside the table means damage, and
+// the key is then left unknown.
+void PrintPrimaryKey(MdbTableDef* table) {
+    constexpr unsigned char PrimaryKeyIndexType = 1;
+    mdb_read_indices(table);
+    if (table->indices == nullptr || table->columns == nullptr) {
+        return;
+    }
+    std::vector<std::string> key;
+    for (guint i = 0; i < table->indices->len; ++i) {
+        const auto* index = static_cast<const MdbIndex*>(g_ptr_array_index(table->indices, i));
+        if (index->index_type != PrimaryKeyIndexType) {
+            continue;
+        }
+        if (index->num_keys > MDB_MAX_IDX_COLS) {
+            return;
+        }
+        for (unsigned k = 0; k < index->num_keys; ++k) {
+            const int number = index->key_col_num[k];
+            if (number < 1 || static_cast<guint>(number) > table->columns->len) {
+                return;
+            }
+            key.emplace_back(
+                static_cast<const MdbColumn*>(g_ptr_array_index(table->columns, number - 1))->name);
+        }
+        break;
+    }
+    PrintLine(PrimaryKeyLine(key));
+}
+
+// Every row of MSysRelationships; false when the table is missing or cannot be read, and the
+// relationships are then unknown.
+bool PrintRelationships(MdbHandle* mdb, GPtrArray* catalog) {
+    mdb_set_bind_size(mdb, BindBytes);
+    TBoundRows rows(CatalogEntryNamed(catalog, "MSysRelationships"),
+                    {"szObject", "szColumn", "szReferencedObject", "szReferencedColumn",
+                     "szRelationship", "ccolumn", "icolumn", "grbit"});
+    if (!rows.Bound()) {
+        return false;
+    }
+    while (rows.Next()) {
+        PrintLine(RelationshipLine({rows.Text(0), rows.Text(1), rows.Text(2), rows.Text(3),
+                                    rows.Text(4), rows.Number(5), rows.Number(6), rows.Number(7)}));
+    }
+    return true;
+}
+
 // The stored queries from MSysObjects and every row of their definitions from MSysQueries, or a
 // "W" line when either cannot be read.
 void PrintQueries(MdbHandle* mdb, GPtrArray* catalog) {
@@ -304,26 +400,34 @@ int main(int argc, char** argv) {
         if (mdb_is_system_table(entry)) {
             continue; // their columns are never asked for
         }
-        MdbTableDef* table = mdb_read_table(entry);
-        if (table == nullptr) {
+        TTableDefinition table(mdb_read_table(entry));
+        if (!table) {
             // The catalogue entry belongs to the handle: take its name before closing.
             const std::string name = entry->object_name;
             mdb_close(mdb);
             return Fail("The definition of table \"" + name +
                         "\" cannot be read; the file is damaged.");
         }
-        GPtrArray* columns = mdb_read_columns(table);
+        GPtrArray* columns = mdb_read_columns(table.get());
         for (guint c = 0; columns != nullptr && c < columns->len; ++c) {
             auto* column = static_cast<MdbColumn*>(g_ptr_array_index(columns, c));
             PrintLine(ColumnLine({column->name, column->col_type, column->col_size,
                                   column->col_prec, column->col_scale, column->is_fixed != 0,
                                   column->is_long_auto != 0, column->is_uuid_auto != 0}));
         }
-        mdb_free_tabledef(table);
+        if (columns != nullptr) {
+            PrintFieldProperties(entry, columns);
+            // libmdb reads the index definitions on from where the columns ended.
+            PrintPrimaryKey(table.get());
+        }
     }
     PrintLine(std::string(1, TablesListedRecord));
-    // Output is flushed here: should the query definitions crash this process, the tables are
-    // already with the engine.
+    // Output is flushed here and after the relationships: should they or the query definitions
+    // crash this process, what came before is already with the engine.
+    std::fflush(stdout);
+    if (PrintRelationships(mdb, catalog)) {
+        PrintLine(std::string(1, RelationshipsListedRecord));
+    }
     std::fflush(stdout);
     PrintQueries(mdb, catalog);
     mdb_close(mdb);
