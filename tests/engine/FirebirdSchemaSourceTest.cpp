@@ -1,6 +1,7 @@
 // The Firebird back-end on database files opened by the embedded engine: the type mapping, a
 // schema the test makes with every column type, domains, computed and identity columns, names
-// that need quoting, a view and the character sets UTF8 and NONE; the select texts a run writes;
+// that need quoting, a view and the character sets UTF8 and NONE; NOT NULL, defaults, comments
+// and keys of related tables; the select texts a run writes;
 // and the messages for files that are missing, damaged or no database at all.
 //
 // The databases are made by isql-fb (firebird3.0-utils); without it these tests are skipped,
@@ -269,6 +270,18 @@ TEST(FirebirdEmbeddedTest, UnicodeDatabaseReportsWideTextAndNamesAsUtf8) {
                      T::ftWideString, 20),
                    F("CODE", T::ftWideString, 2, true), F("NOTES", T::ftMemo),
                    F("LATIN", T::ftString, 8)}}});
+}
+
+TEST(FirebirdEmbeddedTest, NotNullDefaultsCommentsAndKeysOfRelatedTables) {
+    QUORVANE_REQUIRE_ISQL();
+    TTempDir folder;
+    const std::string database = folder.File("keys.fdb");
+    testing::CreateEmbeddedDatabase(database, "", "UTF8");
+    // The comments go in as UTF-8 text, so isql-fb must say that it sends UTF-8.
+    testing::RunIsql(testing::KeysAndFactsSchema() + "COMMIT;\n", {"-ch", "UTF8", database});
+    const auto source = OpenFirebirdSchemaSource({database, "", "", ""}, "the keys database");
+    testing::CheckKeysAndFacts(*source);
+    EXPECT_EQ(source->StatementsSent(), 0u);
 }
 
 // Generates the projects over `database` and runs every select text of the server module on it:

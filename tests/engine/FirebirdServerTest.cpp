@@ -1,8 +1,8 @@
 // The Firebird back-end against a live Firebird server on loopback, reached through data-link
 // files with a password as a user makes them: tables, views and column types, the role, the
-// select texts a run writes, a catalogue read in the same few statements however many tables
-// there are, and the messages for a wrong password, a refused connection, a server that never
-// answers and one that freezes once connected.
+// select texts a run writes, a catalogue with its keys and facts read in the same few statements
+// however many tables there are, and the messages for a wrong password, a refused connection, a
+// server that never answers and one that freezes once connected.
 //
 // The server comes from scripts/db-servers (`eval "$(scripts/db-servers start)"`), which sets
 // QUORVANE_TEST_FIREBIRD_HOST, _PORT, _USER, _PASSWORD and _DATABASE (the full path of a
@@ -229,8 +229,24 @@ TEST(FirebirdServerTest, TheWholeCatalogueTakesTheSameStatementsForAnyNumberOfTa
         StatementsOfARun(WriteLink(folder, *server, fewFile, server->Password));
     const std::uint64_t manyStatements =
         StatementsOfARun(WriteLink(folder, *server, manyFile, server->Password));
-    EXPECT_EQ(fewStatements, 2u) << "the catalogue and the columns, one statement each";
+    EXPECT_EQ(fewStatements, 3u) << "the catalogue, the columns and the keys, one statement each";
     EXPECT_EQ(manyStatements, fewStatements);
+}
+
+TEST(FirebirdServerTest, NotNullDefaultsCommentsAndKeysComeInTheSameStatements) {
+    QUORVANE_REQUIRE_FIREBIRD_SERVER(server);
+    const std::string file = RecreateDatabase(*server, "quorvane_test_keys", "");
+    std::vector<std::string> connect = {"-ch", "UTF8"};
+    for (const std::string& argument : server->Login()) {
+        connect.push_back(argument);
+    }
+    connect.push_back(server->Address(file));
+    testing::RunIsql(testing::KeysAndFactsSchema() + "COMMIT;\n", connect);
+    const auto source = OpenFirebirdSchemaSource(
+        {server->Address(file), server->User, server->Password, ""}, "the keys database");
+    testing::CheckKeysAndFacts(*source);
+    // The five tables at once (columns and keys), then each on its own (columns and keys).
+    EXPECT_EQ(source->StatementsSent(), 2u + 5u * 2u);
 }
 
 TEST(FirebirdServerTest, RoleOfTheDataLinkReachesTheServer) {

@@ -1,5 +1,6 @@
 // The SQLite back-end: declared types read as the ADO columns a provider would report, the
-// rowid alias as the one auto-increment column, the catalogue order, and the file left as it was.
+// rowid alias as the one auto-increment column, NOT NULL, defaults and keys, the catalogue order,
+// and the file left as it was.
 
 #include "schema/sqlite/SqliteSchemaSource.h"
 #include "MiniTemplate.h"
@@ -135,6 +136,111 @@ TEST_F(SqliteSchemaSourceTest, OnlyTheRowidAliasIsAutoIncrementing) {
     EXPECT_EQ(KindOf("Computed", 1), T::ftInteger);
 }
 
+// Customers and regions with a composite key declared in another order than its columns, a
+// customer's referrer (a key to its own table, written in another case and without columns),
+// orders with two keys to the customers, order lines WITHOUT ROWID, a log without any key, a key
+// to a table that is not there, and a view.
+const char* const KeysSchema = R"SQL(
+CREATE TABLE Regions (Country TEXT NOT NULL, Code INTEGER NOT NULL, Name TEXT NOT NULL DEFAULT '',
+  PRIMARY KEY (Code, Country));
+CREATE TABLE Customers (ID INTEGER PRIMARY KEY, Name TEXT NOT NULL,
+  Credit MONEY NOT NULL DEFAULT 0, Country TEXT, Region INTEGER,
+  Referrer INTEGER REFERENCES customers, FOREIGN KEY (Region, Country) REFERENCES REGIONS);
+CREATE TABLE Orders (ID INTEGER PRIMARY KEY AUTOINCREMENT,
+  Buyer INTEGER NOT NULL REFERENCES Customers (id), Payer INTEGER REFERENCES Customers (ID),
+  Placed DATETIME DEFAULT CURRENT_TIMESTAMP);
+CREATE TABLE Lines (OrderID INTEGER NOT NULL REFERENCES Orders, LineNo INTEGER NOT NULL,
+  Qty INT NOT NULL DEFAULT 1, Twice INT GENERATED ALWAYS AS (Qty * 2),
+  PRIMARY KEY (OrderID, LineNo)) WITHOUT ROWID;
+CREATE TABLE Log (At DATETIME, Entry TEXT);
+CREATE TABLE Stray (Y INTEGER PRIMARY KEY, X INTEGER REFERENCES Nowhere (Y));
+CREATE VIEW BigBuyers AS SELECT ID, Name FROM Customers WHERE Credit > 1000;
+)SQL";
+
+struct TExpectedFacts {
+    std::string Column;
+    bool NotNull;
+    bool HasDefault;
+};
+
+TEST_F(SqliteSchemaSourceTest, NotNullDefaultsAndKeysOfEveryTable) {
+    CreateSqliteFile(Path, KeysSchema);
+    const auto source = OpenSqliteSchemaSource(Path);
+    const std::vector<std::pair<std::string, std::vector<TExpectedFacts>>> facts = {
+        {"Regions", {{"Country", true, false}, {"Code", true, false}, {"Name", true, true}}},
+        {"Customers",
+         {{"ID", false, false},
+          {"Name", true, false},
+          {"Credit", true, true},
+          {"Country", false, false},
+          {"Region", false, false},
+          {"Referrer", false, false}}},
+        {"Orders",
+         {{"ID", false, false},
+          {"Buyer", true, false},
+          {"Payer", false, false},
+          {"Placed", false, true}}},
+        {"Lines",
+         {{"OrderID", true, false},
+          {"LineNo", true, false},
+          {"Qty", true, true},
+          {"Twice", false, false}}},
+        {"Log", {{"At", false, false}, {"Entry", false, false}}},
+    };
+    for (const auto& [table, expected] : facts) {
+        SCOPED_TRACE(table);
+        const std::vector<TFieldDescriptor> fields = DescribeFields(source->DescribeTable(table));
+        ASSERT_EQ(fields.size(), expected.size());
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            EXPECT_EQ(fields[i].FieldName, expected[i].Column);
+            EXPECT_EQ(fields[i].Facts.NotNull, expected[i].NotNull) << expected[i].Column;
+            EXPECT_EQ(fields[i].Facts.HasDefault, expected[i].HasDefault) << expected[i].Column;
+            EXPECT_EQ(fields[i].Facts.Comment, std::nullopt) << expected[i].Column;
+        }
+    }
+
+    using Keys = std::vector<TForeignKey>;
+    using Names = std::vector<std::string>;
+    const std::vector<std::pair<std::string, TTableKeys>> keys = {
+        {"Regions", {Names{"Code", "Country"}, Keys{}}},
+        // In the order declared; a key without columns takes the referenced primary key's.
+        {"Customers",
+         {Names{"ID"}, Keys{{{"Referrer"}, "", "Customers", {"ID"}},
+                            {{"Region", "Country"}, "", "Regions", {"Code", "Country"}}}}},
+        {"Orders",
+         {Names{"ID"},
+          Keys{{{"Buyer"}, "", "Customers", {"ID"}}, {{"Payer"}, "", "Customers", {"ID"}}}}},
+        {"Lines", {Names{"OrderID", "LineNo"}, Keys{{{"OrderID"}, "", "Orders", {"ID"}}}}},
+        // Known to have no key at all.
+        {"Log", {Names{}, Keys{}}},
+        // A key to nothing leaves the foreign keys unknown rather than the list short of one.
+        {"Stray", {Names{"Y"}, std::nullopt}},
+    };
+    for (const auto& [table, expected] : keys) {
+        SCOPED_TRACE(table);
+        EXPECT_EQ(source->DescribeTable(table).Keys, expected);
+    }
+}
+
+TEST_F(SqliteSchemaSourceTest, ViewsLeaveFactsAndKeysUnknown) {
+    CreateSqliteFile(Path, KeysSchema);
+    const auto source = OpenSqliteSchemaSource(Path);
+    const TTableDescription view = source->DescribeTable("BigBuyers");
+    ASSERT_EQ(view.Columns.size(), 2u);
+    for (const TColumnInfo& column : view.Columns) {
+        EXPECT_EQ(column.Facts, TColumnFacts{}) << column.Name;
+    }
+    EXPECT_EQ(view.Keys, TTableKeys{});
+    // Describing tables and views one after the other, in any order, keeps each its own facts.
+    const std::vector<TTableDescription> described = source->DescribeTables(
+        {{"Log", "TABLE", ""}, {"BigBuyers", "VIEW", ""}, {"Regions", "TABLE", ""}});
+    ASSERT_EQ(described.size(), 3u);
+    EXPECT_EQ(described[0].Keys.PrimaryKey, std::vector<std::string>{});
+    EXPECT_EQ(described[1].Keys, TTableKeys{});
+    EXPECT_EQ(described[2].Keys.PrimaryKey, (std::vector<std::string>{"Code", "Country"}));
+    EXPECT_EQ(described[2].Columns.at(2).Facts, (TColumnFacts{true, true, std::nullopt}));
+}
+
 TEST_F(SqliteSchemaSourceTest, CatalogueListsTablesThenViewsByNameAndMarksSystemTables) {
     CreateSqliteFile(Path, "CREATE TABLE beta (a INT, b TEXT);"
                            "CREATE TABLE Alpha (x INT);"
@@ -166,8 +272,11 @@ TEST_F(SqliteSchemaSourceTest, CatalogueListsTablesThenViewsByNameAndMarksSystem
     // Names with blanks and apostrophes are described like any other, and so are views.
     const std::vector<TFieldDescriptor> details = FieldsOf("Order Details");
     ASSERT_EQ(details.size(), 2u);
-    EXPECT_EQ(details[0], (TFieldDescriptor{"Unit Price", T::ftBCD, 4, false, 19, false}));
-    EXPECT_EQ(details[1], (TFieldDescriptor{"Qty", T::ftSmallint, 0, false, 0, false}));
+    // Both may be empty and have no default; SQLite keeps no comments.
+    const TColumnFacts nullable{false, false, std::nullopt};
+    EXPECT_EQ(details[0],
+              (TFieldDescriptor{"Unit Price", T::ftBCD, 4, false, 19, false, nullable}));
+    EXPECT_EQ(details[1], (TFieldDescriptor{"Qty", T::ftSmallint, 0, false, 0, false, nullable}));
     EXPECT_EQ(FieldsOf("O'Brien").size(), 1u);
     const std::vector<TFieldDescriptor> view = FieldsOf("Aview");
     ASSERT_EQ(view.size(), 2u);

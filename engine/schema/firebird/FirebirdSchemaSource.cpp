@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <map>
 #include <mutex>
+#include <set>
 #include <sys/stat.h>
 #include <tuple>
 #include <unistd.h>
@@ -153,9 +154,14 @@ void DropStatement(ISC_STATUS* status, FB_API_HANDLE* handle) {
     isc_dsql_free_statement(status, handle, DSQL_drop);
 }
 
+void CloseBlob(ISC_STATUS* status, FB_API_HANDLE* handle) {
+    isc_close_blob(status, handle);
+}
+
 using TAttachment = TFirebirdHandle<DetachDatabase>;
 using TTransaction = TFirebirdHandle<RollBackTransaction>;
 using TStatement = TFirebirdHandle<DropStatement>;
+using TBlob = TFirebirdHandle<CloseBlob>;
 
 // ---------------------------------------------------------------------------------------------
 // Descriptor areas: the columns of a statement's rows (or its parameters), each with a buffer
@@ -235,6 +241,17 @@ public:
         }
         text.erase(text.find_last_not_of(' ') + 1);
         return text;
+    }
+
+    // The identifier of a blob column's value.
+    std::optional<ISC_QUAD> BlobId(short index) {
+        const XSQLVAR& column = Get()->sqlvar[index];
+        if (IsNull(index) || (column.sqltype & ~1) != SQL_BLOB) {
+            return std::nullopt;
+        }
+        ISC_QUAD id{};
+        std::memcpy(&id, column.sqldata, sizeof id);
+        return id;
     }
 
     std::optional<std::int64_t> Integer(short index) {
@@ -327,15 +344,31 @@ constexpr const char* CatalogueSql =
     "SELECT r.RDB$RELATION_NAME, CASE WHEN r.RDB$VIEW_BLR IS NULL THEN 0 ELSE 1 END "
     "FROM RDB$RELATIONS r WHERE COALESCE(r.RDB$SYSTEM_FLAG, 0) = 0";
 
+// Comments up to this many characters come with the columns; a longer one is read from its
+// blob on its own. (The text must fit a row: 8000 characters of up to 4 bytes.)
+constexpr int CommentCharactersInRow = 8000;
+
 // The columns of every user table and view in one statement (or of one relation, with the name
-// as its parameter), each with its domain's type. Identity columns came with Firebird 3; an
-// older server is asked without them.
+// as its parameter), each with its domain's type, whether it is a view's, NOT NULL and a default
+// given by the column or its domain, and the column's own description. Identity columns came
+// with Firebird 3; an older server is asked without them, and without descriptions, which it
+// may not turn into text.
 std::string ColumnsSql(bool withIdentity, bool oneRelation) {
+    const std::string comment = std::to_string(CommentCharactersInRow);
     return std::string("SELECT rf.RDB$RELATION_NAME, rf.RDB$FIELD_NAME, f.RDB$FIELD_TYPE, "
                        "f.RDB$FIELD_SUB_TYPE, f.RDB$FIELD_LENGTH, f.RDB$FIELD_PRECISION, "
                        "f.RDB$FIELD_SCALE, f.RDB$CHARACTER_LENGTH, f.RDB$CHARACTER_SET_ID, "
                        "cs.RDB$BYTES_PER_CHARACTER, f.RDB$DIMENSIONS, ") +
-           (withIdentity ? "rf.RDB$IDENTITY_TYPE " : "CAST(NULL AS SMALLINT) ") +
+           (withIdentity ? "rf.RDB$IDENTITY_TYPE, " : "CAST(NULL AS SMALLINT), ") +
+           "CASE WHEN r.RDB$VIEW_BLR IS NULL THEN 0 ELSE 1 END, "
+           "CASE WHEN COALESCE(rf.RDB$NULL_FLAG, 0) = 1 OR COALESCE(f.RDB$NULL_FLAG, 0) = 1 "
+           "THEN 1 ELSE 0 END, "
+           "CASE WHEN rf.RDB$DEFAULT_SOURCE IS NULL AND f.RDB$DEFAULT_SOURCE IS NULL "
+           "THEN 0 ELSE 1 END, " +
+           (withIdentity ? "CASE WHEN CHAR_LENGTH(rf.RDB$DESCRIPTION) <= " + comment +
+                               " THEN CAST(rf.RDB$DESCRIPTION AS VARCHAR(" + comment +
+                               ") CHARACTER SET UNICODE_FSS) END, rf.RDB$DESCRIPTION "
+                         : std::string("CAST(NULL AS VARCHAR(1)), CAST(NULL AS BLOB) ")) +
            "FROM RDB$RELATION_FIELDS rf "
            "JOIN RDB$RELATIONS r ON r.RDB$RELATION_NAME = rf.RDB$RELATION_NAME "
            "JOIN RDB$FIELDS f ON f.RDB$FIELD_NAME = rf.RDB$FIELD_SOURCE "
@@ -375,6 +408,43 @@ enum TColumnsField : short {
     BytesPerCharacter,
     Dimensions,
     IdentityType,
+    IsView,
+    NotNull,
+    HasDefault,
+    CommentText,
+    CommentBlob,
+};
+
+// The primary and foreign keys of every user table in one statement (or of one relation, with
+// the name as its parameter): a row for each column of a key, in the key's order, with the
+// column the foreign key refers to at the same place of the referenced primary or unique key.
+// Keys come in the order their indexes were made, which is the order they were declared.
+std::string KeysSql(bool oneRelation) {
+    return std::string(
+               "SELECT rc.RDB$RELATION_NAME, rc.RDB$CONSTRAINT_TYPE, rc.RDB$CONSTRAINT_NAME, "
+               "s.RDB$FIELD_NAME, uq.RDB$RELATION_NAME, us.RDB$FIELD_NAME "
+               "FROM RDB$RELATION_CONSTRAINTS rc "
+               "JOIN RDB$INDICES i ON i.RDB$INDEX_NAME = rc.RDB$INDEX_NAME "
+               "JOIN RDB$INDEX_SEGMENTS s ON s.RDB$INDEX_NAME = rc.RDB$INDEX_NAME "
+               "LEFT JOIN RDB$REF_CONSTRAINTS ref "
+               "ON ref.RDB$CONSTRAINT_NAME = rc.RDB$CONSTRAINT_NAME "
+               "LEFT JOIN RDB$RELATION_CONSTRAINTS uq "
+               "ON uq.RDB$CONSTRAINT_NAME = ref.RDB$CONST_NAME_UQ "
+               "LEFT JOIN RDB$INDEX_SEGMENTS us ON us.RDB$INDEX_NAME = uq.RDB$INDEX_NAME "
+               "AND us.RDB$FIELD_POSITION = s.RDB$FIELD_POSITION "
+               "WHERE rc.RDB$CONSTRAINT_TYPE IN ('PRIMARY KEY', 'FOREIGN KEY') ") +
+           (oneRelation ? "AND rc.RDB$RELATION_NAME = ? " : "") +
+           "ORDER BY rc.RDB$RELATION_NAME, i.RDB$INDEX_ID, rc.RDB$CONSTRAINT_NAME, "
+           "s.RDB$FIELD_POSITION";
+}
+
+enum TKeysField : short {
+    KeyRelation,
+    KeyType,
+    KeyName,
+    KeyColumn,
+    ReferencedRelation,
+    ReferencedColumn,
 };
 
 class TFirebirdSchemaSource final : public ISchemaSource {
@@ -424,8 +494,7 @@ public:
         return std::move(found->second);
     }
 
-    std::vector<TTableDescription>
-    DescribeTables(const std::vector<TCatalogRow>& rows) override {
+    std::vector<TTableDescription> DescribeTables(const std::vector<TCatalogRow>& rows) override {
         std::map<std::string, TTableDescription> tables =
             ReadColumns(nullptr, "Cannot read the columns of " + FDescription + ".");
         std::vector<TTableDescription> described;
@@ -553,11 +622,95 @@ private:
             TColumnInfo column = MapFirebirdColumnType(type);
             column.Name = row->Text(FieldName);
             column.IsAutoIncrement = row->Integer(IdentityType).has_value();
+            const bool isView = row->Integer(IsView).value_or(0) != 0;
+            // A view's column is as nullable as its expression, which Firebird does not record,
+            // and takes no default of its own. Its description is its own, as a table column's.
+            if (!isView) {
+                column.Facts.NotNull = row->Integer(NotNull).value_or(0) != 0;
+                column.Facts.HasDefault = row->Integer(HasDefault).value_or(0) != 0;
+            }
+            if (*FHasIdentity) {
+                const std::optional<ISC_QUAD> blob = row->BlobId(CommentBlob);
+                column.Facts.Comment = !blob ? std::string()
+                                       : !row->IsNull(CommentText)
+                                           ? row->Text(CommentText)
+                                           : ReadBlobText(*blob, watch, failure);
+            }
             TTableDescription& table = tables[row->Text(RelationName)];
             table.OffersAutoIncrement = true;
+            if (!isView && !table.Keys.PrimaryKey) {
+                table.Keys.PrimaryKey.emplace();
+                table.Keys.ForeignKeys.emplace();
+            }
             table.Columns.push_back(std::move(column));
         }
+        ReadKeys(tableName, tables, watch, failure);
         return tables;
+    }
+
+    // The keys of the tables of `tables` (of the one named `tableName`, when given). A view has
+    // none of its own: its keys stay unknown.
+    void ReadKeys(const std::string* tableName, std::map<std::string, TTableDescription>& tables,
+                  TServerWatch& watch, const std::string& failure) {
+        TStatement statement;
+        TDescriptorArea row = Run(statement, KeysSql(tableName != nullptr), tableName, failure);
+        // Each table's foreign keys by constraint name, to mark those whose referenced columns
+        // were not found: a table with one of them has a list the source cannot vouch for.
+        std::set<std::string> unresolved;
+        std::string lastKey;
+        while (Fetch(statement, row, watch, failure)) {
+            const auto found = tables.find(row.Text(KeyRelation));
+            if (found == tables.end() || !found->second.Keys.PrimaryKey) {
+                continue;
+            }
+            TTableKeys& keys = found->second.Keys;
+            if (row.Text(KeyType) == "PRIMARY KEY") {
+                keys.PrimaryKey->push_back(row.Text(KeyColumn));
+                continue;
+            }
+            const std::string keyName = found->first + '\0' + row.Text(KeyName);
+            if (keyName != lastKey) {
+                keys.ForeignKeys->emplace_back();
+                keys.ForeignKeys->back().ReferencedTable = row.Text(ReferencedRelation);
+                lastKey = keyName;
+            }
+            TForeignKey& key = keys.ForeignKeys->back();
+            key.Columns.push_back(row.Text(KeyColumn));
+            key.ReferencedColumns.push_back(row.Text(ReferencedColumn));
+            if (row.IsNull(ReferencedRelation) || row.IsNull(ReferencedColumn)) {
+                unresolved.insert(found->first);
+            }
+        }
+        for (const std::string& name : unresolved) {
+            tables[name].Keys.ForeignKeys.reset();
+        }
+    }
+
+    // The text of a blob, read segment by segment: a comment too long to come with its column.
+    std::string ReadBlobText(ISC_QUAD id, TServerWatch& watch, const std::string& failure) {
+        TStatus status;
+        TBlob blob;
+        isc_open_blob2(status.Get(), FAttachment.Get(), FTransaction.Get(), blob.Get(), &id, 0,
+                       nullptr);
+        Check(status, failure);
+        std::string text;
+        char segment[16384];
+        for (;;) {
+            unsigned short length = 0;
+            const ISC_STATUS read =
+                isc_get_segment(status.Get(), blob.Get(), &length,
+                                static_cast<unsigned short>(sizeof segment), segment);
+            watch.Progress();
+            if (read != 0 && read != isc_segment) {
+                if (read == isc_segstr_eof) {
+                    break;
+                }
+                Check(status, failure);
+            }
+            text.append(segment, length);
+        }
+        text.erase(text.find_last_not_of(' ') + 1);
+        return text;
     }
 };
 

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <charconv>
 #include <filesystem>
+#include <functional>
+#include <map>
 #include <optional>
 #include <sqlite3.h>
 #include <tuple>
@@ -116,17 +118,29 @@ public:
         return rows;
     }
 
-    TIdentifierQuoting IdentifierQuoting() const override {
-        return {TSqlDialect::Sqlite, "\""};
-    }
+    TIdentifierQuoting IdentifierQuoting() const override { return {TSqlDialect::Sqlite, "\""}; }
 
     TTableDescription DescribeTable(const std::string& tableName) override {
         const std::string failure =
             "Cannot open table \"" + tableName + "\" of SQLite database \"" + FPath + "\".";
-        if (std::optional<TTableDescription> table = DescribeRowidTable(tableName)) {
-            return std::move(*table);
+        // Views fail here, as do names of nothing.
+        const bool isTable =
+            tableName.find('\0') == std::string::npos &&
+            sqlite3_table_column_metadata(FDatabase.get(), nullptr, tableName.c_str(), nullptr,
+                                          nullptr, nullptr, nullptr, nullptr, nullptr) == SQLITE_OK;
+        std::optional<TTableDescription> table;
+        if (isTable) {
+            table = DescribeRowidTable(tableName);
         }
-        return DescribeThroughPragma(tableName, failure);
+        if (!table) {
+            table = DescribeThroughPragma(tableName, failure);
+        }
+        // A view has no constraints of its own, and SQLite records none for its columns: its
+        // facts and keys stay unknown.
+        if (isTable) {
+            ReadFactsAndKeys(tableName, *table, failure);
+        }
+        return std::move(*table);
     }
 
 private:
@@ -135,14 +149,8 @@ private:
     // statement of its own and takes the file's lock for every table, was most of the time a
     // large database took. Views, tables WITHOUT ROWID, and tables with a column named like the
     // rowid go the general way; so does anything this way cannot prepare.
+    // Only for tables: views' column types only the pragma reports as a provider does.
     std::optional<TTableDescription> DescribeRowidTable(const std::string& tableName) {
-        // Fails for views, whose column types only the pragma reports as a provider does.
-        if (tableName.find('\0') != std::string::npos ||
-            sqlite3_table_column_metadata(FDatabase.get(), nullptr, tableName.c_str(), nullptr,
-                                          nullptr, nullptr, nullptr, nullptr,
-                                          nullptr) != SQLITE_OK) {
-            return std::nullopt;
-        }
         const std::string sql =
             "SELECT rowid, * FROM \"" + ReplaceAll(tableName, "\"", "\"\"") + "\"";
         sqlite3_stmt* raw = nullptr;
@@ -256,6 +264,101 @@ private:
         return table;
     }
 
+    // NOT NULL, a default and the primary key's order from the table's columns, and the foreign
+    // keys, in one statement kept for every table. A key written without its referenced columns
+    // refers to the referenced table's primary key, column by column; SQLite keeps the names as
+    // the key was written, so the referenced table and columns are looked up in their own
+    // spelling. SQLite keeps no comments.
+    void ReadFactsAndKeys(const std::string& tableName, TTableDescription& table,
+                          const std::string& failure) {
+        if (!FFactsStatement) {
+            FFactsStatement =
+                Prepare("SELECT 0, cid, name, \"notnull\", dflt_value IS NOT NULL, pk, NULL "
+                        "FROM pragma_table_xinfo(?1) "
+                        "UNION ALL "
+                        "SELECT 1, f.id, f.seq, f.\"from\", f.\"table\", "
+                        "(SELECT p.name FROM pragma_table_info(f.\"table\") p "
+                        "WHERE f.\"to\" IS NULL AND p.pk = f.seq + 1), "
+                        "(SELECT p.name FROM pragma_table_info(f.\"table\") p "
+                        "WHERE p.name = f.\"to\" COLLATE NOCASE) "
+                        "FROM pragma_foreign_key_list(?1) f",
+                        failure);
+        }
+        sqlite3_stmt* facts = FFactsStatement.get();
+        const TStatementReset reset(facts);
+        if (sqlite3_bind_text(facts, 1, tableName.data(), static_cast<int>(tableName.size()),
+                              SQLITE_TRANSIENT) != SQLITE_OK) {
+            RaiseSqliteError(FDatabase.get(), failure);
+        }
+        std::map<std::string, TColumnFacts> columnFacts;
+        std::map<int, std::string> primaryKey; // by position in the key
+        // By the key's id; SQLite numbers the keys from the last declared one.
+        std::map<int, TForeignKey, std::greater<>> foreignKeys;
+        bool keysResolved = true;
+        int step = SQLITE_ROW;
+        while ((step = sqlite3_step(facts)) == SQLITE_ROW) {
+            if (sqlite3_column_int(facts, 0) == 0) {
+                const std::string name = ColumnText(facts, 2);
+                columnFacts[name] = {sqlite3_column_int(facts, 3) != 0,
+                                     sqlite3_column_int(facts, 4) != 0, std::nullopt};
+                if (const int position = sqlite3_column_int(facts, 5); position > 0) {
+                    primaryKey[position] = name;
+                }
+                continue;
+            }
+            TForeignKey& key = foreignKeys[sqlite3_column_int(facts, 1)];
+            key.Columns.push_back(ColumnText(facts, 3));
+            key.ReferencedTable = ColumnText(facts, 4);
+            const int referenced = sqlite3_column_type(facts, 5) != SQLITE_NULL ? 5 : 6;
+            if (sqlite3_column_type(facts, referenced) == SQLITE_NULL) {
+                keysResolved = false; // no such table or column: a key SQLite would refuse
+            }
+            key.ReferencedColumns.push_back(ColumnText(facts, referenced));
+        }
+        if (step != SQLITE_DONE) {
+            RaiseSqliteError(FDatabase.get(), failure);
+        }
+        for (TColumnInfo& column : table.Columns) {
+            if (const auto found = columnFacts.find(column.Name); found != columnFacts.end()) {
+                column.Facts = found->second;
+            }
+        }
+        table.Keys.PrimaryKey.emplace();
+        for (auto& [position, name] : primaryKey) {
+            table.Keys.PrimaryKey->push_back(std::move(name));
+        }
+        // A key to a table or column that is not there says nothing the generator could use,
+        // and leaving it out would claim the list complete.
+        if (!keysResolved) {
+            return;
+        }
+        table.Keys.ForeignKeys.emplace();
+        for (auto& [id, key] : foreignKeys) {
+            key.ReferencedTable = TableNameAsCreated(key.ReferencedTable, failure);
+            table.Keys.ForeignKeys->push_back(std::move(key));
+        }
+    }
+
+    // The name a table was created with, for a name that finds it (SQLite folds ASCII letters).
+    // All the names are read once, at the first key that needs one.
+    std::string TableNameAsCreated(const std::string& name, const std::string& failure) {
+        if (!FTableNames) {
+            FTableNames.emplace();
+            TStatementHandle statement =
+                Prepare("SELECT name FROM sqlite_master WHERE type = 'table'", failure);
+            int step = SQLITE_ROW;
+            while ((step = sqlite3_step(statement.get())) == SQLITE_ROW) {
+                const std::string created = ColumnText(statement.get(), 0);
+                FTableNames->emplace(UpperCaseAscii(created), created);
+            }
+            if (step != SQLITE_DONE) {
+                RaiseSqliteError(FDatabase.get(), failure);
+            }
+        }
+        const auto found = FTableNames->find(UpperCaseAscii(name));
+        return found != FTableNames->end() ? found->second : name;
+    }
+
     // Makes a kept statement ready for its next use however this one ends, and lets go of the
     // read lock it holds.
     class TStatementReset {
@@ -276,6 +379,9 @@ private:
     std::string FPath;
     // Declared after the database, so that it is finalized before the database closes.
     TStatementHandle FDescribeStatement;
+    TStatementHandle FFactsStatement;
+    // Upper-case name to the name as created, once a foreign key needed it.
+    std::optional<std::map<std::string, std::string>> FTableNames;
 
     TStatementHandle Prepare(const char* sql, const std::string& failure) {
         sqlite3_stmt* raw = nullptr;
