@@ -109,6 +109,19 @@ const std::vector<TOptionSpec>& OptionSpecs() {
          [](TCommandLine& c, const std::string&) {
              c.Options.ClientUIOptions.TrimTableName = true;
          }},
+        {"schema-keys", nullptr,
+         "key fields are the primary-key columns the database names, not the first column",
+         [](TCommandLine& c, const std::string&) { c.Options.SchemaOptions.SchemaKeys = true; }},
+        {"required-fields", nullptr,
+         "fields of NOT NULL columns without default or counter are Required",
+         [](TCommandLine& c, const std::string&) {
+             c.Options.SchemaOptions.RequiredFields = true;
+         }},
+        {"fk-lookups", nullptr,
+         "lookup combo boxes on the foreign keys, wired to the tables they refer to",
+         [](TCommandLine& c, const std::string&) { c.Options.SchemaOptions.FkLookups = true; }},
+        {"comment-labels", nullptr, "labels from the column comments where the map file gives none",
+         [](TCommandLine& c, const std::string&) { c.Options.SchemaOptions.CommentLabels = true; }},
         {"force", nullptr, "replace an earlier copy of the template in the output directory",
          [](TCommandLine& c, const std::string&) { c.Force = true; }},
         {"describe", nullptr,

@@ -200,6 +200,7 @@ TMain_Frm::TMain_Frm(QWidget* parent) : QMainWindow(parent) {
     layout->addWidget(BuildDatabaseGroup());
     layout->addWidget(BuildServerGroup());
     layout->addLayout(clientRow);
+    layout->addWidget(BuildSchemaGroup());
     layout->addLayout(generateRow);
     setCentralWidget(central);
 
@@ -396,6 +397,32 @@ QGroupBox* TMain_Frm::BuildClientFormsGroup() {
     return group;
 }
 
+QGroupBox* TMain_Frm::BuildSchemaGroup() {
+    auto* group = Named(new QGroupBox(QStringLiteral("From the Database Schema")), "Schema_Grp");
+    auto* row = new QHBoxLayout(group);
+    SchemaKeys_Chk = Named(new QCheckBox(QStringLiteral("Keys from the Schema")), "SchemaKeys_Chk");
+    SchemaKeys_Chk->setToolTip(
+        QStringLiteral("Mark the primary-key columns as the provider's key, not the first field"));
+    RequiredFields_Chk =
+        Named(new QCheckBox(QStringLiteral("Required Fields")), "RequiredFields_Chk");
+    RequiredFields_Chk->setToolTip(
+        QStringLiteral("Fields of NOT NULL columns without default or counter are Required"));
+    FkLookups_Chk =
+        Named(new QCheckBox(QStringLiteral("Lookups from Foreign Keys")), "FkLookups_Chk");
+    FkLookups_Chk->setToolTip(QStringLiteral(
+        "Lookup combo boxes on the foreign keys, wired to the tables they refer to"));
+    CommentLabels_Chk =
+        Named(new QCheckBox(QStringLiteral("Labels from Comments")), "CommentLabels_Chk");
+    CommentLabels_Chk->setToolTip(
+        QStringLiteral("Field labels from the column comments where the map file gives none"));
+    row->addWidget(SchemaKeys_Chk);
+    row->addWidget(RequiredFields_Chk);
+    row->addWidget(FkLookups_Chk);
+    row->addWidget(CommentLabels_Chk);
+    row->addStretch();
+    return group;
+}
+
 void TMain_Frm::SetTabOrder() {
     const QList<QWidget*> order = {DBConnectionName_Edt,
                                    TableType_Edt,
@@ -417,6 +444,10 @@ void TMain_Frm::SetTabOrder() {
                                    WithColon_Chk,
                                    AutoSize_Chk,
                                    LeftJustify_Chk,
+                                   SchemaKeys_Chk,
+                                   RequiredFields_Chk,
+                                   FkLookups_Chk,
+                                   CommentLabels_Chk,
                                    UDL_Edt,
                                    OpenUDL_Bnt,
                                    EditUDL_Btn,
@@ -460,6 +491,10 @@ void TMain_Frm::GetOptions(TProjectParam& options) const {
     options.ClientUIOptions.LeftJustify = LeftJustify_Chk->isChecked();
     options.ClientUIOptions.AutoSize = AutoSize_Chk->isChecked();
     options.ClientUIOptions.TrimTableName = UITrimTableName_Chk->isChecked();
+    options.SchemaOptions.SchemaKeys = SchemaKeys_Chk->isChecked();
+    options.SchemaOptions.RequiredFields = RequiredFields_Chk->isChecked();
+    options.SchemaOptions.FkLookups = FkLookups_Chk->isChecked();
+    options.SchemaOptions.CommentLabels = CommentLabels_Chk->isChecked();
 }
 
 void TMain_Frm::DMStatus(TDM&, const std::string& text) {

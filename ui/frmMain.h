@@ -101,6 +101,11 @@ public:
     QCheckBox* WithColon_Chk;
     QCheckBox* AutoSize_Chk;
     QCheckBox* LeftJustify_Chk;
+    // What the projects take from the database's own knowledge.
+    QCheckBox* SchemaKeys_Chk;
+    QCheckBox* RequiredFields_Chk;
+    QCheckBox* FkLookups_Chk;
+    QCheckBox* CommentLabels_Chk;
 
     QPushButton* Gen_Btn;
     QToolButton* Help_Btn;
@@ -146,6 +151,7 @@ private:
     QGroupBox* BuildServerGroup();
     QGroupBox* BuildClientDataModuleGroup();
     QGroupBox* BuildClientFormsGroup();
+    QGroupBox* BuildSchemaGroup();
     void SetTabOrder();
 };
 

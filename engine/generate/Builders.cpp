@@ -6,6 +6,8 @@
 #include "text/DfmText.h"
 #include "text/StringUtils.h"
 
+#include <algorithm>
+
 namespace quorvane {
 
 namespace {
@@ -40,6 +42,37 @@ std::string DisplayFormatOf(const TFieldClass& fieldClass, const TDisplayFormat&
     return {};
 }
 
+// Which fields of a table the provider takes for its key. Without the schema's keys, and for a
+// table whose key the database does not say (or has none), the first field, as always; with
+// them, exactly the primary-key columns. A view has a key only where its source says one.
+std::vector<bool> KeyFieldsOf(const TSnapshotTable& table, bool schemaKeys) {
+    std::vector<bool> keys(table.Fields.size(), false);
+    const auto& primaryKey = table.Keys.PrimaryKey;
+    if (schemaKeys && primaryKey && !primaryKey->empty()) {
+        bool found = false;
+        for (std::size_t index = 0; index < table.Fields.size(); ++index) {
+            keys[index] = std::find(primaryKey->begin(), primaryKey->end(),
+                                    table.Fields[index].FieldName) != primaryKey->end();
+            found = found || keys[index];
+        }
+        if (found) {
+            return keys;
+        }
+    }
+    if (schemaKeys && table.Type == "VIEW") {
+        return keys;
+    }
+    if (!keys.empty()) {
+        keys.front() = true;
+    }
+    return keys;
+}
+
+// A value the user must give: the database refuses the row without it and fills in nothing.
+bool IsRequired(const TFieldDescriptor& field) {
+    return field.Facts.NotNull == true && field.Facts.HasDefault == false && !field.AutoIncrement;
+}
+
 } // namespace
 
 void TDM::BuildPersistentFields(const TProjectPlan& plan, const TPlannedTable& table,
@@ -48,16 +81,15 @@ void TDM::BuildPersistentFields(const TProjectPlan& plan, const TPlannedTable& t
     const std::vector<TFieldDescriptor>& fields = table.Source->Fields;
     const std::vector<std::string> identifiers = plan.FieldIdentifiers(table);
     const TDataSetFamily family = DataSetFamilyOf(plan.Options->ServerOptions.DataSetKind);
+    const TSchemaParam& schemaOptions = plan.Options->SchemaOptions;
+    const std::vector<bool> keyFields = KeyFieldsOf(*table.Source, schemaOptions.SchemaKeys);
     for (std::size_t index = 0; index < fields.size(); ++index) {
         const TFieldDescriptor& field = fields[index];
         const std::string componentName =
             plan.FieldComponent(table, index, identifiers[index], role);
         const TFieldClass fieldClass = FieldClassOf(family, field);
         const std::string className(fieldClass.ClassName);
-        std::string displayLabel = DisplayTextOf(field.FieldName);
-        if (displayLabel.empty()) {
-            displayLabel = field.FieldName;
-        }
+        std::string displayLabel = DisplayLabelOf(field, schemaOptions);
         const std::string displayFormat = DisplayFormatOf(fieldClass, displayFormats);
 
         unitLines.push_back("    " + componentName + " : " + className + ";");
@@ -67,8 +99,11 @@ void TDM::BuildPersistentFields(const TProjectPlan& plan, const TPlannedTable& t
         if (!displayFormat.empty()) {
             formLines.push_back("      DisplayFormat = " + QuoteDfmString(displayFormat));
         }
-        if (index == 0) {
+        if (keyFields[index]) {
             formLines.push_back("      ProviderFlags = [pfInUpdate, pfInWhere, pfInKey]");
+        }
+        if (schemaOptions.RequiredFields && IsRequired(field)) {
+            formLines.push_back("      Required = True");
         }
         if (fieldClass.MemoBlobType) {
             formLines.push_back("      BlobType = ftMemo");

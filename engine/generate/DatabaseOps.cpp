@@ -42,6 +42,14 @@ std::string TDM::DisplayTextOf(const std::string& fieldName) const {
     return DisplayTextMap.Lookup(fieldName);
 }
 
+std::string TDM::DisplayLabelOf(const TFieldDescriptor& field, const TSchemaParam& options) const {
+    std::string text = DisplayTextOf(field.FieldName);
+    if (text.empty() && options.CommentLabels && field.Facts.Comment) {
+        text = *field.Facts.Comment;
+    }
+    return text.empty() ? field.FieldName : text;
+}
+
 void TDM::ListTableNames(TStringList& list) {
     const TSchemaSnapshot& snapshot = ADOConnection.Snapshot();
     list.clear();

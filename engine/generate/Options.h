@@ -53,6 +53,15 @@ struct TClientUIParam {
     bool TrimTableName = false;
 };
 
+/// What the generated projects take from what the database says of itself. Each is off by
+/// default, so that a run without them writes what it always wrote.
+struct TSchemaParam {
+    bool SchemaKeys = false;     ///< pfInKey on the primary-key columns, not the first column
+    bool RequiredFields = false; ///< Required on NOT NULL columns without default or counter
+    bool FkLookups = false;      ///< lookup combo boxes on the foreign keys, wired to their tables
+    bool CommentLabels = false;  ///< labels from column comments where the map has none
+};
+
 /// The options of one run. The defaults are those the main window shows at start.
 struct TProjectParam {
     TDatabaseParam Database;
@@ -60,6 +69,7 @@ struct TProjectParam {
     TDirectDMParam ServerOptions;
     TClientDMParam ClientDMOptions;
     TClientUIParam ClientUIOptions;
+    TSchemaParam SchemaOptions;
 };
 
 } // namespace quorvane

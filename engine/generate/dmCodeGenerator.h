@@ -111,6 +111,9 @@ public:
     bool LoadDisplayTextMap(const std::string& mapFile, bool nameCodeOrder);
     /// The display text of a field, or "" when the map has none.
     std::string DisplayTextOf(const std::string& fieldName) const;
+    /// A field's label: its display text from the map, else (with CommentLabels) the column's
+    /// comment, else the field name.
+    std::string DisplayLabelOf(const TFieldDescriptor& field, const TSchemaParam& options) const;
     /// Replaces `list` with the names of the database's tables and views, from its snapshot.
     void ListTableNames(TStringList& list);
 

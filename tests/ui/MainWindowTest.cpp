@@ -181,7 +181,9 @@ private slots:
         }
         for (QCheckBox* check :
              {window.TrimPrefix_Chk, window.ClientTrimTableName_Chk, window.UITrimTableName_Chk,
-              window.WithColon_Chk, window.AutoSize_Chk, window.LeftJustify_Chk}) {
+              window.WithColon_Chk, window.AutoSize_Chk, window.LeftJustify_Chk,
+              window.SchemaKeys_Chk, window.RequiredFields_Chk, window.FkLookups_Chk,
+              window.CommentLabels_Chk}) {
             QVERIFY2(!check->isChecked(), qPrintable(check->objectName()));
         }
         QVERIFY(window.IsRDM_Chk->isChecked());
@@ -224,9 +226,10 @@ private slots:
         QTest::keyClicks(QApplication::focusWidget(), "X");
         QCOMPARE(window.DBConnectionName_Edt->text(), QStringLiteral("DBConnectionX"));
 
-        // The groups server, client data module, client forms, database, project directory,
-        // then the Generate button, and round again; the help button is never a stop. The two
-        // map-file formats are one stop, at the selected one; the arrow keys move between them.
+        // The groups server, client data module, client forms, schema, database, project
+        // directory, then the Generate button, and round again; the help button is never a stop.
+        // The two map-file formats are one stop, at the selected one; the arrow keys move between
+        // them.
         const QList<QWidget*> order = {window.TableType_Edt,
                                        window.TrimPrefix_Chk,
                                        window.ProviderOptions_Cbo,
@@ -245,6 +248,10 @@ private slots:
                                        window.WithColon_Chk,
                                        window.AutoSize_Chk,
                                        window.LeftJustify_Chk,
+                                       window.SchemaKeys_Chk,
+                                       window.RequiredFields_Chk,
+                                       window.FkLookups_Chk,
+                                       window.CommentLabels_Chk,
                                        window.UDL_Edt,
                                        window.OpenUDL_Bnt,
                                        window.EditUDL_Btn,
@@ -307,6 +314,8 @@ private slots:
         window.LeftJustify_Chk->setChecked(true);
         window.AutoSize_Chk->setChecked(true);
         window.UITrimTableName_Chk->setChecked(true);
+        window.SchemaKeys_Chk->setChecked(true);
+        window.FkLookups_Chk->setChecked(true);
 
         TProjectParam o;
         window.GetOptions(o);
@@ -333,6 +342,12 @@ private slots:
         QCOMPARE(o.ClientUIOptions.OnlyTable, std::string("X"));
         QVERIFY(o.ClientUIOptions.WithColon && o.ClientUIOptions.LeftJustify);
         QVERIFY(o.ClientUIOptions.AutoSize && o.ClientUIOptions.TrimTableName);
+        QVERIFY(o.SchemaOptions.SchemaKeys && o.SchemaOptions.FkLookups);
+        QVERIFY(!o.SchemaOptions.RequiredFields && !o.SchemaOptions.CommentLabels);
+        window.RequiredFields_Chk->setChecked(true);
+        window.CommentLabels_Chk->setChecked(true);
+        window.GetOptions(o);
+        QVERIFY(o.SchemaOptions.RequiredFields && o.SchemaOptions.CommentLabels);
 
         window.IsRDM_Chk->setChecked(false);
         window.IsRDM_ChkClick();
