@@ -607,8 +607,8 @@ TEST(MariaDbLiveTest, CatalogueReadingEqualsTableByTable) {
     TTempDir folder;
     const std::string udl = folder.File("catalogue.udl");
     WriteDataLinkFile(udl, DataLinkProperties(*server, database));
-    // The columns and the views' definitions, and one statement each for the three views.
-    ExpectCatalogueReadingToEqualTableByTable(udl, 5,
+    // The columns, the views' definitions and the keys; one statement each for the three views.
+    ExpectCatalogueReadingToEqualTableByTable(udl, 6,
                                               {"every_type", "more_types", "order lines",
                                                "odd `quote` name", "v_orders", "v_expr", "v_temp",
                                                "v_join", "v_view", "v_derived", "v_with"});
@@ -631,8 +631,8 @@ TEST(MariaDbLiveTest, ListsThreeHundredTablesCompletely) {
     TTempDir folder;
     const std::string udl = folder.File("many.udl");
     WriteDataLinkFile(udl, DataLinkProperties(*server, database));
-    // The columns and the views' definitions, whatever the number of tables.
-    ExpectCatalogueReadingToEqualTableByTable(udl, 2, tableNames);
+    // The columns, the views' definitions and the keys, whatever the number of tables.
+    ExpectCatalogueReadingToEqualTableByTable(udl, 3, tableNames);
     session.Execute("DROP DATABASE `" + database + "`");
 }
 

@@ -229,8 +229,14 @@ struct TSqlServerCase {
 TEST(SqlServerCatalogueTest, EachSystemTypeAsFreeTdsDescribesIt) {
     const auto row = [](std::string type, std::int64_t maxLength, int precision = 0, int scale = 0,
                         bool identity = false) {
-        return TSqlServerCatalogueColumn{"c",       std::move(type), maxLength,
-                                         precision, scale,           identity};
+        TSqlServerCatalogueColumn column;
+        column.Name = "c";
+        column.TypeName = std::move(type);
+        column.MaxLength = maxLength;
+        column.Precision = precision;
+        column.Scale = scale;
+        column.IsIdentity = identity;
+        return column;
     };
     // clang-format off
     const std::vector<TSqlServerCase> cases = {
@@ -285,7 +291,7 @@ TEST(SqlServerCatalogueTest, EachSystemTypeAsFreeTdsDescribesIt) {
         EXPECT_EQ(fields[0].Size, c.FieldSize);
     }
     // A type of a later server: FreeTDS describes that table itself.
-    EXPECT_FALSE(SqlServerColumnFromCatalogue({"c", "vector", 100, 0, 0, false}));
+    EXPECT_FALSE(SqlServerColumnFromCatalogue(row("vector", 100)));
 }
 
 // --- PostgreSQL ----------------------------------------------------------------------------------
@@ -377,7 +383,10 @@ TEST(PostgreSqlColumnListTest, MalformedTextsGiveNoColumns) {
     const std::vector<std::string> malformed = {
         "1 23 -1 0 id",                     // no slash ends the name
         "1 23 -1 0 id\\",                   // a backslash with nothing after it
-        "1 23 -1 2 id/",                    // a flag other than 0 or 1
+        "1 23 -1 16 id/",                   // a flag the query does not set
+        "1 23 -1 -1 id/",                   // a negative flag
+        "1 23 -1 8 id/",                    // a comment announced, none written
+        "1 23 -1 8 id/text\\",              // a comment that does not end
         "1 23 0 id/",                       // a number missing
         "1  23 -1 0 id/",                   // two blanks
         "x 23 -1 0 id/",                    // not a number
@@ -391,6 +400,17 @@ TEST(PostgreSqlColumnListTest, MalformedTextsGiveNoColumns) {
     }
 }
 
+// A column "c" of the type as the columns query gives it.
+TPostgreSqlCatalogueColumn PgColumn(std::int64_t typeOid, std::int64_t modifier = -1,
+                                    bool identity = false) {
+    TPostgreSqlCatalogueColumn column;
+    column.Name = "c";
+    column.TypeOid = typeOid;
+    column.TypeModifier = modifier;
+    column.IdentityOrSerial = identity;
+    return column;
+}
+
 struct TPsqlOdbcCase {
     TPostgreSqlCatalogueColumn Row;
     TExpectedColumn Expected;
@@ -401,7 +421,7 @@ struct TPsqlOdbcCase {
 
 TEST(PsqlOdbcCatalogueTest, CommonTypesAsPsqlOdbcDescribesThem) {
     const auto row = [](std::int64_t typeOid, std::int64_t modifier = -1, bool identity = false) {
-        return TPostgreSqlCatalogueColumn{"c", typeOid, modifier, identity};
+        return PgColumn(typeOid, modifier, identity);
     };
     // psqlODBC's column sizes: 5, 10 and 19 digits for the integers, 9 and 17 for real and
     // double, 28 digits and a scale of 6 for a numeric without them; 255 characters for text of
@@ -469,8 +489,8 @@ TEST(PsqlOdbcCatalogueTest, CommonTypesAsPsqlOdbcDescribesThem) {
 TEST(PsqlOdbcCatalogueTest, TypesNotReproducedAreLeftToTheDriver) {
     // 0: a domain over a domain or the large-object type, as the query marks them; abstime:
     // a type of old servers the driver describes in a way of its own.
-    EXPECT_FALSE(PsqlOdbcColumnFromCatalogue({"c", 0, -1, false}, MaxIdentifierLength));
-    EXPECT_FALSE(PsqlOdbcColumnFromCatalogue({"c", OidAbsTime, -1, false}, MaxIdentifierLength));
+    EXPECT_FALSE(PsqlOdbcColumnFromCatalogue(PgColumn(0), MaxIdentifierLength));
+    EXPECT_FALSE(PsqlOdbcColumnFromCatalogue(PgColumn(OidAbsTime), MaxIdentifierLength));
 }
 
 TEST(PsqlOdbcCatalogueTest, OnlyOidAndXidAreUnsigned) {
@@ -519,9 +539,222 @@ TEST(PsqlOdbcCatalogueTest, ColumnsQueryCarriesTheProbesAfterItsFacts) {
     EXPECT_EQ(items[1], "c.relname");
     EXPECT_EQ(items[2].rfind("pg_catalog.string_agg(", 0), 0u) << items[2];
     EXPECT_EQ(items[3], "pg_catalog.current_setting('max_identifier_length')");
+    EXPECT_EQ(items[4], "c.oid::text");
+    EXPECT_EQ(items[5], "c.relkind::text");
+    EXPECT_EQ(items[6].rfind("(SELECT pg_catalog.string_agg(", 0), 0u) << items[6];
     for (std::size_t i = 0; i < probes.size(); ++i) {
         EXPECT_EQ(items[PostgreSqlColumnsQueryFacts + i], probes[i].Expression);
     }
+}
+
+// --- What the catalogues say of columns and keys beyond their types
+// -------------------------------
+
+std::string FactsText(const TColumnFacts& facts) {
+    const auto flag = [](const std::optional<bool>& value) {
+        return value ? (*value ? std::string("yes") : std::string("no")) : std::string("?");
+    };
+    return "not null " + flag(facts.NotNull) + ", default " + flag(facts.HasDefault) +
+           ", comment " + (facts.Comment ? "[" + *facts.Comment + "]" : std::string("?"));
+}
+
+TEST(PostgreSqlColumnListTest, FlagsGiveNotNullDefaultAndTheCommentAfterTheName) {
+    // 1 identity-or-serial, 2 NOT NULL, 4 a default, 8 a comment after the name, escaped as
+    // names are; without 8 the column has none (PostgreSQL keeps no empty comment).
+    const auto columns =
+        ParsePostgreSqlColumnList("1 23 -1 7 id/"
+                                  "2 1043 44 2 name/"
+                                  "3 25 -1 12 note/it's \\/ a \\\\ Gr\xC3\xB6\xC3\x9F"
+                                  "e/"
+                                  "4 23 -1 8 n/1 2 3 x/");
+    ASSERT_TRUE(columns.has_value());
+    std::vector<std::string> lines;
+    for (const auto& [ordinal, column] : *columns) {
+        lines.push_back(std::to_string(ordinal) + " " + column.Name + ": " +
+                        FactsText(column.Facts) + (column.IdentityOrSerial ? ", identity" : ""));
+    }
+    EXPECT_EQ(lines, (std::vector<std::string>{
+                         "1 id: not null yes, default yes, comment [], identity",
+                         "2 name: not null yes, default no, comment []",
+                         "3 note: not null no, default yes, comment [it's / a \\ Gr\xC3\xB6\xC3\x9F"
+                         "e]",
+                         "4 n: not null no, default no, comment [1 2 3 x]",
+                     }));
+}
+
+// A key list as lines: kind, columns' ordinals, the referenced table and its columns.
+std::vector<std::string> ParsedKeys(const std::string& text) {
+    const auto keys = ParsePostgreSqlKeyList(text);
+    EXPECT_TRUE(keys.has_value()) << text;
+    std::vector<std::string> lines;
+    for (const TPostgreSqlConstraint& key : keys.value_or(std::vector<TPostgreSqlConstraint>{})) {
+        std::string line = key.Primary ? "primary" : "foreign";
+        for (const std::int64_t column : key.Columns) {
+            line += " " + std::to_string(column);
+        }
+        if (!key.Primary) {
+            line += " -> " + std::to_string(key.ReferencedTable) + ":";
+            for (const std::int64_t column : key.ReferencedColumns) {
+                line += " " + std::to_string(column);
+            }
+        }
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+TEST(PostgreSqlKeyListTest, ReadsPrimaryAndForeignKeysInKeyOrder) {
+    EXPECT_EQ(ParsedKeys("p 0 3 1/f 16402 2 > 1/f 16388 4 1 > 2 1/"),
+              (std::vector<std::string>{"primary 3 1", "foreign 2 -> 16402: 1",
+                                        "foreign 4 1 -> 16388: 2 1"}));
+    // A table without keys: the query gives no text at all.
+    EXPECT_TRUE(ParsedKeys("").empty());
+}
+
+TEST(PostgreSqlKeyListTest, MalformedTextsGiveNoKeys) {
+    const std::vector<std::string> malformed = {
+        "u 0 1/",           // neither a primary nor a foreign key
+        "p 0/",             // no column
+        "p 5 1/",           // a primary key referring to a table
+        "p 0 1 > 1/",       // a primary key with referenced columns
+        "f 16402 2/",       // a foreign key without referenced columns
+        "f 0 2 > 1/",       // a foreign key without a table
+        "f 16402 2 3 > 1/", // more columns than referenced ones
+        "f 16402 2 > 1 > 2/",
+        "p 0  1/", // two blanks
+        "p 0 x/",
+        "p 0 -1/",
+    };
+    for (const std::string& text : malformed) {
+        EXPECT_FALSE(ParsePostgreSqlKeyList(text)) << text;
+    }
+}
+
+TEST(PostgreSqlKeyListTest, KeysNameTheirColumnsAndTheReferencedTables) {
+    const std::map<std::int64_t, TPostgreSqlRelation> relations = {
+        {100, {"public", "employee", {{1, "id"}, {2, "boss_id"}, {3, "dept_code"}, {5, "mentor"}}}},
+        {200, {"hr", "department", {{1, "code"}, {2, "site"}}}},
+        {300, {"public", "audit", {{1, "at"}}}},
+    };
+    // Keys as the query gives them: primary key first, then the foreign keys by name.
+    const auto constraints = ParsePostgreSqlKeyList("p 0 1/f 100 2 > 1/f 200 3 > 1/f 100 5 > 1/");
+    ASSERT_TRUE(constraints.has_value());
+    const std::optional<TTableKeys> keys = PostgreSqlTableKeys(*constraints, 100, relations);
+    ASSERT_TRUE(keys.has_value());
+    EXPECT_EQ(keys->PrimaryKey, (std::vector<std::string>{"id"}));
+    EXPECT_EQ(keys->ForeignKeys,
+              (std::vector<TForeignKey>{{{"boss_id"}, "public", "employee", {"id"}},
+                                        {{"dept_code"}, "hr", "department", {"code"}},
+                                        {{"mentor"}, "public", "employee", {"id"}}}));
+
+    // Known and empty: a table without keys.
+    const std::optional<TTableKeys> none = PostgreSqlTableKeys({}, 300, relations);
+    ASSERT_TRUE(none.has_value());
+    EXPECT_EQ(none->PrimaryKey, std::vector<std::string>{});
+    EXPECT_EQ(none->ForeignKeys, std::vector<TForeignKey>{});
+
+    // A column or a table the query did not give leaves the keys unknown, not wrong.
+    const auto unknownColumn = ParsePostgreSqlKeyList("p 0 4/");
+    const auto unknownTable = ParsePostgreSqlKeyList("f 999 1 > 1/");
+    const auto unknownReferencedColumn = ParsePostgreSqlKeyList("f 200 1 > 7/");
+    ASSERT_TRUE(unknownColumn && unknownTable && unknownReferencedColumn);
+    EXPECT_FALSE(PostgreSqlTableKeys(*unknownColumn, 100, relations));
+    EXPECT_FALSE(PostgreSqlTableKeys(*unknownTable, 300, relations));
+    EXPECT_FALSE(PostgreSqlTableKeys(*unknownReferencedColumn, 300, relations));
+}
+
+TEST(MariaDbCatalogueTest, ColumnFactsReadTheDefaultAsTheServerWritesIt) {
+    const auto facts = [](std::string nullable, std::optional<std::string> columnDefault,
+                          std::string comment, bool quotes) {
+        TMariaDbCatalogueColumn row;
+        row.Name = "c";
+        row.DataType = "varchar";
+        row.IsNullable = std::move(nullable);
+        row.ColumnDefault = std::move(columnDefault);
+        row.Comment = std::move(comment);
+        row.QuotesDefaults = quotes;
+        return FactsText(MariaDbColumnFacts(row));
+    };
+    // MariaDB 10.2.7 and later: the word NULL is no default; a text default is quoted, so the
+    // text 'NULL' is one.
+    EXPECT_EQ(facts("YES", "NULL", "", true), "not null no, default no, comment []");
+    EXPECT_EQ(facts("YES", "'NULL'", "", true), "not null no, default yes, comment []");
+    EXPECT_EQ(facts("NO", std::nullopt, "it's", true), "not null yes, default no, comment [it's]");
+    EXPECT_EQ(facts("NO", "current_timestamp()", "", true),
+              "not null yes, default yes, comment []");
+    // MySQL and older MariaDB give SQL NULL for none and the text as it stands.
+    EXPECT_EQ(facts("YES", std::nullopt, "", false), "not null no, default no, comment []");
+    EXPECT_EQ(facts("YES", "NULL", "", false), "not null no, default yes, comment []");
+}
+
+TEST(MariaDbCatalogueTest, OnlyMariaDbFrom10_2_7QuotesDefaults) {
+    EXPECT_TRUE(MariaDbQuotesDefaults("10.11.6-MariaDB-0+deb12u1"));
+    EXPECT_TRUE(MariaDbQuotesDefaults("10.2.7-MariaDB"));
+    EXPECT_TRUE(MariaDbQuotesDefaults("11.4.2-MariaDB-log"));
+    EXPECT_TRUE(MariaDbQuotesDefaults("5.5.5-10.6.12-MariaDB")); // the replication prefix
+    EXPECT_FALSE(MariaDbQuotesDefaults("10.2.6-MariaDB"));
+    EXPECT_FALSE(MariaDbQuotesDefaults("10.1.48-MariaDB"));
+    EXPECT_FALSE(MariaDbQuotesDefaults("8.0.36"));
+    EXPECT_FALSE(MariaDbQuotesDefaults("MariaDB"));
+}
+
+TEST(CatalogueKeysTest, KeyColumnRowsMakeEachTablesKeysInKeyOrder) {
+    const auto primary = [](std::string table, std::string column, std::int64_t position) {
+        return TKeyColumnRow{
+            "shop", std::move(table), "PRIMARY", true, std::move(column), position, "", "", ""};
+    };
+    const auto foreign = [](std::string table, std::string constraint, std::string column,
+                            std::int64_t position, std::string referencedSchema,
+                            std::string referencedTable, std::string referencedColumn) {
+        return TKeyColumnRow{"shop",
+                             std::move(table),
+                             std::move(constraint),
+                             false,
+                             std::move(column),
+                             position,
+                             std::move(referencedSchema),
+                             std::move(referencedTable),
+                             std::move(referencedColumn)};
+    };
+    // In no particular order, as a catalogue may give them.
+    const std::vector<TKeyColumnRow> rows = {
+        primary("line", "line_no", 2),
+        foreign("line", "fk_z_order", "order_no", 2, "shop", "orders", "no"),
+        foreign("line", "fk_a_item", "item", 1, "stock", "item", "code"),
+        primary("line", "order_year", 1),
+        foreign("line", "fk_z_order", "order_year", 1, "shop", "orders", "year"),
+        foreign("link", "fk_to", "to_id", 1, "shop", "node", "id"),
+        foreign("link", "fk_from", "from_id", 1, "shop", "node", "id"),
+    };
+    const auto tables = TableKeysFromRows(rows);
+    ASSERT_EQ(tables.size(), 2u);
+    const TTableKeys& line = tables.at({"shop", "line"});
+    EXPECT_EQ(line.PrimaryKey, (std::vector<std::string>{"order_year", "line_no"}));
+    EXPECT_EQ(
+        line.ForeignKeys,
+        (std::vector<TForeignKey>{{{"item"}, "stock", "item", {"code"}},
+                                  {{"order_year", "order_no"}, "shop", "orders", {"year", "no"}}}));
+    // Foreign keys only: the primary key is known to be none.
+    const TTableKeys& link = tables.at({"shop", "link"});
+    EXPECT_EQ(link.PrimaryKey, std::vector<std::string>{});
+    EXPECT_EQ(link.ForeignKeys, (std::vector<TForeignKey>{{{"from_id"}, "shop", "node", {"id"}},
+                                                          {{"to_id"}, "shop", "node", {"id"}}}));
+    EXPECT_TRUE(TableKeysFromRows({}).empty());
+}
+
+TEST(SqlServerCatalogueTest, ColumnFactsFromNullabilityDefaultConstraintAndDescription) {
+    TSqlServerCatalogueColumn row;
+    row.Name = "c";
+    row.TypeName = "int";
+    row.IsNullable = false;
+    row.DefaultObjectId = 1237579447;
+    row.Description = "Kunde\xE2\x80\x99s Nr.";
+    EXPECT_EQ(FactsText(SqlServerColumnFacts(row)),
+              "not null yes, default yes, comment [Kunde\xE2\x80\x99s Nr.]");
+    row.IsNullable = true;
+    row.DefaultObjectId = 0;
+    row.Description.reset();
+    EXPECT_EQ(FactsText(SqlServerColumnFacts(row)), "not null no, default no, comment []");
 }
 
 } // namespace

@@ -356,7 +356,20 @@ struct TCatalogueTable {
     /// Described by the driver itself instead: a type this reading does not reproduce, a view
     /// it cannot follow, a table the user may not read (which must fail as it always did).
     bool AskDriver = false;
+    /// Its keys, and its columns' facts by name: given to the table however it is described.
+    TTableKeys Keys;
+    std::map<std::string, TColumnFacts> Facts;
 };
+
+// The keys the catalogue-wide readings give a table, and each column its facts.
+void ApplyCatalogueFacts(const TCatalogueTable& entry, TTableDescription& table) {
+    table.Keys = entry.Keys;
+    for (TColumnInfo& column : table.Columns) {
+        if (const auto facts = entry.Facts.find(column.Name); facts != entry.Facts.end()) {
+            column.Facts = facts->second;
+        }
+    }
+}
 
 using TCatalogueTables = std::map<TCatalogueKey, TCatalogueTable>;
 
@@ -470,6 +483,9 @@ public:
             // A table without columns has no rows in the catalogue; the driver describes it.
             if (!catalogue || found == catalogue->end() || found->second.AskDriver) {
                 tables.push_back(DescribeAt(location, row.TableName, failure));
+                if (catalogue && found != catalogue->end()) {
+                    ApplyCatalogueFacts(found->second, tables.back());
+                }
                 continue;
             }
             TTableDescription table;
@@ -477,6 +493,7 @@ public:
             for (const auto& [ordinal, column] : found->second.Columns) {
                 table.Columns.push_back(column);
             }
+            ApplyCatalogueFacts(found->second, table);
             tables.push_back(std::move(table));
         }
         return tables;
@@ -710,6 +727,10 @@ private:
                                                         const std::string& failure) {
         TCatalogueTables tables;
         bool probesMatch = true;
+        // Every relation by its oid, for the foreign keys that name it; the tables' keys.
+        std::map<std::int64_t, TPostgreSqlRelation> relations;
+        std::vector<std::pair<std::int64_t, std::optional<std::vector<TPostgreSqlConstraint>>>>
+            keyLists;
         {
             TStatementHandle statement = NewStatement(failure);
             const SQLHSTMT handle = statement.Get();
@@ -723,12 +744,28 @@ private:
                 const std::string packed = ColumnText(handle, 3, failure).value_or("");
                 const int maxIdentifierLength =
                     static_cast<int>(ColumnNumber(handle, 4, failure).value_or(0));
+                const std::int64_t oid = ColumnNumber(handle, 5, failure).value_or(0);
+                const std::string kind = ColumnText(handle, 6, failure).value_or("");
+                const std::string packedKeys = ColumnText(handle, 7, failure).value_or("");
                 if (first) {
                     probesMatch = PsqlOdbcProbesMatch(handle, maxIdentifierLength);
                 }
+                TPostgreSqlRelation& relation = relations[oid];
+                relation.Schema = schema;
+                relation.Table = table;
                 TCatalogueTable& entry = tables[{std::move(schema), std::move(table)}];
                 const auto columns = ParsePostgreSqlColumnList(packed);
                 entry.AskDriver = !columns;
+                for (std::size_t i = 0; columns && i < columns->size(); ++i) {
+                    const auto& [ordinal, row] = (*columns)[i];
+                    relation.Columns[ordinal] = row.Name;
+                    entry.Facts[row.Name] = row.Facts;
+                }
+                // Only tables have keys; a view, a materialized or a foreign table may stand for
+                // rows whose keys the catalogue does not know.
+                if (kind == "r" || kind == "p") {
+                    keyLists.emplace_back(oid, ParsePostgreSqlKeyList(packedKeys));
+                }
                 for (std::size_t i = 0; columns && i < columns->size() && !entry.AskDriver; ++i) {
                     const auto& [ordinal, row] = (*columns)[i];
                     std::optional<TColumnInfo> column =
@@ -741,6 +778,14 @@ private:
                 }
             }
         }
+        for (const auto& [oid, constraints] : keyLists) {
+            const TPostgreSqlRelation& relation = relations.at(oid);
+            if (constraints) {
+                if (auto keys = PostgreSqlTableKeys(*constraints, oid, relations)) {
+                    tables[{relation.Schema, relation.Table}].Keys = std::move(*keys);
+                }
+            }
+        }
         if (!probesMatch) {
             std::optional<TCatalogueTables> driverTables =
                 ReadPsqlOdbcColumnCatalogue(watch, failure);
@@ -748,17 +793,27 @@ private:
                 return std::nullopt;
             }
             // A type the mapping leaves to the driver is one whose description its catalogue
-            // may not give either (a domain over a domain).
+            // may not give either (a domain over a domain). The keys and facts stay.
             for (auto& [key, entry] : *driverTables) {
                 const auto known = tables.find(key);
                 entry.AskDriver =
                     entry.AskDriver || (known != tables.end() && known->second.AskDriver);
+                if (known != tables.end()) {
+                    entry.Keys = known->second.Keys;
+                    entry.Facts = known->second.Facts;
+                }
             }
             tables = std::move(*driverTables);
         }
         TStatementHandle statement = NewStatement(failure);
         if (!RunCatalogueQuery(statement.Get(), PostgreSqlUnreadableTablesQuery, failure)) {
-            return std::nullopt;
+            // Which tables the user may not read is unknown: the driver describes every one of
+            // them, which fails as it always did where it must. The keys and the columns' facts
+            // the columns query gave stay theirs.
+            for (auto& [key, entry] : tables) {
+                entry.AskDriver = true;
+            }
+            return tables;
         }
         while (NextRow(statement.Get(), watch, failure)) {
             std::string schema = ColumnText(statement.Get(), 1, failure).value_or("");
@@ -879,8 +934,14 @@ private:
                                           .find("auto_increment") != std::string::npos;
                 const int resultMax =
                     static_cast<int>(ColumnNumber(handle, 13, failure).value_or(0));
+                row.IsNullable = ColumnText(handle, 14, failure).value_or("");
+                row.ColumnDefault = ColumnText(handle, 15, failure);
+                row.Comment = ColumnText(handle, 16, failure).value_or("");
+                row.QuotesDefaults =
+                    MariaDbQuotesDefaults(ColumnText(handle, 17, failure).value_or(""));
 
                 TCatalogueTable& entry = tables[{std::move(database), std::move(table)}];
+                entry.Facts[row.Name] = MariaDbColumnFacts(row);
                 std::optional<TColumnInfo> column = MariaDbColumnFromCatalogue(row, resultMax);
                 if (!column) {
                     // Kept for the views that name it; the driver describes the table.
@@ -915,7 +976,65 @@ private:
                              [](const auto& a, const auto& b) { return a.first < b.first; });
         }
         ApplyViewAutoIncrement(tables, views);
+        // The catalogue gives a view's columns defaults of its own making (0 for a column that
+        // shows a counter or an expression): what a view's column defaults to is not known.
+        for (const auto& [key, view] : views) {
+            if (const auto table = tables.find(key); table != tables.end()) {
+                for (auto& [name, facts] : table->second.Facts) {
+                    facts.HasDefault.reset();
+                }
+            }
+        }
+        ReadMariaDbKeys(tables, views, watch, failure);
         return tables;
+    }
+
+    // Every table's primary and foreign keys; the views' stay unknown. A server that refuses
+    // the query leaves every table's keys unknown and its columns as they were read.
+    void ReadMariaDbKeys(TCatalogueTables& tables,
+                         const std::map<TCatalogueKey, std::pair<std::string, std::string>>& views,
+                         TSocketWatchdog::TWatch& watch, const std::string& failure) {
+        TStatementHandle statement = NewStatement(failure);
+        const SQLHSTMT handle = statement.Get();
+        if (!RunCatalogueQuery(handle, MariaDbQuery(MariaDbKeysQuery, MariaDbCurrentDatabaseKeys),
+                               failure)) {
+            return;
+        }
+        std::vector<TKeyColumnRow> rows;
+        while (NextRow(handle, watch, failure)) {
+            TKeyColumnRow row;
+            row.Schema = ColumnText(handle, 1, failure).value_or("");
+            row.Table = ColumnText(handle, 2, failure).value_or("");
+            row.Constraint = ColumnText(handle, 3, failure).value_or("");
+            row.Column = ColumnText(handle, 4, failure).value_or("");
+            row.Position = ColumnNumber(handle, 5, failure).value_or(0);
+            const std::optional<std::string> referencedSchema = ColumnText(handle, 6, failure);
+            row.ReferencedTable = ColumnText(handle, 7, failure).value_or("");
+            row.ReferencedColumn = ColumnText(handle, 8, failure).value_or("");
+            row.Primary = !referencedSchema;
+            row.ReferencedSchema = referencedSchema.value_or("");
+            rows.push_back(std::move(row));
+        }
+        SetTableKeys(tables, TableKeysFromRows(rows),
+                     [&views](const TCatalogueKey& key) { return !views.contains(key); });
+    }
+
+    // Gives each table the keys found for it, or none known; `isTable` tells tables from views.
+    static void SetTableKeys(TCatalogueTables& tables,
+                             const std::map<TCatalogueKey, TTableKeys>& keys,
+                             const std::function<bool(const TCatalogueKey&)>& isTable) {
+        for (auto& [key, table] : tables) {
+            if (!isTable(key)) {
+                continue;
+            }
+            const auto found = keys.find(key);
+            if (found != keys.end()) {
+                table.Keys = found->second;
+            } else {
+                table.Keys.PrimaryKey.emplace();
+                table.Keys.ForeignKeys.emplace();
+            }
+        }
     }
 
     // A catalogue query over the database the catalogue lists, as ReadCatalogue lists only that
@@ -991,33 +1110,67 @@ private:
         }
     }
 
-    // SQL Server's catalog views, in one query for the connection's database.
+    // SQL Server's catalog views, in one query for the connection's database, and one for its
+    // tables' keys.
     std::optional<TCatalogueTables> ReadSqlServerColumns(TSocketWatchdog::TWatch& watch,
                                                          const std::string& failure) {
         TCatalogueTables tables;
-        TStatementHandle statement = NewStatement(failure);
-        const SQLHSTMT handle = statement.Get();
-        if (!RunCatalogueQuery(handle, SqlServerColumnsQuery, failure)) {
-            return std::nullopt;
-        }
-        while (NextRow(handle, watch, failure)) {
-            TSqlServerCatalogueColumn row;
-            std::string schema = ColumnText(handle, 1, failure).value_or("");
-            std::string table = ColumnText(handle, 2, failure).value_or("");
-            row.Name = ColumnText(handle, 3, failure).value_or("");
-            const auto ordinal = ColumnNumber(handle, 4, failure);
-            row.TypeName = ColumnText(handle, 5, failure).value_or("");
-            row.MaxLength = ColumnNumber(handle, 6, failure).value_or(0);
-            row.Precision = static_cast<int>(ColumnNumber(handle, 7, failure).value_or(0));
-            row.Scale = static_cast<int>(ColumnNumber(handle, 8, failure).value_or(0));
-            row.IsIdentity = ColumnNumber(handle, 9, failure).value_or(0) != 0;
-            TCatalogueTable& entry = tables[{std::move(schema), std::move(table)}];
-            if (std::optional<TColumnInfo> column = SqlServerColumnFromCatalogue(row)) {
-                entry.Columns.emplace_back(ordinal.value_or(0), std::move(*column));
-            } else {
-                entry.AskDriver = true;
+        std::set<TCatalogueKey> baseTables;
+        {
+            TStatementHandle statement = NewStatement(failure);
+            const SQLHSTMT handle = statement.Get();
+            if (!RunCatalogueQuery(handle, SqlServerColumnsQuery, failure)) {
+                return std::nullopt;
+            }
+            while (NextRow(handle, watch, failure)) {
+                TSqlServerCatalogueColumn row;
+                std::string schema = ColumnText(handle, 1, failure).value_or("");
+                std::string table = ColumnText(handle, 2, failure).value_or("");
+                row.Name = ColumnText(handle, 3, failure).value_or("");
+                const auto ordinal = ColumnNumber(handle, 4, failure);
+                row.TypeName = ColumnText(handle, 5, failure).value_or("");
+                row.MaxLength = ColumnNumber(handle, 6, failure).value_or(0);
+                row.Precision = static_cast<int>(ColumnNumber(handle, 7, failure).value_or(0));
+                row.Scale = static_cast<int>(ColumnNumber(handle, 8, failure).value_or(0));
+                row.IsIdentity = ColumnNumber(handle, 9, failure).value_or(0) != 0;
+                row.IsNullable = ColumnNumber(handle, 10, failure).value_or(1) != 0;
+                row.DefaultObjectId = ColumnNumber(handle, 11, failure).value_or(0);
+                row.Description = ColumnText(handle, 12, failure);
+                // The type is char(2): "U " for a table.
+                if (Trim(ColumnText(handle, 13, failure).value_or("")) == "U") {
+                    baseTables.insert({schema, table});
+                }
+                TCatalogueTable& entry = tables[{std::move(schema), std::move(table)}];
+                entry.Facts[row.Name] = SqlServerColumnFacts(row);
+                if (std::optional<TColumnInfo> column = SqlServerColumnFromCatalogue(row)) {
+                    entry.Columns.emplace_back(ordinal.value_or(0), std::move(*column));
+                } else {
+                    entry.AskDriver = true;
+                }
             }
         }
+        // A server that refuses the keys query leaves every table's keys unknown.
+        TStatementHandle statement = NewStatement(failure);
+        const SQLHSTMT handle = statement.Get();
+        if (!RunCatalogueQuery(handle, SqlServerKeysQuery, failure)) {
+            return tables;
+        }
+        std::vector<TKeyColumnRow> rows;
+        while (NextRow(handle, watch, failure)) {
+            TKeyColumnRow row;
+            row.Schema = ColumnText(handle, 1, failure).value_or("");
+            row.Table = ColumnText(handle, 2, failure).value_or("");
+            row.Constraint = ColumnText(handle, 3, failure).value_or("");
+            row.Primary = ColumnText(handle, 4, failure).value_or("") == "P";
+            row.Column = ColumnText(handle, 5, failure).value_or("");
+            row.Position = ColumnNumber(handle, 6, failure).value_or(0);
+            row.ReferencedSchema = ColumnText(handle, 7, failure).value_or("");
+            row.ReferencedTable = ColumnText(handle, 8, failure).value_or("");
+            row.ReferencedColumn = ColumnText(handle, 9, failure).value_or("");
+            rows.push_back(std::move(row));
+        }
+        SetTableKeys(tables, TableKeysFromRows(rows),
+                     [&baseTables](const TCatalogueKey& key) { return baseTables.contains(key); });
         return tables;
     }
 

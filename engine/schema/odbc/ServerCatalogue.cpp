@@ -8,6 +8,7 @@
 #include <sqlucode.h>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <map>
 
@@ -40,6 +41,19 @@ bool IsGeometryType(const std::string& type) {
     return type == "geometry" || type == "point" || type == "linestring" || type == "polygon" ||
            type == "multipoint" || type == "multilinestring" || type == "multipolygon" ||
            type == "geometrycollection";
+}
+
+// The pieces of `text` between the separators, empty ones too.
+std::vector<std::string> Split(const std::string& text, char separator) {
+    std::vector<std::string> pieces(1);
+    for (const char c : text) {
+        if (c == separator) {
+            pieces.emplace_back();
+        } else {
+            pieces.back() += c;
+        }
+    }
+    return pieces;
 }
 
 // A time's digits after the second add a point and the digits to its length.
@@ -144,6 +158,83 @@ std::optional<TColumnInfo> MariaDbColumnFromCatalogue(const TMariaDbCatalogueCol
     column.Name = row.Name;
     column.IsAutoIncrement = row.IsAutoIncrement;
     return column;
+}
+
+TColumnFacts MariaDbColumnFacts(const TMariaDbCatalogueColumn& row) {
+    TColumnFacts facts;
+    facts.NotNull = SameTextAscii(row.IsNullable, "NO");
+    // A text default of "NULL" is written 'NULL' by a server that quotes, so the bare word is
+    // its way of saying there is none.
+    facts.HasDefault =
+        row.ColumnDefault.has_value() && !(row.QuotesDefaults && *row.ColumnDefault == "NULL");
+    facts.Comment = row.Comment;
+    return facts;
+}
+
+bool MariaDbQuotesDefaults(std::string_view version) {
+    if (version.find("MariaDB") == std::string_view::npos) {
+        return false;
+    }
+    // The prefix a MariaDB server once gave its version for clients of MySQL 5 replication.
+    if (version.starts_with("5.5.5-")) {
+        version.remove_prefix(6);
+    }
+    // "10.11.6-MariaDB-0+deb12u1": major, minor, patch.
+    std::array<int, 3> parts = {0, 0, 0};
+    std::size_t at = 0;
+    for (int& part : parts) {
+        const std::size_t start = at;
+        while (at < version.size() && version[at] >= '0' && version[at] <= '9' && at - start < 6) {
+            part = part * 10 + (version[at++] - '0');
+        }
+        if (at == start) {
+            return false;
+        }
+        if (at < version.size() && version[at] == '.') {
+            ++at;
+        } else {
+            break;
+        }
+    }
+    return parts >= std::array<int, 3>{10, 2, 7};
+}
+
+std::map<std::pair<std::string, std::string>, TTableKeys>
+TableKeysFromRows(const std::vector<TKeyColumnRow>& rows) {
+    // Each key's rows by table and constraint, in key order.
+    std::map<std::pair<std::string, std::string>,
+             std::map<std::string, std::vector<const TKeyColumnRow*>>>
+        byTable;
+    for (const TKeyColumnRow& row : rows) {
+        byTable[{row.Schema, row.Table}][row.Constraint].push_back(&row);
+    }
+    std::map<std::pair<std::string, std::string>, TTableKeys> tables;
+    for (auto& [table, constraints] : byTable) {
+        TTableKeys& keys = tables[table];
+        keys.PrimaryKey.emplace();
+        keys.ForeignKeys.emplace();
+        for (auto& [name, columns] : constraints) {
+            std::stable_sort(columns.begin(), columns.end(),
+                             [](const TKeyColumnRow* a, const TKeyColumnRow* b) {
+                                 return a->Position < b->Position;
+                             });
+            if (columns.front()->Primary) {
+                for (const TKeyColumnRow* column : columns) {
+                    keys.PrimaryKey->push_back(column->Column);
+                }
+                continue;
+            }
+            TForeignKey key;
+            key.ReferencedSchema = columns.front()->ReferencedSchema;
+            key.ReferencedTable = columns.front()->ReferencedTable;
+            for (const TKeyColumnRow* column : columns) {
+                key.Columns.push_back(column->Column);
+                key.ReferencedColumns.push_back(column->ReferencedColumn);
+            }
+            keys.ForeignKeys->push_back(std::move(key));
+        }
+    }
+    return tables;
 }
 
 // --- Views --------------------------------------------------------------------------------------
@@ -521,7 +612,8 @@ MariaDbViewAutoIncrement(const std::string& database, const std::string& definit
 const char* const MariaDbColumnsQuery =
     "SELECT c.TABLE_SCHEMA, c.TABLE_NAME, c.COLUMN_NAME, c.ORDINAL_POSITION, c.DATA_TYPE, "
     "c.COLUMN_TYPE, c.CHARACTER_MAXIMUM_LENGTH, c.NUMERIC_PRECISION, c.NUMERIC_SCALE, "
-    "c.DATETIME_PRECISION, cs.MAXLEN, c.EXTRA, rs.MAXLEN "
+    "c.DATETIME_PRECISION, cs.MAXLEN, c.EXTRA, rs.MAXLEN, c.IS_NULLABLE, c.COLUMN_DEFAULT, "
+    "c.COLUMN_COMMENT, VERSION() "
     "FROM information_schema.COLUMNS c "
     "LEFT JOIN information_schema.CHARACTER_SETS cs ON cs.CHARACTER_SET_NAME = "
     "c.CHARACTER_SET_NAME "
@@ -533,8 +625,18 @@ const char* const MariaDbViewsQuery =
     "SELECT TABLE_SCHEMA, TABLE_NAME, VIEW_DEFINITION, ALGORITHM FROM information_schema.VIEWS "
     "WHERE TABLE_SCHEMA NOT IN ('information_schema', 'performance_schema', 'mysql', 'sys')";
 
+// The primary key is always named PRIMARY; a row with a referenced table is a foreign key's.
+// A unique key's rows have neither.
+const char* const MariaDbKeysQuery =
+    "SELECT TABLE_SCHEMA, TABLE_NAME, CONSTRAINT_NAME, COLUMN_NAME, ORDINAL_POSITION, "
+    "REFERENCED_TABLE_SCHEMA, REFERENCED_TABLE_NAME, REFERENCED_COLUMN_NAME "
+    "FROM information_schema.KEY_COLUMN_USAGE "
+    "WHERE (CONSTRAINT_NAME = 'PRIMARY' OR REFERENCED_TABLE_NAME IS NOT NULL) AND TABLE_SCHEMA "
+    "NOT IN ('information_schema', 'performance_schema', 'mysql', 'sys')";
+
 const char* const MariaDbCurrentDatabaseColumns = " AND c.TABLE_SCHEMA = DATABASE()";
 const char* const MariaDbCurrentDatabaseViews = " AND TABLE_SCHEMA = DATABASE()";
+const char* const MariaDbCurrentDatabaseKeys = " AND TABLE_SCHEMA = DATABASE()";
 
 // --- SQL Server ---------------------------------------------------------------------------------
 
@@ -640,15 +742,47 @@ std::optional<TColumnInfo> SqlServerColumnFromCatalogue(const TSqlServerCatalogu
     return column;
 }
 
+TColumnFacts SqlServerColumnFacts(const TSqlServerCatalogueColumn& row) {
+    TColumnFacts facts;
+    facts.NotNull = !row.IsNullable;
+    facts.HasDefault = row.DefaultObjectId != 0;
+    facts.Comment = row.Description.value_or("");
+    return facts;
+}
+
 bool IsSqlServerMoneyType(std::string_view typeName) {
     return SameTextAscii(typeName, "money") || SameTextAscii(typeName, "smallmoney");
 }
 
 const char* const SqlServerColumnsQuery =
     "SELECT s.name, o.name, c.name, c.column_id, TYPE_NAME(c.system_type_id), c.max_length, "
-    "c.precision, c.scale, c.is_identity "
+    "c.precision, c.scale, c.is_identity, c.is_nullable, c.default_object_id, "
+    "CAST(ep.value AS nvarchar(4000)), o.type "
     "FROM sys.columns c JOIN sys.objects o ON o.object_id = c.object_id "
-    "JOIN sys.schemas s ON s.schema_id = o.schema_id WHERE o.type IN ('U', 'V')";
+    "JOIN sys.schemas s ON s.schema_id = o.schema_id "
+    "LEFT JOIN sys.extended_properties ep ON ep.class = 1 AND ep.major_id = c.object_id AND "
+    "ep.minor_id = c.column_id AND ep.name = 'MS_Description' WHERE o.type IN ('U', 'V')";
+
+const char* const SqlServerKeysQuery =
+    "SELECT s.name, t.name, k.name, 'P', c.name, ic.key_ordinal, NULL, NULL, NULL "
+    "FROM sys.key_constraints k JOIN sys.tables t ON t.object_id = k.parent_object_id "
+    "JOIN sys.schemas s ON s.schema_id = t.schema_id "
+    "JOIN sys.index_columns ic ON ic.object_id = k.parent_object_id AND ic.index_id = "
+    "k.unique_index_id AND ic.key_ordinal > 0 "
+    "JOIN sys.columns c ON c.object_id = ic.object_id AND c.column_id = ic.column_id "
+    "WHERE k.type = 'PK' "
+    "UNION ALL "
+    "SELECT s.name, t.name, f.name, 'F', c.name, fc.constraint_column_id, rs.name, rt.name, "
+    "rc.name FROM sys.foreign_key_columns fc "
+    "JOIN sys.foreign_keys f ON f.object_id = fc.constraint_object_id "
+    "JOIN sys.tables t ON t.object_id = fc.parent_object_id "
+    "JOIN sys.schemas s ON s.schema_id = t.schema_id "
+    "JOIN sys.columns c ON c.object_id = fc.parent_object_id AND c.column_id = "
+    "fc.parent_column_id "
+    "JOIN sys.tables rt ON rt.object_id = fc.referenced_object_id "
+    "JOIN sys.schemas rs ON rs.schema_id = rt.schema_id "
+    "JOIN sys.columns rc ON rc.object_id = fc.referenced_object_id AND rc.column_id = "
+    "fc.referenced_column_id";
 
 // --- PostgreSQL ---------------------------------------------------------------------------------
 
@@ -748,6 +882,20 @@ std::int64_t IntervalSize(std::int64_t modifier) {
         fraction = digits == 0xFFFF ? 6 : static_cast<std::int16_t>(digits);
     }
     return fraction > 0 ? length + 1 + fraction : length;
+}
+
+// The flags of a packed column, as the columns query adds them up.
+constexpr std::int64_t IdentityFlag = 1;
+constexpr std::int64_t NotNullFlag = 2;
+constexpr std::int64_t DefaultFlag = 4;
+constexpr std::int64_t CommentFlag = 8; ///< the comment follows the name
+
+// A text expression of the columns query with its backslashes and slashes escaped with a
+// backslash, and a slash after it: the parser finds its end whatever it holds.
+std::string PackedText(const std::string& expression) {
+    return "pg_catalog.replace(pg_catalog.replace(" + expression +
+           ", pg_catalog.chr(92), pg_catalog.chr(92) || pg_catalog.chr(92)), '/', "
+           "pg_catalog.chr(92) || '/') || '/'";
 }
 
 // A fraction of a second: the declared digits, else microseconds.
@@ -900,38 +1048,149 @@ ParsePostgreSqlColumnList(const std::string& text) {
         ++at;
         return value;
     };
+    // A text that ends at a slash; a backslash takes the character after it as it stands.
+    const auto escaped = [&text, &at]() -> std::optional<std::string> {
+        std::string value;
+        while (at < text.size()) {
+            const char c = text[at++];
+            if (c == '\\' && at < text.size()) {
+                value += text[at++];
+            } else if (c == '/') {
+                return value;
+            } else if (c == '\\') {
+                return std::nullopt;
+            } else {
+                value += c;
+            }
+        }
+        return std::nullopt;
+    };
     while (at < text.size()) {
         const auto ordinal = number();
         const auto typeOid = ordinal ? number() : std::nullopt;
         const auto modifier = typeOid ? number() : std::nullopt;
-        const auto flag = modifier ? number() : std::nullopt;
-        if (!flag || (*flag != 0 && *flag != 1)) {
+        const auto flags = modifier ? number() : std::nullopt;
+        if (!flags || *flags < 0 ||
+            *flags > (IdentityFlag | NotNullFlag | DefaultFlag | CommentFlag)) {
             return std::nullopt;
         }
         TPostgreSqlCatalogueColumn column;
         column.TypeOid = *typeOid;
         column.TypeModifier = *modifier;
-        column.IdentityOrSerial = *flag == 1;
-        // The name ends at a slash; a backslash takes the character after it as it stands.
-        bool ended = false;
-        while (at < text.size() && !ended) {
-            const char c = text[at++];
-            if (c == '\\' && at < text.size()) {
-                column.Name += text[at++];
-            } else if (c == '/') {
-                ended = true;
-            } else if (c == '\\') {
-                return std::nullopt;
-            } else {
-                column.Name += c;
-            }
-        }
-        if (!ended) {
+        column.IdentityOrSerial = (*flags & IdentityFlag) != 0;
+        column.Facts.NotNull = (*flags & NotNullFlag) != 0;
+        column.Facts.HasDefault = (*flags & DefaultFlag) != 0;
+        std::optional<std::string> name = escaped();
+        if (!name) {
             return std::nullopt;
+        }
+        column.Name = std::move(*name);
+        // PostgreSQL keeps no empty comment: setting one removes it.
+        column.Facts.Comment = std::string();
+        if ((*flags & CommentFlag) != 0) {
+            column.Facts.Comment = escaped();
+            if (!column.Facts.Comment) {
+                return std::nullopt;
+            }
         }
         columns.emplace_back(*ordinal, std::move(column));
     }
     return columns;
+}
+
+std::optional<std::vector<TPostgreSqlConstraint>> ParsePostgreSqlKeyList(const std::string& text) {
+    std::vector<TPostgreSqlConstraint> constraints;
+    // Each constraint ends at a slash: its kind, the referenced table's oid, the columns'
+    // ordinals and, for a foreign key, "> " and the referenced columns' ordinals.
+    for (const std::string& entry : Split(text, '/')) {
+        if (entry.empty()) {
+            continue;
+        }
+        const std::vector<std::string> words = Split(entry, ' ');
+        if (words.size() < 3 || (words[0] != "p" && words[0] != "f")) {
+            return std::nullopt;
+        }
+        const auto number = [](const std::string& word) -> std::optional<std::int64_t> {
+            if (word.empty() || word.size() > 18 ||
+                !std::all_of(word.begin(), word.end(),
+                             [](char c) { return c >= '0' && c <= '9'; })) {
+                return std::nullopt;
+            }
+            return std::stoll(word);
+        };
+        TPostgreSqlConstraint constraint;
+        constraint.Primary = words[0] == "p";
+        const auto referenced = number(words[1]);
+        if (!referenced) {
+            return std::nullopt;
+        }
+        constraint.ReferencedTable = *referenced;
+        bool toReferenced = false;
+        for (std::size_t i = 2; i < words.size(); ++i) {
+            if (words[i] == ">" && !toReferenced) {
+                toReferenced = true;
+                continue;
+            }
+            const auto ordinal = number(words[i]);
+            if (!ordinal) {
+                return std::nullopt;
+            }
+            (toReferenced ? constraint.ReferencedColumns : constraint.Columns).push_back(*ordinal);
+        }
+        const bool shaped = constraint.Primary ? !toReferenced && constraint.ReferencedTable == 0
+                                               : toReferenced && constraint.ReferencedTable != 0 &&
+                                                     constraint.ReferencedColumns.size() ==
+                                                         constraint.Columns.size();
+        if (!shaped || constraint.Columns.empty()) {
+            return std::nullopt;
+        }
+        constraints.push_back(std::move(constraint));
+    }
+    return constraints;
+}
+
+std::optional<TTableKeys>
+PostgreSqlTableKeys(const std::vector<TPostgreSqlConstraint>& constraints, std::int64_t owner,
+                    const std::map<std::int64_t, TPostgreSqlRelation>& relations) {
+    const auto names =
+        [&relations](
+            std::int64_t relation,
+            const std::vector<std::int64_t>& ordinals) -> std::optional<std::vector<std::string>> {
+        const auto found = relations.find(relation);
+        if (found == relations.end()) {
+            return std::nullopt;
+        }
+        std::vector<std::string> columns;
+        for (const std::int64_t ordinal : ordinals) {
+            const auto column = found->second.Columns.find(ordinal);
+            if (column == found->second.Columns.end()) {
+                return std::nullopt;
+            }
+            columns.push_back(column->second);
+        }
+        return columns;
+    };
+    TTableKeys keys;
+    keys.PrimaryKey.emplace();
+    keys.ForeignKeys.emplace();
+    for (const TPostgreSqlConstraint& constraint : constraints) {
+        auto columns = names(owner, constraint.Columns);
+        if (!columns) {
+            return std::nullopt;
+        }
+        if (constraint.Primary) {
+            keys.PrimaryKey = std::move(*columns);
+            continue;
+        }
+        auto referencedColumns = names(constraint.ReferencedTable, constraint.ReferencedColumns);
+        if (!referencedColumns) {
+            return std::nullopt;
+        }
+        const TPostgreSqlRelation& referenced = relations.at(constraint.ReferencedTable);
+        keys.ForeignKeys->push_back({std::move(*columns), referenced.Schema, referenced.Table,
+                                     std::move(*referencedColumns)});
+    }
+    return keys;
 }
 
 const std::vector<TPsqlOdbcProbe>& PsqlOdbcProbes() {
@@ -972,19 +1231,32 @@ const std::vector<TPsqlOdbcProbe>& PsqlOdbcProbes() {
 }
 
 std::string PostgreSqlColumnsQuery() {
-    // Per column: ordinal, type, modifier, identity-or-serial flag and name, the name's
-    // backslashes and slashes escaped with a backslash and a slash after it. A domain reports
-    // its base type and its own modifier, as PostgreSQL describes a result's column of it.
+    // Per column: ordinal, type, modifier, flags (IdentityFlag and the others added up), the
+    // name and, with CommentFlag, the comment, each escaped by PackedText. A domain reports its
+    // base type and its own modifier, as PostgreSQL describes a result's column of it. Per
+    // table: its primary and foreign keys, by the ordinals of their columns and the oid of the
+    // referenced table, primary key first and foreign keys by name. A partition of a
+    // referenced partitioned table has a copy of each foreign key for it, whose parent is a
+    // constraint of the same table: only the parent is kept.
     std::string sql =
         "SELECT n.nspname, c.relname, pg_catalog.string_agg(a.attnum::text || ' ' || "
         "CASE WHEN t.typname = 'lo' THEN '0' WHEN t.typtype <> 'd' THEN t.oid::text "
         "WHEN b.typtype = 'd' OR b.typname = 'lo' THEN '0' ELSE t.typbasetype::text END || ' ' || "
         "CASE WHEN t.typtype = 'd' THEN t.typtypmod ELSE a.atttypmod END::text || ' ' || "
-        "CASE WHEN a.attidentity <> '' OR (a.attnotnull AND "
-        "pg_catalog.pg_get_expr(d.adbin, d.adrelid) ILIKE 'nextval(%') THEN '1 ' ELSE '0 ' END || "
-        "pg_catalog.replace(pg_catalog.replace(a.attname, pg_catalog.chr(92), "
-        "pg_catalog.chr(92) || pg_catalog.chr(92)), '/', pg_catalog.chr(92) || '/') || '/', '' "
-        "ORDER BY a.attnum), pg_catalog.current_setting('max_identifier_length')";
+        "(CASE WHEN a.attidentity <> '' OR (a.attnotnull AND "
+        "pg_catalog.pg_get_expr(d.adbin, d.adrelid) ILIKE 'nextval(%') THEN 1 ELSE 0 END + "
+        "CASE WHEN a.attnotnull THEN 2 ELSE 0 END + CASE WHEN a.atthasdef THEN 4 ELSE 0 END + "
+        "CASE WHEN ds.description IS NULL THEN 0 ELSE 8 END)::text || ' ' || " +
+        PackedText("a.attname::text") + " || CASE WHEN ds.description IS NULL THEN '' ELSE " +
+        PackedText("ds.description") +
+        " END, '' ORDER BY a.attnum), pg_catalog.current_setting('max_identifier_length'), "
+        "c.oid::text, c.relkind::text, (SELECT pg_catalog.string_agg(k.contype::text || ' ' || "
+        "k.confrelid::text || ' ' || pg_catalog.array_to_string(k.conkey, ' ') || CASE WHEN "
+        "k.contype = 'f' THEN ' > ' || pg_catalog.array_to_string(k.confkey, ' ') ELSE '' END "
+        "|| '/', '' ORDER BY k.contype DESC, k.conname) FROM pg_catalog.pg_constraint k "
+        "WHERE k.conrelid = c.oid AND k.contype IN ('p', 'f') AND NOT EXISTS (SELECT 1 FROM "
+        "pg_catalog.pg_constraint pk WHERE pk.oid = k.conparentid AND pk.conrelid = "
+        "k.conrelid))";
     for (const TPsqlOdbcProbe& probe : PsqlOdbcProbes()) {
         sql += ", ";
         sql += probe.Expression;
@@ -996,6 +1268,8 @@ std::string PostgreSqlColumnsQuery() {
            "JOIN pg_catalog.pg_type t ON t.oid = a.atttypid "
            "LEFT JOIN pg_catalog.pg_type b ON b.oid = t.typbasetype "
            "LEFT JOIN pg_catalog.pg_attrdef d ON d.adrelid = a.attrelid AND d.adnum = a.attnum "
+           "LEFT JOIN pg_catalog.pg_description ds ON ds.objoid = c.oid AND ds.classoid = "
+           "'pg_catalog.pg_class'::pg_catalog.regclass AND ds.objsubid = a.attnum "
            "WHERE c.relkind IN ('r', 'v', 'm', 'f', 'p') AND n.nspname NOT IN ('pg_catalog', "
            "'information_schema') GROUP BY c.oid, n.nspname, c.relname";
     return sql;

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,6 +31,12 @@ struct TMariaDbCatalogueColumn {
     /// Bytes of the column's character set's longest character; 0 for binary columns.
     int CharsetMaxLength = 0;
     bool IsAutoIncrement = false;
+    std::string IsNullable;                   ///< IS_NULLABLE: "YES" or "NO"
+    std::optional<std::string> ColumnDefault; ///< COLUMN_DEFAULT as the server writes it
+    std::string Comment;                      ///< COLUMN_COMMENT; empty for none
+    /// The server writes a text default in quotes and a nullable column without one as the
+    /// text NULL (MariaDB from 10.2.7); MySQL and older MariaDB give SQL NULL for none.
+    bool QuotesDefaults = false;
 };
 
 /// The column as the driver describes it on a connection whose results come in a character set
@@ -37,6 +44,13 @@ struct TMariaDbCatalogueColumn {
 /// for a type this function does not know: that table is then described by the driver itself.
 std::optional<TColumnInfo> MariaDbColumnFromCatalogue(const TMariaDbCatalogueColumn& row,
                                                       int resultCharsetMaxLength);
+
+/// NOT NULL, a declared default and the comment of a catalogue row.
+TColumnFacts MariaDbColumnFacts(const TMariaDbCatalogueColumn& row);
+
+/// Whether a server of this VERSION() quotes its text defaults in information_schema.COLUMNS
+/// and writes NULL for a nullable column without a default.
+bool MariaDbQuotesDefaults(std::string_view version);
 
 /// Where a column reference of a view leads: a table's or a view's column.
 struct TMariaDbColumnReference {
@@ -67,9 +81,32 @@ MariaDbViewAutoIncrement(const std::string& database, const std::string& definit
 extern const char* const MariaDbColumnsQuery;
 /// The definitions of every view outside the server's own databases.
 extern const char* const MariaDbViewsQuery;
-/// What narrows each of the two to the connection's current database.
+/// The primary and foreign key columns of every table outside the server's own databases.
+extern const char* const MariaDbKeysQuery;
+/// What narrows each of the three to the connection's current database.
 extern const char* const MariaDbCurrentDatabaseColumns;
 extern const char* const MariaDbCurrentDatabaseViews;
+extern const char* const MariaDbCurrentDatabaseKeys;
+
+// --- Keys as MariaDB's and SQL Server's catalogues list them: a row a key column ---------------
+
+struct TKeyColumnRow {
+    std::string Schema; ///< as TCatalogRow::Schema names it (MariaDB: the database)
+    std::string Table;
+    std::string Constraint;
+    bool Primary = false; ///< else a foreign key
+    std::string Column;
+    std::int64_t Position = 0; ///< the column's place in its key, from 1
+    std::string ReferencedSchema;
+    std::string ReferencedTable;
+    std::string ReferencedColumn;
+};
+
+/// Each table's keys from its key columns' rows, in any order: the primary key's columns in
+/// key order (an empty list for a table with only foreign keys), the foreign keys by their
+/// constraints' names. Tables without rows are not in the answer.
+std::map<std::pair<std::string, std::string>, TTableKeys>
+TableKeysFromRows(const std::vector<TKeyColumnRow>& rows);
 
 // --- SQL Server, as the FreeTDS driver reports it ------------------------------------------------
 
@@ -81,7 +118,13 @@ struct TSqlServerCatalogueColumn {
     int Precision = 0;
     int Scale = 0;
     bool IsIdentity = false;
+    bool IsNullable = true;
+    std::int64_t DefaultObjectId = 0;       ///< the column's default constraint; 0 for none
+    std::optional<std::string> Description; ///< its MS_Description extended property
 };
+
+/// NOT NULL, a declared default and the MS_Description of a sys.columns row.
+TColumnFacts SqlServerColumnFacts(const TSqlServerCatalogueColumn& row);
 
 /// The column as FreeTDS describes it in a result set; none for a type it has no code for.
 std::optional<TColumnInfo> SqlServerColumnFromCatalogue(const TSqlServerCatalogueColumn& row);
@@ -90,8 +133,13 @@ std::optional<TColumnInfo> SqlServerColumnFromCatalogue(const TSqlServerCatalogu
 /// OLE DB providers give them ADO's currency type, which Delphi makes a TBCDField of.
 bool IsSqlServerMoneyType(std::string_view typeName);
 
-/// The columns of every user table and view of the connection's database, in one statement.
+/// The columns of every user table and view of the connection's database, in one statement:
+/// schema, table, column, ordinal, type, length, precision, scale, identity, nullable, default
+/// constraint, description, and the object's type ("U " for a table, "V " for a view).
 extern const char* const SqlServerColumnsQuery;
+/// The primary and foreign key columns of every user table of the connection's database: schema,
+/// table, constraint, "P" or "F", column, place in the key, referenced schema, table, column.
+extern const char* const SqlServerKeysQuery;
 
 // --- PostgreSQL, as psqlODBC reports it ---------------------------------------------------------
 
@@ -106,6 +154,8 @@ struct TPostgreSqlCatalogueColumn {
     /// An identity column, or one NOT NULL with a nextval() default: what psqlODBC calls
     /// auto-incrementing on a 32- or 64-bit integer.
     bool IdentityOrSerial = false;
+    /// NOT NULL, a declared default, the comment ("" for none).
+    TColumnFacts Facts;
 };
 
 /// The column as psqlODBC (its Unicode driver, default settings, booleans as booleans)
@@ -129,9 +179,35 @@ struct TPsqlOdbcProbe {
 };
 const std::vector<TPsqlOdbcProbe>& PsqlOdbcProbes();
 
+/// One primary or foreign key of a table, as the columns query packs them: columns by their
+/// ordinal positions, the referenced table by its oid.
+struct TPostgreSqlConstraint {
+    bool Primary = false;
+    std::int64_t ReferencedTable = 0; ///< pg_class oid; 0 for a primary key
+    std::vector<std::int64_t> Columns;
+    std::vector<std::int64_t> ReferencedColumns;
+};
+
+/// A table's keys as the columns query packs them into one text; none when the text is not of
+/// that form.
+std::optional<std::vector<TPostgreSqlConstraint>> ParsePostgreSqlKeyList(const std::string& text);
+
+/// A relation of the columns query by its oid: where it is, and its columns' names by ordinal.
+struct TPostgreSqlRelation {
+    std::string Schema;
+    std::string Table;
+    std::map<std::int64_t, std::string> Columns;
+};
+
+/// The keys of the table `owner`, its columns and the referenced ones named; none when a
+/// column or a referenced table is not among `relations`.
+std::optional<TTableKeys>
+PostgreSqlTableKeys(const std::vector<TPostgreSqlConstraint>& constraints, std::int64_t owner,
+                    const std::map<std::int64_t, TPostgreSqlRelation>& relations);
+
 /// Result columns of the columns query before the probes: schema, table, the packed columns,
-/// max_identifier_length.
-constexpr int PostgreSqlColumnsQueryFacts = 4;
+/// max_identifier_length, the relation's oid, its kind (pg_class.relkind), its packed keys.
+constexpr int PostgreSqlColumnsQueryFacts = 7;
 
 /// One row per table, view, materialized view, foreign or partitioned table outside the
 /// server's own schemas: its columns packed into one text, then the probes. One text a table
