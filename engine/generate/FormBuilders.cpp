@@ -50,6 +50,7 @@ struct TDataControl {
     std::int64_t Left = 0;
     std::int64_t Width = 0;
     bool VerticalScrollBar = false;
+    const TFieldLookup* Lookup = nullptr; ///< a lookup combo box's list, where it is wired
 };
 
 void AppendDataControl(const TDataControl& control, std::int64_t rowTop,
@@ -64,6 +65,12 @@ void AppendDataControl(const TDataControl& control, std::int64_t rowTop,
     formLines.push_back("      Height = 23");
     formLines.push_back("      DataField = " + QuoteDfmString(fieldName));
     formLines.push_back("      DataSource = " + dataSourceReference);
+    if (control.Lookup != nullptr) {
+        // In the order Delphi writes them: TDBLookupComboBox publishes them after DataSource.
+        formLines.push_back("      KeyField = " + QuoteDfmString(control.Lookup->KeyField));
+        formLines.push_back("      ListField = " + QuoteDfmString(control.Lookup->ListField));
+        formLines.push_back("      ListSource = " + control.Lookup->ListSource);
+    }
     if (control.VerticalScrollBar) {
         formLines.push_back("      ScrollBars = ssVertical");
     }
@@ -85,17 +92,22 @@ std::int64_t LabelWidthOf(const std::string& caption) {
     return perCharacter * static_cast<std::int64_t>(caption.size());
 }
 
-// The display text of a field for labels and column titles: from the map, else its name in words.
-std::string DisplayTextOrCaption(const TDisplayTextMap& map, const std::string& fieldName) {
-    std::string displayText = map.Lookup(fieldName);
-    return displayText.empty() ? NameToCaption(fieldName) : displayText;
+// The display text of a field for labels and column titles: from the map, else (with comment
+// labels) the column's comment, else its name in words.
+std::string DisplayTextOrCaption(const TDisplayTextMap& map, const TFieldDescriptor& field,
+                                 bool commentLabels) {
+    std::string displayText = map.Lookup(field.FieldName);
+    if (displayText.empty() && commentLabels && field.Facts.Comment) {
+        displayText = *field.Facts.Comment;
+    }
+    return displayText.empty() ? NameToCaption(field.FieldName) : displayText;
 }
 
 // The navigator and the grid of a table, on its own form or on its tab of the grids form.
 void AppendNavigatorAndGrid(const TPlannedTable& table, const std::string& navigatorName,
                             const std::string& gridName, bool gridsForm,
                             const TClientUIParam& options, const TDisplayTextMap& map,
-                            TStringList& unitLines, TStringList& formLines) {
+                            bool commentLabels, TStringList& unitLines, TStringList& formLines) {
     const std::string& dataSourceReference = table.DataSourceReference;
     const std::string navigator = Declaration(navigatorName, options.DBNavigatorType);
     AppendUnitLine(unitLines, navigator);
@@ -115,7 +127,7 @@ void AppendNavigatorAndGrid(const TPlannedTable& table, const std::string& navig
         AppendLines(formLines, "        item", "          Expanded = False",
                     "          FieldName = " + QuoteDfmString(field.FieldName),
                     "          Title.Caption = " +
-                        QuoteDfmString(DisplayTextOrCaption(map, field.FieldName)),
+                        QuoteDfmString(DisplayTextOrCaption(map, field, commentLabels)),
                     "          Title.Alignment = taCenter", "          Visible = True",
                     "        end");
     }
@@ -132,7 +144,7 @@ TBlocks TDM::BuildTableForm(const TProjectPlan& plan, const TPlannedTable& table
     TStringList& formLines = blocks.FormLines;
     ProcessMessages();
     AppendNavigatorAndGrid(table, table.Navigator, table.Grid, false, options, DisplayTextMap,
-                           unitLines, formLines);
+                           plan.Options->SchemaOptions.CommentLabels, unitLines, formLines);
 
     const std::string& dataSourceReference = table.DataSourceReference;
     const std::vector<TFieldDescriptor>& fields = table.Source->Fields;
@@ -145,13 +157,14 @@ TBlocks TDM::BuildTableForm(const TProjectPlan& plan, const TPlannedTable& table
             return plan.FieldComponent(table, position, fieldIdentifier, role);
         };
         const std::string caption =
-            DisplayTextOrCaption(DisplayTextMap, field.FieldName) + (options.WithColon ? ":" : "");
+            DisplayTextOrCaption(DisplayTextMap, field, plan.Options->SchemaOptions.CommentLabels) +
+            (options.WithColon ? ":" : "");
         const std::int64_t rowTop = RowHeight * static_cast<std::int64_t>(position) + FirstRowTop;
         const std::int64_t labelWidth = LabelWidthOf(caption);
         const std::int64_t labelLeft = options.LeftJustify
                                            ? LeftJustifiedLabelLeft
                                            : ControlColumn - options.Space - labelWidth;
-        const TFieldControls controls = FieldControlsOf(field, position);
+        const TFieldControls controls = plan.FieldControls(table, position);
 
         const std::string label = Declaration(componentName(TFieldRole::Label), "TLabel");
         AppendUnitLine(unitLines, label);
@@ -179,7 +192,8 @@ TBlocks TDM::BuildTableForm(const TProjectPlan& plan, const TPlannedTable& table
         }
         if (controls.Lookup) {
             AppendDataControl({componentName(TFieldRole::Lookup), "TDBLookupComboBox",
-                               controls.Memo ? LookupLeftAfterMemo : MemoLeft, ControlWidth},
+                               controls.Memo ? LookupLeftAfterMemo : MemoLeft, ControlWidth, false,
+                               TProjectPlan::LookupOf(table, position)},
                               rowTop, field.FieldName, dataSourceReference, unitLines, formLines);
         }
     }
@@ -200,7 +214,8 @@ TBlocks TDM::BuildGridsForm(const TProjectPlan& plan) {
         formLines.push_back("  Object " + table.GridsTabSheet + " : TTabSheet");
         formLines.push_back("    Caption = " + QuoteDfmString(table.FormIdentifier));
         AppendNavigatorAndGrid(table, table.GridsNavigator, table.GridsGrid, true, options,
-                               DisplayTextMap, unitLines, formLines);
+                               DisplayTextMap, plan.Options->SchemaOptions.CommentLabels, unitLines,
+                               formLines);
         formLines.push_back("  end");
     }
     formLines.push_back("  end");

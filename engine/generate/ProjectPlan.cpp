@@ -5,8 +5,12 @@
 #include "text/EngineErrors.h"
 #include "text/StringUtils.h"
 
+#include <algorithm>
+#include <map>
+#include <optional>
 #include <set>
 #include <unordered_set>
+#include <utility>
 
 namespace quorvane {
 
@@ -90,6 +94,21 @@ TFieldControls FieldControlsOf(const TFieldDescriptor& field, std::size_t positi
     return controls;
 }
 
+TFieldControls TProjectPlan::FieldControls(const TPlannedTable& table, std::size_t field) const {
+    TFieldControls controls = FieldControlsOf(table.Source->Fields[field], field);
+    if (Options->SchemaOptions.FkLookups) {
+        controls.Lookup = LookupOf(table, field) != nullptr;
+    }
+    return controls;
+}
+
+const TFieldLookup* TProjectPlan::LookupOf(const TPlannedTable& table, std::size_t field) {
+    const auto found = std::lower_bound(
+        table.Lookups.begin(), table.Lookups.end(), field,
+        [](const TFieldLookup& lookup, std::size_t f) { return lookup.Field < f; });
+    return found != table.Lookups.end() && found->Field == field ? &*found : nullptr;
+}
+
 std::uint64_t TProjectPlan::FieldKey(std::size_t table, std::size_t field, TFieldRole role) {
     return (static_cast<std::uint64_t>(table) << 32) | (static_cast<std::uint64_t>(field) << 8) |
            static_cast<std::uint64_t>(role);
@@ -169,6 +188,9 @@ public:
         }
         PlanServerModule(identifiers[serverTrim]);
         PlanClientModule(identifiers[clientTrim], serverTrim == clientTrim);
+        if (FOptions.SchemaOptions.FkLookups) {
+            PlanLookups();
+        }
         PlanForms(identifiers[formTrim], clientTrim == formTrim);
         if (!FPlan.Tables.empty()) {
             FPlan.GridsIdentifier = FPlan.Tables.back().FormIdentifier;
@@ -232,6 +254,97 @@ private:
         }
     }
 
+    // Where a field's name is in a table: as the database spells it, else in another letter
+    // case, since the database may spell a key's columns otherwise than its columns.
+    static std::optional<std::size_t> FieldNamed(const TSnapshotTable& table,
+                                                 const std::string& name) {
+        const std::vector<TFieldDescriptor>& fields = table.Fields;
+        for (std::size_t pass = 0; pass < 2; ++pass) {
+            for (std::size_t field = 0; field < fields.size(); ++field) {
+                if (pass == 0 ? fields[field].FieldName == name
+                              : SameTextAscii(fields[field].FieldName, name)) {
+                    return field;
+                }
+            }
+        }
+        return std::nullopt;
+    }
+
+    // The field a lookup shows of a referenced row: its first text, which names the row to a
+    // reader, else the key itself. Memos are left out, a combo box shows them as "(MEMO)".
+    static std::string ListFieldOf(const TSnapshotTable& table, std::size_t keyField) {
+        for (const TFieldDescriptor& field : table.Fields) {
+            if (field.DataType == TFieldType::ftString ||
+                field.DataType == TFieldType::ftWideString ||
+                field.DataType == TFieldType::ftFixedChar) {
+                return field.FieldName;
+            }
+        }
+        return table.Fields[keyField].FieldName;
+    }
+
+    // Wires a lookup combo box to each field that alone makes a foreign key: its list is the
+    // client data source of the referenced table. A composite key has no single field to look
+    // up; a key to a table the run leaves out, or to the form's own table, keeps a plain edit.
+    void PlanLookups() {
+        std::map<std::pair<std::string, std::string>, std::size_t> tablesByName;
+        for (const TPlannedTable& table : FPlan.Tables) {
+            tablesByName.emplace(std::make_pair(table.Source->Schema, table.Source->Name),
+                                 table.Index);
+        }
+        const std::string& moduleName = FOptions.ClientUIOptions.DMName;
+        for (TPlannedTable& table : FPlan.Tables) {
+            const std::optional<std::vector<TForeignKey>>& keys = table.Source->Keys.ForeignKeys;
+            if (!keys) {
+                continue;
+            }
+            std::map<std::size_t, TFieldLookup> lookups;
+            std::map<std::size_t, TUnwiredReference> unwired;
+            for (const TForeignKey& key : *keys) {
+                if (key.Columns.size() != 1 || key.ReferencedColumns.size() != 1) {
+                    continue;
+                }
+                const std::optional<std::size_t> field = FieldNamed(*table.Source, key.Columns[0]);
+                if (!field || lookups.count(*field) != 0) {
+                    continue;
+                }
+                TUnwiredReference reference{*field,
+                                            key.ReferencedSchema.empty()
+                                                ? key.ReferencedTable
+                                                : key.ReferencedSchema + "." + key.ReferencedTable,
+                                            key.ReferencedColumns[0], TUnwiredReason::NotInRun};
+                const auto found =
+                    tablesByName.find(std::make_pair(key.ReferencedSchema, key.ReferencedTable));
+                std::optional<std::size_t> keyField;
+                if (found == tablesByName.end()) {
+                    reference.Reason = TUnwiredReason::NotInRun;
+                } else if (found->second == table.Index) {
+                    reference.Reason = TUnwiredReason::OwnTable;
+                } else if (keyField = FieldNamed(*FPlan.Tables[found->second].Source,
+                                                 key.ReferencedColumns[0]);
+                           !keyField) {
+                    reference.Reason = TUnwiredReason::NoColumn;
+                }
+                if (!keyField) {
+                    unwired.emplace(*field, std::move(reference));
+                    continue;
+                }
+                const TPlannedTable& referenced = FPlan.Tables[found->second];
+                unwired.erase(*field);
+                lookups.emplace(*field, TFieldLookup{*field, referenced.Index,
+                                                     moduleName + "." + referenced.ClientDataSource,
+                                                     referenced.Source->Fields[*keyField].FieldName,
+                                                     ListFieldOf(*referenced.Source, *keyField)});
+            }
+            for (auto& [field, lookup] : lookups) {
+                table.Lookups.push_back(std::move(lookup));
+            }
+            for (auto& [field, reference] : unwired) {
+                table.UnwiredReferences.push_back(std::move(reference));
+            }
+        }
+    }
+
     void PlanForms(const std::vector<std::string>& identifiers, bool sameAsClient) {
         const TClientUIParam& options = FOptions.ClientUIOptions;
         TNameRegistry grids = RegistryOf({&FTemplates.GridsForm, &FTemplates.GridsUnit});
@@ -266,7 +379,7 @@ private:
             table.Grid = form.Claim(FormatName(FFormats.DBGridName, identifier));
             const std::vector<std::string> fields = FPlan.FieldIdentifiers(table);
             for (std::size_t field = 0; field < fields.size(); ++field) {
-                const TFieldControls controls = FieldControlsOf(table.Source->Fields[field], field);
+                const TFieldControls controls = FPlan.FieldControls(table, field);
                 ClaimField(form, table, field, fields[field], TFieldRole::Label);
                 ClaimField(form, table, field, fields[field],
                            controls.CheckBox ? TFieldRole::CheckBox : TFieldRole::Edit);
@@ -314,6 +427,7 @@ public:
             CheckProvider(table);
             const std::string formFile = "Midas_Client/" + table.FormUnit + ".dfm";
             CheckDataSourceReference(table, formFile, moduleNamed);
+            CheckLookups(table, formFile, moduleNamed);
         }
         for (const TPlannedTable& table : FPlan.Tables) {
             CheckDataSourceReference(table, std::string(GridsFormFile), moduleNamed);
@@ -460,6 +574,50 @@ private:
                            "the table " +
                            Quoted(table.Source->Name) + "; it declares " +
                            Quoted(table.ClientDataSource) + " (" + TrimHint() + ")");
+        }
+    }
+
+    // A lookup's list must be a data source of the client data module, as the form's own is;
+    // and each foreign key left with a plain edit is named, since the user asked for lookups.
+    void CheckLookups(const TPlannedTable& table, const std::string& file, bool moduleNamed) {
+        const std::vector<TFieldDescriptor>& fields = table.Source->Fields;
+        for (const TFieldLookup& lookup : table.Lookups) {
+            const TPlannedTable& referenced = FPlan.Tables[lookup.ReferencedTable];
+            const std::string listSource = "\"ListSource = " + lookup.ListSource +
+                                           "\" of the field " +
+                                           Quoted(fields[lookup.Field].FieldName);
+            if (!moduleNamed) {
+                Warn(file,
+                     listSource + " names no data module of the project (" + ModuleHint() + ")");
+            } else if (!SameTextAscii(lookup.ListSource, FOptions.ClientUIOptions.DMName + "." +
+                                                             referenced.ClientDataSource)) {
+                Warn(file, listSource +
+                               " names a data source the client data module does not declare "
+                               "for the table " +
+                               Quoted(referenced.Source->Name) + "; it declares " +
+                               Quoted(referenced.ClientDataSource) + " (" + TrimHint() + ")");
+            }
+        }
+        for (const TUnwiredReference& reference : table.UnwiredReferences) {
+            const std::string field = "the field " + Quoted(fields[reference.Field].FieldName);
+            switch (reference.Reason) {
+            case TUnwiredReason::NotInRun:
+                Warn(file, field + " refers to " + Quoted(reference.Referenced) +
+                               ", which the run does not generate; it gets a plain edit "
+                               "(--fk-lookups)");
+                break;
+            case TUnwiredReason::OwnTable:
+                Warn(file, field + " refers to its own table " + Quoted(reference.Referenced) +
+                               ": a lookup on the form's own data source is a circular data "
+                               "link, which Delphi refuses; it gets a plain edit (--fk-lookups)");
+                break;
+            case TUnwiredReason::NoColumn:
+                Warn(file, field + " refers to the column " + Quoted(reference.ReferencedColumn) +
+                               " of " + Quoted(reference.Referenced) +
+                               ", which is not a field of that table; it gets a plain edit "
+                               "(--fk-lookups)");
+                break;
+            }
         }
     }
 

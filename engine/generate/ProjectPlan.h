@@ -16,11 +16,37 @@ namespace quorvane {
 struct TFieldControls {
     bool CheckBox = false; ///< a check box instead of an edit (boolean fields)
     bool Memo = false;     ///< a memo beside the edit (long texts and memos)
-    bool Lookup = false;   ///< a lookup combo box (names holding ID or CODE, not the first field)
+    /// A lookup combo box: without foreign-key lookups on names holding ID or CODE (not the first
+    /// field), with them on the fields the plan wires to the table they refer to.
+    bool Lookup = false;
 };
 
 /// Which of a field row's components a field at `position` gets.
 TFieldControls FieldControlsOf(const TFieldDescriptor& field, std::size_t position);
+
+/// A field's lookup combo box, wired to the table the field's foreign key refers to.
+struct TFieldLookup {
+    std::size_t Field = 0;           ///< the field's position in its table
+    std::size_t ReferencedTable = 0; ///< the referenced table's position in TProjectPlan::Tables
+    std::string ListSource;          ///< "DM.Customers_DS", the referenced table's client source
+    std::string KeyField;            ///< the referenced column
+    std::string ListField;           ///< its first text field, else the referenced column
+};
+
+/// Why a single-column foreign key gets no lookup combo box, only a plain edit.
+enum class TUnwiredReason : std::uint8_t {
+    NotInRun, ///< the referenced table is not one the run generates
+    OwnTable, ///< a lookup on the form's own data source is a circular data link
+    NoColumn, ///< the referenced column is not a field of the referenced table
+};
+
+/// A foreign-key field left with a plain edit, for the reference check to name.
+struct TUnwiredReference {
+    std::size_t Field = 0;
+    std::string Referenced;       ///< "schema.table" as the foreign key names it
+    std::string ReferencedColumn; ///< the column it refers to
+    TUnwiredReason Reason = TUnwiredReason::NotInRun;
+};
 
 /// The components made for each field of a table, each named from the field.
 enum class TFieldRole : std::uint8_t {
@@ -63,6 +89,10 @@ struct TPlannedTable {
     std::string ButtonHandler;  ///< "Orders_BtnClick"
     std::string HandlerDataSet; ///< "DM.Orders_CDS", which the button opens
     std::string HandlerForm;    ///< "Orders_frm", which the button shows
+
+    // Foreign-key lookups (only with SchemaOptions.FkLookups), each in field order.
+    std::vector<TFieldLookup> Lookups;
+    std::vector<TUnwiredReference> UnwiredReferences;
 };
 
 /// Everything a run will write, settled before anything is copied: per table its identifier for
@@ -93,6 +123,12 @@ public:
     std::string FieldComponent(const TPlannedTable& table, std::size_t field,
                                const std::string& identifier, TFieldRole role) const;
 
+    /// The components of field `field`'s row: by FieldControlsOf, with the lookup combo box on
+    /// the wired foreign keys instead when the run makes foreign-key lookups.
+    TFieldControls FieldControls(const TPlannedTable& table, std::size_t field) const;
+    /// The wiring of field `field`'s lookup combo box, or null where it has none.
+    static const TFieldLookup* LookupOf(const TPlannedTable& table, std::size_t field);
+
     /// Settles the names of one run. Throws EOptionsError for a table whose name gives no
     /// identifier and EFormatError for a name format that cannot be applied.
     static TProjectPlan Make(const TSchemaSnapshot& snapshot, const TProjectParam& options,
@@ -110,7 +146,8 @@ private:
 /// The references the generated files make that the plan's own names do not meet: a form's data
 /// source the client module does not declare, a provider the server does not export, a client
 /// dataset or form the main form opens that is not there, a unit the project file names that is
-/// not written. Each is one text, "file: what is wrong (the option to change)". Only a user's
+/// not written, a lookup's list source the client module does not declare, a foreign key that
+/// gets no lookup. Each is one text, "file: what is wrong (the option to change)". Only a user's
 /// options or template can break a reference; the plan's own names always meet each other.
 std::vector<std::string> CheckReferences(const TProjectPlan& plan);
 

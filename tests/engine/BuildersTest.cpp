@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <optional>
 
 namespace quorvane {
@@ -66,6 +67,36 @@ protected:
         DM.NameFormats = TFormatStrings{}; // the defaults, whatever NameFormat.ini says
         DM.ADOConnection.SetOpener(testing::MemoryOpener(Database));
         DM.ConnectDatabase("memory.udl", "", false);
+    }
+
+    // Adds a foreign key of `table` to what the database says of it.
+    void AddForeignKey(const std::string& table, std::vector<std::string> columns,
+                       const std::string& referencedSchema, const std::string& referencedTable,
+                       std::vector<std::string> referencedColumns) {
+        std::optional<std::vector<TForeignKey>>& keys = Database->Tables.at(table).Keys.ForeignKeys;
+        if (!keys) {
+            keys.emplace();
+        }
+        keys->push_back(
+            {std::move(columns), referencedSchema, referencedTable, std::move(referencedColumns)});
+    }
+
+    // The plan's warnings that name the form file of `unit`.
+    std::vector<std::string> WarningsOf(const std::string& unit) {
+        std::vector<std::string> warnings = CheckReferences(*LastPlan);
+        std::erase_if(warnings, [&](const std::string& warning) {
+            return !warning.starts_with("Midas_Client/" + unit + ".dfm: ");
+        });
+        return warnings;
+    }
+
+    // The lines of the lookup combo boxes among the unit lines.
+    std::vector<std::string> LookupDeclarations() const {
+        std::vector<std::string> lookups;
+        std::copy_if(
+            UnitLines.begin(), UnitLines.end(), std::back_inserter(lookups),
+            [](const std::string& line) { return line.ends_with(": TDBLookupComboBox;"); });
+        return lookups;
     }
 
     void AddTables(int count) {
@@ -247,6 +278,93 @@ TEST_F(BuildersTest, FieldObjectsAreTheClassesAndSizesTheDataSetFamilyMakes) {
     }
 }
 
+// What the database says of its keys, NOT NULL columns and comments reaches the fields only
+// with the options that ask for it; without them the first field is the key, as always.
+TEST_F(BuildersTest, SchemaKeysRequiredFieldsAndCommentLabelsFollowTheirOptions) {
+    auto column = [](std::string name, std::optional<bool> notNull, std::optional<bool> hasDefault,
+                     std::optional<std::string> comment) {
+        TColumnInfo info = Column(std::move(name), ado::adInteger);
+        info.Facts = {notNull, hasDefault, std::move(comment)};
+        return info;
+    };
+    TColumnInfo counter = column("LineNo", true, false, {});
+    counter.IsAutoIncrement = true;
+    Database->AddTable("Lines", {column("Note", false, false, "Free text"),
+                                 column("OrderID", true, false, "Order's number"), counter,
+                                 column("Qty", true, true, ""),
+                                 column("Price", true, {}, "Prix unitaire (€)")});
+    Database->Tables["Lines"].Keys.PrimaryKey = std::vector<std::string>{"OrderID", "LineNo"};
+    Database->AddTable("NoKey", {column("A", {}, {}, {}), column("B", {}, {}, {})});
+    Database->Tables["NoKey"].Keys.PrimaryKey = std::vector<std::string>{};
+    Database->AddTable("Open", {column("A", {}, {}, {}), column("B", {}, {}, {})}, "VIEW");
+    Database->AddTable("Unknown", {column("A", {}, {}, {})});
+
+    const auto keyed = [this](const std::string& component) {
+        const TStringList object = ObjectLines(FormLines, "    Object " + component);
+        return Contains(object, "      ProviderFlags = [pfInUpdate, pfInWhere, pfInKey]");
+    };
+    const auto required = [this](const std::string& component) {
+        return Contains(ObjectLines(FormLines, "    Object " + component), "      Required = True");
+    };
+    const auto label = [this](const std::string& component) {
+        return ObjectLines(FormLines, "    Object " + component).at(1);
+    };
+
+    BuildClient(); // every option off: what was always written
+    EXPECT_TRUE(keyed("Lines_CDSNote: TIntegerField"));
+    EXPECT_FALSE(keyed("Lines_CDSOrderID: TIntegerField"));
+    EXPECT_TRUE(keyed("Open_CDSA: TIntegerField"));
+    EXPECT_EQ(std::count(FormLines.begin(), FormLines.end(), "      Required = True"), 0);
+    EXPECT_EQ(label("Lines_CDSOrderID: TIntegerField"), "      DisplayLabel = 'OrderID'");
+
+    Options.SchemaOptions.SchemaKeys = true;
+    Options.SchemaOptions.RequiredFields = true;
+    Options.SchemaOptions.CommentLabels = true;
+    BuildClient();
+    // Exactly the primary-key columns; a table known to have no key, or whose key is unknown,
+    // keeps the first field; a view whose source says no key has none.
+    EXPECT_FALSE(keyed("Lines_CDSNote: TIntegerField"));
+    EXPECT_TRUE(keyed("Lines_CDSOrderID: TIntegerField"));
+    EXPECT_TRUE(keyed("Lines_CDSLineNo: TAutoIncField"));
+    EXPECT_FALSE(keyed("Lines_CDSQty: TIntegerField"));
+    EXPECT_TRUE(keyed("NoKey_CDSA: TIntegerField"));
+    EXPECT_FALSE(keyed("NoKey_CDSB: TIntegerField"));
+    EXPECT_FALSE(keyed("Open_CDSA: TIntegerField"));
+    EXPECT_TRUE(keyed("Unknown_CDSA: TIntegerField"));
+    // Required: NOT NULL, known to have no default, no counter.
+    EXPECT_TRUE(required("Lines_CDSOrderID: TIntegerField"));
+    EXPECT_FALSE(required("Lines_CDSNote: TIntegerField"));
+    EXPECT_FALSE(required("Lines_CDSLineNo: TAutoIncField"));
+    EXPECT_FALSE(required("Lines_CDSQty: TIntegerField"));
+    EXPECT_FALSE(required("Lines_CDSPrice: TIntegerField")); // a default it may have
+    // Labels: the comment (quoted as form files want it), where there is one, else the name.
+    EXPECT_EQ(label("Lines_CDSOrderID: TIntegerField"), "      DisplayLabel = 'Order''s number'");
+    EXPECT_EQ(label("Lines_CDSQty: TIntegerField"), "      DisplayLabel = 'Qty'");
+    // A form file spells a character beyond ASCII by its number.
+    EXPECT_EQ(label("Lines_CDSPrice: TIntegerField"),
+              "      DisplayLabel = 'Prix unitaire ('#8364')'");
+    // The map's text comes before the comment.
+    DM.DisplayTextMap.Add("note=Remark");
+    TFieldDescriptor note;
+    note.FieldName = "Note";
+    note.Facts.Comment = "Free text";
+    EXPECT_EQ(DM.DisplayLabelOf(note, Options.SchemaOptions), "Remark");
+    DM.DisplayTextMap.Clear();
+    EXPECT_EQ(DM.DisplayLabelOf(note, Options.SchemaOptions), "Free text");
+    Options.SchemaOptions.CommentLabels = false;
+    EXPECT_EQ(DM.DisplayLabelOf(note, Options.SchemaOptions), "Note");
+    // The form's label and its grid's column title say the comment too.
+    Options.SchemaOptions.CommentLabels = true;
+    BuildForm(0);
+    EXPECT_TRUE(Contains(FormLines, "          Title.Caption = 'Order''s number'"));
+    EXPECT_TRUE(Contains(FormLines, "      Caption = 'Order''s number'"));
+    EXPECT_TRUE(Contains(FormLines, "      Caption = 'Qty'"));
+    // The server's fields say the same of keys and requirements.
+    BuildServer();
+    EXPECT_TRUE(keyed("Lines_DLineNo: TAutoIncField"));
+    EXPECT_TRUE(required("Lines_DOrderID: TIntegerField"));
+}
+
 TEST_F(BuildersTest, FieldRowControlsFollowKindSizeAndName) {
     Database->AddTable("Rows", {Column("ValidFrom", ado::adBoolean),     // first: no lookup
                                 Column("Text49", ado::adVarChar, 49),    // edit only
@@ -273,6 +391,157 @@ TEST_F(BuildersTest, FieldRowControlsFollowKindSizeAndName) {
               "      Left = 812");
     EXPECT_EQ(ObjectLines(FormLines, "    object client_id_DBLkpCbo: TDBLookupComboBox")[1],
               "      Left = 684");
+}
+
+// With foreign-key lookups, the combo box goes where a field alone refers to a table of the run,
+// and nowhere else; its list is that table's client data source and its shown field the first
+// text of that table.
+TEST_F(BuildersTest, ForeignKeyLookupsAreWiredToTheReferencedTable) {
+    Database->AddTable("Customers", {Column("CustomerID", ado::adInteger),
+                                     Column("ZipCode", ado::adInteger), // a name rule would take it
+                                     Column("Name", ado::adVarWChar, 40)});
+    Database->AddTable("Kinds", {Column("KindNo", ado::adInteger), // no text but a memo
+                                 Column("Note", ado::adLongVarChar)});
+    Database->AddTable("Orders",
+                       {Column("OrderID", ado::adInteger), Column("CustomerID", ado::adInteger),
+                        Column("Note", ado::adVarChar, 60),  // a memo beside it
+                        Column("Payer", ado::adInteger),     // a second key to Customers
+                        Column("Status_ID", ado::adInteger), // a name, no key
+                        Column("Kind", ado::adInteger)});
+    AddForeignKey("Orders", {"CustomerID"}, "", "Customers", {"CustomerID"});
+    AddForeignKey("Orders", {"payer"}, "", "Customers", {"customerid"}); // spelt otherwise
+    AddForeignKey("Orders", {"Kind"}, "", "Kinds", {"KindNo"});
+    Options.SchemaOptions.FkLookups = true;
+
+    BuildForm(2);
+    EXPECT_EQ(LookupDeclarations(),
+              (std::vector<std::string>{"    CustomerID_DBLkpCbo: TDBLookupComboBox;",
+                                        "    Payer_DBLkpCbo: TDBLookupComboBox;",
+                                        "    Kind_DBLkpCbo: TDBLookupComboBox;"}));
+    EXPECT_EQ(ObjectLines(FormLines, "    object CustomerID_DBLkpCbo: TDBLookupComboBox"),
+              (TStringList{"    object CustomerID_DBLkpCbo: TDBLookupComboBox", "      Left = 684",
+                           "      Top = 70", "      Width = 120", "      Height = 23",
+                           "      DataField = 'CustomerID'", "      DataSource = DM.Orders_DS",
+                           "      KeyField = 'CustomerID'", "      ListField = 'Name'",
+                           "      ListSource = DM.Customers_DS", "      TabOrder = 0", "    end"}));
+    const TStringList payer =
+        ObjectLines(FormLines, "    object Payer_DBLkpCbo: TDBLookupComboBox");
+    ASSERT_EQ(payer.size(), 12u);
+    EXPECT_EQ(TStringList(payer.begin() + 5, payer.begin() + 10),
+              (TStringList{"      DataField = 'Payer'", "      DataSource = DM.Orders_DS",
+                           "      KeyField = 'CustomerID'", "      ListField = 'Name'",
+                           "      ListSource = DM.Customers_DS"}));
+    const TStringList kind = ObjectLines(FormLines, "    object Kind_DBLkpCbo: TDBLookupComboBox");
+    ASSERT_EQ(kind.size(), 12u);
+    EXPECT_EQ(TStringList(kind.begin() + 7, kind.begin() + 10),
+              (TStringList{"      KeyField = 'KindNo'", "      ListField = 'KindNo'",
+                           "      ListSource = DM.Kinds_DS"}));
+    EXPECT_TRUE(Contains(FormLines, "    object Note_DBMemo: TDBMemo"));
+    EXPECT_TRUE(WarningsOf("frmOrders").empty());
+
+    // A referenced table keeps plain edits where it refers to nothing.
+    BuildForm(0);
+    EXPECT_TRUE(LookupDeclarations().empty());
+    EXPECT_TRUE(std::none_of(FormLines.begin(), FormLines.end(), [](const std::string& line) {
+        return line.starts_with("      ListSource = ");
+    }));
+}
+
+TEST_F(BuildersTest, WithoutForeignKeyLookupsTheNameRuleStaysAndNothingIsWired) {
+    Database->AddTable("Customers",
+                       {Column("CustomerID", ado::adInteger), Column("Name", ado::adVarWChar, 40)});
+    Database->AddTable("Orders",
+                       {Column("OrderID", ado::adInteger), Column("CustomerID", ado::adInteger),
+                        Column("Payer", ado::adInteger), Column("ZipCode", ado::adInteger),
+                        Column("Remote", ado::adInteger)});
+    AddForeignKey("Orders", {"Payer"}, "", "Customers", {"CustomerID"});
+    AddForeignKey("Orders", {"Remote"}, "", "Elsewhere", {"ID"});
+    BuildForm(1);
+    EXPECT_EQ(LookupDeclarations(),
+              (std::vector<std::string>{"    CustomerID_DBLkpCbo: TDBLookupComboBox;",
+                                        "    ZipCode_DBLkpCbo: TDBLookupComboBox;"}));
+    EXPECT_EQ(ObjectLines(FormLines, "    object CustomerID_DBLkpCbo: TDBLookupComboBox"),
+              (TStringList{"    object CustomerID_DBLkpCbo: TDBLookupComboBox", "      Left = 684",
+                           "      Top = 70", "      Width = 120", "      Height = 23",
+                           "      DataField = 'CustomerID'", "      DataSource = DM.Orders_DS",
+                           "      TabOrder = 0", "    end"}));
+    EXPECT_TRUE(LastPlan->Tables[1].Lookups.empty());
+    EXPECT_TRUE(WarningsOf("frmOrders").empty());
+}
+
+// A self-reference would list the form's own dataset, which Delphi refuses as a circular data
+// link; a composite key has no one field to look up. Both keep plain edits, the first with a
+// word why, the second silently.
+TEST_F(BuildersTest, SelfReferencesAndCompositeKeysKeepPlainEdits) {
+    Database->AddTable(
+        "Sites", {Column("Town", ado::adVarWChar, 20), Column("Street", ado::adVarWChar, 20)});
+    Database->AddTable("Staff",
+                       {Column("StaffID", ado::adInteger), Column("ManagerID", ado::adInteger),
+                        Column("SiteTown", ado::adVarWChar, 20),
+                        Column("SiteStreet", ado::adVarWChar, 20)});
+    AddForeignKey("Staff", {"ManagerID"}, "", "Staff", {"StaffID"});
+    AddForeignKey("Staff", {"SiteTown", "SiteStreet"}, "", "Sites", {"Town", "Street"});
+    Options.SchemaOptions.FkLookups = true;
+    BuildForm(1);
+    EXPECT_TRUE(LookupDeclarations().empty());
+    EXPECT_TRUE(Contains(UnitLines, "    ManagerID_DBEdt: TDBEdit;"));
+    EXPECT_EQ(WarningsOf("frmStaff"),
+              std::vector<std::string>{
+                  "Midas_Client/frmStaff.dfm: the field \"ManagerID\" refers to its own table "
+                  "\"Staff\": a lookup on the form's own data source is a circular data link, "
+                  "which Delphi refuses; it gets a plain edit (--fk-lookups)"});
+}
+
+// A table is in the run by its schema and name both: the same name in another schema is not it.
+TEST_F(BuildersTest, ForeignKeysOutsideTheRunGetPlainEditsAndAWarning) {
+    Database->Catalogue.push_back({"Customers", "TABLE", "crm"});
+    Database->Tables["Customers"] = TTableDescription{{Column("ID", ado::adInteger)}, true};
+    Database->Catalogue.push_back({"Orders", "TABLE", "crm"});
+    Database->Tables["Orders"] =
+        TTableDescription{{Column("OrderID", ado::adInteger), Column("CustomerID", ado::adInteger),
+                           Column("RegionCode", ado::adInteger), Column("Home", ado::adInteger)},
+                          true};
+    AddForeignKey("Orders", {"CustomerID"}, "sales", "Customers", {"ID"});
+    AddForeignKey("Orders", {"RegionCode"}, "", "Regions", {"Code"});
+    AddForeignKey("Orders", {"Home"}, "crm", "Customers", {"Missing"});
+    Options.SchemaOptions.FkLookups = true;
+    BuildForm(1);
+    EXPECT_TRUE(LookupDeclarations().empty());
+    EXPECT_TRUE(Contains(UnitLines, "    CustomerID_DBEdt: TDBEdit;"));
+    EXPECT_EQ(WarningsOf("frmOrders"),
+              (std::vector<std::string>{
+                  "Midas_Client/frmOrders.dfm: the field \"CustomerID\" refers to "
+                  "\"sales.Customers\", which the run does not generate; it gets a plain edit "
+                  "(--fk-lookups)",
+                  "Midas_Client/frmOrders.dfm: the field \"RegionCode\" refers to \"Regions\", "
+                  "which the run does not generate; it gets a plain edit (--fk-lookups)",
+                  "Midas_Client/frmOrders.dfm: the field \"Home\" refers to the column "
+                  "\"Missing\" of \"crm.Customers\", which is not a field of that table; it "
+                  "gets a plain edit (--fk-lookups)"}));
+}
+
+// The list source names the client data module's own data source of the referenced table, and
+// the check holds it to the data module name the forms use.
+TEST_F(BuildersTest, LookupListSourcesAreCheckedLikeTheFormsDataSource) {
+    Database->AddTable("Sales_Customers",
+                       {Column("ID", ado::adInteger), Column("Name", ado::adVarWChar, 40)});
+    Database->AddTable("Orders",
+                       {Column("OrderID", ado::adInteger), Column("Buyer", ado::adInteger)});
+    AddForeignKey("Orders", {"Buyer"}, "", "Sales_Customers", {"ID"});
+    Options.SchemaOptions.FkLookups = true;
+    Options.ClientDMOptions.TrimTableName = true; // the forms keep the prefix
+    BuildForm(1);
+    EXPECT_TRUE(Contains(FormLines, "      ListSource = DM.Customers_DS"));
+    EXPECT_TRUE(WarningsOf("frmOrders").empty());
+
+    Options.ClientUIOptions.DMName = "Data";
+    BuildForm(1);
+    EXPECT_TRUE(Contains(FormLines, "      ListSource = Data.Customers_DS"));
+    const std::vector<std::string> warnings = WarningsOf("frmOrders");
+    EXPECT_TRUE(std::any_of(warnings.begin(), warnings.end(), [](const std::string& w) {
+        return w.starts_with("Midas_Client/frmOrders.dfm: \"ListSource = Data.Customers_DS\" "
+                             "of the field \"Buyer\" names no data module of the project");
+    }));
 }
 
 TEST_F(BuildersTest, LabelWidthAndPositionFromTheCaption) {

@@ -732,6 +732,69 @@ end;
 
 { Field names }
 
+{ A dataset as a component of Comp's form names it: with its data module in
+  front when it is not on the form itself. }
+function DescribedFrom(DataSet: TDataSet; Comp: TComponent): string;
+begin
+  Result := DataSet.Name;
+  if (DataSet.Owner <> nil) and (DataSet.Owner <> Comp.Owner) then
+    Result := DataSet.Owner.Name + '.' + Result;
+end;
+
+{ A lookup control lists the rows of its ListSource's dataset: it finds the
+  row by KeyField and shows ListField, each one or more field names
+  separated by ";". Delphi raises "Field 'X' not found" for a name the list
+  dataset lacks when the list opens, and "Circular datalinks are not
+  allowed" for a list on the control's own dataset. That the ListSource
+  names a TDataSource at all the reference checks see to. }
+procedure CheckLookupFields(const FileName: string; Comp: TComponent);
+const
+  KeyProps: array[0..1] of string = ('KeyField', 'ListField');
+var
+  Info: PPropInfo;
+  Source, Own: TObject;
+  DataSet: TDataSet;
+  Names: TStringList;
+  I, J: Integer;
+begin
+  Info := GetPropInfo(Comp, 'ListSource');
+  if (Info = nil) or (Info^.PropType^.Kind <> tkClass) then
+    Exit;
+  Source := GetObjectProp(Comp, Info);
+  if not (Source is TDataSource) or (TDataSource(Source).DataSet = nil) then
+    Exit;
+  DataSet := TDataSource(Source).DataSet;
+  Info := GetPropInfo(Comp, 'DataSource');
+  if (Info <> nil) and (Info^.PropType^.Kind = tkClass) then
+  begin
+    Own := GetObjectProp(Comp, Info);
+    if (Own is TDataSource) and (TDataSource(Own).DataSet = DataSet) then
+      Problem(FileName, Format('%s.ListSource: Circular datalinks are not allowed: ' +
+        'it lists %s, the dataset of its own DataSource', [Comp.Name,
+        DescribedFrom(DataSet, Comp)]));
+  end;
+  if DataSet.FieldCount = 0 then
+    Exit;
+  Names := TStringList.Create;
+  try
+    Names.Delimiter := ';';
+    Names.StrictDelimiter := True;
+    for I := Low(KeyProps) to High(KeyProps) do
+    begin
+      Info := GetPropInfo(Comp, KeyProps[I]);
+      if (Info = nil) or not (Info^.PropType^.Kind in [tkSString, tkLString, tkAString]) then
+        Continue;
+      Names.DelimitedText := GetStrProp(Comp, Info);
+      for J := 0 to Names.Count - 1 do
+        if (Trim(Names[J]) <> '') and (DataSet.FindField(Trim(Names[J])) = nil) then
+          Problem(FileName, Format('%s.%s: %s has no field %s',
+            [Comp.Name, KeyProps[I], DescribedFrom(DataSet, Comp), Trim(Names[J])]));
+    end;
+  finally
+    Names.Free;
+  end;
+end;
+
 { A data-aware control whose dataset has persistent fields can only show
   one of them; Delphi raises "Field 'X' not found" when the dataset opens.
   A grid column naming no field stays empty. }
@@ -747,9 +810,7 @@ procedure CheckFieldNames(const FileName: string; Comp: TComponent);
 
   function Described(DataSet: TDataSet): string;
   begin
-    Result := DataSet.Name;
-    if (DataSet.Owner <> nil) and (DataSet.Owner <> Comp.Owner) then
-      Result := DataSet.Owner.Name + '.' + Result;
+    Result := DescribedFrom(DataSet, Comp);
   end;
 
 var
@@ -1359,6 +1420,7 @@ begin
         CheckReferences(Entries[I].FileName, Root.Components[J],
           Root.Components[J].Name, 0);
         CheckFieldNames(Entries[I].FileName, Root.Components[J]);
+        CheckLookupFields(Entries[I].FileName, Root.Components[J]);
         { The providers this folder offers and the ones its client datasets
           ask for; the script matches the client's against the server's. }
         if (Root.Components[J] is TCustomProvider) and

@@ -36,4 +36,28 @@ object AppServer_RDM: TAppServer_RDM
     Left = 100
     Top = 210
   end
+  object Clients_D: TADOQuery
+    Connection = DBConnection
+    CursorType = ctStatic
+    SQL.Strings = (
+      'select * from Clients')
+    Parameters = <>
+    Left = 200
+    Top = 160
+    object Clients_DCode: TStringField
+      FieldName = 'Code'
+      ProviderFlags = [pfInUpdate, pfInWhere, pfInKey]
+      FixedChar = True
+      Size = 30
+    end
+    object Clients_DName: TStringField
+      FieldName = 'Name'
+      Size = 40
+    end
+  end
+  object Clients_P: TDataSetProvider
+    DataSet = Clients_D
+    Left = 200
+    Top = 210
+  end
 end

@@ -16,6 +16,10 @@ type
     Orders_DOrderID: TAutoIncField;
     Orders_DClient: TStringField;
     Orders_DTotal: TBCDField;
+    Clients_D: TADOQuery;
+    Clients_P: TDataSetProvider;
+    Clients_DCode: TStringField;
+    Clients_DName: TStringField;
     procedure RemoteDataModuleCreate(Sender: TObject);
   protected
     class procedure UpdateRegistry(Register: Boolean; const ClassID, ProgID: string); override;

@@ -131,4 +131,27 @@ object DM: TDM
     Left = 100
     Top = 210
   end
+  object Clients_CDS: TClientDataSet
+    Aggregates = <>
+    ConnectionBroker = DBConnectionBroker
+    Params = <>
+    ProviderName = 'Clients_P'
+    Left = 200
+    Top = 160
+    object Clients_CDSCode: TStringField
+      FieldName = 'Code'
+      ProviderFlags = [pfInUpdate, pfInWhere, pfInKey]
+      FixedChar = True
+      Size = 30
+    end
+    object Clients_CDSName: TStringField
+      FieldName = 'Name'
+      Size = 40
+    end
+  end
+  object Clients_DS: TDataSource
+    DataSet = Clients_CDS
+    Left = 200
+    Top = 210
+  end
 end

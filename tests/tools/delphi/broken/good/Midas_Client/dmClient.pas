@@ -34,6 +34,10 @@ type
     Orders_CDSTag: TVarBytesField;
     Orders_CDSPicture: TBlobField;
     Orders_CDSExtra: TVariantField;
+    Clients_CDS: TClientDataSet;
+    Clients_DS: TDataSource;
+    Clients_CDSCode: TStringField;
+    Clients_CDSName: TStringField;
     procedure DataModuleCreate(Sender: TObject);
   private
     procedure ReconcileError(DataSet: TCustomClientDataSet;

@@ -91,6 +91,9 @@ object Orders_Frm: TOrders_Frm
     Height = 23
     DataField = 'Client'
     DataSource = DM.Orders_DS
+    KeyField = 'Code'
+    ListField = 'Name'
+    ListSource = DM.Clients_DS
     TabOrder = 4
   end
   object Paid_Lab: TLabel
