@@ -4,6 +4,7 @@
 #include "schema/SchemaSnapshot.h"
 #include "MiniTemplate.h"
 #include "PlanSupport.h"
+#include "SchemaText.h"
 #include "generate/ProjectPlan.h"
 #include "schema/SnapshotText.h"
 #include "text/EngineErrors.h"
@@ -205,6 +206,57 @@ TEST(SnapshotTextTest, JsonSaysNullForWhatIsUnknown) {
     EXPECT_EQ(std::count(json.begin(), json.end(), '{'), std::count(json.begin(), json.end(), '}'));
     EXPECT_EQ(json.front(), '{');
     EXPECT_EQ(SnapshotJson({}), "{\n  \"tables\": [],\n  \"warnings\": []\n}\n");
+}
+
+// The golden cases' schema text says keys and facts; what it does not say stays unknown, and a
+// table known to have no keys is not taken for one whose keys are unknown.
+TEST(SchemaTextTest, KeysAndFactsReachTheSnapshotAsWritten) {
+    auto database = std::make_shared<testing::TMemoryDatabase>();
+    testing::ReadSchemaText("TABLE: Order Details\n"
+                            "  OrderID | adInteger | notnull | nodefault\n"
+                            "  Qty | adSmallInt | null | default | comment=Menge | Stück's\n"
+                            "  Note | adVarWChar | size=10 | comment=\n"
+                            "  Plain | adInteger\n"
+                            "  PRIMARY KEY: OrderID, Qty\n"
+                            "  FOREIGN KEY: OrderID -> Orders(ID)\n"
+                            "  FOREIGN KEY: Qty, Note -> hr.Old Units(A, B)\n"
+                            "TABLE: Orders\n"
+                            "  ID | adInteger\n"
+                            "  PRIMARY KEY:\n"
+                            "  FOREIGN KEY:\n"
+                            "VIEW: Summary\n"
+                            "  ID | adInteger\n",
+                            *database);
+    testing::TMemorySchemaSource source(database);
+    const TSchemaSnapshot snapshot = ReadSchemaSnapshot(source);
+    ASSERT_EQ(snapshot.Tables.size(), 3u);
+
+    const TSnapshotTable& details = snapshot.Tables[0];
+    ASSERT_EQ(details.Fields.size(), 4u);
+    EXPECT_EQ(details.Fields[0].Facts, (TColumnFacts{true, false, std::nullopt}));
+    EXPECT_EQ(details.Fields[1].Facts, (TColumnFacts{false, true, "Menge | Stück's"}));
+    EXPECT_EQ(details.Fields[1].DataType, TFieldType::ftSmallint);
+    EXPECT_EQ(details.Fields[2].Facts, (TColumnFacts{std::nullopt, std::nullopt, ""}));
+    EXPECT_EQ(details.Fields[2].Size, 10);
+    EXPECT_EQ(details.Fields[3].Facts, TColumnFacts{});
+    EXPECT_EQ(details.Keys.PrimaryKey, (std::vector<std::string>{"OrderID", "Qty"}));
+    EXPECT_EQ(details.Keys.ForeignKeys,
+              (std::vector<TForeignKey>{{{"OrderID"}, "", "Orders", {"ID"}},
+                                        {{"Qty", "Note"}, "hr", "Old Units", {"A", "B"}}}));
+
+    EXPECT_EQ(snapshot.Tables[1].Keys.PrimaryKey, std::vector<std::string>{});
+    EXPECT_EQ(snapshot.Tables[1].Keys.ForeignKeys, std::vector<TForeignKey>{});
+    EXPECT_EQ(snapshot.Tables[2].Keys, TTableKeys{});
+}
+
+TEST(SchemaTextTest, AForeignKeyWhoseColumnsDoNotPairUpIsRefused) {
+    testing::TMemoryDatabase database;
+    EXPECT_THROW(testing::ReadSchemaText("TABLE: T\n  A | adInteger\n"
+                                         "  FOREIGN KEY: A -> U(X, Y)\n",
+                                         database),
+                 std::runtime_error);
+    EXPECT_THROW(testing::ReadSchemaText("TABLE: T\n  FOREIGN KEY: A -> U\n", database),
+                 std::runtime_error);
 }
 
 } // namespace

@@ -9,7 +9,8 @@
 //   schema.txt  the database as text (see SchemaText.h), unless args name --database;
 //   expected/   the files the run writes, relative to the copy of the template;
 //   warnings    the references the case's options break, one per line, as the run reports
-//               them (absent: the case breaks none);
+//               them (absent: the case breaks none); a foreign key --fk-lookups leaves with a
+//               plain edit is reported too, but breaks nothing;
 //   fielddefs.txt  the database's columns as the data access layer of the case's datasets
 //               reports them to Delphi (format in tests/tools/delphi/README.md), written by hand
 //               from the database, not from the generator's mapping: the compile-and-load check
@@ -82,6 +83,12 @@ std::string CommandOutput(const std::string& command) {
 
 std::string Quoted(const fs::path& path) {
     return Concat({"'", path.string(), "'"});
+}
+
+// A foreign key that --fk-lookups leaves without a lookup is named in a warning, but its field
+// keeps the plain edit it always had: nothing in the projects refers to anything missing.
+bool LeavesAPlainEdit(const std::string& warning) {
+    return warning.ends_with("it gets a plain edit (--fk-lookups)");
 }
 
 class GoldenTest : public ::testing::TestWithParam<std::string> {};
@@ -157,7 +164,8 @@ TEST_P(GoldenTest, GeneratedFilesMatchTheExpectedOnes) {
     bool breaksReferences = false; // what the database leaves out breaks nothing generated
     for (const std::string& warning : dm.Warnings()) {
         warnings += warning + "\n";
-        breaksReferences = breaksReferences || warning.starts_with("Midas_");
+        breaksReferences =
+            breaksReferences || (warning.starts_with("Midas_") && !LeavesAPlainEdit(warning));
     }
     const fs::path warningsFile = caseDir / "warnings";
     if (update) {
