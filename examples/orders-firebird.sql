@@ -105,6 +105,19 @@ SELECT o.OrderID, o.OrderDate, c.ClientName, i.InvoiceNumber, i.TotalAmount, i.I
   JOIN Sales_Client c ON c.ClientID = o.ClientID
   LEFT JOIN Invoices i ON i.OrderID = o.OrderID;
 
+-- Column descriptions (RDB$DESCRIPTION), which the generator can turn into field labels: they
+-- hold an apostrophe (doubled in the literal) and letters outside ASCII.  isql-fb runs the
+-- script on a connection of character set NONE, which would store every byte outside ASCII of
+-- a description as '?'; the _UTF8 introducer says what the literal's bytes are.
+COMMENT ON COLUMN Sales_Region.RegionName IS _UTF8 'Région';
+COMMENT ON COLUMN Sales_Client.ClientName IS 'Client''s name';
+COMMENT ON COLUMN Sales_Client.City IS _UTF8 'Ville / Straße';
+COMMENT ON COLUMN Products.UnitPrice IS 'Prix unitaire';
+COMMENT ON COLUMN Orders.OrderDate IS 'Date de la commande';
+COMMENT ON COLUMN "Order Details".UnitPrice IS 'Prix unitaire';
+COMMENT ON COLUMN "Order Details".Quantity IS _UTF8 'Stückzahl';
+COMMENT ON COLUMN "Order Details".Discount IS _UTF8 'Remise accordée';
+
 COMMIT;
 
 INSERT INTO Sales_Region (RegionCode, RegionName) VALUES ('NTH', 'North');

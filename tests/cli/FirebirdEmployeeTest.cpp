@@ -85,10 +85,12 @@ TEST(FirebirdEmployeeTest, DescribeListsTheSampleAsAnOleDbProviderDoes) {
 }
 
 // Generates the projects over `database` from `templateDir` with `options`, then streams every
-// form file into its class and compiles the projects.
+// form file into its class and compiles the projects.  The run warns of `expectedWarnings` and
+// nothing else; the server module has a select text for each of the `datasets` tables and views.
 void ExpectProjectsThatCompileAndLoad(const TTempDir& folder, const std::string& database,
                                       const std::string& templateName,
-                                      const std::vector<std::string>& options) {
+                                      const std::vector<std::string>& options,
+                                      const std::string& expectedWarnings, std::size_t datasets) {
     SCOPED_TRACE(templateName);
     const std::string output = folder.File("out-" + templateName);
     std::vector<std::string> arguments = {
@@ -99,13 +101,12 @@ void ExpectProjectsThatCompileAndLoad(const TTempDir& folder, const std::string&
     const testing::TCommandResult run = testing::RunCommand(Tool(arguments));
     ASSERT_EQ(run.Status, 0) << run.Output;
     EXPECT_NE(run.Output.find("Finished."), std::string::npos) << run.Output;
-    // No warning but the array columns the sample's tables lose.
     std::string warnings;
     for (std::size_t at = run.Output.find("warning:"); at != std::string::npos;
          at = run.Output.find("warning:", at + 1)) {
         warnings += run.Output.substr(at, run.Output.find('\n', at) + 1 - at);
     }
-    EXPECT_EQ(warnings, LeftOutArrayColumns) << run.Output;
+    EXPECT_EQ(warnings, expectedWarnings) << run.Output;
     const std::string projects = output + "/" + templateName;
     // The database file is copied beside the server, under the name the template gives it.
     EXPECT_TRUE(fs::exists(projects + "/Midas_AppServer/EXE/Database.fdb"));
@@ -113,7 +114,7 @@ void ExpectProjectsThatCompileAndLoad(const TTempDir& folder, const std::string&
     // Every select text of the server module runs on the sample.
     const std::vector<std::string> selects =
         testing::SelectTextsOf(projects + "/Midas_AppServer/rdmMain.dfm");
-    EXPECT_EQ(selects.size(), 11u);
+    EXPECT_EQ(selects.size(), datasets);
     std::string script;
     for (const std::string& select : selects) {
         script += select + ";\n";
@@ -139,7 +140,9 @@ void ExpectProjectsThatCompileAndLoad(const TTempDir& folder, const std::string&
     EXPECT_EQ(parsed.Output, "") << "form files the parser rejects";
     const testing::TCommandResult checked = testing::RunCommand(
         Quoted(QUORVANE_CHECK_PROJECTS) + " --fpc " + Quoted(fpc) + " --work " +
-        Quoted((fs::path(QUORVANE_DELPHI_WORK) / ("firebird-employee-" + templateName)).string()) +
+        Quoted((fs::path(QUORVANE_DELPHI_WORK) /
+                ("firebird-" + fs::path(database).stem().string() + "-" + templateName))
+                   .string()) +
         " " + Quoted(projects));
     EXPECT_EQ(checked.Output, "") << "the generated projects do not compile and load";
     EXPECT_EQ(checked.Status, 0);
@@ -149,9 +152,138 @@ TEST(FirebirdEmployeeTest, FullRunsGiveProjectsThatCompileAndLoad) {
     QUORVANE_REQUIRE_EMPLOYEE_SAMPLE();
     TTempDir folder;
     const std::string database = BuildEmployeeDatabase(folder);
-    ExpectProjectsThatCompileAndLoad(folder, database, "MidasProject", {});
+    // No warning but the array columns the sample's tables lose; ten tables and a view.
+    ExpectProjectsThatCompileAndLoad(folder, database, "MidasProject", {}, LeftOutArrayColumns, 11);
     ExpectProjectsThatCompileAndLoad(folder, database, "MidasProject-dbExpress",
-                                     {"--dataset-type", "TSQLQuery"});
+                                     {"--dataset-type", "TSQLQuery"}, LeftOutArrayColumns, 11);
+}
+
+// The component block `name` of a form file: from its "object name:" line (fields are written
+// "Object name:") to the "end" at the same indentation; empty when there is none.
+std::string FormBlock(const std::string& form, const std::string& name) {
+    for (const std::string keyword : {"object ", "Object "}) {
+        const std::size_t at = form.find(keyword + name + ":");
+        if (at == std::string::npos) {
+            continue;
+        }
+        const std::size_t lineStart = form.rfind('\n', at) + 1;
+        const std::string indent(at - lineStart, ' ');
+        const std::size_t end = form.find("\n" + indent + "end", at);
+        return end == std::string::npos ? std::string() : form.substr(lineStart, end - lineStart);
+    }
+    return {};
+}
+
+// The value of `property` in a component block, up to the line end ("" when not set).
+std::string PropertyOf(const std::string& block, const std::string& property) {
+    const std::string prefix = " " + property + " = ";
+    const std::size_t at = block.find(prefix);
+    if (at == std::string::npos) {
+        return {};
+    }
+    const std::size_t start = at + prefix.size();
+    return block.substr(start, block.find_first_of("\r\n", start) - start);
+}
+
+// The sample Firebird database of the examples, whose script declares keys, NOT NULL columns,
+// foreign keys and column comments, through every option that reads them: the projects compile
+// and load, and the data module and the forms show what the schema says.
+TEST(FirebirdOrdersTest, SchemaOptionsGiveKeysLabelsAndLookupsThatCompile) {
+    QUORVANE_REQUIRE_ISQL();
+    TTempDir folder;
+    // A copy, so that no two processes open the build's file through the embedded engine.
+    const std::string database = folder.File("orders.fdb");
+    fs::copy_file(QUORVANE_EXAMPLES_DIR "/orders.fdb", database);
+    // Every column has a field; seven tables and the view OrderTotals.
+    ExpectProjectsThatCompileAndLoad(
+        folder, database, "MidasProject",
+        {"--schema-keys", "--required-fields", "--fk-lookups", "--comment-labels"}, "", 8);
+    if (HasFatalFailure()) {
+        return;
+    }
+    const std::string client = folder.File("out-MidasProject") + "/MidasProject/Midas_Client/";
+    const std::string module = ReadFile(client + "dmClient.dfm");
+
+    // "Order Details" has the two-column key (OrderID, ProductID): both are key fields, and
+    // no other of its columns is.
+    const std::string details = FormBlock(module, "OrderDetails_CDS");
+    ASSERT_FALSE(details.empty()) << module;
+    for (const std::string column : {"ORDERID", "PRODUCTID"}) {
+        const std::string field = FormBlock(details, "OrderDetails_CDS" + column);
+        EXPECT_NE(PropertyOf(field, "ProviderFlags").find("pfInKey"), std::string::npos)
+            << column << ":\n"
+            << field;
+    }
+    for (const std::string column : {"UNITPRICE", "QUANTITY", "DISCOUNT"}) {
+        const std::string field = FormBlock(details, "OrderDetails_CDS" + column);
+        ASSERT_FALSE(field.empty()) << column;
+        EXPECT_EQ(PropertyOf(field, "ProviderFlags").find("pfInKey"), std::string::npos)
+            << column << ":\n"
+            << field;
+    }
+
+    // The comments are the labels, as form-file strings: quoted, an apostrophe doubled, a
+    // letter outside ASCII as '#' and its code point outside the quotes (u with diaeresis is
+    // U+00FC, e acute U+00E9, sharp s U+00DF).
+    const struct {
+        const char* DataSet;
+        const char* Column;
+        const char* Label;
+    } labels[] = {
+        {"SALES_REGION_CDS", "REGIONNAME", "'R'#233'gion'"},
+        {"SALES_CLIENT_CDS", "CLIENTNAME", "'Client''s name'"},
+        {"SALES_CLIENT_CDS", "CITY", "'Ville / Stra'#223'e'"},
+        {"PRODUCTS_CDS", "UNITPRICE", "'Prix unitaire'"},
+        {"ORDERS_CDS", "ORDERDATE", "'Date de la commande'"},
+        {"OrderDetails_CDS", "UNITPRICE", "'Prix unitaire'"},
+        {"OrderDetails_CDS", "QUANTITY", "'St'#252'ckzahl'"},
+        {"OrderDetails_CDS", "DISCOUNT", "'Remise accord'#233'e'"},
+        // A column without a comment keeps its name.
+        {"OrderDetails_CDS", "ORDERID", "'ORDERID'"},
+    };
+    for (const auto& expected : labels) {
+        const std::string field = FormBlock(FormBlock(module, expected.DataSet),
+                                            std::string(expected.DataSet) + expected.Column);
+        EXPECT_EQ(PropertyOf(field, "DisplayLabel"), expected.Label)
+            << expected.DataSet << "." << expected.Column << ":\n"
+            << field;
+    }
+
+    // Each foreign key of the script is a lookup combo box on its table's form, bound to the
+    // column and listing the referenced table by its key and one of its fields.
+    const struct {
+        const char* Form;
+        const char* Table;
+        const char* Column;
+        const char* Referenced;
+        const char* ReferencedKey;
+    } lookups[] = {
+        {"frmSALES_CLIENT.dfm", "SALES_CLIENT", "REGIONID", "SALES_REGION", "REGIONID"},
+        {"frmORDERS.dfm", "ORDERS", "CLIENTID", "SALES_CLIENT", "CLIENTID"},
+        {"frmORDERS.dfm", "ORDERS", "EMPLOYEEID", "EMPLOYEES", "EMPLOYEEID"},
+        {"frmOrderDetails.dfm", "OrderDetails", "ORDERID", "ORDERS", "ORDERID"},
+        {"frmOrderDetails.dfm", "OrderDetails", "PRODUCTID", "PRODUCTS", "PRODUCTID"},
+        {"frmINVOICES.dfm", "INVOICES", "ORDERID", "ORDERS", "ORDERID"},
+    };
+    for (const auto& expected : lookups) {
+        SCOPED_TRACE(std::string(expected.Form) + " " + expected.Column);
+        const std::string form = ReadFile(client + expected.Form);
+        const std::string combo = FormBlock(form, std::string(expected.Column) + "_DBLkpCbo");
+        ASSERT_FALSE(combo.empty()) << form;
+        EXPECT_NE(combo.find(": TDBLookupComboBox"), std::string::npos) << combo;
+        EXPECT_EQ(PropertyOf(combo, "DataField"), "'" + std::string(expected.Column) + "'");
+        EXPECT_EQ(PropertyOf(combo, "DataSource"), "DM." + std::string(expected.Table) + "_DS");
+        EXPECT_EQ(PropertyOf(combo, "ListSource"),
+                  "DM." + std::string(expected.Referenced) + "_DS");
+        EXPECT_EQ(PropertyOf(combo, "KeyField"), "'" + std::string(expected.ReferencedKey) + "'");
+        // The list field is a field of the referenced data set.
+        const std::string listField = PropertyOf(combo, "ListField");
+        ASSERT_FALSE(listField.empty()) << combo;
+        EXPECT_NE(FormBlock(module, std::string(expected.Referenced) + "_CDS")
+                      .find("FieldName = " + listField),
+                  std::string::npos)
+            << listField << " is no field of " << expected.Referenced;
+    }
 }
 
 TEST(FirebirdEmployeeTest, WithoutALockFolderTheEngineUsesOneOfTheUsersOwn) {
