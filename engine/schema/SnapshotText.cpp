@@ -2,8 +2,7 @@
 
 #include "text/ShownText.h"
 #include "text/StringUtils.h"
-
-#include <cstdint>
+#include "text/TextEncoding.h"
 
 namespace quorvane {
 
@@ -67,40 +66,6 @@ std::string SnapshotText(const TSchemaSnapshot& snapshot) {
 }
 
 namespace {
-
-// The length of the UTF-8 sequence at `text[at]`, or 0 when none starts there.
-std::size_t Utf8SequenceLength(std::string_view text, std::size_t at) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(at);
-    std::size_t length = 0;
-    std::uint32_t minimum = 0;
-    std::uint32_t code = 0;
-    if (lead < 0x80) {
-        return 1;
-    } else if ((lead & 0xE0) == 0xC0) {
-        length = 2, minimum = 0x80, code = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3, minimum = 0x800, code = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4, minimum = 0x10000, code = lead & 0x07;
-    } else {
-        return 0;
-    }
-    if (at + length > text.size()) {
-        return 0;
-    }
-    for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(at + i) & 0xC0) != 0x80) {
-            return 0;
-        }
-        code = (code << 6) | (byte(at + i) & 0x3F);
-    }
-    // Overlong forms, surrogates and code points past Unicode are no characters.
-    if (code < minimum || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF) {
-        return 0;
-    }
-    return length;
-}
 
 std::string JsonString(std::string_view text) {
     static constexpr char Digits[] = "0123456789abcdef";

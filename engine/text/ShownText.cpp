@@ -1,28 +1,46 @@
 #include "text/ShownText.h"
 
+#include "text/TextEncoding.h"
+
 namespace quorvane {
 
 std::string ShownText(std::string_view text) {
     static constexpr char Digits[] = "0123456789ABCDEF";
+    const auto hex = [](std::string& shown, unsigned code, const char* prefix) {
+        shown += prefix;
+        shown += Digits[(code >> 4) & 0x0F];
+        shown += Digits[code & 0x0F];
+    };
     std::string shown;
     shown.reserve(text.size());
-    for (const char c : text) {
-        const auto code = static_cast<unsigned char>(c);
-        if (c == '\\') {
+    for (std::size_t at = 0; at < text.size();) {
+        const auto code = static_cast<unsigned char>(text[at]);
+        const std::size_t length = Utf8SequenceLength(text, at);
+        if (length == 0) {
+            // A byte of another encoding: a terminal would take 0x9B for CSI.
+            hex(shown, code, "\\x");
+            ++at;
+            continue;
+        }
+        if (length == 2 && code == 0xC2 && static_cast<unsigned char>(text[at + 1]) < 0xA0) {
+            // The C1 controls U+0080 to U+009F (NEL, CSI, ...) act like the C0 ones.
+            hex(shown, static_cast<unsigned char>(text[at + 1]), "\\u00");
+        } else if (length > 1) {
+            shown.append(text.substr(at, length));
+        } else if (code == '\\') {
             shown += "\\\\";
-        } else if (c == '\t') {
+        } else if (code == '\t') {
             shown += "\\t";
-        } else if (c == '\r') {
+        } else if (code == '\r') {
             shown += "\\r";
-        } else if (c == '\n') {
+        } else if (code == '\n') {
             shown += "\\n";
         } else if (code < 32 || code == 127) {
-            shown += "\\x";
-            shown += Digits[code >> 4];
-            shown += Digits[code & 0x0F];
+            hex(shown, code, "\\x");
         } else {
-            shown += c;
+            shown += static_cast<char>(code);
         }
+        at += length;
     }
     return shown;
 }

@@ -6,9 +6,10 @@
 namespace quorvane {
 
 /// A text as a terminal or a window may show it: every control character (below 32, and DEL)
-/// written as an escape ("\t", "\r", "\n", else "\x1B"), and a backslash doubled, so that a name
-/// holding ESC or CR cannot move the cursor, recolour the terminal or hide what stands before it.
-/// Other bytes, UTF-8 among them, stay as they are.
+/// written as an escape ("\t", "\r", "\n", else "\x1B"), every C1 control U+0080 to U+009F as
+/// "\u009B", every byte that is not UTF-8 as "\x9B", and a backslash doubled, so that a name
+/// holding ESC, CSI or CR cannot move the cursor, recolour the terminal or hide what stands
+/// before it. Other UTF-8 stays as it is.
 std::string ShownText(std::string_view text);
 
 } // namespace quorvane

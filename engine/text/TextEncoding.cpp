@@ -63,43 +63,51 @@ std::string Utf16LeToUtf8(const std::string& bytes, std::size_t start) {
 }
 
 bool IsValidUtf8(const std::string& text) {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        std::size_t extra = 0;
-        if (lead < 0x80) {
-            extra = 0;
-        } else if (lead >= 0xC2 && lead <= 0xDF) {
-            extra = 1;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            extra = 2;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            extra = 3;
-        } else {
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = Utf8SequenceLength(text, i);
+        if (length == 0) {
             return false;
         }
-        if (i + extra >= text.size()) {
-            return false;
-        }
-        // The second byte of an overlong form, of a surrogate half or of a code point beyond
-        // U+10FFFF is out of the usual range: such bytes are no UTF-8, and would not survive
-        // the trip through UTF-16 when the file is written back.
-        const auto second = static_cast<unsigned char>(text[i + 1]);
-        if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) ||
-            (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F)) {
-            return false;
-        }
-        for (std::size_t k = 1; k <= extra; ++k) {
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) {
-                return false;
-            }
-        }
-        i += extra + 1;
+        i += length;
     }
     return true;
 }
 
 } // namespace
+
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t at) {
+    const auto byte = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(at);
+    std::size_t extra = 0;
+    if (lead < 0x80) {
+        return 1;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+        extra = 1;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        extra = 2;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        extra = 3;
+    } else {
+        return 0;
+    }
+    if (at + extra >= text.size()) {
+        return 0;
+    }
+    // The second byte of an overlong form, of a surrogate half or of a code point beyond
+    // U+10FFFF is out of the usual range: such bytes are no UTF-8, and would not survive the
+    // trip through UTF-16 when a file is written back.
+    const unsigned char second = byte(at + 1);
+    if ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) ||
+        (lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second > 0x8F)) {
+        return 0;
+    }
+    for (std::size_t k = 1; k <= extra; ++k) {
+        if ((byte(at + k) & 0xC0) != 0x80) {
+            return 0;
+        }
+    }
+    return extra + 1;
+}
 
 std::string DecodeByteOrderMark(const std::string& bytes) {
     if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&

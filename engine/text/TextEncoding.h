@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace quorvane {
 
@@ -14,6 +15,10 @@ std::string DecodeConfigurationText(const std::string& bytes);
 /// Converts UTF-16LE text with a byte-order mark to UTF-8 and drops a UTF-8 byte-order mark;
 /// any other bytes stay as they are.
 std::string DecodeByteOrderMark(const std::string& bytes);
+
+/// The length of the UTF-8 sequence that starts at `text[at]`, 1 to 4; 0 where none starts
+/// there (a stray continuation byte, an overlong form, a surrogate, a cut sequence).
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t at);
 
 /// Encodes UTF-8 text as UTF-16LE with a byte-order mark, as Windows writes data-link files.
 std::string EncodeUtf16LeWithBom(const std::string& utf8);

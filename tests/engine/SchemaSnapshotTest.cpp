@@ -172,7 +172,7 @@ TEST(SnapshotTextTest, KeysReferencesAndFactsWhereTheDatabaseSaysThem) {
               "\tpay\tftBCD\tSize=2\tPrecision=10\tFixedChar=False\tAutoIncrement=False"
               "\tNotNull=True\tDefault=True\tComment=l'\"été\"\\n\n"
               "\tdept\tftWideString\tSize=4\tFixedChar=True\tAutoIncrement=False"
-              "\tComment=bad \xff byte\\tand \\x01\n"
+              "\tComment=bad \\xFF byte\\tand \\x01\n"
               "\tPrimaryKey=id\n"
               "\tForeignKey=boss -> hr.staff(id)\n"
               "\tForeignKey=dept -> dept(code)\n"

@@ -2,6 +2,7 @@
 // is replaced within the whole text, and how a form file loses its closing "end".
 
 #include "text/TemplateText.h"
+#include "text/ShownText.h"
 
 #include <gtest/gtest.h>
 
@@ -96,6 +97,30 @@ TEST(ReplaceAllInTextTest, ReplacesEveryExactOccurrenceOnce) {
     TStringList again = {"TableName_Frm"};
     ReplaceAllInText(again, "TableName", "MyTableName");
     EXPECT_EQ(again, (TStringList{"MyTableName_Frm"}));
+}
+
+} // namespace
+} // namespace quorvane
+
+namespace quorvane {
+namespace {
+
+// What reaches a terminal or the window's status bar never steers it: C0 and C1 controls and
+// bytes that are no UTF-8 are spelt out, other text stays as it is.
+TEST(ShownTextTest, ControlsOfEitherSetAndForeignBytesAreSpeltOut) {
+    EXPECT_EQ(ShownText("Größe \xE2\x82\xAC 5"), "Größe \xE2\x82\xAC 5");
+    EXPECT_EQ(ShownText("a\tb\r\n\x1B[2J\x7F\\"), "a\\tb\\r\\n\\x1B[2J\\x7F\\\\");
+    // U+009B (CSI) and U+0085 (NEL) as UTF-8, and a raw 0x9B byte.
+    EXPECT_EQ(ShownText("x\xC2\x9B"
+                        "31my\xC2\x85z"),
+              "x\\u009B31my\\u0085z");
+    EXPECT_EQ(ShownText("\x9B"
+                        "31m"),
+              "\\x9B31m");
+    // U+00A0 is no control; a cut sequence and an overlong form are no UTF-8.
+    EXPECT_EQ(ShownText("\xC2\xA0"), "\xC2\xA0");
+    EXPECT_EQ(ShownText("\xE2\x82"), "\\xE2\\x82");
+    EXPECT_EQ(ShownText("\xC0\xAF"), "\\xC0\\xAF");
 }
 
 } // namespace
