@@ -345,6 +345,75 @@ private:
         }
     }
 
+    // The names a table's form puts into the project's one scope: its unit, its form variable
+    // and its form class. Those the template does not make from the table's identifier are
+    // left out, since no suffix on the identifier could tell them apart (the check names that
+    // template).
+    std::vector<std::string> FormProjectNames(const std::string& identifier) const {
+        std::vector<std::string> names{"frm" + identifier};
+        for (const std::string* root :
+             {&FTemplates.TableForm.RootName, &FTemplates.TableForm.RootClass}) {
+            if (root->find("TableName") != std::string::npos) {
+                names.push_back(WithTableIdentifier(*root, identifier));
+            }
+        }
+        return names;
+    }
+
+    // The identifier each table's form is made from. Units, class names and global variables
+    // of a program share one scope without regard to letter case: the form class "TLog_Frm" of
+    // the table "Log" is the form variable of the table "TLog". A table whose form names meet
+    // names taken before gets the first free "_2", "_3", ... on its identifier, so that its
+    // unit, form, class and every reference to them change together; tables whose names are
+    // free keep them, even when a later table is renamed around them.
+    std::vector<std::string> FormIdentifiers(const std::vector<std::string>& identifiers) const {
+        TNameRegistry project;
+        for (const std::string& unit : FTemplates.UnitNames) {
+            project.Reserve(unit);
+        }
+        for (const TTemplateFile* form :
+             {&FTemplates.ClientForm, &FTemplates.MainForm, &FTemplates.GridsForm}) {
+            for (const std::string* root : {&form->RootName, &form->RootClass}) {
+                // The grids form's root may be made from a table's identifier; its own
+                // names are the template's business.
+                if (!root->empty() && root->find("TableName") == std::string::npos) {
+                    project.Reserve(*root);
+                }
+            }
+        }
+        const auto claimIfFree = [&project](const std::vector<std::string>& names) {
+            TNameRegistry own;
+            for (const std::string& name : names) {
+                if (project.IsTaken(name) || own.IsTaken(name)) {
+                    return false;
+                }
+                own.Reserve(name);
+            }
+            for (const std::string& name : names) {
+                project.Reserve(name);
+            }
+            return true;
+        };
+
+        std::vector<std::string> formIdentifiers(identifiers.begin(), identifiers.end());
+        std::vector<std::size_t> toRename;
+        for (std::size_t index = 0; index < formIdentifiers.size(); ++index) {
+            if (!claimIfFree(FormProjectNames(formIdentifiers[index]))) {
+                toRename.push_back(index);
+            }
+        }
+        for (const std::size_t index : toRename) {
+            const std::string stem = formIdentifiers[index];
+            std::string candidate;
+            for (int number = 2;
+                 !claimIfFree(FormProjectNames(candidate = stem + "_" + std::to_string(number)));
+                 ++number) {
+            }
+            formIdentifiers[index] = std::move(candidate);
+        }
+        return formIdentifiers;
+    }
+
     void PlanForms(const std::vector<std::string>& identifiers, bool sameAsClient) {
         const TClientUIParam& options = FOptions.ClientUIOptions;
         TNameRegistry grids = RegistryOf({&FTemplates.GridsForm, &FTemplates.GridsUnit});
@@ -352,15 +421,19 @@ private:
         const std::string& tableFormRoot = FTemplates.TableForm.RootName;
         const std::string& tableFormClass = FTemplates.TableForm.RootClass;
         FPlan.GridsPageControl = grids.Claim("PC");
+        const std::vector<std::string> formIdentifiers = FormIdentifiers(identifiers);
         for (TPlannedTable& table : FPlan.Tables) {
-            const std::string& identifier = identifiers[table.Index];
+            // What the forms name in the client data module keeps the table's own identifier;
+            // everything of the form itself is made from the form's.
+            const std::string& clientIdentifier = identifiers[table.Index];
+            const std::string& identifier = formIdentifiers[table.Index];
             table.FormIdentifier = identifier;
             table.FormUnit = "frm" + identifier;
             table.FormName = WithTableIdentifier(tableFormRoot, identifier);
             table.FormClass = WithTableIdentifier(tableFormClass, identifier);
-            const std::string dataSource = sameAsClient
-                                               ? table.ClientDataSource
-                                               : FormatName(FFormats.DataSourceName, identifier);
+            const std::string dataSource =
+                sameAsClient ? table.ClientDataSource
+                             : FormatName(FFormats.DataSourceName, clientIdentifier);
             table.DataSourceReference = options.DMName + "." + dataSource;
             table.GridsTabSheet = grids.Claim(identifier + "_TS");
             table.GridsNavigator = grids.Claim(FormatName(FFormats.DBNavigatorName, identifier));
@@ -370,7 +443,7 @@ private:
             table.HandlerDataSet =
                 options.DMName + "." +
                 (sameAsClient ? table.ClientDataSet
-                              : FormatName(FFormats.ClientDataSetName, identifier));
+                              : FormatName(FFormats.ClientDataSetName, clientIdentifier));
             table.HandlerForm = FormatName(FFormats.TableFormName, identifier);
 
             TNameRegistry form =

@@ -4,6 +4,7 @@
 #include "PlanSupport.h"
 #include "generate/NameRegistry.h"
 #include "generate/dmCodeGenerator.h"
+#include "text/StringUtils.h"
 
 #include <gtest/gtest.h>
 
@@ -75,6 +76,59 @@ TEST_F(ProjectPlanTest, CollidingIdentifiersGetTheSameSuffixInEveryStage) {
     Plan();
     EXPECT_EQ(Table("Client").FormUnit, "frmClient");
     EXPECT_EQ(Table("Sales_Client").FormUnit, "frmSales_Client");
+}
+
+TEST_F(ProjectPlanTest, FormClassesVariablesAndUnitsShareOneProjectScope) {
+    // The form class of "Log" is "TLog_Frm", the form variable of "TLog" too: the project sees
+    // both, without regard to case, so the later table's form is told apart by "_2" wherever it
+    // is named.
+    Database->AddTable("Log", {Column("ID", ado::adInteger)});
+    Database->AddTable("tlog", {Column("ID", ado::adInteger)});
+    const TProjectPlan& plan = Plan();
+    const TPlannedTable& log = Table("Log");
+    const TPlannedTable& tlog = Table("tlog");
+    const TPlannedTable& earlier = log.Index < tlog.Index ? log : tlog;
+    const TPlannedTable& later = log.Index < tlog.Index ? tlog : log;
+    const std::string laterIdentifier = later.Source->Name + "_2";
+
+    EXPECT_EQ(earlier.FormIdentifier, earlier.Source->Name);
+    EXPECT_EQ(later.FormIdentifier, laterIdentifier);
+    EXPECT_EQ(later.FormUnit, "frm" + laterIdentifier);
+    EXPECT_EQ(later.FormName, laterIdentifier + "_Frm");
+    EXPECT_EQ(later.FormClass, "T" + laterIdentifier + "_Frm");
+    EXPECT_EQ(later.HandlerForm, laterIdentifier + "_frm");
+    // The form's references into the client data module keep the table's own names.
+    EXPECT_EQ(later.ClientDataSet, later.Source->Name + "_CDS");
+    EXPECT_EQ(later.HandlerDataSet, "DM." + later.ClientDataSet);
+    EXPECT_EQ(later.DataSourceReference, "DM." + later.ClientDataSource);
+
+    std::vector<std::string> names;
+    for (const TPlannedTable* table : {&log, &tlog}) {
+        names.push_back(LowerCaseAscii(table->FormUnit));
+        names.push_back(LowerCaseAscii(table->FormName));
+        names.push_back(LowerCaseAscii(table->FormClass));
+    }
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(std::adjacent_find(names.begin(), names.end()), names.end())
+        << "a unit, form or class name is taken twice";
+    const std::vector<std::string> warnings = CheckReferences(plan);
+    EXPECT_TRUE(warnings.empty()) << warnings.front();
+
+    // The project file creates each form by its own class into its own variable, and the main
+    // form shows the variable the form unit declares.
+    const TMainFormLists lists = DM.BuildMainFormLists(plan);
+    EXPECT_NE(lists.FormCreateCodeList.find("Application.CreateForm(T" + laterIdentifier +
+                                            "_Frm, " + laterIdentifier + "_Frm);"),
+              std::string::npos);
+    EXPECT_NE(lists.FormUnitFileList.find("frm" + laterIdentifier + " in 'frm" + laterIdentifier +
+                                          ".pas' {" + laterIdentifier + "_Frm}"),
+              std::string::npos);
+    EXPECT_NE(lists.ButtonEventCodeList.find(laterIdentifier + "_frm.Show;"), std::string::npos);
+    // The form file is written from the template with the form's identifier: its root is the
+    // variable and class the project names.
+    const std::string formFile =
+        WithTableIdentifier(Templates.TableForm.Text, later.FormIdentifier);
+    EXPECT_EQ(formFile.rfind("object " + later.FormName + ": " + later.FormClass + "\r\n", 0), 0U);
 }
 
 TEST_F(ProjectPlanTest, NamesAlreadyTakenByTheTemplateOrTheLanguageAreAvoided) {
