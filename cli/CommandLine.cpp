@@ -48,11 +48,13 @@ const std::vector<TOptionSpec>& OptionSpecs() {
          [](TCommandLine& c, const std::string&) { c.Options.Database.NameCodeOrder = true; }},
         {"dataset-type", "CLASS", "server dataset class (default TADOQuery)",
          [](TCommandLine& c, const std::string& v) {
+             CheckClassName(v, "DataSet Component Type", "dataset-type");
              c.Options.ServerOptions.DataSetType = v;
              c.Options.ServerOptions.DataSetKind = v;
          }},
         {"provider-options", "TEXT", "option set of the dataset providers (default empty)",
          [](TCommandLine& c, const std::string& v) {
+             CheckProviderOptions(v, "DataSet Provider Options", "provider-options");
              c.Options.ServerOptions.ProviderOptions = v;
          }},
         {"no-rdm", nullptr, "give every table a data source instead of a dataset provider",
@@ -61,11 +63,13 @@ const std::vector<TOptionSpec>& OptionSpecs() {
          [](TCommandLine& c, const std::string&) { c.Options.ServerOptions.TrimPrefix = true; }},
         {"client-dataset-type", "CLASS", "client dataset class (default TClientDataSet)",
          [](TCommandLine& c, const std::string& v) {
+             CheckClassName(v, "ClientDataSet Type", "client-dataset-type");
              c.Options.ClientDMOptions.ClientDataSetType = v;
          }},
         {"broker-name", "NAME",
          "connection broker in the client template (default DBConnectionBroker)",
          [](TCommandLine& c, const std::string& v) {
+             CheckComponentName(v, "ConnectionBroker Component Name", "broker-name");
              c.Options.ClientDMOptions.ConnectionBrokerName = v;
          }},
         {"client-trim-prefix", nullptr, "drop the table-name prefix in the client data module",
@@ -85,13 +89,20 @@ const std::vector<TOptionSpec>& OptionSpecs() {
              c.Options.ClientDMOptions.DisplayFormat.DateFormat = v;
          }},
         {"dm-name", "NAME", "client data module name the forms refer to (default DM)",
-         [](TCommandLine& c, const std::string& v) { c.Options.ClientUIOptions.DMName = v; }},
+         [](TCommandLine& c, const std::string& v) {
+             CheckComponentName(v, "Data Module Name in Template", "dm-name");
+             c.Options.ClientUIOptions.DMName = v;
+         }},
         {"navigator-type", "CLASS", "navigator class (default TDBNavigator)",
          [](TCommandLine& c, const std::string& v) {
+             CheckClassName(v, "DBNavigator Type", "navigator-type");
              c.Options.ClientUIOptions.DBNavigatorType = v;
          }},
         {"grid-type", "CLASS", "grid class (default TDBGrid)",
-         [](TCommandLine& c, const std::string& v) { c.Options.ClientUIOptions.DBGridType = v; }},
+         [](TCommandLine& c, const std::string& v) {
+             CheckClassName(v, "DBGrid Type", "grid-type");
+             c.Options.ClientUIOptions.DBGridType = v;
+         }},
         {"space", "N", "gap between a field's label and its control (default 4)",
          [](TCommandLine& c, const std::string& v) {
              c.Options.ClientUIOptions.Space = SpaceFromText(v);

@@ -40,7 +40,8 @@ int main(int argc, char** argv) {
     try {
         commandLine = cli::ParseCommandLine(arguments);
     } catch (const cli::TUsageError& error) {
-        std::cerr << "quorvane-gen: " << error.what() << "\n"
+        // A value may hold line breaks or escape sequences: shown, not obeyed.
+        std::cerr << "quorvane-gen: " << ShownText(error.what()) << "\n"
                   << "Try 'quorvane-gen --help' for more information.\n";
         return 2;
     }

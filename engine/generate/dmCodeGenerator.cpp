@@ -178,6 +178,9 @@ void TDM::Generate(const TProjectParam& options) {
                             "between -" +
                             std::to_string(MaxSpace) + " and " + std::to_string(MaxSpace) + ".");
     }
+    // Names and the provider option set are written into the units and forms as they are; a
+    // line break or a blank in one would change what those files declare.
+    CheckOptionNames(options);
     ConnectDatabase(options.Database.UDLFile, options.Database.MapFile,
                     options.Database.NameCodeOrder);
     ListTableNames(TableNames);

@@ -212,6 +212,13 @@ TEST(BatchToolTest, UsageErrorsExitWithStatusTwo) {
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{"--space", "abc"}, "'abc' is not a valid integer value."},
         {{"--space=4x"}, "'4x' is not a valid integer value."},
+        {{"--dataset-type", "a b"},
+         "'a b' is not a valid class name for \"DataSet Component Type\" (--dataset-type)."},
+        {{"--grid-type=2Grid"},
+         "'2Grid' is not a valid class name for \"DBGrid Type\" (--grid-type)."},
+        {{"--broker-name", "Broker'"},
+         "'Broker'' is not a valid component name for \"ConnectionBroker Component Name\" "
+         "(--broker-name)."},
         {{"--colour"}, "unknown option '--colour'"},
         {{"--output"}, "option '--output' needs a value (DIR)"},
         {{"--force=yes"}, "option '--force' takes no value"},
@@ -230,6 +237,24 @@ TEST(BatchToolTest, UsageErrorsExitWithStatusTwo) {
     const TToolRun version = RunTool(folder, {"--version"});
     EXPECT_EQ(version.ExitStatus, 0);
     EXPECT_EQ(version.Lines, std::vector<std::string>{"quorvane-gen " QUORVANE_PROJECT_VERSION});
+}
+
+TEST(BatchToolTest, ALineBreakInTheProviderOptionsEndsTheRunBeforeWriting) {
+    TTempDir folder;
+    const std::string out = folder.File("out");
+    const std::string options = "poAllowCommandText]\nend\nobject Extra: TButton";
+    const TToolRun run = RunTool(folder, {"--template", TemplateDir, "--output", out, "--database",
+                                          SampleUdl, "--provider-options", options});
+    EXPECT_EQ(run.ExitStatus, 2);
+    // The line breaks are shown, not obeyed, on the terminal too.
+    EXPECT_EQ(run.Errors.rfind("quorvane-gen: 'poAllowCommandText]\\nend\\nobject Extra: TButton"
+                               "' is not a valid option list for \"DataSet Provider "
+                               "Options\" (--provider-options).\n",
+                               0),
+              0u)
+        << run.Errors;
+    EXPECT_TRUE(run.Lines.empty());
+    EXPECT_FALSE(fs::exists(out));
 }
 
 // The manual page is written by hand; every option --help lists must be in it.

@@ -4,11 +4,14 @@
 #include "MemorySchemaSource.h"
 #include "MiniTemplate.h"
 #include "TempDir.h"
+#include "generate/OptionLimits.h"
 #include "generate/dmCodeGenerator.h"
 #include "text/EngineErrors.h"
 #include "text/StringUtils.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace quorvane {
 namespace {
@@ -444,6 +447,84 @@ TEST(LastFolderNameTest, TakesTheLastFolderOfAPathOrOfAFilesFolder) {
     EXPECT_EQ(TDM::LastFolderName("MyProject"), "");
     EXPECT_EQ(TDM::LastFolderName(""), "");
     EXPECT_EQ(TDM::LastFolderName("/" + std::string(300, 'x')), std::string(255, 'x'));
+}
+
+// The message a check gives, or "" when the text passes.
+template <typename TCheck> std::string CheckMessage(TCheck check, const std::string& text) {
+    try {
+        check(text, "Field", "option");
+    } catch (const EConvertError& error) {
+        return error.what();
+    }
+    return std::string();
+}
+
+TEST(OptionNamesTest, ClassAndComponentNamesArePascalIdentifiers) {
+    for (const std::string good : {"TADOQuery", "_T", "TGrid2", "T_My_Grid", "x"}) {
+        EXPECT_EQ(CheckMessage(CheckClassName, good), "") << good;
+        EXPECT_EQ(CheckMessage(CheckComponentName, good), "") << good;
+    }
+    for (const std::string bad : {"", "a b", "TGrid\nobject X: TButton", "T'Q", "T\"Q", "2Grid",
+                                  "Data.TQuery", "T;", " TGrid", "TGrid ", "T\xc3\xa9"}) {
+        EXPECT_EQ(CheckMessage(CheckClassName, bad),
+                  "'" + bad + "' is not a valid class name for \"Field\" (--option).");
+        EXPECT_EQ(CheckMessage(CheckComponentName, bad),
+                  "'" + bad + "' is not a valid component name for \"Field\" (--option).");
+    }
+}
+
+TEST(OptionNamesTest, ProviderOptionsAreIdentifiersSeparatedByCommas) {
+    for (const std::string good : {"", "   ", "poAllowCommandText",
+                                   "poFetchBlobsOnDemand, poAllowCommandText", "a ,b\t,\tc_1"}) {
+        EXPECT_EQ(CheckMessage(CheckProviderOptions, good), "") << good;
+    }
+    for (const std::string bad : {"poA\nend\nobject X: TButton", "poA,\npoB", "poA]", "poA,",
+                                  ",poA", "poA,,poB", "poA poB", "'poA'", "1po", "poA;poB"}) {
+        EXPECT_EQ(CheckMessage(CheckProviderOptions, bad),
+                  "'" + bad + "' is not a valid option list for \"Field\" (--option).");
+    }
+}
+
+TEST_F(GenerateTest, NamesThatAreNoIdentifiersEndTheRunBeforeAnythingIsWritten) {
+    Database->AddTable("Orders", {Column("OrderID", ado::adInteger)});
+    const std::vector<std::pair<std::function<void(TProjectParam&)>, std::string>> cases = {
+        {[](TProjectParam& o) { o.ServerOptions.DataSetType = "a b"; },
+         "'a b' is not a valid class name for \"DataSet Component Type\" (--dataset-type)."},
+        {[](TProjectParam& o) { o.ServerOptions.DataSetKind = "1Query"; },
+         "'1Query' is not a valid class name for \"DataSet Component Type\" (--dataset-type)."},
+        {[](TProjectParam& o) { o.ServerOptions.ProviderOptions = "poA\nend"; },
+         "'poA\nend' is not a valid option list for \"DataSet Provider Options\" "
+         "(--provider-options)."},
+        {[](TProjectParam& o) { o.ClientDMOptions.ClientDataSetType = "TCDS'"; },
+         "'TCDS'' is not a valid class name for \"ClientDataSet Type\" (--client-dataset-type)."},
+        {[](TProjectParam& o) { o.ClientDMOptions.ConnectionBrokerName = ""; },
+         "'' is not a valid component name for \"ConnectionBroker Component Name\" "
+         "(--broker-name)."},
+        {[](TProjectParam& o) { o.ClientUIOptions.DMName = "DM.X"; },
+         "'DM.X' is not a valid component name for \"Data Module Name in Template\" "
+         "(--dm-name)."},
+        {[](TProjectParam& o) { o.ClientUIOptions.DBNavigatorType = "TNav;"; },
+         "'TNav;' is not a valid class name for \"DBNavigator Type\" (--navigator-type)."},
+        {[](TProjectParam& o) { o.ClientUIOptions.DBGridType = "T\"G"; },
+         "'T\"G' is not a valid class name for \"DBGrid Type\" (--grid-type)."},
+    };
+    for (const auto& [change, message] : cases) {
+        TProjectParam options = Options;
+        change(options);
+        try {
+            DM.Generate(options);
+            ADD_FAILURE() << "no error for: " << message;
+        } catch (const EConvertError& error) {
+            EXPECT_EQ(std::string(error.what()), message);
+        }
+        EXPECT_FALSE(fs::exists(Folder.File("out"))) << message;
+    }
+    // The same run with good values writes the provider options as given.
+    Options.ServerOptions.ProviderOptions = "poFetchBlobsOnDemand, poAllowCommandText";
+    DM.Generate(Options);
+    EXPECT_NE(ReadFile(Output("Midas_AppServer/rdmMain.dfm"))
+                  .find("Options = [poFetchBlobsOnDemand, poAllowCommandText]"),
+              std::string::npos);
 }
 
 } // namespace
