@@ -43,10 +43,7 @@ std::string TDM::DisplayTextOf(const std::string& fieldName) const {
 }
 
 std::string TDM::DisplayLabelOf(const TFieldDescriptor& field, const TSchemaParam& options) const {
-    std::string text = DisplayTextOf(field.FieldName);
-    if (text.empty() && options.CommentLabels && field.Facts.Comment) {
-        text = *field.Facts.Comment;
-    }
+    std::string text = DisplayTextOrComment(DisplayTextMap, field, options.CommentLabels);
     return text.empty() ? field.FieldName : text;
 }
 

@@ -72,4 +72,13 @@ std::vector<std::string> SplitMapFileLines(std::string_view bytes) {
     return lines;
 }
 
+std::string DisplayTextOrComment(const TDisplayTextMap& map, const TFieldDescriptor& field,
+                                 bool commentLabels) {
+    std::string text = map.Lookup(field.FieldName);
+    if (text.empty() && commentLabels && field.Facts.Comment) {
+        text = *field.Facts.Comment;
+    }
+    return text;
+}
+
 } // namespace quorvane

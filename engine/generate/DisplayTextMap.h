@@ -1,5 +1,7 @@
 #pragma once
 
+#include "schema/FieldTypes.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,6 +29,11 @@ private:
     std::vector<std::string> FEntries;
     std::unordered_map<std::string, std::string> FFirstValueByKey;
 };
+
+/// A field's display text from `map`, else (with `commentLabels`) its column's comment; "" when
+/// neither says one.
+std::string DisplayTextOrComment(const TDisplayTextMap& map, const TFieldDescriptor& field,
+                                 bool commentLabels);
 
 /// The entry a map-file line gives, or nothing for a line without a blank (which is skipped).
 /// `nameCodeOrder` selects the "DisplayText FieldName and other data" line format.

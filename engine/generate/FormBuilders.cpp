@@ -96,10 +96,7 @@ std::int64_t LabelWidthOf(const std::string& caption) {
 // labels) the column's comment, else its name in words.
 std::string DisplayTextOrCaption(const TDisplayTextMap& map, const TFieldDescriptor& field,
                                  bool commentLabels) {
-    std::string displayText = map.Lookup(field.FieldName);
-    if (displayText.empty() && commentLabels && field.Facts.Comment) {
-        displayText = *field.Facts.Comment;
-    }
+    std::string displayText = DisplayTextOrComment(map, field, commentLabels);
     return displayText.empty() ? NameToCaption(field.FieldName) : displayText;
 }
 

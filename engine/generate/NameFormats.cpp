@@ -194,11 +194,15 @@ std::string NameToCaption(std::string_view name) {
 
 namespace {
 
+bool IsIdentifierCharacter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || IsDigit(c) || c == '_';
+}
+
 std::string KeepIdentifierCharacters(std::string_view name) {
     std::string identifier;
     identifier.reserve(name.size());
     for (const char c : name) {
-        if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || IsDigit(c) || c == '_') {
+        if (IsIdentifierCharacter(c)) {
             identifier += c;
         }
     }
@@ -221,6 +225,11 @@ std::string FieldIdentifierOf(std::string_view fieldName) {
 }
 
 } // namespace
+
+bool IsIdentifier(std::string_view text) {
+    return !text.empty() && !IsDigit(text.front()) &&
+           std::all_of(text.begin(), text.end(), IsIdentifierCharacter);
+}
 
 std::string MakeTableIdentifier(std::string_view tableName, bool trimPrefix) {
     std::string identifier = KeepIdentifierCharacters(tableName);

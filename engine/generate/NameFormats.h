@@ -51,6 +51,9 @@ std::string NameToCaption(std::string_view name);
 /// remains.
 std::string MakeTableIdentifier(std::string_view tableName, bool trimPrefix);
 
+/// Whether `text` is a Pascal identifier: letters, digits and "_", not starting with a digit.
+bool IsIdentifier(std::string_view text);
+
 /// The names the field components of one table are made from: each field name reduced as a
 /// table identifier is (cut to 120 characters; a name left empty becomes "Field"), then made
 /// unique within the table

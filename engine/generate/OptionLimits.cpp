@@ -1,5 +1,6 @@
 #include "generate/OptionLimits.h"
 
+#include "generate/NameFormats.h"
 #include "generate/Options.h"
 
 #include "text/EngineErrors.h"
@@ -16,21 +17,6 @@ std::int32_t SpaceFromText(const std::string& text) {
 }
 
 namespace {
-
-bool IsPascalIdentifier(const std::string& text) {
-    if (text.empty()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        const bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
-        const bool digit = c >= '0' && c <= '9';
-        if (!letter && !(digit && i > 0)) {
-            return false;
-        }
-    }
-    return true;
-}
 
 // Only spaces and tabs: a line break around a comma would still break the form file line.
 std::string TrimBlanks(const std::string& text) {
@@ -51,14 +37,14 @@ std::string TrimBlanks(const std::string& text) {
 } // namespace
 
 void CheckClassName(const std::string& text, const std::string& field, const std::string& option) {
-    if (!IsPascalIdentifier(text)) {
+    if (!IsIdentifier(text)) {
         ThrowInvalid(text, "class name", field, option);
     }
 }
 
 void CheckComponentName(const std::string& text, const std::string& field,
                         const std::string& option) {
-    if (!IsPascalIdentifier(text)) {
+    if (!IsIdentifier(text)) {
         ThrowInvalid(text, "component name", field, option);
     }
 }
@@ -73,7 +59,7 @@ void CheckProviderOptions(const std::string& text, const std::string& field,
         const std::size_t comma = text.find(',', start);
         const std::string item =
             text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
-        if (!IsPascalIdentifier(TrimBlanks(item))) {
+        if (!IsIdentifier(TrimBlanks(item))) {
             ThrowInvalid(text, "option list", field, option);
         }
         if (comma == std::string::npos) {

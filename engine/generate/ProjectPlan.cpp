@@ -308,11 +308,9 @@ private:
                 if (!field || lookups.count(*field) != 0) {
                     continue;
                 }
-                TUnwiredReference reference{*field,
-                                            key.ReferencedSchema.empty()
-                                                ? key.ReferencedTable
-                                                : key.ReferencedSchema + "." + key.ReferencedTable,
-                                            key.ReferencedColumns[0], TUnwiredReason::NotInRun};
+                TUnwiredReference reference{
+                    *field, QualifiedTableName(key.ReferencedSchema, key.ReferencedTable),
+                    key.ReferencedColumns[0], TUnwiredReason::NotInRun};
                 const auto found =
                     tablesByName.find(std::make_pair(key.ReferencedSchema, key.ReferencedTable));
                 std::optional<std::size_t> keyField;

@@ -15,7 +15,7 @@ bool IsSystemTableType(const std::string& tableType) {
 namespace {
 
 std::string ShownName(const TCatalogRow& row) {
-    return "\"" + (row.Schema.empty() ? row.TableName : row.Schema + "." + row.TableName) + "\"";
+    return "\"" + QualifiedTableName(row.Schema, row.TableName) + "\"";
 }
 
 // The columns DescribeFields drops because no field class takes their type: each is named, so

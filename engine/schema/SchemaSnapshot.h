@@ -8,6 +8,11 @@
 
 namespace quorvane {
 
+/// "place.name", or the name alone where there is no place (schema, database or qualifier).
+inline std::string QualifiedTableName(const std::string& place, const std::string& name) {
+    return place.empty() ? name : place + "." + name;
+}
+
 /// One table or view as a run sees it: its name as the catalogue lists it and its fields.
 struct TSnapshotTable {
     std::string Name;
@@ -18,7 +23,7 @@ struct TSnapshotTable {
     TTableKeys Keys = {};  ///< its primary and foreign keys, as far as the database says
 
     /// The name as the select text and a reader name it: "Qualifier.Name", or the name alone.
-    std::string QualifiedName() const { return Qualifier.empty() ? Name : Qualifier + "." + Name; }
+    std::string QualifiedName() const { return QualifiedTableName(Qualifier, Name); }
 };
 
 /// What a run reads of a database, once: its tables and views in catalogue order (system tables

@@ -54,9 +54,7 @@ std::string SnapshotText(const TSchemaSnapshot& snapshot) {
         if (table.Keys.ForeignKeys) {
             for (const TForeignKey& key : *table.Keys.ForeignKeys) {
                 const std::string referenced =
-                    key.ReferencedSchema.empty()
-                        ? key.ReferencedTable
-                        : Concat({key.ReferencedSchema, ".", key.ReferencedTable});
+                    QualifiedTableName(key.ReferencedSchema, key.ReferencedTable);
                 text += Concat({"\tForeignKey=", Joined(key.Columns), " -> ", ShownText(referenced),
                                 "(", Joined(key.ReferencedColumns), ")\n"});
             }

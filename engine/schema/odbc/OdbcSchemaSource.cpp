@@ -2,6 +2,7 @@
 // reported as the Windows OLE DB provider for ODBC reports it (a Unicode client of the driver).
 
 #include "schema/odbc/OdbcSchemaSource.h"
+#include "schema/SchemaSnapshot.h"
 
 #include "schema/SocketWatchdog.h"
 #include "schema/odbc/OdbcConfiguration.h"
@@ -474,10 +475,9 @@ public:
                 Locate(row, "Cannot open table \"" + row.TableName + "\" of " + FDescription + ".");
             // Named as the select texts name it: a table of another schema with its schema.
             const std::string qualifier = QualifierOf(location);
-            const std::string failure =
-                "Cannot open table \"" +
-                (qualifier.empty() ? row.TableName : qualifier + "." + row.TableName) + "\" of " +
-                FDescription + ".";
+            const std::string failure = "Cannot open table \"" +
+                                        QualifiedTableName(qualifier, row.TableName) + "\" of " +
+                                        FDescription + ".";
             const auto found = catalogue ? catalogue->find(CatalogueKeyOf(location, row.TableName))
                                          : TCatalogueTables::iterator();
             // A table without columns has no rows in the catalogue; the driver describes it.
