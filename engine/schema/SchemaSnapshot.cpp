@@ -15,7 +15,8 @@ bool IsSystemTableType(const std::string& tableType) {
 namespace {
 
 std::string ShownName(const TCatalogRow& row) {
-    return "\"" + QualifiedTableName(row.Schema, row.TableName) + "\"";
+    // Concat, not "\"" + a temporary: GCC 12 at -O3 takes that for an overlapping copy.
+    return Concat({"\"", QualifiedTableName(row.Schema, row.TableName), "\""});
 }
 
 // The columns DescribeFields drops because no field class takes their type: each is named, so
