@@ -71,9 +71,13 @@ void WriteDataLinkFile(const std::string& path, const TConnectionProperties& pro
 }
 
 void WriteDataLinkFile(const TOutputPath& path, const TConnectionProperties& properties) {
+    WriteBytesToFile(path, DataLinkFileBytes(properties));
+}
+
+std::string DataLinkFileBytes(const TConnectionProperties& properties) {
     const std::string text = "[oledb]\r\n; Everything after this line is an OLE DB initstring\r\n" +
                              FormatConnectionProperties(properties) + "\r\n";
-    WriteBytesToFile(path, EncodeUtf16LeWithBom(text));
+    return EncodeUtf16LeWithBom(text);
 }
 
 TConnectionProperties ReadDataLinkFileAsWritten(const std::string& path) {

@@ -26,6 +26,8 @@ TConnectionProperties ReadDataLinkFileAsWritten(const std::string& path);
 void WriteDataLinkFile(const std::string& path, const TConnectionProperties& properties);
 /// The same, into a run's output, atomically.
 void WriteDataLinkFile(const TOutputPath& path, const TConnectionProperties& properties);
+/// The bytes of a data-link file naming `properties`, as Windows writes one.
+std::string DataLinkFileBytes(const TConnectionProperties& properties);
 
 /// The connection string for a database path: "FILE NAME=" for a data-link file (read when the
 /// connection opens), a Jet or ACE provider string for an Access file, the SQLite provider for a

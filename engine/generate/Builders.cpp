@@ -1,8 +1,8 @@
 // The builders: each makes the values of a table or field first (identifiers, names, positions)
 // and then appends its lines, every line built in one place.
 
+#include "generate/Builders.h"
 #include "generate/FieldClasses.h"
-#include "generate/dmCodeGenerator.h"
 #include "text/DfmText.h"
 #include "text/StringUtils.h"
 
@@ -75,9 +75,10 @@ bool IsRequired(const TFieldDescriptor& field) {
 
 } // namespace
 
-void TDM::BuildPersistentFields(const TProjectPlan& plan, const TPlannedTable& table,
-                                TFieldRole role, const TDisplayFormat& displayFormats,
-                                TStringList& unitLines, TStringList& formLines) const {
+void BuildPersistentFields(const TProjectPlan& plan, const TDisplayTextMap& map,
+                           const TPlannedTable& table, TFieldRole role,
+                           const TDisplayFormat& displayFormats, TStringList& unitLines,
+                           TStringList& formLines) {
     const std::vector<TFieldDescriptor>& fields = table.Source->Fields;
     const std::vector<std::string> identifiers = plan.FieldIdentifiers(table);
     const TDataSetFamily family = DataSetFamilyOf(plan.Options->ServerOptions.DataSetKind);
@@ -89,7 +90,7 @@ void TDM::BuildPersistentFields(const TProjectPlan& plan, const TPlannedTable& t
             plan.FieldComponent(table, index, identifiers[index], role);
         const TFieldClass fieldClass = FieldClassOf(family, field);
         const std::string className(fieldClass.ClassName);
-        std::string displayLabel = DisplayLabelOf(field, schemaOptions);
+        std::string displayLabel = DisplayLabelOf(map, field, schemaOptions);
         const std::string displayFormat = DisplayFormatOf(fieldClass, displayFormats);
 
         unitLines.push_back("    " + componentName + " : " + className + ";");
@@ -123,7 +124,7 @@ void TDM::BuildPersistentFields(const TProjectPlan& plan, const TPlannedTable& t
     }
 }
 
-TBlocks TDM::BuildServerDataModule(const TProjectPlan& plan) {
+TBlocks BuildServerDataModule(const TProjectPlan& plan, const TDisplayTextMap& map) {
     const TDirectDMParam& options = plan.Options->ServerOptions;
     const std::string kind = UpperCaseAscii(options.DataSetKind);
     const bool isAdo = kind.find("ADO") != std::string::npos;
@@ -151,7 +152,7 @@ TBlocks TDM::BuildServerDataModule(const TProjectPlan& plan) {
         formLines.push_back("    Left = " + left);
         formLines.push_back("    Top = " + std::to_string(top));
 
-        BuildPersistentFields(plan, table, TFieldRole::ServerField, noDisplayFormats, unitLines,
+        BuildPersistentFields(plan, map, table, TFieldRole::ServerField, noDisplayFormats, unitLines,
                               formLines);
 
         formLines.push_back("  end");
@@ -167,7 +168,7 @@ TBlocks TDM::BuildServerDataModule(const TProjectPlan& plan) {
     return blocks;
 }
 
-TBlocks TDM::BuildClientDataModule(const TProjectPlan& plan) {
+TBlocks BuildClientDataModule(const TProjectPlan& plan, const TDisplayTextMap& map) {
     const TClientDMParam& options = plan.Options->ClientDMOptions;
     TBlocks blocks;
     TStringList& unitLines = blocks.UnitLines;
@@ -186,7 +187,7 @@ TBlocks TDM::BuildClientDataModule(const TProjectPlan& plan) {
         formLines.push_back("    Left = " + left);
         formLines.push_back("    Top = " + std::to_string(top));
 
-        BuildPersistentFields(plan, table, TFieldRole::ClientField, options.DisplayFormat,
+        BuildPersistentFields(plan, map, table, TFieldRole::ClientField, options.DisplayFormat,
                               unitLines, formLines);
 
         formLines.push_back("  end");

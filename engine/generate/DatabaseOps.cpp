@@ -42,8 +42,9 @@ std::string TDM::DisplayTextOf(const std::string& fieldName) const {
     return DisplayTextMap.Lookup(fieldName);
 }
 
-std::string TDM::DisplayLabelOf(const TFieldDescriptor& field, const TSchemaParam& options) const {
-    std::string text = DisplayTextOrComment(DisplayTextMap, field, options.CommentLabels);
+std::string DisplayLabelOf(const TDisplayTextMap& map, const TFieldDescriptor& field,
+                           const TSchemaParam& options) {
+    std::string text = DisplayTextOrComment(map, field, options.CommentLabels);
     return text.empty() ? field.FieldName : text;
 }
 

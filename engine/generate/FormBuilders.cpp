@@ -1,7 +1,7 @@
 // The client's forms: the per-table forms, the grids form, and the text pieces of the main form
 // and the project file.
 
-#include "generate/dmCodeGenerator.h"
+#include "generate/Builders.h"
 #include "text/DfmText.h"
 #include "text/StringUtils.h"
 
@@ -134,27 +134,26 @@ void AppendNavigatorAndGrid(const TPlannedTable& table, const std::string& navig
 
 } // namespace
 
-TBlocks TDM::BuildTableForm(const TProjectPlan& plan, const TPlannedTable& table) {
+TBlocks BuildTableForm(const TProjectPlan& plan, const TDisplayTextMap& map,
+                       const TPlannedTable& table) {
     const TClientUIParam& options = plan.Options->ClientUIOptions;
     TBlocks blocks;
     TStringList& unitLines = blocks.UnitLines;
     TStringList& formLines = blocks.FormLines;
-    ProcessMessages();
-    AppendNavigatorAndGrid(table, table.Navigator, table.Grid, false, options, DisplayTextMap,
+    AppendNavigatorAndGrid(table, table.Navigator, table.Grid, false, options, map,
                            plan.Options->SchemaOptions.CommentLabels, unitLines, formLines);
 
     const std::string& dataSourceReference = table.DataSourceReference;
     const std::vector<TFieldDescriptor>& fields = table.Source->Fields;
     const std::vector<std::string> fieldIdentifiers = plan.FieldIdentifiers(table);
     for (std::size_t position = 0; position < fields.size(); ++position) {
-        ProcessMessages();
-        const TFieldDescriptor& field = fields[position];
+            const TFieldDescriptor& field = fields[position];
         const std::string& fieldIdentifier = fieldIdentifiers[position];
         const auto componentName = [&](TFieldRole role) {
             return plan.FieldComponent(table, position, fieldIdentifier, role);
         };
         const std::string caption =
-            DisplayTextOrCaption(DisplayTextMap, field, plan.Options->SchemaOptions.CommentLabels) +
+            DisplayTextOrCaption(map, field, plan.Options->SchemaOptions.CommentLabels) +
             (options.WithColon ? ":" : "");
         const std::int64_t rowTop = RowHeight * static_cast<std::int64_t>(position) + FirstRowTop;
         const std::int64_t labelWidth = LabelWidthOf(caption);
@@ -197,7 +196,7 @@ TBlocks TDM::BuildTableForm(const TProjectPlan& plan, const TPlannedTable& table
     return blocks;
 }
 
-TBlocks TDM::BuildGridsForm(const TProjectPlan& plan) {
+TBlocks BuildGridsForm(const TProjectPlan& plan, const TDisplayTextMap& map) {
     const TClientUIParam& options = plan.Options->ClientUIOptions;
     TBlocks blocks;
     TStringList& unitLines = blocks.UnitLines;
@@ -206,12 +205,11 @@ TBlocks TDM::BuildGridsForm(const TProjectPlan& plan) {
     AppendLines(formLines, "  object " + plan.GridsPageControl + ": TPageControl", "    Left = 24",
                 "    Top = 24", "    Width = 800", "    Height = 600", "    TabOrder = 0");
     for (const TPlannedTable& table : plan.Tables) {
-        ProcessMessages();
-        unitLines.push_back("    " + table.GridsTabSheet + " : TTabSheet;");
+            unitLines.push_back("    " + table.GridsTabSheet + " : TTabSheet;");
         formLines.push_back("  Object " + table.GridsTabSheet + " : TTabSheet");
         formLines.push_back("    Caption = " + QuoteDfmString(table.FormIdentifier));
         AppendNavigatorAndGrid(table, table.GridsNavigator, table.GridsGrid, true, options,
-                               DisplayTextMap, plan.Options->SchemaOptions.CommentLabels, unitLines,
+                               map, plan.Options->SchemaOptions.CommentLabels, unitLines,
                                formLines);
         formLines.push_back("  end");
     }
@@ -219,7 +217,7 @@ TBlocks TDM::BuildGridsForm(const TProjectPlan& plan) {
     return blocks;
 }
 
-TMainFormLists TDM::BuildMainFormLists(const TProjectPlan& plan) const {
+TMainFormLists BuildMainFormLists(const TProjectPlan& plan) {
     TMainFormLists lists;
     for (const TPlannedTable& table : plan.Tables) {
         const std::string& button = table.Button;

@@ -17,10 +17,11 @@ namespace quorvane {
 namespace {
 
 constexpr std::int64_t MemoFromStringSize = 50;
-constexpr std::string_view ServerModuleFile = "Midas_AppServer/rdmMain.dfm";
-constexpr std::string_view ClientModuleFile = "Midas_Client/dmClient.dfm";
-constexpr std::string_view GridsFormFile = "Midas_Client/frmTableGrids.dfm";
-constexpr std::string_view MainFormFile = "Midas_Client/frmMain.pas";
+const std::string_view ServerModuleFile = ProjectLayout().File(TTemplateRole::ServerForm).Path;
+const std::string_view ClientModuleFile = ProjectLayout().File(TTemplateRole::ClientForm).Path;
+const std::string_view GridsFormFile = ProjectLayout().File(TTemplateRole::GridsForm).Path;
+const std::string_view MainFormFile = ProjectLayout().File(TTemplateRole::MainUnit).Path;
+const std::string_view ProjectFile = ProjectLayout().File(TTemplateRole::ClientProject).Path;
 
 // The identifier of every table for one trim setting, unique over the database: a table whose
 // identifier an earlier table has, or whose form unit would take the name of one of the
@@ -496,7 +497,8 @@ public:
             SameTextAscii(FOptions.ClientUIOptions.DMName, FPlan.ClientModuleName);
         for (const TPlannedTable& table : FPlan.Tables) {
             CheckProvider(table);
-            const std::string formFile = "Midas_Client/" + table.FormUnit + ".dfm";
+            const std::string formFile =
+                ProjectLayout().OutputPath(TTemplateRole::TableForm, table.FormUnit);
             CheckDataSourceReference(table, formFile, moduleNamed);
             CheckLookups(table, formFile, moduleNamed);
         }
@@ -533,7 +535,7 @@ private:
     void CheckTemplates() {
         const TTemplateSet& templates = *FPlan.Templates;
         for (const std::string& file : templates.MissingProjectFiles) {
-            Warn("Midas_Client/Midas_Client.dpr",
+            Warn(ProjectFile,
                  "the project names " + Quoted(file) + ", which the template does not hold");
         }
         const TTemplateFile& form = templates.TableForm;

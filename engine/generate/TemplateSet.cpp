@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <utility>
 
 namespace quorvane {
 
@@ -146,18 +147,7 @@ void ReadUnitNames(TTemplateFile& file, const TStringList& lines) {
 }
 
 TTemplateFile ReadTemplateFile(const std::string& templateDir, const std::string& relativePath) {
-    TTemplateFile file;
-    file.RelativePath = relativePath;
-    TStringList lines = ReadTemplateLines(templateDir + "/" + relativePath);
-    file.Text = JoinLines(lines);
-    if (EndsWithText(relativePath, ".dfm")) {
-        ReadFormNames(file, lines);
-        CutFormTail(lines);
-        file.FormHead = JoinLines(lines);
-    } else if (EndsWithText(relativePath, ".pas")) {
-        ReadUnitNames(file, lines);
-    }
-    return file;
+    return TemplateFileOfLines(relativePath, ReadTemplateLines(templateDir + "/" + relativePath));
 }
 
 // The files a project file's uses clause names: "frmMain in 'frmMain.pas' {Main_Frm}".
@@ -205,30 +195,69 @@ std::string WithTableIdentifier(std::string text, const std::string& tableIdenti
     return HasLineBreakOrNul(tableIdentifier) ? NormalizeLines(text) : text;
 }
 
+TTemplateFile& TTemplateSet::File(TTemplateRole role) {
+    return const_cast<TTemplateFile&>(std::as_const(*this).File(role));
+}
+
+const TTemplateFile& TTemplateSet::File(TTemplateRole role) const {
+    switch (role) {
+    case TTemplateRole::ServerUnit:
+        return ServerUnit;
+    case TTemplateRole::ServerForm:
+        return ServerForm;
+    case TTemplateRole::ClientUnit:
+        return ClientUnit;
+    case TTemplateRole::ClientForm:
+        return ClientForm;
+    case TTemplateRole::TableUnit:
+        return TableUnit;
+    case TTemplateRole::TableForm:
+        return TableForm;
+    case TTemplateRole::GridsUnit:
+        return GridsUnit;
+    case TTemplateRole::GridsForm:
+        return GridsForm;
+    case TTemplateRole::MainUnit:
+        return MainUnit;
+    case TTemplateRole::MainForm:
+        return MainForm;
+    case TTemplateRole::ClientProject:
+        break;
+    }
+    return ClientProject;
+}
+
+TTemplateFile TemplateFileOfLines(std::string relativePath, TStringList lines) {
+    TTemplateFile file;
+    file.Text = JoinLines(lines);
+    if (EndsWithText(relativePath, ".dfm")) {
+        ReadFormNames(file, lines);
+        CutFormTail(lines);
+        file.FormHead = JoinLines(lines);
+    } else if (EndsWithText(relativePath, ".pas")) {
+        ReadUnitNames(file, lines);
+    }
+    file.RelativePath = std::move(relativePath);
+    return file;
+}
+
 TTemplateSet TTemplateSet::Load(const std::string& templateDir) {
     TTemplateSet set;
-    set.ServerUnit = ReadTemplateFile(templateDir, "Midas_AppServer/rdmMain.pas");
-    set.ServerForm = ReadTemplateFile(templateDir, "Midas_AppServer/rdmMain.dfm");
-    set.ClientUnit = ReadTemplateFile(templateDir, "Midas_Client/dmClient.pas");
-    set.ClientForm = ReadTemplateFile(templateDir, "Midas_Client/dmClient.dfm");
-    set.TableUnit = ReadTemplateFile(templateDir, "Midas_Client/frmTableName.pas");
-    set.TableForm = ReadTemplateFile(templateDir, "Midas_Client/frmTableName.dfm");
-    set.GridsUnit = ReadTemplateFile(templateDir, "Midas_Client/frmTableGrids.pas");
-    set.GridsForm = ReadTemplateFile(templateDir, "Midas_Client/frmTableGrids.dfm");
-    set.MainUnit = ReadTemplateFile(templateDir, "Midas_Client/frmMain.pas");
-    set.MainForm = ReadTemplateFile(templateDir, "Midas_Client/frmMain.dfm");
-    set.ClientProject = ReadTemplateFile(templateDir, "Midas_Client/Midas_Client.dpr");
+    for (const TLayoutFile& file : ProjectLayout().Files) {
+        set.File(file.Role) = ReadTemplateFile(templateDir, std::string(file.Path));
+    }
+    const fs::path clientFolder = fs::path(templateDir) / ProjectLayout().ClientFolder;
 
     std::error_code error;
-    for (fs::directory_iterator entry(fs::path(templateDir) / "Midas_Client", error), end;
-         !error && entry != end; entry.increment(error)) {
+    for (fs::directory_iterator entry(clientFolder, error), end; !error && entry != end;
+         entry.increment(error)) {
         if (EndsWithText(entry->path().filename().string(), ".pas")) {
             set.UnitNames.push_back(entry->path().stem().string());
         }
     }
     std::sort(set.UnitNames.begin(), set.UnitNames.end());
     for (const std::string& file : ProjectFilesOf(set.ClientProject.Text)) {
-        if (!fs::is_regular_file(fs::path(templateDir) / "Midas_Client" / file, error)) {
+        if (!fs::is_regular_file(clientFolder / file, error)) {
             set.MissingProjectFiles.push_back(file);
         }
     }

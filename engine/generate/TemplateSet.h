@@ -1,5 +1,8 @@
 #pragma once
 
+#include "generate/TemplateLayout.h"
+#include "text/TemplateText.h"
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -9,7 +12,7 @@ namespace quorvane {
 /// One template file a run reads: its text with every line ended by CR LF, and what the plan
 /// needs to know of its names.
 struct TTemplateFile {
-    std::string RelativePath; ///< "Midas_Client/frmMain.pas"
+    std::string RelativePath; ///< as the template layout names it
     std::string Text;
     /// Form files: the text up to (without) the last "end" line, where the generated objects go.
     std::string FormHead;
@@ -30,20 +33,21 @@ struct TTemplateFile {
     bool UsesUnit(const std::string& unit) const;
 };
 
-/// The template files of a run, read once from the template directory before anything is copied
-/// or written, so that a missing one ends the run while the output is untouched.
+/// The template files of a run, one per role of the template layout, read once from the template
+/// directory before anything is copied or written, so that a missing one ends the run while the
+/// output is untouched.
 struct TTemplateSet {
-    TTemplateFile ServerUnit;    ///< Midas_AppServer/rdmMain.pas
-    TTemplateFile ServerForm;    ///< Midas_AppServer/rdmMain.dfm
-    TTemplateFile ClientUnit;    ///< Midas_Client/dmClient.pas
-    TTemplateFile ClientForm;    ///< Midas_Client/dmClient.dfm
-    TTemplateFile TableUnit;     ///< Midas_Client/frmTableName.pas
-    TTemplateFile TableForm;     ///< Midas_Client/frmTableName.dfm
-    TTemplateFile GridsUnit;     ///< Midas_Client/frmTableGrids.pas
-    TTemplateFile GridsForm;     ///< Midas_Client/frmTableGrids.dfm
-    TTemplateFile MainUnit;      ///< Midas_Client/frmMain.pas
-    TTemplateFile MainForm;      ///< Midas_Client/frmMain.dfm
-    TTemplateFile ClientProject; ///< Midas_Client/Midas_Client.dpr
+    TTemplateFile ServerUnit;
+    TTemplateFile ServerForm;
+    TTemplateFile ClientUnit;
+    TTemplateFile ClientForm;
+    TTemplateFile TableUnit;
+    TTemplateFile TableForm;
+    TTemplateFile GridsUnit;
+    TTemplateFile GridsForm;
+    TTemplateFile MainUnit;
+    TTemplateFile MainForm;
+    TTemplateFile ClientProject;
     /// The units of the template's client project (the names of its .pas files, without the
     /// extension): a table's form unit must not take one of these names.
     std::vector<std::string> UnitNames;
@@ -51,10 +55,18 @@ struct TTemplateSet {
     /// client folder of the template does not hold.
     std::vector<std::string> MissingProjectFiles;
 
+    /// The file of `role`.
+    TTemplateFile& File(TTemplateRole role);
+    const TTemplateFile& File(TTemplateRole role) const;
+
     /// Reads every template file under `templateDir` (the directory the run copies). Throws
     /// EFileError "Cannot open file "%s". %s" for one that cannot be read.
     static TTemplateSet Load(const std::string& templateDir);
 };
+
+/// A template file of `lines`, read as the file at `relativePath` is: a form file (".dfm") or a
+/// unit (".pas") tells its names.
+TTemplateFile TemplateFileOfLines(std::string relativePath, TStringList lines);
 
 /// The text of a template with every "TableName" made `tableIdentifier` (an empty identifier
 /// leaves it unchanged), its lines made whole again should the identifier hold a line break.

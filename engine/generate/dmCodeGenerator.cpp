@@ -2,9 +2,9 @@
 
 #include "generate/OptionLimits.h"
 #include "generate/ServerConnectionFiles.h"
+#include "generate/TemplateWriters.h"
 #include "io/FileCopy.h"
 #include "io/InstallPaths.h"
-#include "io/OutputLock.h"
 #include "io/OutputPath.h"
 #include "text/EngineErrors.h"
 #include "text/StringUtils.h"
@@ -49,6 +49,15 @@ std::string CopyNameOf(const std::string& source) {
         name = fs::path(source).lexically_normal().parent_path().filename();
     }
     return name.string();
+}
+
+// The output directory as the copy goes into it: with a final "/".
+std::string DestinationOf(const TDirectoryParam& directories) {
+    std::string destination = directories.OutputDir;
+    if (destination.empty() || destination.back() != '/') {
+        destination += '/';
+    }
+    return destination;
 }
 
 // The extension of a file name: from its last ".", the dot included; "" without a dot.
@@ -143,18 +152,27 @@ TProjectPlan TDM::PlanProject(const TProjectParam& options, const TTemplateSet& 
     return TProjectPlan::Make(ADOConnection.Snapshot(), options, NameFormats, templates);
 }
 
-void TDM::WriteStage(const TOutputPath& outputBase, const std::string& stem, const TBlocks& blocks,
-                     const TTemplateFile& unitTemplate, const TTemplateFile& formTemplate,
-                     const std::string& tableIdentifier) {
-    const TOutputPath unitPath = outputBase.Child(stem + ".pas");
-    ReportStatus(unitPath.Full());
-    WriteUnitText(unitPath, unitTemplate.Text, blocks.UnitLines, tableIdentifier);
-    const TOutputPath formPath = outputBase.Child(stem + ".dfm");
-    ReportStatus(formPath.Full());
-    WriteFormText(formPath, formTemplate.FormHead, blocks.FormLines, tableIdentifier);
+void TDM::WriteStage(TOutputTree& tree, TTemplateRole unitRole, TTemplateRole formRole,
+                     const std::string& formUnit, const TBlocks& blocks,
+                     const TTemplateSet& templates, const std::string& tableIdentifier) {
+    const TTemplateLayout& layout = ProjectLayout();
+    const std::string unitPath = layout.OutputPath(unitRole, formUnit);
+    ReportStatus(tree.Full(unitPath));
+    WriteUnitTemplate(tree, unitPath, templates.File(unitRole), blocks.UnitLines, tableIdentifier);
+    const std::string formPath = layout.OutputPath(formRole, formUnit);
+    ReportStatus(tree.Full(formPath));
+    WriteFormTemplate(tree, formPath, templates.File(formRole), blocks.FormLines, tableIdentifier);
 }
 
 void TDM::Generate(const TProjectParam& options) {
+    Run(options, false, false);
+}
+
+std::vector<TPreviewEntry> TDM::Preview(const TProjectParam& options, bool withDiffs) {
+    return Run(options, true, withDiffs);
+}
+
+std::vector<TPreviewEntry> TDM::Run(const TProjectParam& options, bool preview, bool withDiffs) {
     if (FRunning) {
         throw EOptionsError("A generation run is already under way.");
     }
@@ -187,10 +205,7 @@ void TDM::Generate(const TProjectParam& options) {
     // Told even when the run fails later on.
     FWarnings = ADOConnection.Snapshot().Warnings;
 
-    std::string destination = directories.OutputDir;
-    if (destination.back() != '/') {
-        destination += '/';
-    }
+    const std::string destination = DestinationOf(directories);
     const std::string source = CopySourceOf(directories.TemplateDir);
     std::error_code error;
     if (!fs::is_directory(source, error)) {
@@ -214,81 +229,97 @@ void TDM::Generate(const TProjectParam& options) {
                             "directory \"" +
                             source + "\"; choose an output directory outside it.");
     }
+    // Below the output directory the run follows no link: every file it writes lies in the copy.
+    const TOutputPath copy{destination, copyName};
+    if (preview) {
+        TPreviewOutputTree tree(copy, withDiffs);
+        WriteProject(tree, options, plan, templates, source);
+        return tree.Entries();
+    }
     if (fs::exists(fs::symlink_status(copyTarget, error)) &&
         !(OnConfirmReplace && OnConfirmReplace(copyTarget.string()))) {
         throw EExistingCopyError("The output directory already holds \"" + copyTarget.string() +
                                      "\" from an earlier run.",
                                  copyTarget.string());
     }
-    const TOutputLock lock(TOutputPath{destination, copyName});
-    if (!CopyTemplateDirectory(directories.TemplateDir, destination)) {
-        throw EFileError("Cannot copy the project template directory \"" + source + "\" to \"" +
-                         destination + "\". " + FLastCopyError);
+    TDiskOutputTree tree(copy);
+    WriteProject(tree, options, plan, templates, source);
+    return {};
+}
+
+void TDM::WriteProject(TOutputTree& tree, const TProjectParam& options, const TProjectPlan& plan,
+                       const TTemplateSet& templates, const std::string& templateDir) {
+    const TTemplateLayout& layout = ProjectLayout();
+    try {
+        tree.CopyTemplate(templateDir);
+    } catch (const EFileError& copyError) {
+        FLastCopyError = copyError.what();
+        throw EFileError("Cannot copy the project template directory \"" + templateDir +
+                         "\" to \"" + DestinationOf(options.Directories) + "\". " + FLastCopyError);
     }
-    // Below the output directory the run follows no link: every file it writes lies in the copy.
-    const TOutputPath outputBase{destination, LastFolderName(directories.TemplateDir)};
-    const TOutputFolderCache folders;
 
     const std::string& databaseFile = options.Database.UDLFile;
-    const TOutputPath serverFolder = outputBase.Child("Midas_AppServer/EXE");
+    const std::string serverFolder(layout.ServerExeFolder);
     const std::string databaseCopyName = "Database" + ExtensionOf(databaseFile);
-    const TOutputPath databaseCopy = serverFolder.Child(databaseCopyName);
+    const std::string databaseCopy = serverFolder + "/" + databaseCopyName;
     try {
-        CopyOneFile(databaseFile, databaseCopy);
+        tree.CopyFile(databaseFile, databaseCopy);
     } catch (const EFileError& copyError) {
         throw EFileError("Cannot copy the database file \"" + databaseFile + "\" to \"" +
-                         databaseCopy.Full() + "\". " + copyError.what());
+                         tree.Full(databaseCopy) + "\". " + copyError.what());
     }
     // The copy alone is not enough: the server opens what its connection files name.
+    std::error_code error;
     WriteServerConnectionFiles(
-        serverFolder, databaseFile, databaseCopyName,
-        fs::is_regular_file(fs::path(source) / "Midas_AppServer/EXE" / ServerDbExpressSettingsName,
+        tree, serverFolder, databaseFile, databaseCopyName,
+        fs::is_regular_file(fs::path(templateDir) / serverFolder / ServerDbExpressSettingsName,
                             error));
 
+    const TDisplayTextMap& map = DisplayTextMap;
     const std::size_t tables = plan.Tables.size();
     ReportProgress(0, tables);
     ReportStatus("Generate Direct DM Code...");
-    WriteStage(outputBase, "Midas_AppServer/rdmMain", BuildServerDataModule(plan),
-               templates.ServerUnit, templates.ServerForm, "");
+    WriteStage(tree, TTemplateRole::ServerUnit, TTemplateRole::ServerForm, {},
+               BuildServerDataModule(plan, map), templates, "");
     ReportProgress(tables, tables);
 
     ReportProgress(0, tables);
     ReportStatus("Generate Client DM Code...");
-    WriteStage(outputBase, "Midas_Client/dmClient", BuildClientDataModule(plan),
-               templates.ClientUnit, templates.ClientForm, "");
+    WriteStage(tree, TTemplateRole::ClientUnit, TTemplateRole::ClientForm, {},
+               BuildClientDataModule(plan, map), templates, "");
     ReportProgress(tables, tables);
 
     ReportProgress(0, tables);
     ReportStatus("Generate Client Forms...");
     for (std::size_t index = 0; index < tables; ++index) {
         const TPlannedTable& table = plan.Tables[index];
-        WriteStage(outputBase, "Midas_Client/" + table.FormUnit, BuildTableForm(plan, table),
-                   templates.TableUnit, templates.TableForm, table.FormIdentifier);
+        WriteStage(tree, TTemplateRole::TableUnit, TTemplateRole::TableForm, table.FormUnit,
+                   BuildTableForm(plan, map, table), templates, table.FormIdentifier);
         ReportProgress(index + 1, tables);
+        ProcessMessages();
     }
-    WriteStage(outputBase, "Midas_Client/frmTableGrids", BuildGridsForm(plan), templates.GridsUnit,
-               templates.GridsForm, plan.GridsIdentifier);
+    WriteStage(tree, TTemplateRole::GridsUnit, TTemplateRole::GridsForm, {},
+               BuildGridsForm(plan, map), templates, plan.GridsIdentifier);
 
     ReportProgress(0, tables);
     ReportStatus("Generate MainForm Code...");
     const TMainFormLists mainForm = BuildMainFormLists(plan);
-    const TOutputPath mainUnit = outputBase.Child("Midas_Client/frmMain.pas");
-    ReportStatus(mainUnit.Full());
-    WriteMainFormUnitText(mainUnit, templates.MainUnit.Text, mainForm.FormUnitList,
-                          mainForm.ButtonList, mainForm.ButtonEventList,
-                          mainForm.ButtonEventCodeList);
-    const TOutputPath mainFormFile = outputBase.Child("Midas_Client/frmMain.dfm");
-    ReportStatus(mainFormFile.Full());
-    WriteMainFormDfmText(mainFormFile, templates.MainForm.FormHead, mainForm.ButtonObjectList);
+    const std::string mainUnit = layout.OutputPath(TTemplateRole::MainUnit);
+    ReportStatus(tree.Full(mainUnit));
+    WriteMainFormUnit(tree, mainUnit, templates.MainUnit, mainForm.FormUnitList,
+                      mainForm.ButtonList, mainForm.ButtonEventList, mainForm.ButtonEventCodeList);
+    const std::string mainFormFile = layout.OutputPath(TTemplateRole::MainForm);
+    ReportStatus(tree.Full(mainFormFile));
+    WriteMainFormDfm(tree, mainFormFile, templates.MainForm, mainForm.ButtonObjectList);
     ReportProgress(tables, tables);
 
     ReportProgress(0, tables);
     ReportStatus("Generate DPR...");
-    const TOutputPath projectFile = outputBase.Child("Midas_Client/Midas_Client.dpr");
-    ReportStatus(projectFile.Full());
-    ReportStatus(projectFile.Full());
-    WriteProjectFileText(projectFile, templates.ClientProject.Text, mainForm.FormUnitFileList,
-                         mainForm.FormCreateCodeList);
+    const std::string projectFile = layout.OutputPath(TTemplateRole::ClientProject);
+    ReportStatus(tree.Full(projectFile));
+    ReportStatus(tree.Full(projectFile));
+    WriteProjectFile(tree, projectFile, templates.ClientProject, mainForm.FormUnitFileList,
+                     mainForm.FormCreateCodeList);
     ReportProgress(tables, tables);
 
     ReportStatus("Finished.");

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "datalink/DatabaseConnection.h"
+#include "generate/Builders.h"
 #include "generate/DisplayTextMap.h"
 #include "generate/NameFormats.h"
 #include "generate/Options.h"
 #include "generate/ProjectPlan.h"
 #include "generate/TemplateSet.h"
 #include "io/OutputPath.h"
+#include "io/OutputTree.h"
 #include "text/TemplateText.h"
 
 #include <cstddef>
@@ -23,31 +25,14 @@ using TStatusEvent = std::function<void(TDM& sender, const std::string& text)>;
 /// The progress event: `done` of the current stage's `total` tables.
 using TProgressEvent = std::function<void(std::size_t done, std::size_t total)>;
 
-/// What a builder makes for one unit and its form file: the lines that go where the unit holds
-/// "{#DataComponentList}", and the objects that go before the form file's last "end".
-struct TBlocks {
-    TStringList UnitLines;
-    TStringList FormLines;
-};
-
-/// The seven text pieces of the client main form and project file.
-struct TMainFormLists {
-    std::string FormUnitList;
-    std::string ButtonList;
-    std::string ButtonEventList;
-    std::string ButtonEventCodeList;
-    std::string ButtonObjectList;
-    std::string FormUnitFileList;
-    std::string FormCreateCodeList;
-};
-
 /// The code generator's data module: the database connection, the table list, the display-text
 /// map and the name formats, and every operation of a generation run.
 ///
 /// A run reads, plans, builds and writes: the database is read once into a snapshot; the plan
 /// settles every name the run will write, unique, and the references between the generated files
 /// are checked, before anything is copied; the builders then turn the plan into lines, and the
-/// writers put them into the copied templates one file at a time, each file atomically.
+/// writers put them into an output tree one file at a time: on disk each file atomically, in a
+/// dry run compared with what an earlier run left.
 class TDM {
 public:
     TDM();
@@ -83,6 +68,11 @@ public:
     /// template file, a name format that cannot be applied, a table without identifier) is
     /// raised before anything is copied. Files written until an error stay.
     void Generate(const TProjectParam& options);
+    /// A dry run: everything Generate does, with the same status texts and warnings, except that
+    /// nothing is written. Each file the run would write is compared with the copy an earlier
+    /// run left in the output directory instead; with `withDiffs`, a changed text file comes
+    /// with its unified diff. The replace question is not asked.
+    std::vector<TPreviewEntry> Preview(const TProjectParam& options, bool withDiffs);
     /// What the last run went on past, one text each, each starting with the file it concerns:
     /// first what the database source left out (ISchemaSource::Warnings), then the references
     /// of the generated files that the user's options or template break (see CheckReferences).
@@ -111,9 +101,6 @@ public:
     bool LoadDisplayTextMap(const std::string& mapFile, bool nameCodeOrder);
     /// The display text of a field, or "" when the map has none.
     std::string DisplayTextOf(const std::string& fieldName) const;
-    /// A field's label: its display text from the map, else (with CommentLabels) the column's
-    /// comment, else the field name.
-    std::string DisplayLabelOf(const TFieldDescriptor& field, const TSchemaParam& options) const;
     /// Replaces `list` with the names of the database's tables and views, from its snapshot.
     void ListTableNames(TStringList& list);
 
@@ -122,73 +109,26 @@ public:
     /// Settles every name a run with `options` writes over the connected database.
     TProjectPlan PlanProject(const TProjectParam& options, const TTemplateSet& templates);
 
-    // --- Builders ---
-
-    /// Appends the persistent field declarations and field objects of one table's dataset (the
-    /// server's, `role` ServerField, or the client's, ClientField).
-    void BuildPersistentFields(const TProjectPlan& plan, const TPlannedTable& table,
-                               TFieldRole role, const TDisplayFormat& displayFormats,
-                               TStringList& unitLines, TStringList& formLines) const;
-    /// The server's remote data module: a dataset and a provider (or data source) per table.
-    TBlocks BuildServerDataModule(const TProjectPlan& plan);
-    /// The client's data module: a client dataset and a data source per table.
-    TBlocks BuildClientDataModule(const TProjectPlan& plan);
-    /// One table's form: a navigator, a grid and a row of controls per field.
-    TBlocks BuildTableForm(const TProjectPlan& plan, const TPlannedTable& table);
-    /// The grids form: a page control with a tab of navigator and grid per table.
-    TBlocks BuildGridsForm(const TProjectPlan& plan);
-    /// The seven text pieces of the client main form and project file.
-    TMainFormLists BuildMainFormLists(const TProjectPlan& plan) const;
-
-    // --- Template writers ---
-    // Each reports its output path, reads the template at `templatePath` and writes the result.
-
-    void WriteUnitTemplate(const std::string& outputPath, const std::string& templatePath,
-                           const TStringList& lines, const std::string& tableIdentifier);
-    void WriteFormTemplate(const std::string& outputPath, const std::string& templatePath,
-                           const TStringList& lines, const std::string& tableIdentifier);
-    void WriteMainFormUnit(const std::string& outputPath, const std::string& templatePath,
-                           const std::string& formUnitList, const std::string& buttonList,
-                           const std::string& buttonEventList,
-                           const std::string& buttonEventCodeList);
-    void WriteMainFormDfm(const std::string& outputPath, const std::string& templatePath,
-                          const std::string& buttonObjectList);
-    void WriteProjectFile(const std::string& outputPath, const std::string& templatePath,
-                          const std::string& formUnitFileList,
-                          const std::string& formCreateCodeList);
-
 private:
     std::string FLastCopyError;
     std::vector<std::string> FWarnings;
     bool FRunning = false;
 
+    /// Reads, plans and checks, then hands every file to the disk tree, or with `preview` to a
+    /// preview tree whose entries it returns.
+    std::vector<TPreviewEntry> Run(const TProjectParam& options, bool preview, bool withDiffs);
+    /// The writing part of a run: the template copy, the database copy and every generated file.
+    void WriteProject(TOutputTree& tree, const TProjectParam& options, const TProjectPlan& plan,
+                      const TTemplateSet& templates, const std::string& templateDir);
     /// Writes a stage's unit and form file from the templates the run read.
-    void WriteStage(const TOutputPath& outputBase, const std::string& stem, const TBlocks& blocks,
-                    const TTemplateFile& unitTemplate, const TTemplateFile& formTemplate,
-                    const std::string& tableIdentifier);
+    void WriteStage(TOutputTree& tree, TTemplateRole unitRole, TTemplateRole formRole,
+                    const std::string& formUnit, const TBlocks& blocks,
+                    const TTemplateSet& templates, const std::string& tableIdentifier);
 
     void ReportProgress(std::size_t done, std::size_t total);
     void DataModuleCreate();
     void DataModuleDestroy() noexcept;
     void ProcessMessages();
 };
-
-/// The template writers' work, on a template's text: the unit with the generated lines in place
-/// of "{#DataComponentList}", the form with its objects before the last "end", the main form
-/// unit, its form file and the project file with their placeholders filled. Each writes
-/// `outputPath` atomically.
-void WriteUnitText(const TOutputPath& outputPath, const std::string& templateText,
-                   const TStringList& lines, const std::string& tableIdentifier);
-void WriteFormText(const TOutputPath& outputPath, const std::string& formHead,
-                   const TStringList& lines, const std::string& tableIdentifier);
-void WriteMainFormUnitText(const TOutputPath& outputPath, const std::string& templateText,
-                           const std::string& formUnitList, const std::string& buttonList,
-                           const std::string& buttonEventList,
-                           const std::string& buttonEventCodeList);
-void WriteMainFormDfmText(const TOutputPath& outputPath, const std::string& formHead,
-                          const std::string& buttonObjectList);
-void WriteProjectFileText(const TOutputPath& outputPath, const std::string& templateText,
-                          const std::string& formUnitFileList,
-                          const std::string& formCreateCodeList);
 
 } // namespace quorvane

@@ -28,7 +28,8 @@ mode_t ProcessUmask() {
 
 } // namespace
 
-TAtomicFileWriter::TAtomicFileWriter(const TOutputPath& path, std::optional<mode_t> mode)
+TAtomicFileWriter::TAtomicFileWriter(const TOutputPath& path, std::optional<mode_t> mode,
+                                     TOutputFolderCache* folders)
     : FPath(path.Full()), FName(path.Name()) {
     const auto fail = [this](const std::string& reason) {
         throw EFileError("Cannot create file \"" + FPath + "\". " + reason);
@@ -37,7 +38,7 @@ TAtomicFileWriter::TAtomicFileWriter(const TOutputPath& path, std::optional<mode
         fail(SystemErrorText(EISDIR));
     }
     try {
-        FFolder = OpenOutputFolder(path.Parent(), false);
+        FFolder = OpenOutputFolder(path.Parent(), false, folders);
     } catch (const EFileError& error) {
         // The folder's own message names the part that is wrong; the user reads the file's.
         const std::string message = error.what();

@@ -19,8 +19,9 @@ namespace quorvane {
 class TAtomicFileWriter {
 public:
     /// `mode`: the new file's permission bits, less the umask; without it, those of the file it
-    /// replaces, or the usual ones.
-    explicit TAtomicFileWriter(const TOutputPath& path, std::optional<mode_t> mode = {});
+    /// replaces, or the usual ones. `folders`: the run's folder handles, when it keeps them.
+    explicit TAtomicFileWriter(const TOutputPath& path, std::optional<mode_t> mode = {},
+                               TOutputFolderCache* folders = nullptr);
     explicit TAtomicFileWriter(const std::string& path)
         : TAtomicFileWriter(TOutputPath{{}, path}) {}
     ~TAtomicFileWriter();

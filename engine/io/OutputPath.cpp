@@ -65,22 +65,13 @@ std::string TOutputPath::Name() const {
 
 namespace {
 
-thread_local TOutputFolderCache* CurrentFolderCache = nullptr;
-
 TFileDescriptor OpenOutputFolderByWalk(const TOutputPath& folder, bool create);
 
 } // namespace
 
-TOutputFolderCache::TOutputFolderCache() : FOuter(CurrentFolderCache) {
-    CurrentFolderCache = this;
-}
-
-TOutputFolderCache::~TOutputFolderCache() {
-    CurrentFolderCache = FOuter;
-}
-
-TFileDescriptor OpenOutputFolder(const TOutputPath& folder, bool create) {
-    TOutputFolderCache* const cache = folder.Root.empty() ? nullptr : CurrentFolderCache;
+TFileDescriptor OpenOutputFolder(const TOutputPath& folder, bool create,
+                                 TOutputFolderCache* folders) {
+    TOutputFolderCache* const cache = folder.Root.empty() ? nullptr : folders;
     if (cache != nullptr) {
         const auto found = cache->FFolders.find({folder.Root, folder.Relative});
         if (found != cache->FFolders.end()) {

@@ -43,27 +43,30 @@ struct TOutputPath {
     std::string Name() const;
 };
 
-/// Opens the folder `folder` names, making the folders of it that are missing when `create` is
-/// set, without following a link below its root. Throws EFileError "Cannot create folder
-/// "%s". %s", saying which part is a link or no folder.
-TFileDescriptor OpenOutputFolder(const TOutputPath& folder, bool create);
+class TOutputFolderCache;
 
-/// While it lives, `OpenOutputFolder` on this thread walks each folder's path once and then
-/// hands out copies of the descriptor it opened: a run writes thousands of files into a handful
-/// of folders. Only for the writing part of a run, while the output lock is held: a folder
-/// removed meanwhile is not seen again, and writing into it fails.
+/// Opens the folder `folder` names, making the folders of it that are missing when `create` is
+/// set, without following a link below its root. With `folders`, a folder opened before through
+/// the same cache is not walked again. Throws EFileError "Cannot create folder "%s". %s", saying
+/// which part is a link or no folder.
+TFileDescriptor OpenOutputFolder(const TOutputPath& folder, bool create,
+                                 TOutputFolderCache* folders = nullptr);
+
+/// The folders a writer has opened, each walked once and then handed out as copies of the
+/// descriptor: a run writes thousands of files into a handful of folders. Only for the writing
+/// part of a run, while the output lock is held: a folder removed meanwhile is not seen again,
+/// and writing into it fails.
 class TOutputFolderCache {
 public:
-    TOutputFolderCache();
-    ~TOutputFolderCache();
+    TOutputFolderCache() = default;
     TOutputFolderCache(const TOutputFolderCache&) = delete;
     TOutputFolderCache& operator=(const TOutputFolderCache&) = delete;
 
 private:
-    friend TFileDescriptor OpenOutputFolder(const TOutputPath& folder, bool create);
+    friend TFileDescriptor OpenOutputFolder(const TOutputPath& folder, bool create,
+                                            TOutputFolderCache* folders);
 
     std::map<std::pair<std::string, std::string>, TFileDescriptor> FFolders;
-    TOutputFolderCache* FOuter;
 };
 
 /// The prefix of the temporary files a run writes before renaming them into place; those of an

@@ -1,10 +1,11 @@
 // The builders' selection rules and layout arithmetic, case by case, where a golden file would
 // show only that something moved.
 
+#include "generate/Builders.h"
 #include "MemorySchemaSource.h"
 #include "MiniTemplate.h"
 #include "PlanSupport.h"
-#include "generate/dmCodeGenerator.h"
+#include "schema/SchemaSnapshot.h"
 #include "text/DfmText.h"
 #include "text/EngineErrors.h"
 #include "text/StringUtils.h"
@@ -39,34 +40,33 @@ TStringList ObjectLines(const TStringList& lines, const std::string& openingLine
 class BuildersTest : public ::testing::Test {
 protected:
     std::shared_ptr<TMemoryDatabase> Database = std::make_shared<TMemoryDatabase>();
-    TDM DM;
+    TFormatStrings Formats; // the defaults, whatever NameFormat.ini says
+    TDisplayTextMap Map;
     TProjectParam Options;
     TTemplateSet Templates = testing::TemplateSetForTests();
+    std::optional<TSchemaSnapshot> Snapshot;
     std::optional<TProjectPlan> LastPlan;
     TStringList UnitLines;
     TStringList FormLines;
 
     // A plan of the tables added so far, with the options as they are now.
     const TProjectPlan& Plan() {
-        DM.ConnectDatabase("memory.udl", "", false); // a fresh snapshot, as every run takes
-        LastPlan = DM.PlanProject(Options, Templates);
+        // A fresh snapshot, as every run takes; no connection and no data module.
+        testing::TMemorySchemaSource source(Database);
+        LastPlan.reset();
+        Snapshot = ReadSchemaSnapshot(source);
+        LastPlan = TProjectPlan::Make(*Snapshot, Options, Formats, Templates);
         return *LastPlan;
     }
     void Take(TBlocks blocks) {
         UnitLines = std::move(blocks.UnitLines);
         FormLines = std::move(blocks.FormLines);
     }
-    void BuildServer() { Take(DM.BuildServerDataModule(Plan())); }
-    void BuildClient() { Take(DM.BuildClientDataModule(Plan())); }
+    void BuildServer() { Take(BuildServerDataModule(Plan(), Map)); }
+    void BuildClient() { Take(BuildClientDataModule(Plan(), Map)); }
     void BuildForm(std::size_t table) {
         const TProjectPlan& plan = Plan();
-        Take(DM.BuildTableForm(plan, plan.Tables.at(table)));
-    }
-
-    BuildersTest() {
-        DM.NameFormats = TFormatStrings{}; // the defaults, whatever NameFormat.ini says
-        DM.ADOConnection.SetOpener(testing::MemoryOpener(Database));
-        DM.ConnectDatabase("memory.udl", "", false);
+        Take(BuildTableForm(plan, Map, plan.Tables.at(table)));
     }
 
     // Adds a foreign key of `table` to what the database says of it.
@@ -344,15 +344,15 @@ TEST_F(BuildersTest, SchemaKeysRequiredFieldsAndCommentLabelsFollowTheirOptions)
     EXPECT_EQ(label("Lines_CDSPrice: TIntegerField"),
               "      DisplayLabel = 'Prix unitaire ('#8364')'");
     // The map's text comes before the comment.
-    DM.DisplayTextMap.Add("note=Remark");
+    Map.Add("note=Remark");
     TFieldDescriptor note;
     note.FieldName = "Note";
     note.Facts.Comment = "Free text";
-    EXPECT_EQ(DM.DisplayLabelOf(note, Options.SchemaOptions), "Remark");
-    DM.DisplayTextMap.Clear();
-    EXPECT_EQ(DM.DisplayLabelOf(note, Options.SchemaOptions), "Free text");
+    EXPECT_EQ(DisplayLabelOf(Map, note, Options.SchemaOptions), "Remark");
+    Map.Clear();
+    EXPECT_EQ(DisplayLabelOf(Map, note, Options.SchemaOptions), "Free text");
     Options.SchemaOptions.CommentLabels = false;
-    EXPECT_EQ(DM.DisplayLabelOf(note, Options.SchemaOptions), "Note");
+    EXPECT_EQ(DisplayLabelOf(Map, note, Options.SchemaOptions), "Note");
     // The form's label and its grid's column title say the comment too.
     Options.SchemaOptions.CommentLabels = true;
     BuildForm(0);
@@ -573,7 +573,7 @@ TEST_F(BuildersTest, LabelWidthAndPositionFromTheCaption) {
 }
 
 TEST_F(BuildersTest, GridsFormWithoutTablesIsAnEmptyPageControl) {
-    Take(DM.BuildGridsForm(Plan()));
+    Take(BuildGridsForm(Plan(), Map));
     EXPECT_EQ(UnitLines, TStringList{"    PC: TPageControl;"});
     EXPECT_EQ(FormLines,
               (TStringList{"  object PC: TPageControl", "    Left = 24", "    Top = 24",
@@ -581,9 +581,9 @@ TEST_F(BuildersTest, GridsFormWithoutTablesIsAnEmptyPageControl) {
 }
 
 TEST_F(BuildersTest, MainFormListsGrowOneEntryPerTable) {
-    EXPECT_EQ(DM.BuildMainFormLists(Plan()).FormUnitList, "");
+    EXPECT_EQ(BuildMainFormLists(Plan()).FormUnitList, "");
     AddTables(3);
-    TMainFormLists lists = DM.BuildMainFormLists(Plan());
+    TMainFormLists lists = BuildMainFormLists(Plan());
     EXPECT_EQ(lists.FormUnitList, ",frmT1,frmT2,frmT3");
     EXPECT_NE(lists.ButtonObjectList.find("  object T3_Btn: TButton\r\n    Left = 64\r\n"
                                           "    Top = 112\r\n"),
@@ -598,7 +598,7 @@ TEST_F(BuildersTest, MainFormHandlersUseTheFormsTrimAndDataModuleName) {
     Options.ClientDMOptions.TrimTableName = true;
     Options.ClientUIOptions.TrimTableName = true;
     Options.ClientUIOptions.DMName = "Data";
-    const TMainFormLists lists = DM.BuildMainFormLists(Plan());
+    const TMainFormLists lists = BuildMainFormLists(Plan());
     EXPECT_EQ(lists.ButtonEventCodeList, "procedure TMain_Frm.Client_BtnClick(Sender: TObject);"
                                          "\r\nbegin\r\n  Data.Client_CDS.Active := True;\r\n"
                                          "  Client_frm.Show;\r\nend;\r\n\r\n\r\n");
@@ -607,7 +607,7 @@ TEST_F(BuildersTest, MainFormHandlersUseTheFormsTrimAndDataModuleName) {
 
 TEST_F(BuildersTest, AFormatWithASecondArgumentEndsThePlan) {
     Database->AddTable("Orders", {Column("OrderID", ado::adInteger)});
-    DM.NameFormats.ClientDataSetName = "%s_%s";
+    Formats.ClientDataSetName = "%s_%s";
     try {
         Plan();
         FAIL() << "no error";

@@ -4,6 +4,7 @@
 #include "TempDir.h"
 #include "io/AtomicFileWriter.h"
 #include "io/OutputPath.h"
+#include "io/OutputTree.h"
 #include "text/EngineErrors.h"
 
 #include <gtest/gtest.h>
@@ -76,24 +77,24 @@ TEST(OutputWriterTest, AFolderKeptOpenDuringARunIsTheFolderThatWasWalked) {
     const TTempDir folder;
     fs::create_directories(folder.Path() / "copy" / "Client");
     fs::create_directories(folder.Path() / "elsewhere");
-    const TOutputPath client{folder.Path().string(), "copy/Client"};
     {
-        const TOutputFolderCache folders;
-        WriteBytesToFile(client.Child("a.txt"), "a");
+        TDiskOutputTree tree(TOutputPath{folder.Path().string(), "copy"});
+        tree.WriteBytes("Client/a.txt", "a");
         fs::rename(folder.Path() / "copy" / "Client", folder.Path() / "moved");
         fs::create_directory_symlink(folder.Path() / "elsewhere",
                                      folder.Path() / "copy" / "Client");
-        WriteBytesToFile(client.Child("b.txt"), "b");
+        tree.WriteBytes("Client/b.txt", "b");
         EXPECT_TRUE(fs::exists(folder.Path() / "moved" / "b.txt"));
         EXPECT_TRUE(fs::is_empty(folder.Path() / "elsewhere"));
 
         fs::remove_all(folder.Path() / "moved");
-        EXPECT_THROW(WriteBytesToFile(client.Child("c.txt"), "c"), EFileError);
+        EXPECT_THROW(tree.WriteBytes("Client/c.txt", "c"), EFileError);
         EXPECT_TRUE(fs::is_empty(folder.Path() / "elsewhere"));
     }
-    // Without the run's folders, the path is walked afresh, and the link is refused.
+    // A new tree (the next run) walks the path afresh, and the link is refused.
     try {
-        WriteBytesToFile(client.Child("d.txt"), "d");
+        TDiskOutputTree tree(TOutputPath{folder.Path().string(), "copy"});
+        tree.WriteBytes("Client/d.txt", "d");
         ADD_FAILURE() << "a write went through a link";
     } catch (const EFileError& error) {
         EXPECT_NE(std::string(error.what()).find("is a link"), std::string::npos) << error.what();

@@ -116,7 +116,7 @@ TEST_F(ProjectPlanTest, FormClassesVariablesAndUnitsShareOneProjectScope) {
 
     // The project file creates each form by its own class into its own variable, and the main
     // form shows the variable the form unit declares.
-    const TMainFormLists lists = DM.BuildMainFormLists(plan);
+    const TMainFormLists lists = BuildMainFormLists(plan);
     EXPECT_NE(lists.FormCreateCodeList.find("Application.CreateForm(T" + laterIdentifier +
                                             "_Frm, " + laterIdentifier + "_Frm);"),
               std::string::npos);
@@ -151,7 +151,7 @@ TEST_F(ProjectPlanTest, NamesAlreadyTakenByTheTemplateOrTheLanguageAreAvoided) {
     const TPlannedTable& a = Table("A");
     EXPECT_EQ(Table("A_CDSX").ClientDataSet, "A_CDSX_CDS");
     EXPECT_EQ(plan.FieldComponent(a, 0, "X_CDS", TFieldRole::ClientField), "A_CDSX_CDS_2");
-    const TBlocks client = DM.BuildClientDataModule(plan);
+    const TBlocks client = BuildClientDataModule(plan, DM.DisplayTextMap);
     EXPECT_NE(std::find(client.UnitLines.begin(), client.UnitLines.end(),
                         "    A_CDSX_CDS_2 : TIntegerField;"),
               client.UnitLines.end());
@@ -159,7 +159,7 @@ TEST_F(ProjectPlanTest, NamesAlreadyTakenByTheTemplateOrTheLanguageAreAvoided) {
     const TPlannedTable& events = Table("Events");
     EXPECT_EQ(plan.FieldComponent(events, 0, "End", TFieldRole::Label), "End_2");
     EXPECT_EQ(plan.FieldComponent(events, 1, "Begin", TFieldRole::Label), "Begin_2");
-    const TBlocks form = DM.BuildTableForm(plan, events);
+    const TBlocks form = BuildTableForm(plan, DM.DisplayTextMap, events);
     EXPECT_NE(std::find(form.UnitLines.begin(), form.UnitLines.end(), "    End_2: TLabel;"),
               form.UnitLines.end());
 }

@@ -1,8 +1,8 @@
-// The five template writers on real files: what lands in the output, and what happens when a
-// template cannot be read or an output cannot be written.
+// The five template writers: what they make of a template's text, in memory, and what happens on
+// disk when an output cannot be written.
 
+#include "generate/TemplateWriters.h"
 #include "TempDir.h"
-#include "generate/dmCodeGenerator.h"
 #include "text/EngineErrors.h"
 
 #include <gtest/gtest.h>
@@ -20,48 +20,34 @@ namespace {
 
 using namespace std::string_literals;
 
-class TemplateWritersTest : public ::testing::Test {
-protected:
-    TTempDir Folder;
-    TDM DM;
-    std::vector<std::string> Statuses;
-
-    TemplateWritersTest() {
-        DM.OnStatus = [this](TDM&, const std::string& text) { Statuses.push_back(text); };
-    }
-
-    // Writes `templateText` to a template file and returns its path.
-    std::string Template(const std::string& templateText, const std::string& name = "in.tpl") {
-        const std::string path = Folder.File(name);
-        WriteFile(path, templateText);
-        return path;
-    }
-    std::string Output() const { return Folder.File("out.txt"); }
-};
-
-TEST_F(TemplateWritersTest, UnitTemplateGetsIdentifierThenGeneratedLines) {
-    const std::string in = Template("unit frmTableName;\r\n"
-                                    "type\r\n"
-                                    "  TTableName_Frm = class(TForm)\r\n"
-                                    "    {#DataComponentList}\r\n"
-                                    "  end;\r\n"
-                                    "var tablename: TTableName_Frm; // {#DataComponentList}\r\n");
-    DM.WriteUnitTemplate(
-        Output(), in, {"    Orders_CDS: TClientDataSet;", "    TableName_Lab: TLabel;"}, "Orders");
-    // The generated lines keep their own "TableName"; the second placeholder and the lower-case
-    // word stay as the template has them.
-    EXPECT_EQ(ReadFile(Output()), "unit frmOrders;\r\n"
-                                  "type\r\n"
-                                  "  TOrders_Frm = class(TForm)\r\n"
-                                  "        Orders_CDS: TClientDataSet;\r\n"
-                                  "    TableName_Lab: TLabel;\r\n"
-                                  "\r\n"
-                                  "  end;\r\n"
-                                  "var tablename: TOrders_Frm; // {#DataComponentList}\r\n");
-    EXPECT_EQ(Statuses, std::vector<std::string>{Output()});
+// A template file of `text`, read as the run reads one named `path`.
+TTemplateFile TemplateOf(const std::string& text, const std::string& path = "in.pas") {
+    return TemplateFileOfLines(path, SplitLines(text));
 }
 
-TEST_F(TemplateWritersTest, UnitTemplateKeepsTheRestOfTheLineAndWritesCrLf) {
+TEST(TemplateWritersTest, UnitTemplateGetsIdentifierThenGeneratedLines) {
+    TMemoryOutputTree tree;
+    WriteUnitTemplate(tree, "out.pas",
+                      TemplateOf("unit frmTableName;\r\n"
+                                 "type\r\n"
+                                 "  TTableName_Frm = class(TForm)\r\n"
+                                 "    {#DataComponentList}\r\n"
+                                 "  end;\r\n"
+                                 "var tablename: TTableName_Frm; // {#DataComponentList}\r\n"),
+                      {"    Orders_CDS: TClientDataSet;", "    TableName_Lab: TLabel;"}, "Orders");
+    // The generated lines keep their own "TableName"; the second placeholder and the lower-case
+    // word stay as the template has them.
+    EXPECT_EQ(tree.Text("out.pas"), "unit frmOrders;\r\n"
+                                    "type\r\n"
+                                    "  TOrders_Frm = class(TForm)\r\n"
+                                    "        Orders_CDS: TClientDataSet;\r\n"
+                                    "    TableName_Lab: TLabel;\r\n"
+                                    "\r\n"
+                                    "  end;\r\n"
+                                    "var tablename: TOrders_Frm; // {#DataComponentList}\r\n");
+}
+
+TEST(TemplateWritersTest, UnitTemplateKeepsTheRestOfTheLineAndWritesCrLf) {
     struct TCase {
         std::string Template;
         TStringList Lines;
@@ -83,24 +69,26 @@ TEST_F(TemplateWritersTest, UnitTemplateKeepsTheRestOfTheLineAndWritesCrLf) {
         {"x{#DataComponentList}y\r\nz", {"a\0b"s, "c"}, "", "xa\r\n"},
         {"TableName{#DataComponentList}\r\n", {"L"}, "A\rB", "A\r\nBL\r\n\r\n"}};
     for (const TCase& c : cases) {
-        const std::string in = Template(c.Template);
-        DM.WriteUnitTemplate(Output(), in, c.Lines, c.Identifier);
-        EXPECT_EQ(ReadFile(Output()), c.Expected) << "template: " << c.Template;
+        TMemoryOutputTree tree;
+        WriteUnitTemplate(tree, "out.pas", TemplateOf(c.Template), c.Lines, c.Identifier);
+        EXPECT_EQ(tree.Text("out.pas"), c.Expected) << "template: " << c.Template;
     }
 }
 
-TEST_F(TemplateWritersTest, FormTemplateEndsWithGeneratedObjectsAndEnd) {
-    const std::string in = Template("object TableName_Frm: TTableName_Frm\r\n"
-                                    "  Caption = 'TableName'\r\n"
-                                    "  object Panel1: TPanel\r\n"
-                                    "  end\r\n"
-                                    "  END  \r\n"
-                                    "\r\n"
-                                    "// kept out of the output\r\n");
-    DM.WriteFormTemplate(Output(), in,
-                         {"  object Orders_DS: TDataSource", "    Name = 'TableName'", "  end"},
-                         "Orders");
-    EXPECT_EQ(ReadFile(Output()), "object Orders_Frm: TOrders_Frm\r\n"
+TEST(TemplateWritersTest, FormTemplateEndsWithGeneratedObjectsAndEnd) {
+    TMemoryOutputTree tree;
+    WriteFormTemplate(tree, "a.dfm",
+                      TemplateOf("object TableName_Frm: TTableName_Frm\r\n"
+                                 "  Caption = 'TableName'\r\n"
+                                 "  object Panel1: TPanel\r\n"
+                                 "  end\r\n"
+                                 "  END  \r\n"
+                                 "\r\n"
+                                 "// kept out of the output\r\n",
+                                 "in.dfm"),
+                      {"  object Orders_DS: TDataSource", "    Name = 'TableName'", "  end"},
+                      "Orders");
+    EXPECT_EQ(tree.Text("a.dfm"), "object Orders_Frm: TOrders_Frm\r\n"
                                   "  Caption = 'Orders'\r\n"
                                   "  object Panel1: TPanel\r\n"
                                   "  end\r\n"
@@ -110,67 +98,70 @@ TEST_F(TemplateWritersTest, FormTemplateEndsWithGeneratedObjectsAndEnd) {
                                   "end\r\n");
 
     // Without a closing line after the first, only the first line is kept.
-    DM.WriteFormTemplate(Output(), Template("object F: TF\nobject X\n"), {}, "");
-    EXPECT_EQ(ReadFile(Output()), "object F: TF\r\nend\r\n");
+    WriteFormTemplate(tree, "b.dfm", TemplateOf("object F: TF\nobject X\n", "in.dfm"), {}, "");
+    EXPECT_EQ(tree.Text("b.dfm"), "object F: TF\r\nend\r\n");
     // An identifier with a line break of its own is split as the template is.
-    DM.WriteFormTemplate(Output(), Template("object TableName\nend\n"), {"x"}, "A\rB");
-    EXPECT_EQ(ReadFile(Output()), "object A\r\nB\r\nx\r\nend\r\n");
-    EXPECT_EQ(Statuses, (std::vector<std::string>{Output(), Output(), Output()}));
+    WriteFormTemplate(tree, "c.dfm", TemplateOf("object TableName\nend\n", "in.dfm"), {"x"},
+                      "A\rB");
+    EXPECT_EQ(tree.Text("c.dfm"), "object A\r\nB\r\nx\r\nend\r\n");
+    EXPECT_EQ(tree.Order(), (std::vector<std::string>{"a.dfm", "b.dfm", "c.dfm"}));
 }
 
-TEST_F(TemplateWritersTest, MainFormDfmTakesTheButtonObjectsAsOneEntry) {
-    const std::string in =
-        Template("object Main_Frm: TMain_Frm\r\n  Caption = 'TableName'\r\nend\r\n");
-    DM.WriteMainFormDfm(Output(), in, "");
-    EXPECT_EQ(ReadFile(Output()),
+TEST(TemplateWritersTest, MainFormDfmTakesTheButtonObjectsAsOneEntry) {
+    const TTemplateFile form =
+        TemplateOf("object Main_Frm: TMain_Frm\r\n  Caption = 'TableName'\r\nend\r\n", "in.dfm");
+    TMemoryOutputTree tree;
+    WriteMainFormDfm(tree, "out.dfm", form, "");
+    EXPECT_EQ(tree.Text("out.dfm"),
               "object Main_Frm: TMain_Frm\r\n  Caption = 'TableName'\r\n\r\nend\r\n");
 
-    DM.WriteMainFormDfm(Output(), in, "  object B: TButton\r\n  end\r\n\r\n");
-    EXPECT_EQ(ReadFile(Output()), "object Main_Frm: TMain_Frm\r\n  Caption = 'TableName'\r\n"
-                                  "  object B: TButton\r\n  end\r\n\r\n\r\nend\r\n");
+    WriteMainFormDfm(tree, "out.dfm", form, "  object B: TButton\r\n  end\r\n\r\n");
+    EXPECT_EQ(tree.Text("out.dfm"), "object Main_Frm: TMain_Frm\r\n  Caption = 'TableName'\r\n"
+                                    "  object B: TButton\r\n  end\r\n\r\n\r\nend\r\n");
 }
 
-TEST_F(TemplateWritersTest, MainFormUnitAndProjectFilePutTheListsVerbatim) {
-    const std::string unit = Template("uses\r\n  Forms{#FormUnitList};\r\ntype\r\n{#ButtonList}\r\n"
-                                      "{#ButtonEventList}\r\nimplementation\r\n"
-                                      "{#ButtonEventCodeList}\r\nend.\r\n",
-                                      "frmMain.pas");
-    DM.WriteMainFormUnit(Output(), unit, ", frmOrders, frmClients", "    Orders_Btn: TButton;\r\n",
-                         "", "procedure A;\nbegin\nend;\n");
-    EXPECT_EQ(ReadFile(Output()), "uses\r\n  Forms, frmOrders, frmClients;\r\ntype\r\n"
-                                  "    Orders_Btn: TButton;\r\n\r\n"
-                                  "\r\nimplementation\r\n"
-                                  "procedure A;\r\nbegin\r\nend;\r\n\r\nend.\r\n");
+TEST(TemplateWritersTest, MainFormUnitAndProjectFilePutTheListsVerbatim) {
+    TMemoryOutputTree tree;
+    WriteMainFormUnit(tree, "frmMain.pas",
+                      TemplateOf("uses\r\n  Forms{#FormUnitList};\r\ntype\r\n{#ButtonList}\r\n"
+                                 "{#ButtonEventList}\r\nimplementation\r\n"
+                                 "{#ButtonEventCodeList}\r\nend.\r\n"),
+                      ", frmOrders, frmClients", "    Orders_Btn: TButton;\r\n", "",
+                      "procedure A;\nbegin\nend;\n");
+    EXPECT_EQ(tree.Text("frmMain.pas"), "uses\r\n  Forms, frmOrders, frmClients;\r\ntype\r\n"
+                                        "    Orders_Btn: TButton;\r\n\r\n"
+                                        "\r\nimplementation\r\n"
+                                        "procedure A;\r\nbegin\r\nend;\r\n\r\nend.\r\n");
 
-    const std::string project =
-        Template("uses\r\n  frmMain in 'frmMain.pas'{#FormUnitFileList};\r\n"
-                 "begin\r\n{#FormCreateCodeList}\r\n  Application.Run;\r\n",
-                 "Midas_Client.dpr");
-    DM.WriteProjectFile(Output(), project, ",\r\n  frmOrders in 'frmOrders.pas'",
-                        "  Application.CreateForm(TOrders_Frm, Orders_Frm);\r\n");
-    EXPECT_EQ(ReadFile(Output()), "uses\r\n  frmMain in 'frmMain.pas',\r\n"
-                                  "  frmOrders in 'frmOrders.pas';\r\nbegin\r\n"
-                                  "  Application.CreateForm(TOrders_Frm, Orders_Frm);\r\n\r\n"
-                                  "  Application.Run;\r\n");
-    EXPECT_EQ(Statuses, (std::vector<std::string>{Output(), Output()}));
+    WriteProjectFile(tree, "Client.dpr",
+                     TemplateOf("uses\r\n  frmMain in 'frmMain.pas'{#FormUnitFileList};\r\n"
+                                "begin\r\n{#FormCreateCodeList}\r\n  Application.Run;\r\n",
+                                "Client.dpr"),
+                     ",\r\n  frmOrders in 'frmOrders.pas'",
+                     "  Application.CreateForm(TOrders_Frm, Orders_Frm);\r\n");
+    EXPECT_EQ(tree.Text("Client.dpr"), "uses\r\n  frmMain in 'frmMain.pas',\r\n"
+                                       "  frmOrders in 'frmOrders.pas';\r\nbegin\r\n"
+                                       "  Application.CreateForm(TOrders_Frm, Orders_Frm);\r\n\r\n"
+                                       "  Application.Run;\r\n");
 }
 
-// Each writer, called on a template that does not exist; they all share the error path.
-std::vector<std::function<void(TDM&, const std::string&, const std::string&)>> AllWriters() {
-    return {[](TDM& dm, const std::string& out, const std::string& in) {
-                dm.WriteUnitTemplate(out, in, {"x"}, "T");
+// Each writer, writing `relative` of `tree` from one template; they all share the error path.
+std::vector<std::function<void(TOutputTree&, const std::string&)>> AllWriters() {
+    const TTemplateFile unit = TemplateOf("object F\r\n{#DataComponentList}\r\nend\r\n");
+    return {[unit](TOutputTree& tree, const std::string& relative) {
+                WriteUnitTemplate(tree, relative, unit, {"x"}, "T");
             },
-            [](TDM& dm, const std::string& out, const std::string& in) {
-                dm.WriteFormTemplate(out, in, {"x"}, "T");
+            [unit](TOutputTree& tree, const std::string& relative) {
+                WriteFormTemplate(tree, relative, unit, {"x"}, "T");
             },
-            [](TDM& dm, const std::string& out, const std::string& in) {
-                dm.WriteMainFormUnit(out, in, "a", "b", "c", "d");
+            [unit](TOutputTree& tree, const std::string& relative) {
+                WriteMainFormUnit(tree, relative, unit, "a", "b", "c", "d");
             },
-            [](TDM& dm, const std::string& out, const std::string& in) {
-                dm.WriteMainFormDfm(out, in, "a");
+            [unit](TOutputTree& tree, const std::string& relative) {
+                WriteMainFormDfm(tree, relative, unit, "a");
             },
-            [](TDM& dm, const std::string& out, const std::string& in) {
-                dm.WriteProjectFile(out, in, "a", "b");
+            [unit](TOutputTree& tree, const std::string& relative) {
+                WriteProjectFile(tree, relative, unit, "a", "b");
             }};
 }
 
@@ -183,37 +174,24 @@ std::string MessageOf(const std::function<void()>& call) {
     return "(no EFileError)";
 }
 
-TEST_F(TemplateWritersTest, MissingTemplateIsReportedAfterTheStatusAndWritesNothing) {
-    const std::string missing = Folder.File("no-such.pas");
-    for (const auto& writer : AllWriters()) {
-        Statuses.clear();
-        const std::string message = MessageOf([&] { writer(DM, Output(), missing); });
-        EXPECT_EQ(message.rfind("Cannot open file \"" + missing + "\". ", 0), 0u) << message;
-        EXPECT_GT(message.size(), ("Cannot open file \"" + missing + "\". ").size()) << message;
-        EXPECT_EQ(Statuses, std::vector<std::string>{Output()});
-        EXPECT_FALSE(std::filesystem::exists(Output()));
-    }
-}
-
-TEST_F(TemplateWritersTest, OutputThatCannotBeCreatedIsReported) {
-    const std::string in = Template("object F\r\n{#DataComponentList}\r\nend\r\n");
-    for (const std::string& out : {Folder.File("no-such-folder/out.pas"), Folder.Path().string()}) {
+TEST(TemplateWritersTest, OutputThatCannotBeCreatedIsReported) {
+    TTempDir folder;
+    TDiskOutputTree tree(TOutputPath{folder.Path().string(), "copy"});
+    std::filesystem::create_directories(folder.File("copy/sub"));
+    for (const std::string relative : {"no-such-folder/out.pas", "sub"}) {
         for (const auto& writer : AllWriters()) {
-            const std::string message = MessageOf([&] { writer(DM, out, in); });
-            EXPECT_EQ(message.rfind("Cannot create file \"" + out + "\". ", 0), 0u) << message;
+            const std::string message = MessageOf([&] { writer(tree, relative); });
+            EXPECT_EQ(message.rfind("Cannot create file \"" + tree.Full(relative) + "\". ", 0), 0u)
+                << message;
         }
     }
 }
 
-TEST_F(TemplateWritersTest, WritingOverItsOwnTemplateReadsItFirst) {
-    const std::string path = Template("a {#DataComponentList} TableName\n", "same.pas");
-    DM.WriteUnitTemplate(path, path, {"L1", "L2"}, "Orders");
-    EXPECT_EQ(ReadFile(path), "a L1\r\nL2\r\n Orders\r\n");
-}
-
-TEST_F(TemplateWritersTest, FailedWriteOverItsOwnTemplateKeepsTheEarlierContent) {
+TEST(TemplateWritersTest, FailedWriteKeepsTheEarlierContent) {
+    TTempDir folder;
     const std::string before = "object F\r\n{#DataComponentList}\r\nend\r\n";
-    const std::string path = Template(before, "full/same.dfm");
+    WriteFile(folder.File("copy/full/same.dfm"), before);
+    TDiskOutputTree tree(TOutputPath{folder.Path().string(), "copy"});
     // A file-size limit makes every write fail as a full disk would, for the superuser too.
     ::signal(SIGXFSZ, SIG_IGN);
     rlimit original{};
@@ -223,16 +201,17 @@ TEST_F(TemplateWritersTest, FailedWriteOverItsOwnTemplateKeepsTheEarlierContent)
     tiny.rlim_cur = 1;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
     for (const auto& writer : AllWriters()) {
-        messages.push_back(MessageOf([&] { writer(DM, path, path); }));
+        messages.push_back(MessageOf([&] { writer(tree, "full/same.dfm"); }));
     }
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &original), 0);
 
+    const std::string path = folder.File("copy/full/same.dfm");
     for (const std::string& message : messages) {
         EXPECT_EQ(message.rfind("Cannot create file \"" + path + "\". ", 0), 0u) << message;
     }
     EXPECT_EQ(ReadFile(path), before);
     // The temporary file of each failed write is gone.
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Folder.File("full")),
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.File("copy/full")),
                             std::filesystem::directory_iterator()),
               1);
 }

@@ -6,6 +6,7 @@
 #include "datalink/DataLink.h"
 #include "generate/DisplayTextMap.h"
 #include "generate/NameFormats.h"
+#include "generate/TemplateWriters.h"
 #include "generate/dmCodeGenerator.h"
 #include "text/EngineErrors.h"
 #include "text/ProfileFile.h"
@@ -299,27 +300,34 @@ void FuzzTemplateWriters(const std::uint8_t* data, std::size_t size) {
     const std::string templatePath = Scratch().File("template.txt");
     WriteFile(templatePath, templateBytes);
 
-    TDM& module = Module();
     static const TMainFormLists lists = [] {
         auto database = std::make_shared<testing::TMemoryDatabase>();
         for (const char* table : {"Orders", "Order Items", "tbl_3D"}) {
             database->AddTable(table, {});
         }
-        TDM dm;
-        dm.ADOConnection.SetOpener(testing::MemoryOpener(database));
-        dm.ConnectDatabase("memory.udl", "", false);
-        const TProjectParam options;
-        const TTemplateSet templates = testing::TemplateSetForTests();
-        return dm.BuildMainFormLists(dm.PlanProject(options, templates));
+        testing::TMemorySchemaSource source(database);
+        static const TSchemaSnapshot snapshot = ReadSchemaSnapshot(source);
+        static const TProjectParam options;
+        return BuildMainFormLists(TProjectPlan::Make(snapshot, options, TFormatStrings{},
+                                                     testing::TemplateSetForTests()));
     }();
     const TStringList unitLines = {"    Orders_D: TADOTable;", "    Orders_P: TDataSetProvider;"};
     const TStringList formLines = {"  object Orders_D: TADOTable", "    TableName = 'Orders'",
                                    "  end"};
     const std::string identifier = "Orders";
+    TStringList templateLines;
+    try {
+        templateLines = ReadTemplateLines(templatePath);
+    } catch (const EEngineError&) {
+        return;
+    }
+    const TTemplateFile unitTemplate = TemplateFileOfLines("template.pas", templateLines);
+    const TTemplateFile formTemplate = TemplateFileOfLines("template.dfm", templateLines);
+    TMemoryOutputTree tree;
 
     // What every writer promises: CR LF line ends only, the last line ended too, no NUL.
     auto check = [&](const std::string& outputPath, bool isForm, int tableNameWords) {
-        const std::string output = ReadFile(outputPath);
+        const std::string& output = tree.Text(outputPath);
         Require(output.empty() ||
                     (output.size() >= 2 && output.compare(output.size() - 2, 2, "\r\n") == 0),
                 "a written file does not end with CR LF", outputPath);
@@ -352,20 +360,19 @@ void FuzzTemplateWriters(const std::uint8_t* data, std::size_t size) {
         int TableNameWords; // in the output, or -1 when the writer does not replace them
     };
     auto run = [&](const TRun& what, auto write) {
-        const std::string outputPath = Scratch().File(what.Name);
         try {
-            write(outputPath);
+            write(what.Name);
         } catch (const EEngineError&) {
             return;
         }
-        check(outputPath, what.IsForm, what.TableNameWords);
+        check(what.Name, what.IsForm, what.TableNameWords);
     };
 
     run({"unit.pas", false, 0}, [&](const std::string& out) {
-        module.WriteUnitTemplate(out, templatePath, unitLines, identifier);
+        WriteUnitTemplate(tree, out, unitTemplate, unitLines, identifier);
     });
     run({"form.dfm", true, 1}, [&](const std::string& out) {
-        module.WriteFormTemplate(out, templatePath, formLines, identifier);
+        WriteFormTemplate(tree, out, formTemplate, formLines, identifier);
     });
 
     // The unit and form writers write without splitting the text into lines and joining it
@@ -373,40 +380,34 @@ void FuzzTemplateWriters(const std::uint8_t* data, std::size_t size) {
     // generated lines and for lines with line breaks or a NUL of their own.
     const TStringList oddLines = {"  a\rb", std::string("c\0d", 3), "e\nTableName"};
     for (const TStringList* lines : {&unitLines, &oddLines}) {
-        const std::string unitPath = Scratch().File("model.pas");
-        const std::string formPath = Scratch().File("model.dfm");
-        TStringList unitModel;
-        TStringList formModel;
+        TStringList unitModel = templateLines;
+        TStringList formModel = templateLines;
         try {
-            unitModel = ReadTemplateLines(templatePath);
-            formModel = unitModel;
-            module.WriteUnitTemplate(unitPath, templatePath, *lines, identifier);
-            module.WriteFormTemplate(formPath, templatePath, *lines, identifier);
+            WriteUnitTemplate(tree, "model.pas", unitTemplate, *lines, identifier);
+            WriteFormTemplate(tree, "model.dfm", formTemplate, *lines, identifier);
         } catch (const EEngineError&) {
             continue;
         }
         ReplaceAllInText(unitModel, "TableName", identifier);
         ReplaceFirstInText(unitModel, "{#DataComponentList}", JoinLines(*lines));
-        Require(ReadFile(unitPath) == JoinLines(unitModel), "the unit writer left the line model",
-                unitPath);
+        Require(tree.Text("model.pas") == JoinLines(unitModel),
+                "the unit writer left the line model", "model.pas");
         CutFormTail(formModel);
         ReplaceAllInText(formModel, "TableName", identifier);
-        Require(ReadFile(formPath) == JoinLines(formModel) + JoinLines(*lines) + "end\r\n",
-                "the form writer left the line model", formPath);
+        Require(tree.Text("model.dfm") == JoinLines(formModel) + JoinLines(*lines) + "end\r\n",
+                "the form writer left the line model", "model.dfm");
     }
     run({"main.pas", false, -1}, [&](const std::string& out) {
-        module.WriteMainFormUnit(out, templatePath, lists.FormUnitList, lists.ButtonList,
-                                 lists.ButtonEventList, lists.ButtonEventCodeList);
+        WriteMainFormUnit(tree, out, unitTemplate, lists.FormUnitList, lists.ButtonList,
+                          lists.ButtonEventList, lists.ButtonEventCodeList);
     });
     run({"main.dfm", true, -1}, [&](const std::string& out) {
-        module.WriteMainFormDfm(out, templatePath, lists.ButtonObjectList);
+        WriteMainFormDfm(tree, out, formTemplate, lists.ButtonObjectList);
     });
     run({"project.dpr", false, -1}, [&](const std::string& out) {
-        module.WriteProjectFile(out, templatePath, lists.FormUnitFileList,
-                                lists.FormCreateCodeList);
+        WriteProjectFile(tree, out, unitTemplate, lists.FormUnitFileList,
+                         lists.FormCreateCodeList);
     });
-
-    Require(ReadFile(templatePath) == templateBytes, "a writer changed its template");
 }
 
 } // namespace quorvane::fuzz

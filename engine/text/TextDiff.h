@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quorvane {
+
+/// The differences between two texts as a unified diff ("--- old", "+++ new", "@@" hunks with
+/// `context` unchanged lines around each change), lines ended by "\n" whatever ended them in the
+/// texts (a CR before the LF is kept out of the comparison's way by being part of the line).
+/// Empty when the texts are equal. Texts that differ nearly everywhere are shown as one hunk that
+/// removes the old lines and adds the new ones, rather than searched for a shortest edit at a cost
+/// that grows with the square of the differences.
+std::string UnifiedDiff(std::string_view oldText, std::string_view newText,
+                        std::string_view oldLabel, std::string_view newLabel, int context = 3);
+
+} // namespace quorvane
