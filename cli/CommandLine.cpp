@@ -135,6 +135,15 @@ const std::vector<TOptionSpec>& OptionSpecs() {
          [](TCommandLine& c, const std::string&) { c.Options.SchemaOptions.CommentLabels = true; }},
         {"force", nullptr, "replace an earlier copy of the template in the output directory",
          [](TCommandLine& c, const std::string&) { c.Force = true; }},
+        {"dry-run", nullptr,
+         "write nothing; list each file the run would write as new, changed or unchanged "
+         "against the earlier output",
+         [](TCommandLine& c, const std::string&) { c.DryRun = true; }},
+        {"diff", nullptr, "with --dry-run: show a unified diff of each changed file",
+         [](TCommandLine& c, const std::string&) {
+             c.DryRun = true;
+             c.Diff = true;
+         }},
         {"describe", nullptr,
          "print the tables and their field descriptors as a run sees them, then exit",
          [](TCommandLine& c, const std::string&) { c.Describe = true; }},

@@ -17,6 +17,8 @@ public:
 struct TCommandLine {
     TProjectParam Options;     ///< the main window's defaults where an option is not given
     bool Force = false;        ///< replace an earlier copy of the template in the output directory
+    bool DryRun = false;       ///< compare with the earlier output instead of writing
+    bool Diff = false;         ///< with DryRun: a unified diff of each changed file
     bool Describe = false;     ///< print the tables and field descriptors instead of generating
     bool DescribeJson = false; ///< with Describe: the whole snapshot as JSON instead of text
     bool Statistics = false;   ///< report what the run asked of the database, for benchmarks

@@ -24,6 +24,24 @@ void DescribeDatabase(quorvane::TDM& dm, const std::string& database, bool json)
     std::cout.flush();
 }
 
+// Lists what a dry run found, each file with its state, a changed one with its diff when asked
+// for, and a count at the end.
+void PrintPreview(const std::vector<quorvane::TPreviewEntry>& entries) {
+    using namespace quorvane;
+    std::size_t counts[3] = {0, 0, 0};
+    for (const TPreviewEntry& entry : entries) {
+        ++counts[static_cast<int>(entry.State)];
+        std::cout << PreviewStateName(entry.State) << " " << ShownText(entry.Full) << "\n";
+        // A diff shows file contents, which may hold anything a template or database holds.
+        std::cout << ShownLines(entry.Diff);
+    }
+    std::cout << "Dry run: " << counts[static_cast<int>(TPreviewState::New)] << " new, "
+              << counts[static_cast<int>(TPreviewState::Changed)] << " changed, "
+              << counts[static_cast<int>(TPreviewState::Unchanged)]
+              << " unchanged; nothing was written.\n";
+    std::cout.flush();
+}
+
 void PrintStatistics(const quorvane::TADOConnection& connection) {
     const auto& statistics = connection.Statistics();
     std::cerr << "Catalogue reads: " << statistics.CatalogueReads
@@ -78,7 +96,13 @@ int main(int argc, char** argv) {
         if (commandLine.Force) {
             dm.OnConfirmReplace = [](const std::string&) { return true; };
         }
-        dm.Generate(commandLine.Options);
+        if (commandLine.DryRun) {
+            const std::vector<TPreviewEntry> entries =
+                dm.Preview(commandLine.Options, commandLine.Diff);
+            PrintPreview(entries);
+        } else {
+            dm.Generate(commandLine.Options);
+        }
         printWarnings();
         if (commandLine.Statistics) {
             PrintStatistics(dm.ADOConnection);

@@ -192,6 +192,15 @@ std::string_view PreviewStateName(TPreviewState state) {
     return "unchanged";
 }
 
+std::string PreviewListing(const std::vector<TPreviewEntry>& entries) {
+    std::string listing;
+    for (const TPreviewEntry& entry : entries) {
+        listing.append(PreviewStateName(entry.State)).append(" ").append(entry.Relative);
+        listing.append("\n").append(entry.Diff);
+    }
+    return listing;
+}
+
 TPreviewOutputTree::TPreviewOutputTree(TOutputPath copy, bool withDiffs)
     : FCopy(std::move(copy)), FWithDiffs(withDiffs) {}
 
@@ -251,7 +260,8 @@ void TPreviewOutputTree::Compare(std::string_view relative, std::string_view byt
             TryReadWholeFile(earlierPath, earlier, reason, MaxDiffedFileSize);
         }
         if (Diffable(earlier)) {
-            diff = UnifiedDiff(earlier, bytes, earlierPath, earlierPath + " (this run)");
+            const std::string label(relative);
+            diff = UnifiedDiff(earlier, bytes, label, label + " (this run)");
         }
     }
     Record(relative, TPreviewState::Changed, std::move(diff));

@@ -100,7 +100,8 @@ struct TPreviewEntry {
     std::string Relative;
     std::string Full;
     TPreviewState State = TPreviewState::New;
-    /// With diffs asked for, a changed text file's unified diff against the earlier file.
+    /// With diffs asked for, a changed text file's unified diff against the earlier file, both
+    /// named by the relative path.
     std::string Diff;
 };
 
@@ -132,5 +133,9 @@ private:
 
 /// The word a preview lists a file's state with: "new", "changed" or "unchanged".
 std::string_view PreviewStateName(TPreviewState state);
+
+/// A preview as text: a line "<state> <relative path>" per file, each changed file followed by
+/// its diff when it has one.
+std::string PreviewListing(const std::vector<TPreviewEntry>& entries);
 
 } // namespace quorvane

@@ -45,4 +45,18 @@ std::string ShownText(std::string_view text) {
     return shown;
 }
 
+std::string ShownLines(std::string_view text) {
+    std::string shown;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) {
+            end = text.size();
+        }
+        shown.append(ShownText(text.substr(start, end - start))).append("\n");
+        start = end + 1;
+    }
+    return shown;
+}
+
 } // namespace quorvane

@@ -12,4 +12,8 @@ namespace quorvane {
 /// before it. Other UTF-8 stays as it is.
 std::string ShownText(std::string_view text);
 
+/// A text of lines ended by "\n" (a diff, a listing) shown line by line: each line as ShownText
+/// shows it, each ended by "\n" again.
+std::string ShownLines(std::string_view text);
+
 } // namespace quorvane

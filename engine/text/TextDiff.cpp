@@ -9,8 +9,9 @@ namespace quorvane {
 namespace {
 
 // Above this many differing lines the search gives up and shows a whole replacement: the
-// search keeps one row per step, so its memory grows with the square of the differences.
-constexpr std::ptrdiff_t MaxEditSteps = 4000;
+// search keeps a row per step as long as the step count, so its memory grows with the square
+// of the differences (about 8 MB here).
+constexpr std::ptrdiff_t MaxEditSteps = 1000;
 
 std::vector<std::string_view> LinesOf(std::string_view text) {
     std::vector<std::string_view> lines;
@@ -41,7 +42,8 @@ std::vector<TEdit> ShortestEdit(const std::vector<std::string_view>& a,
     found = false;
     std::ptrdiff_t steps = 0;
     for (; steps <= limit && !found; ++steps) {
-        trace.push_back(v);
+        // What the walk back reads of this step's starting row: the diagonals -steps..steps.
+        trace.emplace_back(v.begin() + (offset - steps), v.begin() + (offset + steps + 1));
         for (std::ptrdiff_t k = -steps; k <= steps; k += 2) {
             const auto at = [&](std::ptrdiff_t diagonal) -> std::ptrdiff_t& {
                 return v[static_cast<std::size_t>(diagonal + offset)];
@@ -71,7 +73,7 @@ std::vector<TEdit> ShortestEdit(const std::vector<std::string_view>& a,
     for (std::ptrdiff_t d = steps - 1; d >= 0; --d) {
         const std::vector<std::ptrdiff_t>& row = trace[static_cast<std::size_t>(d)];
         const auto at = [&](std::ptrdiff_t diagonal) {
-            return row[static_cast<std::size_t>(diagonal + offset)];
+            return row[static_cast<std::size_t>(diagonal + d)];
         };
         const std::ptrdiff_t k = x - y;
         const std::ptrdiff_t previousK =
@@ -91,6 +93,14 @@ std::vector<TEdit> ShortestEdit(const std::vector<std::string_view>& a,
     }
     std::reverse(edits.begin(), edits.end());
     return edits;
+}
+
+// A line as the diff shows it: the CR of a CR LF end belongs to the comparison, not the view.
+std::string_view Shown(std::string_view line) {
+    if (!line.empty() && line.back() == '\r') {
+        line.remove_suffix(1);
+    }
+    return line;
 }
 
 std::string Range(std::size_t start, std::size_t count) {
@@ -115,8 +125,8 @@ std::string UnifiedDiff(std::string_view oldText, std::string_view newText,
         edits.insert(edits.end(), b.size(), TEdit::Add);
     }
     // A text that differs only in its last line break compares equal line by line: say so.
-    const bool endsDiffer = (!oldText.empty() && oldText.back() == '\n') !=
-                            (!newText.empty() && newText.back() == '\n');
+    const auto endsLine = [](std::string_view text) { return text.empty() || text.back() == '\n'; };
+    const bool endsDiffer = endsLine(oldText) != endsLine(newText);
 
     std::string out;
     out.append("--- ").append(oldLabel).append("\n+++ ").append(newLabel).append("\n");
@@ -157,16 +167,16 @@ std::string UnifiedDiff(std::string_view oldText, std::string_view newText,
         for (std::size_t scan = hunkStart; scan < hunkEnd; ++scan) {
             switch (edits[scan]) {
             case TEdit::Keep:
-                body.append(" ").append(a[oldLine + oldCount]).append("\n");
+                body.append(" ").append(Shown(a[oldLine + oldCount])).append("\n");
                 ++oldCount;
                 ++newCount;
                 break;
             case TEdit::Remove:
-                body.append("-").append(a[oldLine + oldCount]).append("\n");
+                body.append("-").append(Shown(a[oldLine + oldCount])).append("\n");
                 ++oldCount;
                 break;
             case TEdit::Add:
-                body.append("+").append(b[newLine + newCount]).append("\n");
+                body.append("+").append(Shown(b[newLine + newCount])).append("\n");
                 ++newCount;
                 break;
             }

@@ -6,8 +6,8 @@
 namespace quorvane {
 
 /// The differences between two texts as a unified diff ("--- old", "+++ new", "@@" hunks with
-/// `context` unchanged lines around each change), lines ended by "\n" whatever ended them in the
-/// texts (a CR before the LF is kept out of the comparison's way by being part of the line).
+/// `context` unchanged lines around each change), lines ended by "\n". A CR before the LF is part
+/// of the line as the texts are compared, and left out as the diff shows it.
 /// Empty when the texts are equal. Texts that differ nearly everywhere are shown as one hunk that
 /// removes the old lines and adds the new ones, rather than searched for a shortest edit at a cost
 /// that grows with the square of the differences.

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include <cctype>
 
 #include <csignal>
@@ -164,6 +166,70 @@ TEST(BatchToolTest, AnEarlierCopyNeedsForce) {
     const TToolRun replaced = RunTool(folder, forced);
     EXPECT_EQ(replaced.ExitStatus, 0) << replaced.Errors;
     EXPECT_NE(ReadFile(notes), "edited by the user");
+}
+
+// Every file under `root` with its bytes and modification time.
+std::map<std::string, std::pair<std::string, fs::file_time_type>>
+TreeSnapshot(const fs::path& root) {
+    std::map<std::string, std::pair<std::string, fs::file_time_type>> files;
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        files[fs::relative(entry.path(), root).string()] = {
+            entry.is_regular_file() ? ReadFile(entry.path().string()) : "(folder)",
+            entry.last_write_time()};
+    }
+    return files;
+}
+
+TEST(BatchToolTest, ADryRunListsWhatARunWouldUndoAndWritesNothing) {
+    TTempDir folder;
+    const std::string out = folder.File("out");
+    const std::vector<std::string> arguments = {"--template", TemplateDir, "--output", out,
+                                                "--database", SampleUdl,   "--dry-run"};
+    // Over nothing: every file is new, the statuses are a run's, and no folder is made.
+    const TToolRun first = RunTool(folder, arguments);
+    EXPECT_EQ(first.ExitStatus, 0) << first.Errors;
+    EXPECT_FALSE(fs::exists(out));
+    EXPECT_EQ(std::count(first.Lines.begin(), first.Lines.end(), "Finished."), 1);
+    EXPECT_EQ(first.Lines.back().rfind("Dry run: ", 0), 0u);
+    EXPECT_NE(std::find(first.Lines.begin(), first.Lines.end(),
+                        "new " + out + "/MidasProject/Midas_Client/frmOrders.dfm"),
+              first.Lines.end());
+    EXPECT_EQ(std::find_if(first.Lines.begin(), first.Lines.end(),
+                           [](const std::string& line) { return line.starts_with("changed "); }),
+              first.Lines.end());
+
+    // Over an earlier output with two edits: exactly those two are changed, with their diffs.
+    std::vector<std::string> real(arguments.begin(), arguments.end() - 1);
+    ASSERT_EQ(RunTool(folder, real).ExitStatus, 0);
+    const std::string form = out + "/MidasProject/Midas_Client/frmOrders.dfm";
+    std::string edited = ReadFile(form);
+    edited.replace(edited.find("Caption = 'Orders'"), 18, "Caption = 'My orders'");
+    WriteFile(form, edited);
+    WriteFile(out + "/MidasProject/Midas_Client/notes.txt", "mine\n");
+    const std::string main = out + "/MidasProject/Midas_Client/frmMain.pas";
+    WriteFile(main, ReadFile(main) + "// mine\r\n");
+    const auto before = TreeSnapshot(out);
+
+    std::vector<std::string> withDiffs = arguments;
+    withDiffs.push_back("--diff");
+    const TToolRun preview = RunTool(folder, withDiffs);
+    EXPECT_EQ(preview.ExitStatus, 0) << preview.Errors;
+    std::vector<std::string> changed;
+    std::vector<std::string> removedOrAdded;
+    for (const std::string& line : preview.Lines) {
+        if (line.starts_with("changed ")) {
+            changed.push_back(line.substr(8));
+        } else if ((line.starts_with("-") || line.starts_with("+")) && !line.starts_with("---") &&
+                   !line.starts_with("+++")) {
+            removedOrAdded.push_back(line);
+        }
+    }
+    EXPECT_EQ(changed, (std::vector<std::string>{main, form}));
+    EXPECT_EQ(removedOrAdded, (std::vector<std::string>{"-// mine", "-  Caption = 'My orders'",
+                                                        "+  Caption = 'Orders'"}));
+    EXPECT_EQ(preview.Lines.back(),
+              "Dry run: 0 new, 2 changed, 47 unchanged; nothing was written.");
+    EXPECT_TRUE(TreeSnapshot(out) == before) << "the dry run changed the output";
 }
 
 TEST(BatchToolTest, RunErrorsGoToStandardErrorWithStatusOne) {

@@ -8,6 +8,8 @@
 //               the sample inputs and the case folder;
 //   schema.txt  the database as text (see SchemaText.h), unless args name --database;
 //   expected/   the files the run writes, relative to the copy of the template;
+//   dry-run/    optional: earlier/ holds files laid over a copy of the output (a user's edits),
+//               expected.txt what a dry run with diffs lists over that copy;
 //   warnings    the references the case's options break, one per line, as the run reports
 //               them (absent: the case breaks none); a foreign key --fk-lookups leaves with a
 //               plain edit is reported too, but breaks nothing;
@@ -29,6 +31,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <map>
 #include <set>
 
 namespace quorvane {
@@ -89,6 +92,44 @@ std::string Quoted(const fs::path& path) {
 // keeps the plain edit it always had: nothing in the projects refers to anything missing.
 bool LeavesAPlainEdit(const std::string& warning) {
     return warning.ends_with("it gets a plain edit (--fk-lookups)");
+}
+
+// Every file under `root` with its bytes and modification time.
+std::map<std::string, std::pair<std::string, fs::file_time_type>>
+TreeSnapshot(const fs::path& root) {
+    std::map<std::string, std::pair<std::string, fs::file_time_type>> files;
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        if (entry.is_regular_file()) {
+            files[fs::relative(entry.path(), root).string()] = {ReadFile(entry.path().string()),
+                                                                entry.last_write_time()};
+        }
+    }
+    return files;
+}
+
+// A case with a dry-run/ folder: its earlier/ files, laid over a copy of the run's output, stand
+// for a user's edits; a dry run with diffs over that copy must list exactly expected.txt and
+// leave the copy as it was.
+void CheckDryRun(TDM& dm, TProjectParam options, const fs::path& caseDir,
+                 const fs::path& outputBase, const fs::path& scratch, bool update) {
+    const fs::path dryRunDir = caseDir / "dry-run";
+    const fs::path earlierOutput = scratch / "earlier";
+    const fs::path earlierCopy = earlierOutput / outputBase.filename();
+    fs::create_directories(earlierOutput);
+    fs::copy(outputBase, earlierCopy, fs::copy_options::recursive);
+    fs::copy(dryRunDir / "earlier", earlierCopy,
+             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    const auto before = TreeSnapshot(earlierOutput);
+
+    options.Directories.OutputDir = earlierOutput.string();
+    const std::string listing = PreviewListing(dm.Preview(options, true));
+    const fs::path expectedFile = dryRunDir / "expected.txt";
+    if (update) {
+        WriteFile(expectedFile.string(), listing);
+    }
+    EXPECT_EQ(listing, ReadFile(expectedFile.string()))
+        << "the dry run lists other files or changes than the expected ones";
+    EXPECT_TRUE(TreeSnapshot(earlierOutput) == before) << "the dry run changed the output";
 }
 
 class GoldenTest : public ::testing::TestWithParam<std::string> {};
@@ -190,6 +231,10 @@ TEST_P(GoldenTest, GeneratedFilesMatchTheExpectedOnes) {
                           << "If the change is intended, rerun with QUORVANE_UPDATE_GOLDEN=1 "
                              "and review the diff.";
         }
+    }
+
+    if (fs::exists(caseDir / "dry-run")) {
+        CheckDryRun(dm, options, caseDir, outputBase, folder.Path(), update);
     }
 
     std::string formFiles;
