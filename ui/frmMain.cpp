@@ -1,5 +1,7 @@
 #include "frmMain.h"
 
+#include "frmPreview.h"
+
 #include "DataLinkEditor.h"
 #include "Icons.h"
 #include "QuorvaneVersion.h"
@@ -179,6 +181,12 @@ TMain_Frm::TMain_Frm(QWidget* parent) : QMainWindow(parent) {
     Gen_Btn = Named(new QPushButton(QStringLiteral("Generate Project Source Code")), "Gen_Btn");
     Gen_Btn->setMinimumHeight(32);
     connect(Gen_Btn, &QPushButton::clicked, this, &TMain_Frm::Gen_BtnClick);
+    Preview_Btn = Named(new QPushButton(QStringLiteral("Preview...")), "Preview_Btn");
+    Preview_Btn->setMinimumHeight(32);
+    Preview_Btn->setToolTip(
+        QStringLiteral("List the files a run would write and what it would change, writing "
+                       "nothing"));
+    connect(Preview_Btn, &QPushButton::clicked, this, &TMain_Frm::Preview_BtnClick);
 
     auto* helpRow = new QHBoxLayout;
     helpRow->addStretch();
@@ -191,6 +199,7 @@ TMain_Frm::TMain_Frm(QWidget* parent) : QMainWindow(parent) {
     auto* generateRow = new QHBoxLayout;
     generateRow->addStretch();
     generateRow->addWidget(Gen_Btn);
+    generateRow->addWidget(Preview_Btn);
     generateRow->addStretch();
 
     auto* central = new QWidget;
@@ -459,7 +468,8 @@ void TMain_Frm::SetTabOrder() {
                                    TempDir_Btn,
                                    ProjectTargetDirectory_Edt,
                                    TarDir_Btn,
-                                   Gen_Btn};
+                                   Gen_Btn,
+                                   Preview_Btn};
     for (qsizetype i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }
@@ -515,6 +525,19 @@ void TMain_Frm::DMProgress(std::size_t done, std::size_t total) {
 }
 
 void TMain_Frm::Gen_BtnClick() {
+    RunEngine(false);
+}
+
+void TMain_Frm::Preview_BtnClick() {
+    RunEngine(true);
+}
+
+void TMain_Frm::ShowPreview(std::vector<TPreviewEntry> entries) {
+    TPreview_Frm preview(std::move(entries), this);
+    preview.exec();
+}
+
+void TMain_Frm::RunEngine(bool preview) {
     // Status reports let clicks through during a run; a second run inside the first would share
     // the engine, its table list and the output files, so the click is refused.
     if (FRunning || DM == nullptr) {
@@ -552,8 +575,13 @@ void TMain_Frm::Gen_BtnClick() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QString failure;
     bool cancelled = false;
+    std::vector<TPreviewEntry> entries;
     try {
-        DM->Generate(options);
+        if (preview) {
+            entries = DM->Preview(options, true);
+        } else {
+            DM->Generate(options);
+        }
     } catch (const EExistingCopyError& error) {
         // The engine stops the same way when nobody may replace the copy; only the user's "no"
         // is a choice rather than a failure.
@@ -570,7 +598,9 @@ void TMain_Frm::Gen_BtnClick() {
         return;
     }
     // A failed run is reported as the failure it is, never as a finished generation.
-    if (failure.isEmpty()) {
+    if (failure.isEmpty() && preview) {
+        ShowPreview(std::move(entries));
+    } else if (failure.isEmpty()) {
         Tell(QMessageBox::Information,
              QStringLiteral("Generation Finished! See Output Directory."));
     } else {

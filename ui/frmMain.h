@@ -1,6 +1,7 @@
 #pragma once
 
 #include "generate/Options.h"
+#include "io/OutputTree.h"
 
 #include <QMainWindow>
 #include <QMessageBox>
@@ -55,6 +56,7 @@ public:
     bool Running() const { return FRunning; }
 
     void Gen_BtnClick();
+    void Preview_BtnClick();
     void Help_BtnClick();
     void OpenUDL_BntClick();
     void EditUDL_BtnClick();
@@ -108,6 +110,8 @@ public:
     QCheckBox* CommentLabels_Chk;
 
     QPushButton* Gen_Btn;
+    /// Runs everything but the writing, and shows what a run would write.
+    QPushButton* Preview_Btn;
     QToolButton* Help_Btn;
     QStatusBar* StatusBar;
     /// Beside the status text during a run, hidden between runs.
@@ -131,6 +135,8 @@ protected:
     virtual QString ChooseDirectory(const QString& start, const QString& typed);
     /// Opens the data-link editor on `path`; returns the path it saved to, or "".
     virtual QString EditDataLink(const QString& path);
+    /// Shows what a dry run found, modally.
+    virtual void ShowPreview(std::vector<TPreviewEntry> entries);
 
 private:
     QLabel* FStatusLabel;
@@ -143,6 +149,9 @@ private:
     /// ShowMessage and AskQuestion with the busy cursor lifted while the box is open.
     void Tell(QMessageBox::Icon icon, const QString& text);
     bool Ask(const QString& text);
+    /// A run (Generate) or a dry run (Preview) with the window's options: the busy cursor, the
+    /// progress bar and the status texts, errors and warnings told as a run tells them.
+    void RunEngine(bool preview);
     /// Fills the directory field `edit` from the chooser, opened where the field's path leads.
     void ChooseDirectoryInto(QLineEdit* edit);
 

@@ -6,6 +6,7 @@
 #include "TempDir.h"
 #include "frmAbout.h"
 #include "frmMain.h"
+#include "frmPreview.h"
 #include "generate/dmCodeGenerator.h"
 #include "text/EngineErrors.h"
 
@@ -16,6 +17,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -83,6 +85,7 @@ public:
     bool ReplaceAnswer = true;
     int Questions = 0;
     std::function<void(const QString&)> OnEachStatus;
+    std::vector<std::vector<TPreviewEntry>> Previews;
     // The cursor over the window while each box, question or chooser was open, and at each
     // status text.
     std::vector<std::optional<Qt::CursorShape>> CursorsInDialogs;
@@ -107,6 +110,10 @@ protected:
         CursorsInDialogs.push_back(OverrideCursorShape());
         DirectoryRequests.push_back({start, typed});
         return RealDirectoryChooser ? TMain_Frm::ChooseDirectory(start, typed) : NextDirectory;
+    }
+    void ShowPreview(std::vector<TPreviewEntry> entries) override {
+        CursorsInDialogs.push_back(OverrideCursorShape());
+        Previews.push_back(std::move(entries));
     }
     void DMStatus(TDM& sender, const std::string& text) override {
         TMain_Frm::DMStatus(sender, text);
@@ -263,6 +270,7 @@ private slots:
                                        window.ProjectTargetDirectory_Edt,
                                        window.TarDir_Btn,
                                        window.Gen_Btn,
+                                       window.Preview_Btn,
                                        window.DBConnectionName_Edt};
         for (QWidget* expected : order) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -774,6 +782,64 @@ private slots:
             QCOMPARE(filters.value(0), c.Filter);
             QVERIFY(editor.DataSource_Edt->text().isEmpty());
         }
+    }
+
+    void PreviewShowsTheEditsARunWouldUndoAndWritesNothing() {
+        TTempDir folder;
+        TDM dm;
+        TTestMain_Frm window;
+        FillRun(window, dm, folder, Sample("orders.udl"));
+        // Over no earlier output: every file new, and nothing made.
+        window.Preview_Btn->click();
+        QCOMPARE(window.Previews.size(), std::size_t(1));
+        QVERIFY(!QDir(QString::fromStdString(folder.File("out"))).exists());
+        QVERIFY(!window.Previews[0].empty());
+        for (const TPreviewEntry& entry : window.Previews[0]) {
+            QCOMPARE(entry.State, TPreviewState::New);
+        }
+        QCOMPARE(window.Statuses.back(), QStringLiteral("Finished."));
+
+        window.Gen_Btn->click();
+        const std::string form = folder.File("out/MidasProject/Midas_Client/frmOrders.dfm");
+        std::string text = ReadFile(form);
+        text.replace(text.find("Caption = 'Orders'"), 18, "Caption = 'Mine'");
+        WriteFile(form, text);
+        window.Messages.clear();
+        window.Questions = 0;
+        window.Preview_Btn->click();
+        // No replace question, no box: the list is the answer.
+        QCOMPARE(window.Questions, 0);
+        QVERIFY(window.Messages.empty());
+        QCOMPARE(ReadFile(form), text);
+        std::vector<const TPreviewEntry*> changed;
+        for (const TPreviewEntry& entry : window.Previews.back()) {
+            if (entry.State != TPreviewState::Unchanged) {
+                changed.push_back(&entry);
+            }
+        }
+        QCOMPARE(changed.size(), std::size_t(1));
+        QCOMPARE(changed[0]->Full, form);
+        QVERIFY(changed[0]->Diff.find("-  Caption = 'Mine'\n+  Caption = 'Orders'\n") !=
+                std::string::npos);
+    }
+
+    void PreviewDialogHidesUnchangedFilesAndShowsTheSelectedDiff() {
+        std::vector<TPreviewEntry> entries(3);
+        entries[0] = {"a.pas", "/out/a.pas", TPreviewState::Unchanged, ""};
+        entries[1] = {"b.dfm", "/out/b.dfm", TPreviewState::Changed, "--- b\n+++ b\n-x\n+y\n"};
+        entries[2] = {"c.pas", "/out/c.pas", TPreviewState::New, ""};
+        TPreview_Frm preview(entries);
+        QCOMPARE(preview.Files_Lst->count(), 2);
+        QCOMPARE(preview.Files_Lst->item(0)->text(), QStringLiteral("changed\tb.dfm"));
+        QVERIFY(preview.Diff_Mem->toPlainText().contains(QStringLiteral("-x\n+y")));
+        preview.Files_Lst->setCurrentRow(1);
+        QCOMPARE(preview.EntryOfRow(1).Relative, std::string("c.pas"));
+        QVERIFY(preview.Diff_Mem->toPlainText().contains(QStringLiteral("A new file")));
+        preview.ShowUnchanged_Chk->setChecked(true);
+        QCOMPARE(preview.Files_Lst->count(), 3);
+        QCOMPARE(preview.EntryOfRow(0).Relative, std::string("a.pas"));
+        QVERIFY(preview.Summary_Lbl->text().contains(QStringLiteral("1 new, 1 changed and 1 "
+                                                                    "unchanged")));
     }
 };
 
