@@ -16,6 +16,7 @@ public:
 
 struct TCommandLine {
     TProjectParam Options;     ///< the main window's defaults where an option is not given
+    std::string SaveSettings;  ///< write Options to this settings file instead of running
     bool Force = false;        ///< replace an earlier copy of the template in the output directory
     bool Describe = false;     ///< print the tables and field descriptors instead of generating
     bool DescribeJson = false; ///< with Describe: the whole snapshot as JSON instead of text
@@ -25,7 +26,9 @@ struct TCommandLine {
 };
 
 /// Parses the arguments after the program name. "--name value" and "--name=value" both work;
-/// yes/no options are bare flags. Throws TUsageError.
+/// yes/no options are bare flags. The settings file of --settings is read first, wherever it
+/// stands, so that the other options override it. Throws TUsageError, also for a settings file
+/// that cannot be read.
 TCommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
 /// The --help text.
