@@ -437,29 +437,27 @@ TEST(BatchToolTest, ASettingsFileRunsWithTheCommandLineOverridingIt) {
 
     // A settings file that cannot be read is a command-line error naming its line; one that
     // cannot be written ends the tool with status 1.
-    WriteFile(folder.File("bad.ini"), "[Server]\nTrimPrefix=1\n");
+    const std::string bad = folder.File("bad.ini");
+    const std::string none = folder.File("none.ini");
+    const std::string unwritten = folder.File("no/such/folder/run.ini");
+    WriteFile(bad, "[Server]\nTrimPrefix=1\n");
     const std::vector<std::pair<std::vector<std::string>, std::string>> wrong = {
-        {{"--settings", folder.File("bad.ini")},
-         "Settings file \"" + folder.File("bad.ini") +
-             "\", line 2, key \"TrimPrefix\": '1' is not true or false."},
+        {{"--settings", bad},
+         "Settings file \"" + bad + "\", line 2, key \"TrimPrefix\": '1' is not true or false."},
         {{"--settings", settings, "--settings=" + saved},
          "option '--settings' can be given only once"},
-        {{"--settings", folder.File("none.ini")},
-         "Cannot open settings file \"" + folder.File("none.ini") +
-             "\". No such file or directory"},
+        {{"--settings", none},
+         "Cannot open settings file \"" + none + "\". No such file or directory"},
     };
     for (const auto& [arguments, message] : wrong) {
         const TToolRun refused = RunTool(folder, arguments);
         EXPECT_EQ(refused.ExitStatus, 2) << message;
         EXPECT_EQ(refused.Errors.rfind("quorvane-gen: " + message + "\n", 0), 0u) << refused.Errors;
     }
-    const TToolRun unwritable =
-        RunTool(folder, {"--save-settings", folder.File("no/such/folder/run.ini")});
+    const TToolRun unwritable = RunTool(folder, {"--save-settings", unwritten});
     EXPECT_EQ(unwritable.ExitStatus, 1);
-    EXPECT_EQ(unwritable.Errors.rfind("quorvane-gen: Cannot create file \"" +
-                                          folder.File("no/such/folder/run.ini") + "\". ",
-                                      0),
-              0u)
+    EXPECT_EQ(
+        unwritable.Errors.rfind("quorvane-gen: Cannot create file \"" + unwritten + "\". ", 0), 0u)
         << unwritable.Errors;
 }
 

@@ -194,13 +194,13 @@ TEST(RunSettingsTest, TheReaderTakesWhatPeopleWrite) {
                   "The settings file \"" + path +
                       "\" is in an encoding Quorvane does not read (UTF-16BE); save it as UTF-8.");
     }
+    const std::string none = folder.File("none.ini");
     try {
-        ReadRunSettings(folder.File("none.ini"), options);
+        ReadRunSettings(none, options);
         ADD_FAILURE() << "a missing file was read";
     } catch (const EFileError& error) {
-        EXPECT_EQ(std::string(error.what()), "Cannot open settings file \"" +
-                                                 folder.File("none.ini") +
-                                                 "\". No such file or directory");
+        EXPECT_EQ(std::string(error.what()),
+                  "Cannot open settings file \"" + none + "\". No such file or directory");
     }
 }
 
