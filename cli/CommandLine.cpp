@@ -135,12 +135,10 @@ const std::vector<TOptionSpec>& OptionSpecs() {
          [](TCommandLine& c, const std::string&) { c.Options.SchemaOptions.FkLookups = true; }},
         {"comment-labels", nullptr, "labels from the column comments where the map file gives none",
          [](TCommandLine& c, const std::string&) { c.Options.SchemaOptions.CommentLabels = true; }},
-        {"settings", "FILE",
-         "read the options of the run from a settings file; the options given here override it",
+        // Read by ParseCommandLine before every other option, wherever it stands.
+        {"settings", "FILE", "read the run's options from FILE; the options given here override it",
          [](TCommandLine&, const std::string&) {}},
-        {"save-settings", "FILE",
-         "write the options of the run (the settings file's and those given here) to a "
-         "settings file, then exit without running",
+        {"save-settings", "FILE", "write the run's options to FILE and exit without running",
          [](TCommandLine& c, const std::string& v) { c.SaveSettings = v; }},
         {"force", nullptr, "replace an earlier copy of the template in the output directory",
          [](TCommandLine& c, const std::string&) { c.Force = true; }},
