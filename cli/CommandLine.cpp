@@ -1,12 +1,14 @@
 #include "CommandLine.h"
 
 #include "generate/OptionLimits.h"
+#include "generate/RunSettings.h"
 #include "text/EngineErrors.h"
 #include "text/StringUtils.h"
 
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <optional>
 
 namespace quorvane::cli {
 
@@ -133,6 +135,11 @@ const std::vector<TOptionSpec>& OptionSpecs() {
          [](TCommandLine& c, const std::string&) { c.Options.SchemaOptions.FkLookups = true; }},
         {"comment-labels", nullptr, "labels from the column comments where the map file gives none",
          [](TCommandLine& c, const std::string&) { c.Options.SchemaOptions.CommentLabels = true; }},
+        // Read by ParseCommandLine before every other option, wherever it stands.
+        {"settings", "FILE", "read the run's options from FILE; the options given here override it",
+         [](TCommandLine&, const std::string&) {}},
+        {"save-settings", "FILE", "write the run's options to FILE and exit without running",
+         [](TCommandLine& c, const std::string& v) { c.SaveSettings = v; }},
         {"force", nullptr, "replace an earlier copy of the template in the output directory",
          [](TCommandLine& c, const std::string&) { c.Force = true; }},
         {"dry-run", nullptr,
@@ -178,7 +185,9 @@ const TOptionSpec* FindOption(const std::string& name) {
 } // namespace
 
 TCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
-    TCommandLine commandLine;
+    std::vector<std::pair<const TOptionSpec*, std::string>> given;
+    const TOptionSpec* const settingsSpec = FindOption("settings");
+    std::optional<std::string> settingsFile;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (argument.rfind("--", 0) != 0 || argument.size() == 2) {
@@ -203,6 +212,26 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         } else {
             throw TUsageError("option '--" + name + "' needs a value (" + spec->Argument + ")");
         }
+        if (spec == settingsSpec) {
+            if (settingsFile) {
+                throw TUsageError("option '--settings' can be given only once");
+            }
+            settingsFile = value;
+        }
+        given.emplace_back(spec, std::move(value));
+    }
+
+    // The file first, whatever its place among the arguments: the options given are what the
+    // caller changes of a kept run.
+    TCommandLine commandLine;
+    if (settingsFile) {
+        try {
+            ReadRunSettings(*settingsFile, commandLine.Options);
+        } catch (const EEngineError& error) {
+            throw TUsageError(error.what());
+        }
+    }
+    for (const auto& [spec, value] : given) {
         try {
             spec->Apply(commandLine, value);
         } catch (const EConvertError& error) {
@@ -242,8 +271,14 @@ std::string UsageText() {
             "them; after the fields, PrimaryKey= and one ForeignKey= line per foreign key where\n"
             "the database says them. With --format json, the same as one JSON object.\n"
             "\n"
-            "Exit status: 0 when the projects were written, 1 when the run failed, 2 when the\n"
-            "command line was wrong.\n";
+            "A settings file (INI, UTF-8; see quorvane-gen(1)) holds every option of a run, in\n"
+            "the sections [Database], [Directories], [Server], [ClientDataModule], [ClientForms]\n"
+            "and [Schema]; its relative paths are taken from its own folder. --save-settings\n"
+            "writes one, --settings reads one.\n"
+            "\n"
+            "Exit status: 0 when the projects (or the settings file) were written, 1 when the\n"
+            "run (or writing the settings file) failed, 2 when the command line or the settings\n"
+            "file read was wrong.\n";
     return text;
 }
 

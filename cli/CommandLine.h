@@ -16,6 +16,7 @@ public:
 
 struct TCommandLine {
     TProjectParam Options;     ///< the main window's defaults where an option is not given
+    std::string SaveSettings;  ///< write Options to this settings file instead of running
     bool Force = false;        ///< replace an earlier copy of the template in the output directory
     bool DryRun = false;       ///< compare with the earlier output instead of writing
     bool Diff = false;         ///< with DryRun: a unified diff of each changed file
@@ -27,7 +28,9 @@ struct TCommandLine {
 };
 
 /// Parses the arguments after the program name. "--name value" and "--name=value" both work;
-/// yes/no options are bare flags. Throws TUsageError.
+/// yes/no options are bare flags. The settings file of --settings is read first, wherever it
+/// stands, so that the other options override it. Throws TUsageError, also for a settings file
+/// that cannot be read.
 TCommandLine ParseCommandLine(const std::vector<std::string>& arguments);
 
 /// The --help text.

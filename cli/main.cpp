@@ -2,6 +2,7 @@
 
 #include "CommandLine.h"
 #include "QuorvaneVersion.h"
+#include "generate/RunSettings.h"
 #include "generate/dmCodeGenerator.h"
 #include "schema/SnapshotText.h"
 #include "text/EngineErrors.h"
@@ -69,6 +70,17 @@ int main(int argc, char** argv) {
     }
     if (commandLine.Version) {
         std::cout << "quorvane-gen " << quorvane::ProgramVersion << "\n";
+        return 0;
+    }
+
+    if (!commandLine.SaveSettings.empty()) {
+        // Only saved: writing the settings needs neither the database nor the output.
+        try {
+            WriteRunSettings(commandLine.SaveSettings, commandLine.Options);
+        } catch (const std::exception& error) {
+            std::cerr << "quorvane-gen: " << ShownText(error.what()) << "\n";
+            return 1;
+        }
         return 0;
     }
 

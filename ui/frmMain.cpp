@@ -7,6 +7,7 @@
 #include "QuorvaneVersion.h"
 #include "frmAbout.h"
 #include "generate/OptionLimits.h"
+#include "generate/RunSettings.h"
 #include "generate/dmCodeGenerator.h"
 #include "text/EngineErrors.h"
 #include "text/ShownText.h"
@@ -188,7 +189,20 @@ TMain_Frm::TMain_Frm(QWidget* parent) : QMainWindow(parent) {
                        "nothing"));
     connect(Preview_Btn, &QPushButton::clicked, this, &TMain_Frm::Preview_BtnClick);
 
+    OpenSettings_Btn =
+        Named(new QPushButton(QStringLiteral("Open Settings...")), "OpenSettings_Btn");
+    OpenSettings_Btn->setShortcut(QKeySequence::Open);
+    OpenSettings_Btn->setToolTip(QStringLiteral("Fill every field from a settings file"));
+    connect(OpenSettings_Btn, &QPushButton::clicked, this, &TMain_Frm::OpenSettings_BtnClick);
+    SaveSettings_Btn =
+        Named(new QPushButton(QStringLiteral("Save Settings As...")), "SaveSettings_Btn");
+    SaveSettings_Btn->setShortcut(QKeySequence::SaveAs);
+    SaveSettings_Btn->setToolTip(QStringLiteral("Save every field to a settings file"));
+    connect(SaveSettings_Btn, &QPushButton::clicked, this, &TMain_Frm::SaveSettings_BtnClick);
+
     auto* helpRow = new QHBoxLayout;
+    helpRow->addWidget(OpenSettings_Btn);
+    helpRow->addWidget(SaveSettings_Btn);
     helpRow->addStretch();
     helpRow->addWidget(Help_Btn);
 
@@ -469,7 +483,9 @@ void TMain_Frm::SetTabOrder() {
                                    ProjectTargetDirectory_Edt,
                                    TarDir_Btn,
                                    Gen_Btn,
-                                   Preview_Btn};
+                                   Preview_Btn,
+                                   OpenSettings_Btn,
+                                   SaveSettings_Btn};
     for (qsizetype i = 1; i < order.size(); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }
@@ -505,6 +521,100 @@ void TMain_Frm::GetOptions(TProjectParam& options) const {
     options.SchemaOptions.RequiredFields = RequiredFields_Chk->isChecked();
     options.SchemaOptions.FkLookups = FkLookups_Chk->isChecked();
     options.SchemaOptions.CommentLabels = CommentLabels_Chk->isChecked();
+    options.ClientUIOptions.ExcludeTables = FExcludeTables;
+}
+
+void TMain_Frm::SetOptions(const TProjectParam& options) {
+    ProjectTemplateDir_Edt->setText(FromStd(options.Directories.TemplateDir));
+    ProjectTargetDirectory_Edt->setText(FromStd(options.Directories.OutputDir));
+    UDL_Edt->setText(FromStd(options.Database.UDLFile));
+    CollumName_Edt->setText(FromStd(options.Database.MapFile));
+    (options.Database.NameCodeOrder ? NameCodeOrder_Rdo : ListFormat_Rdo)->setChecked(true);
+    // The run builds from DataSetKind; the window keeps both in the one field.
+    TableType_Edt->setText(FromStd(options.ServerOptions.DataSetKind));
+    TrimPrefix_Chk->setChecked(options.ServerOptions.TrimPrefix);
+    IsRDM_Chk->setChecked(options.ServerOptions.IsRDM);
+    IsRDM_ChkClick();
+    ProviderOptions_Cbo->setEditText(FromStd(options.ServerOptions.ProviderOptions));
+    ClientDataSetType_Edt->setText(FromStd(options.ClientDMOptions.ClientDataSetType));
+    ConnectionBrokerName_Edt->setText(FromStd(options.ClientDMOptions.ConnectionBrokerName));
+    ClientTrimTableName_Chk->setChecked(options.ClientDMOptions.TrimTableName);
+    FloatFormat_Edt->setText(FromStd(options.ClientDMOptions.DisplayFormat.FloatFormat));
+    CurrencyFormat_Edt->setText(FromStd(options.ClientDMOptions.DisplayFormat.CurrencyFormat));
+    DateFormat_Edt->setText(FromStd(options.ClientDMOptions.DisplayFormat.DateFormat));
+    DMName_Edt->setText(FromStd(options.ClientUIOptions.DMName));
+    DBNvgType_Edt->setText(FromStd(options.ClientUIOptions.DBNavigatorType));
+    DBGridType_Edt->setText(FromStd(options.ClientUIOptions.DBGridType));
+    Space_Edt->setText(QString::number(options.ClientUIOptions.Space));
+    OnlyTable_Edt->setText(FromStd(options.ClientUIOptions.OnlyTable));
+    FExcludeTables = options.ClientUIOptions.ExcludeTables;
+    WithColon_Chk->setChecked(options.ClientUIOptions.WithColon);
+    LeftJustify_Chk->setChecked(options.ClientUIOptions.LeftJustify);
+    AutoSize_Chk->setChecked(options.ClientUIOptions.AutoSize);
+    UITrimTableName_Chk->setChecked(options.ClientUIOptions.TrimTableName);
+    SchemaKeys_Chk->setChecked(options.SchemaOptions.SchemaKeys);
+    RequiredFields_Chk->setChecked(options.SchemaOptions.RequiredFields);
+    FkLookups_Chk->setChecked(options.SchemaOptions.FkLookups);
+    CommentLabels_Chk->setChecked(options.SchemaOptions.CommentLabels);
+}
+
+void TMain_Frm::OpenSettings_BtnClick() {
+    // A chooser opened from a status report would hold the run until it closes.
+    if (FRunning) {
+        QApplication::beep();
+        return;
+    }
+    QString path;
+    {
+        const TBusyCursorLifted lifted;
+        path = ChooseSettingsFile(false, FSettingsFile);
+    }
+    if (path.isEmpty()) {
+        return;
+    }
+    // Keys the file lacks take their defaults, as in the batch tool: the file alone says the run.
+    TProjectParam options;
+    try {
+        ReadRunSettings(ToStd(path), options);
+    } catch (const std::exception& error) {
+        Tell(QMessageBox::Critical, FromStd(ShownText(error.what())));
+        return;
+    }
+    SetOptions(options);
+    FSettingsFile = path;
+    FStatusLabel->setText(QStringLiteral("Settings read from \"%1\".").arg(path));
+}
+
+void TMain_Frm::SaveSettings_BtnClick() {
+    if (FRunning) {
+        QApplication::beep();
+        return;
+    }
+    // What cannot be saved is told before a file name is asked for.
+    TProjectParam options;
+    try {
+        GetOptions(options);
+        CheckOptionNames(options);
+    } catch (const std::exception& error) {
+        Tell(QMessageBox::Critical, FromStd(ShownText(error.what())));
+        return;
+    }
+    QString path;
+    {
+        const TBusyCursorLifted lifted;
+        path = ChooseSettingsFile(true, FSettingsFile);
+    }
+    if (path.isEmpty()) {
+        return;
+    }
+    try {
+        WriteRunSettings(ToStd(path), options);
+    } catch (const std::exception& error) {
+        Tell(QMessageBox::Critical, FromStd(ShownText(error.what())));
+        return;
+    }
+    FSettingsFile = path;
+    FStatusLabel->setText(QStringLiteral("Settings saved to \"%1\".").arg(path));
 }
 
 void TMain_Frm::DMStatus(TDM&, const std::string& text) {
@@ -727,6 +837,25 @@ QString TMain_Frm::ChooseOpenFile(int filterIndex, const QString& fileName) {
 QString TMain_Frm::ChooseDirectory(const QString& start, const QString& typed) {
     TDirectoryChooser chooser(this, start, typed);
     return chooser.exec() == QDialog::Accepted ? chooser.Chosen : QString();
+}
+
+QString TMain_Frm::ChooseSettingsFile(bool forSaving, const QString& fileName) {
+    QFileDialog dialog(this, forSaving ? QStringLiteral("Save Settings As")
+                                       : QStringLiteral("Open Settings"));
+    dialog.setNameFilters({QStringLiteral("Settings File(*.ini)"), QStringLiteral("Any File(*)")});
+    if (forSaving) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(QStringLiteral("ini"));
+    } else {
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (!fileName.isEmpty()) {
+        dialog.selectFile(fileName);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().first();
 }
 
 QString TMain_Frm::EditDataLink(const QString& path) {

@@ -45,6 +45,8 @@ public:
 
     /// Fills `options` from the controls. Throws EConvertError when Space_Edt holds no integer.
     void GetOptions(TProjectParam& options) const;
+    /// Fills every control from `options`, so that GetOptions gives them back.
+    void SetOptions(const TProjectParam& options);
     /// The engine's status handler: shows `text` in the status bar.
     virtual void DMStatus(TDM& sender, const std::string& text);
     /// The status bar's text.
@@ -64,6 +66,8 @@ public:
     void TempDir_BtnClick();
     void TarDir_BtnClick();
     void IsRDM_ChkClick();
+    void OpenSettings_BtnClick();
+    void SaveSettings_BtnClick();
 
     // Project Directory
     QLineEdit* ProjectTemplateDir_Edt;
@@ -112,6 +116,9 @@ public:
     QPushButton* Gen_Btn;
     /// Runs everything but the writing, and shows what a run would write.
     QPushButton* Preview_Btn;
+    // A run's options kept in a settings file, only when the user asks.
+    QPushButton* OpenSettings_Btn;
+    QPushButton* SaveSettings_Btn;
     QToolButton* Help_Btn;
     QStatusBar* StatusBar;
     /// Beside the status text during a run, hidden between runs.
@@ -137,6 +144,9 @@ protected:
     virtual QString EditDataLink(const QString& path);
     /// Shows what a dry run found, modally.
     virtual void ShowPreview(std::vector<TPreviewEntry> entries);
+    /// The file chooser for a settings file to open, or with `forSaving` to save (it asks before
+    /// replacing a file), preset to `fileName` when it is not empty; "" when cancelled.
+    virtual QString ChooseSettingsFile(bool forSaving, const QString& fileName);
 
 private:
     QLabel* FStatusLabel;
@@ -145,6 +155,11 @@ private:
     // Set when the user answered no to replacing an earlier copy: the run's end is then the
     // user's choice, not a failure.
     bool FReplaceDeclined = false;
+    /// The settings file last opened or saved in this session, where the chooser starts.
+    QString FSettingsFile;
+    /// The tables a run leaves out, as the last settings file opened gave them: no control
+    /// shows them, and a file opened and saved again keeps them.
+    std::string FExcludeTables;
 
     /// ShowMessage and AskQuestion with the busy cursor lifted while the box is open.
     void Tell(QMessageBox::Icon icon, const QString& text);

@@ -47,6 +47,7 @@ struct TClientUIParam {
     std::string DBGridType = "TDBGrid";
     std::int32_t Space = 4;
     std::string OnlyTable;
+    std::string ExcludeTables;
     bool WithColon = false;
     bool LeftJustify = false;
     bool AutoSize = false;

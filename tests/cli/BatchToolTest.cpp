@@ -2,8 +2,10 @@
 // statuses, and how its options fill the run's options.
 
 #include "CommandLine.h"
+#include "OptionsComparison.h"
 #include "SqliteTestFile.h"
 #include "TempDir.h"
+#include "generate/RunSettings.h"
 #include "text/StringUtils.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +13,7 @@
 #include <map>
 
 #include <cctype>
+#include <map>
 
 #include <csignal>
 #include <sys/wait.h>
@@ -428,6 +431,100 @@ TEST(BatchToolTest, EveryOptionFillsItsField) {
     // Relative directories become absolute, so a bare template name still has a folder name.
     EXPECT_EQ(ParseCommandLine({"--template", "MidasProject"}).Options.Directories.TemplateDir,
               (fs::current_path() / "MidasProject").string());
+}
+
+// The regular files below `root`, by relative path, with their bytes.
+std::map<std::string, std::string> FilesBelow(const fs::path& root) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(root)) {
+        if (entry.is_regular_file()) {
+            files[fs::relative(entry.path(), root).string()] = ReadFile(entry.path().string());
+        }
+    }
+    return files;
+}
+
+TEST(BatchToolTest, ASettingsFileRunsWithTheCommandLineOverridingIt) {
+    TTempDir folder;
+    const std::string settings = folder.File("conf/run.ini");
+    WriteFile(settings,
+              "[Directories]\nTemplate=" + TemplateDir +
+                  "\nOutput=../out\n"
+                  "[Database]\nFile=" +
+                  SampleUdl + "\nMapFile=" + SampleMap +
+                  "\n"
+                  "[Server]\nDataSetType=TADODataSet\nProviderOptions=poAllowCommandText\n"
+                  "[ClientForms]\nSpace=9\nWithColon=true\n"
+                  "[Schema]\nSchemaKeys=true\n");
+
+    // The options given win over the file on either side of --settings.
+    const cli::TCommandLine parsed = cli::ParseCommandLine(
+        {"--space", "11", "--settings", settings, "--dataset-type", "TADOQuery", "--auto-size"});
+    const TProjectParam& o = parsed.Options;
+    EXPECT_EQ(o.ClientUIOptions.Space, 11);
+    EXPECT_EQ(o.ServerOptions.DataSetKind, "TADOQuery");
+    EXPECT_TRUE(o.ClientUIOptions.AutoSize);
+    EXPECT_TRUE(o.ClientUIOptions.WithColon);
+    EXPECT_TRUE(o.SchemaOptions.SchemaKeys);
+    EXPECT_EQ(o.ServerOptions.ProviderOptions, "poAllowCommandText");
+    EXPECT_EQ(o.Directories.OutputDir, folder.File("out"));
+
+    // --save-settings writes the file's options with those given, and runs nothing.
+    const std::string saved = folder.File("saved.ini");
+    const TToolRun save = RunTool(
+        folder, {"--settings", settings, "--space", "11", "--auto-size", "--save-settings", saved});
+    ASSERT_EQ(save.ExitStatus, 0) << save.Errors;
+    EXPECT_TRUE(save.Lines.empty());
+    EXPECT_EQ(save.Errors, "");
+    EXPECT_FALSE(fs::exists(folder.File("out")));
+    TProjectParam read;
+    ReadRunSettings(saved, read);
+    const TProjectParam expected =
+        cli::ParseCommandLine({"--settings", settings, "--space", "11", "--auto-size"}).Options;
+    EXPECT_EQ(DifferingOptions(read, expected), std::vector<std::string>{});
+    // The output folder lies beside the saved file: it is kept relative.
+    EXPECT_NE(ReadFile(saved).find("\nOutput=out\n"), std::string::npos) << ReadFile(saved);
+
+    // The saved file runs what the same options on the command line run.
+    const TToolRun run = RunTool(folder, {"--settings", saved});
+    ASSERT_EQ(run.ExitStatus, 0) << run.Errors;
+    EXPECT_EQ(run.Lines.back(), "Finished.");
+    const TToolRun reference =
+        RunTool(folder, {"--template", TemplateDir, "--output", folder.File("reference"),
+                         "--database", SampleUdl, "--map-file", SampleMap, "--dataset-type",
+                         "TADODataSet", "--provider-options", "poAllowCommandText", "--space", "11",
+                         "--with-colon", "--auto-size", "--schema-keys"});
+    ASSERT_EQ(reference.ExitStatus, 0) << reference.Errors;
+    const auto files = FilesBelow(folder.Path() / "out");
+    EXPECT_GT(files.size(), 40u);
+    EXPECT_TRUE(files == FilesBelow(folder.Path() / "reference"));
+    EXPECT_NE(files.at("MidasProject/Midas_Client/frmOrders.dfm").find("Caption = 'Ordered:'"),
+              std::string::npos);
+
+    // A settings file that cannot be read is a command-line error naming its line; one that
+    // cannot be written ends the tool with status 1.
+    const std::string bad = folder.File("bad.ini");
+    const std::string none = folder.File("none.ini");
+    const std::string unwritten = folder.File("no/such/folder/run.ini");
+    WriteFile(bad, "[Server]\nTrimPrefix=1\n");
+    const std::vector<std::pair<std::vector<std::string>, std::string>> wrong = {
+        {{"--settings", bad},
+         "Settings file \"" + bad + "\", line 2, key \"TrimPrefix\": '1' is not true or false."},
+        {{"--settings", settings, "--settings=" + saved},
+         "option '--settings' can be given only once"},
+        {{"--settings", none},
+         "Cannot open settings file \"" + none + "\". No such file or directory"},
+    };
+    for (const auto& [arguments, message] : wrong) {
+        const TToolRun refused = RunTool(folder, arguments);
+        EXPECT_EQ(refused.ExitStatus, 2) << message;
+        EXPECT_EQ(refused.Errors.rfind("quorvane-gen: " + message + "\n", 0), 0u) << refused.Errors;
+    }
+    const TToolRun unwritable = RunTool(folder, {"--save-settings", unwritten});
+    EXPECT_EQ(unwritable.ExitStatus, 1);
+    EXPECT_EQ(
+        unwritable.Errors.rfind("quorvane-gen: Cannot create file \"" + unwritten + "\". ", 0), 0u)
+        << unwritable.Errors;
 }
 
 // A database of `tables` tables in SQLite, for runs long enough to be cut short.

@@ -3,10 +3,12 @@
 // choosers, the About window and the data-link editor.
 
 #include "DataLinkEditor.h"
+#include "OptionsComparison.h"
 #include "TempDir.h"
 #include "frmAbout.h"
 #include "frmMain.h"
 #include "frmPreview.h"
+#include "generate/RunSettings.h"
 #include "generate/dmCodeGenerator.h"
 #include "text/EngineErrors.h"
 
@@ -27,9 +29,13 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <filesystem>
 #include <functional>
+#include <map>
 #include <optional>
 #include <tuple>
+
+#include <sys/wait.h>
 
 namespace quorvane::ui {
 
@@ -81,6 +87,8 @@ public:
     std::vector<TDirectoryRequest> DirectoryRequests;
     QString NextFile;
     QString NextDirectory;
+    QString NextSettingsFile;
+    std::vector<std::pair<bool, QString>> SettingsRequests;
     bool RealDirectoryChooser = false;
     bool ReplaceAnswer = true;
     int Questions = 0;
@@ -114,6 +122,11 @@ protected:
     void ShowPreview(std::vector<TPreviewEntry> entries) override {
         CursorsInDialogs.push_back(OverrideCursorShape());
         Previews.push_back(std::move(entries));
+    }
+    QString ChooseSettingsFile(bool forSaving, const QString& fileName) override {
+        CursorsInDialogs.push_back(OverrideCursorShape());
+        SettingsRequests.emplace_back(forSaving, fileName);
+        return NextSettingsFile;
     }
     void DMStatus(TDM& sender, const std::string& text) override {
         TMain_Frm::DMStatus(sender, text);
@@ -162,6 +175,57 @@ private:
         return false;
     }
 
+    // The window's controls away from their defaults, with the sample run still possible.
+    static void FillEveryOption(TTestMain_Frm& window, const TTempDir& folder) {
+        window.ProjectTemplateDir_Edt->setText(SampleTemplate());
+        window.ProjectTargetDirectory_Edt->setText(QString::fromStdString(folder.File("out")));
+        window.UDL_Edt->setText(Sample("orders.udl"));
+        window.CollumName_Edt->setText(Sample("orders-map-namecode.txt"));
+        window.NameCodeOrder_Rdo->setChecked(true);
+        window.TableType_Edt->setText("TADODataSet");
+        window.TrimPrefix_Chk->setChecked(true);
+        window.IsRDM_Chk->setChecked(false);
+        window.ProviderOptions_Cbo->setEditText("poAllowCommandText");
+        window.ClientDataSetType_Edt->setText("TMyClientDataSet");
+        window.ConnectionBrokerName_Edt->setText("Broker");
+        window.ClientTrimTableName_Chk->setChecked(true);
+        window.FloatFormat_Edt->setText("0.0");
+        window.CurrencyFormat_Edt->setText(QString::fromUtf8(" € 0.00 "));
+        window.DateFormat_Edt->setText("DD.MM.YYYY");
+        window.DMName_Edt->setText("Data");
+        window.DBNvgType_Edt->setText("TNav");
+        window.DBGridType_Edt->setText("TGrid");
+        window.Space_Edt->setText("9");
+        window.OnlyTable_Edt->setText("Orders");
+        window.WithColon_Chk->setChecked(true);
+        window.LeftJustify_Chk->setChecked(true);
+        window.AutoSize_Chk->setChecked(true);
+        window.UITrimTableName_Chk->setChecked(true);
+        window.SchemaKeys_Chk->setChecked(true);
+        window.RequiredFields_Chk->setChecked(true);
+        window.FkLookups_Chk->setChecked(true);
+        window.CommentLabels_Chk->setChecked(true);
+    }
+    // Passes when the two sets of options agree; otherwise names the fields that differ.
+    static void CompareOptions(const TProjectParam& actual, const TProjectParam& expected) {
+        std::string differing;
+        for (const std::string& field : DifferingOptions(actual, expected)) {
+            differing += field + " ";
+        }
+        QVERIFY2(differing.empty(), differing.c_str());
+    }
+    // The regular files below `root`, by relative path, with their bytes.
+    static std::map<std::string, std::string> FilesBelow(const std::filesystem::path& root) {
+        std::map<std::string, std::string> files;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+            if (entry.is_regular_file()) {
+                files[std::filesystem::relative(entry.path(), root).string()] =
+                    ReadFile(entry.path().string());
+            }
+        }
+        return files;
+    }
+
 private slots:
     void StartsWithEveryDefault() {
         TTestMain_Frm window;
@@ -205,6 +269,8 @@ private slots:
         QCOMPARE(window.StatusText(), QString());
         QCOMPARE(window.Gen_Btn->text(), QStringLiteral("Generate Project Source Code"));
         QCOMPARE(window.EditUDL_Btn->text(), QStringLiteral("Edit...."));
+        QCOMPARE(window.OpenSettings_Btn->text(), QStringLiteral("Open Settings..."));
+        QCOMPARE(window.SaveSettings_Btn->text(), QStringLiteral("Save Settings As..."));
         QCOMPARE(window.TrimPrefix_Chk->text(), QStringLiteral("Trim Table Name Prefix Before _:"));
         for (const char* label :
              {"Project Template Directory:", "Project Output Directory:",
@@ -271,6 +337,8 @@ private slots:
                                        window.TarDir_Btn,
                                        window.Gen_Btn,
                                        window.Preview_Btn,
+                                       window.OpenSettings_Btn,
+                                       window.SaveSettings_Btn,
                                        window.DBConnectionName_Edt};
         for (QWidget* expected : order) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -428,6 +496,111 @@ private slots:
         QCOMPARE(barAt("Finished.").Value, 14);
         // Between runs the bar is gone.
         QVERIFY(window.Progress_Bar->isHidden());
+    }
+
+    void SettingsSavedFromTheWindowRunTheSameFromTheBatchTool() {
+        TTempDir folder;
+        TDM dm;
+        TTestMain_Frm window;
+        window.DM = &dm;
+        FillEveryOption(window, folder);
+        TProjectParam shown;
+        window.GetOptions(shown);
+        // Every option but the table exclusion, which has no control, is away from its default.
+        QCOMPARE(DifferingOptions(shown, TProjectParam{}).size(), ComparedOptionCount - 1);
+
+        // The chooser starts empty, then where the last file went.
+        const QString settings = QString::fromStdString(folder.File("run.ini"));
+        window.NextSettingsFile = settings;
+        window.SaveSettings_Btn->click();
+        window.SaveSettings_Btn->click();
+        QCOMPARE(window.SettingsRequests.size(), std::size_t(2));
+        QCOMPARE(window.SettingsRequests[0], std::make_pair(true, QString()));
+        QCOMPARE(window.SettingsRequests[1], std::make_pair(true, settings));
+        QCOMPARE(window.StatusText(), QStringLiteral("Settings saved to \"%1\".").arg(settings));
+        QVERIFY(window.Messages.empty());
+        TProjectParam read;
+        ReadRunSettings(settings.toStdString(), read);
+        CompareOptions(read, shown);
+
+        // The window's own run, then the batch tool's from the saved file, into the same folder.
+        window.Gen_Btn->click();
+        QCOMPARE(window.StatusText(), QStringLiteral("Finished."));
+        std::filesystem::rename(folder.File("out"), folder.File("window"));
+        const std::string command = std::string("'") + QUORVANE_GEN + "' --settings '" +
+                                    settings.toStdString() + "' >/dev/null 2>&1";
+        const int status = std::system(command.c_str());
+        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        const auto files = FilesBelow(folder.Path() / "out");
+        QVERIFY(files.size() > 40);
+        QVERIFY(files == FilesBelow(folder.Path() / "window"));
+    }
+
+    void OpeningSettingsFillsEveryControl() {
+        TTempDir folder;
+        // Options the window shows, saved as a file, and an exclusion no control shows.
+        TProjectParam written;
+        {
+            TTestMain_Frm source;
+            FillEveryOption(source, folder);
+            source.GetOptions(written);
+        }
+        written.ClientUIOptions.ExcludeTables = "Sales_Client";
+        const std::string path = folder.File("run.ini");
+        WriteRunSettings(path, written);
+
+        TTestMain_Frm window;
+        window.NextSettingsFile = QString::fromStdString(path);
+        window.OpenSettings_Btn->click();
+        QCOMPARE(window.StatusText(),
+                 QStringLiteral("Settings read from \"%1\".").arg(window.NextSettingsFile));
+        TProjectParam shown;
+        window.GetOptions(shown);
+        CompareOptions(shown, written);
+        QVERIFY(window.ProviderOptions_Cbo->isHidden());
+        QCOMPARE(window.DBConnectionName_Edt->text(), QStringLiteral("DBConnection"));
+
+        // Keys a file lacks take their defaults, not what the window held.
+        WriteFile(path, "[ClientForms]\nSpace=12\n");
+        window.OpenSettings_Btn->click();
+        window.GetOptions(shown);
+        TProjectParam expected;
+        expected.ClientUIOptions.Space = 12;
+        CompareOptions(shown, expected);
+        QVERIFY(window.ListFormat_Rdo->isChecked());
+        QVERIFY(!window.ProviderOptions_Cbo->isHidden());
+
+        // A file that cannot be read is told, with its line, and changes nothing; nor does a
+        // cancelled chooser.
+        WriteFile(path, "[ClientForms]\nSpace=7\nColour=red\n");
+        window.OpenSettings_Btn->click();
+        QCOMPARE(window.Messages.size(), std::size_t(1));
+        QCOMPARE(window.Messages[0].Icon, QMessageBox::Critical);
+        QCOMPARE(window.Messages[0].Text,
+                 QStringLiteral("Settings file \"%1\", line 3: unknown key \"Colour\" in section "
+                                "[ClientForms].")
+                     .arg(window.NextSettingsFile));
+        QCOMPARE(window.Space_Edt->text(), QStringLiteral("12"));
+        window.NextSettingsFile.clear();
+        window.OpenSettings_Btn->click();
+        QCOMPARE(window.Space_Edt->text(), QStringLiteral("12"));
+        QCOMPARE(window.Messages.size(), std::size_t(1));
+
+        // What could not be read back is not saved, and no file name is asked for.
+        const std::size_t requests = window.SettingsRequests.size();
+        window.NextSettingsFile = QString::fromStdString(folder.File("bad.ini"));
+        window.Space_Edt->setText("4x");
+        window.SaveSettings_Btn->click();
+        window.Space_Edt->setText("4");
+        window.DBGridType_Edt->setText("T Grid");
+        window.SaveSettings_Btn->click();
+        QCOMPARE(window.SettingsRequests.size(), requests);
+        QCOMPARE(window.Messages.size(), std::size_t(3));
+        QCOMPARE(window.Messages[1].Text, QStringLiteral("'4x' is not a valid integer value."));
+        QCOMPARE(window.Messages[2].Text,
+                 QStringLiteral("'T Grid' is not a valid class name for \"DBGrid Type\" "
+                                "(--grid-type)."));
+        QVERIFY(!QFile::exists(window.NextSettingsFile));
     }
 
     void TheBusyCursorIsOffWhileTheUserAnswers() {
