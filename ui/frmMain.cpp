@@ -656,7 +656,6 @@ void TMain_Frm::RunEngine(bool preview) {
     }
     DM->OnStatus = [this](TDM& sender, const std::string& text) { DMStatus(sender, text); };
     DM->OnProgress = [this](std::size_t done, std::size_t total) { DMProgress(done, total); };
-    DM->OnProcessMessages = [] { QCoreApplication::processEvents(); };
     DM->OnConfirmReplace = [this](const std::string& copy) {
         const bool replace =
             Ask(QStringLiteral("The output directory already holds \"%1\" from an "

@@ -21,16 +21,22 @@ namespace {
 
 constexpr std::size_t MaxShortString = 255;
 
-// Clears the run flag however the run ends.
+// Clears the run flag, and a request to stop that came too late to be seen, however the run
+// ends. A request made before the run reached its first check stops it there.
 class TRunGuard {
 public:
-    explicit TRunGuard(bool& running) : FRunning(running) { FRunning = true; }
+    TRunGuard(std::atomic<bool>& running, std::atomic<bool>& cancelRequested)
+        : FRunning(running), FCancelRequested(cancelRequested) {}
     TRunGuard(const TRunGuard&) = delete;
     TRunGuard& operator=(const TRunGuard&) = delete;
-    ~TRunGuard() { FRunning = false; }
+    ~TRunGuard() {
+        FCancelRequested = false;
+        FRunning = false;
+    }
 
 private:
-    bool& FRunning;
+    std::atomic<bool>& FRunning;
+    std::atomic<bool>& FCancelRequested;
 };
 
 // The template directory as the copy reads it: trimmed, one final delimiter dropped.
@@ -99,9 +105,9 @@ void TDM::LoadNameFormats() {
     NameFormats = path ? ReadNameFormats(*path) : TFormatStrings{};
 }
 
-void TDM::ProcessMessages() {
-    if (OnProcessMessages) {
-        OnProcessMessages();
+void TDM::StopIfCancelled() const {
+    if (FCancelRequested) {
+        throw ECancelledError("The run was cancelled.");
     }
 }
 
@@ -110,7 +116,6 @@ void TDM::ReportStatus(const std::string& text) {
         return;
     }
     OnStatus(*this, text);
-    ProcessMessages();
 }
 
 void TDM::ReportProgress(std::size_t done, std::size_t total) {
@@ -157,11 +162,24 @@ void TDM::WriteStage(TOutputTree& tree, TTemplateRole unitRole, TTemplateRole fo
                      const TTemplateSet& templates, const std::string& tableIdentifier) {
     const TTemplateLayout& layout = ProjectLayout();
     const std::string unitPath = layout.OutputPath(unitRole, formUnit);
+    StopIfCancelled();
     ReportStatus(tree.Full(unitPath));
     WriteUnitTemplate(tree, unitPath, templates.File(unitRole), blocks.UnitLines, tableIdentifier);
     const std::string formPath = layout.OutputPath(formRole, formUnit);
+    StopIfCancelled();
     ReportStatus(tree.Full(formPath));
     WriteFormTemplate(tree, formPath, templates.File(formRole), blocks.FormLines, tableIdentifier);
+}
+
+std::string TDM::EarlierCopyOf(const TProjectParam& options) const {
+    const TDirectoryParam& directories = options.Directories;
+    const std::string source = CopySourceOf(directories.TemplateDir);
+    if (source.empty() || directories.OutputDir.empty()) {
+        return {};
+    }
+    const fs::path copy = fs::path(DestinationOf(directories)) / CopyNameOf(source);
+    std::error_code error;
+    return fs::exists(fs::symlink_status(copy, error)) ? copy.string() : std::string();
 }
 
 void TDM::Generate(const TProjectParam& options) {
@@ -173,10 +191,12 @@ std::vector<TPreviewEntry> TDM::Preview(const TProjectParam& options, bool withD
 }
 
 std::vector<TPreviewEntry> TDM::Run(const TProjectParam& options, bool preview, bool withDiffs) {
-    if (FRunning) {
+    // A second run inside the first (from a status handler) or beside it (from another thread)
+    // would share the connection, the table list and the output files.
+    if (FRunning.exchange(true)) {
         throw EOptionsError("A generation run is already under way.");
     }
-    TRunGuard guard(FRunning);
+    TRunGuard guard(FRunning, FCancelRequested);
     FWarnings.clear();
     const TDirectoryParam& directories = options.Directories;
 
@@ -231,6 +251,7 @@ std::vector<TPreviewEntry> TDM::Run(const TProjectParam& options, bool preview, 
     }
     // Below the output directory the run follows no link: every file it writes lies in the copy.
     const TOutputPath copy{destination, copyName};
+    StopIfCancelled();
     if (preview) {
         TPreviewOutputTree tree(copy, withDiffs);
         WriteProject(tree, options, plan, templates, source);
@@ -250,6 +271,7 @@ std::vector<TPreviewEntry> TDM::Run(const TProjectParam& options, bool preview, 
 void TDM::WriteProject(TOutputTree& tree, const TProjectParam& options, const TProjectPlan& plan,
                        const TTemplateSet& templates, const std::string& templateDir) {
     const TTemplateLayout& layout = ProjectLayout();
+    StopIfCancelled();
     try {
         tree.CopyTemplate(templateDir);
     } catch (const EFileError& copyError) {
@@ -296,7 +318,6 @@ void TDM::WriteProject(TOutputTree& tree, const TProjectParam& options, const TP
         WriteStage(tree, TTemplateRole::TableUnit, TTemplateRole::TableForm, table.FormUnit,
                    BuildTableForm(plan, map, table), templates, table.FormIdentifier);
         ReportProgress(index + 1, tables);
-        ProcessMessages();
     }
     WriteStage(tree, TTemplateRole::GridsUnit, TTemplateRole::GridsForm, {},
                BuildGridsForm(plan, map), templates, plan.GridsIdentifier);
@@ -305,10 +326,12 @@ void TDM::WriteProject(TOutputTree& tree, const TProjectParam& options, const TP
     ReportStatus("Generate MainForm Code...");
     const TMainFormLists mainForm = BuildMainFormLists(plan);
     const std::string mainUnit = layout.OutputPath(TTemplateRole::MainUnit);
+    StopIfCancelled();
     ReportStatus(tree.Full(mainUnit));
     WriteMainFormUnit(tree, mainUnit, templates.MainUnit, mainForm.FormUnitList,
                       mainForm.ButtonList, mainForm.ButtonEventList, mainForm.ButtonEventCodeList);
     const std::string mainFormFile = layout.OutputPath(TTemplateRole::MainForm);
+    StopIfCancelled();
     ReportStatus(tree.Full(mainFormFile));
     WriteMainFormDfm(tree, mainFormFile, templates.MainForm, mainForm.ButtonObjectList);
     ReportProgress(tables, tables);
@@ -316,6 +339,7 @@ void TDM::WriteProject(TOutputTree& tree, const TProjectParam& options, const TP
     ReportProgress(0, tables);
     ReportStatus("Generate DPR...");
     const std::string projectFile = layout.OutputPath(TTemplateRole::ClientProject);
+    StopIfCancelled();
     ReportStatus(tree.Full(projectFile));
     ReportStatus(tree.Full(projectFile));
     WriteProjectFile(tree, projectFile, templates.ClientProject, mainForm.FormUnitFileList,

@@ -11,6 +11,7 @@
 #include "io/OutputTree.h"
 #include "text/TemplateText.h"
 
+#include <atomic>
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -54,11 +55,10 @@ public:
     /// its status text (so that a window repaints both together) and all of them once its files
     /// are written; the client forms stage also reports each table as its form is written.
     TProgressEvent OnProgress;
-    /// Called after every status text (and between tables) so that a window can repaint; the
-    /// window sets it, the batch tool leaves it unset.
-    std::function<void()> OnProcessMessages;
     /// Asked before the template copy replaces a folder left by an earlier run; the argument is
-    /// that folder. Unset, or answering false, ends the run before anything is written.
+    /// that folder. Unset, or answering false, ends the run before anything is written. A window
+    /// that runs the engine on another thread asks the user before the run (EarlierCopyOf) and
+    /// answers here with what the user said.
     std::function<bool(const std::string& existingCopy)> OnConfirmReplace;
 
     // --- Generation run ---
@@ -73,11 +73,18 @@ public:
     /// run left in the output directory instead; with `withDiffs`, a changed text file comes
     /// with its unified diff. The replace question is not asked.
     std::vector<TPreviewEntry> Preview(const TProjectParam& options, bool withDiffs);
+    /// Asks the run under way, from any thread, to stop before its next file: it then ends with
+    /// ECancelledError "The run was cancelled.", leaving the files written so far, each whole.
+    /// A run that has not begun to write stops before writing anything.
+    void Cancel() { FCancelRequested = true; }
+    /// The folder a run with `options` would replace, when an earlier run left it; "" otherwise
+    /// (also when the options name no template or output directory).
+    std::string EarlierCopyOf(const TProjectParam& options) const;
     /// What the last run went on past, one text each, each starting with the file it concerns:
     /// first what the database source left out (ISchemaSource::Warnings), then the references
     /// of the generated files that the user's options or template break (see CheckReferences).
     const std::vector<std::string>& Warnings() const { return FWarnings; }
-    /// Passes one status text to OnStatus, then lets pending window messages through.
+    /// Passes one status text to OnStatus.
     void ReportStatus(const std::string& text);
     /// Copies the directory `sourceDir` (trimmed, one final "/" dropped) into `destDir`, so that
     /// a folder of the same last name holds all its files. True when the copy succeeded.
@@ -112,7 +119,8 @@ public:
 private:
     std::string FLastCopyError;
     std::vector<std::string> FWarnings;
-    bool FRunning = false;
+    std::atomic<bool> FRunning = false;
+    std::atomic<bool> FCancelRequested = false;
 
     /// Reads, plans and checks, then hands every file to the disk tree, or with `preview` to a
     /// preview tree whose entries it returns.
@@ -128,7 +136,8 @@ private:
     void ReportProgress(std::size_t done, std::size_t total);
     void DataModuleCreate();
     void DataModuleDestroy() noexcept;
-    void ProcessMessages();
+    /// Ends the run with ECancelledError when Cancel was called.
+    void StopIfCancelled() const;
 };
 
 } // namespace quorvane

@@ -51,4 +51,10 @@ public:
     std::string CopyPath;
 };
 
+/// The caller asked the run to stop (TDM::Cancel). The files written until then stay, each whole.
+class ECancelledError : public EEngineError {
+public:
+    using EEngineError::EEngineError;
+};
+
 } // namespace quorvane

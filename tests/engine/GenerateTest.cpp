@@ -411,14 +411,42 @@ TEST_F(GenerateTest, ConnectingReloadsTheDisplayTextMap) {
     EXPECT_EQ(Database->ConnectionStrings.size(), 2u);
 }
 
-TEST_F(GenerateTest, StatusReportsLetMessagesThroughOnlyWhenSomeoneListens) {
-    int processed = 0;
-    DM.OnProcessMessages = [&processed] { ++processed; };
-    DM.ReportStatus("one");
-    EXPECT_EQ(processed, 1);
+TEST_F(GenerateTest, ACancelledRunStopsBeforeItsNextFileAndKeepsWhatItWrote) {
+    Database->AddTable("Orders", {});
+    Database->AddTable("Lines", {});
+    EXPECT_EQ(DM.EarlierCopyOf(Options), "");
+    std::vector<std::string> statuses;
+    DM.OnStatus = [&](TDM& sender, const std::string& text) {
+        statuses.push_back(text);
+        if (text == "Generate Client Forms...") {
+            sender.Cancel();
+        }
+    };
+    try {
+        DM.Generate(Options);
+        ADD_FAILURE() << "a cancelled run went on";
+    } catch (const ECancelledError& error) {
+        EXPECT_STREQ(error.what(), "The run was cancelled.");
+    }
+    EXPECT_EQ(statuses.back(), "Generate Client Forms...");
+    EXPECT_TRUE(fs::exists(Output("Midas_Client/dmClient.dfm")));
+    EXPECT_FALSE(fs::exists(Output("Midas_Client/frmOrders.pas")));
+    for (const auto& entry : fs::recursive_directory_iterator(Folder.File("out"))) {
+        EXPECT_EQ(entry.path().filename().string().find(".quorvane-tmp"), std::string::npos)
+            << entry.path();
+    }
+    // The request ended with its run: the next one goes through, over the copy it now names.
+    EXPECT_EQ(DM.EarlierCopyOf(Options), Folder.File("out/") + "MidasProject");
     DM.OnStatus = nullptr;
-    DM.ReportStatus("two");
-    EXPECT_EQ(processed, 1);
+    DM.OnConfirmReplace = [](const std::string&) { return true; };
+    DM.Generate(Options);
+    EXPECT_TRUE(fs::exists(Output("Midas_Client/frmOrders.pas")));
+    // Asked before a run begins, it stops the run before anything is written.
+    TTempDir other;
+    Options.Directories.OutputDir = other.File("out");
+    DM.Cancel();
+    EXPECT_THROW(DM.Generate(Options), ECancelledError);
+    EXPECT_FALSE(fs::exists(other.File("out")));
 }
 
 TEST_F(GenerateTest, ARunIsNeverEnteredTwice) {
