@@ -87,7 +87,14 @@ void TDM::LoadNameFormats() {
     // The first file found is used whole: keys it lacks take their defaults, not the values of
     // a file further down the search.
     const std::optional<std::string> path = FindNameFormatFile(CurrentInstallLayout());
-    NameFormats = path ? ReadNameFormats(*path) : TFormatStrings{};
+    FNameFormatsError.clear();
+    try {
+        NameFormats = path ? ReadNameFormats(*path) : TFormatStrings{};
+    } catch (const EFileError& error) {
+        // The program still starts; its runs are refused until the file is mended.
+        NameFormats = TFormatStrings{};
+        FNameFormatsError = error.what();
+    }
 }
 
 void TDM::ProcessMessages() {
@@ -163,6 +170,9 @@ void TDM::Generate(const TProjectParam& options) {
     const TDirectoryParam& directories = options.Directories;
 
     ReportStatus("Copy Template Files...");
+    if (!FNameFormatsError.empty()) {
+        throw EFileError(FNameFormatsError);
+    }
     // An empty template path would copy the current folder, an empty output path would copy
     // into the root of the file system.
     if (Trim(directories.TemplateDir).empty()) {
@@ -214,6 +224,29 @@ void TDM::Generate(const TProjectParam& options) {
                             "directory \"" +
                             source + "\"; choose an output directory outside it.");
     }
+    // The copy replaces the earlier one file by file: a database or map file inside it would be
+    // overwritten by the template's file of its name, and the run would copy that instead.
+    for (const auto& [input, what] : {std::pair{&options.Database.UDLFile, "database"},
+                                      std::pair{&options.Database.MapFile, "map file"}}) {
+        if (!input->empty() && IsSameFolderOrInside(*input, copyTarget)) {
+            std::string message = "The ";
+            message.append(what).append(" \"").append(*input).append("\" lies inside \"");
+            message.append(copyTarget.string());
+            message.append("\", the copy this run replaces; move it elsewhere or choose another "
+                           "output directory.");
+            throw EOptionsError(message);
+        }
+    }
+    const auto copyFailed = [&](const std::string& reason) {
+        return EFileError("Cannot copy the project template directory \"" + source + "\" to \"" +
+                          destination + "\". " + reason);
+    };
+    // A template the copy would refuse is refused before the output is touched.
+    try {
+        CheckDirectoryTree(source);
+    } catch (const EFileError& refused) {
+        throw copyFailed(refused.what());
+    }
     if (fs::exists(fs::symlink_status(copyTarget, error)) &&
         !(OnConfirmReplace && OnConfirmReplace(copyTarget.string()))) {
         throw EExistingCopyError("The output directory already holds \"" + copyTarget.string() +
@@ -222,8 +255,7 @@ void TDM::Generate(const TProjectParam& options) {
     }
     const TOutputLock lock(TOutputPath{destination, copyName});
     if (!CopyTemplateDirectory(directories.TemplateDir, destination)) {
-        throw EFileError("Cannot copy the project template directory \"" + source + "\" to \"" +
-                         destination + "\". " + FLastCopyError);
+        throw copyFailed(FLastCopyError);
     }
     // Below the output directory the run follows no link: every file it writes lies in the copy.
     const TOutputPath outputBase{destination, LastFolderName(directories.TemplateDir)};
