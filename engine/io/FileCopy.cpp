@@ -42,9 +42,13 @@ std::string ReasonOf(const EFileError& error) {
     return reason == std::string::npos ? message : message.substr(reason + 3);
 }
 
-// A size as the limits are given: whole MiB where it is, else bytes.
+// A size as the limits are given: whole GiB or MiB where it is one, else bytes.
 std::string SizeText(std::uint64_t bytes) {
+    constexpr std::uint64_t GiB = std::uint64_t{1} << 30;
     constexpr std::uint64_t MiB = std::uint64_t{1} << 20;
+    if (bytes >= GiB && bytes % GiB == 0) {
+        return std::to_string(bytes / GiB) + " GiB";
+    }
     if (bytes >= MiB && bytes % MiB == 0) {
         return std::to_string(bytes / MiB) + " MiB";
     }

@@ -1396,6 +1396,10 @@ TEST_F(FaultTest, ATemplateOverTheLimitsIsRefusedWholeBeforeAnythingIsCopied) {
               "\"" + templateDir.string() +
                   "\": The template holds more than 1000000 bytes of data; a project template is "
                   "far smaller.");
+    EXPECT_EQ(refusal({32, 100, std::uint64_t{1} << 10}),
+              "\"" + templateDir.string() +
+                  "\": The template holds more than 1024 bytes of data; a project template is "
+                  "far smaller.");
     EXPECT_EQ(refusal({32, 1, std::uint64_t{1} << 30}),
               "\"" + templateDir.string() + "\": the template holds more than 1 files.");
     EXPECT_EQ(refusal({0, 100, std::uint64_t{1} << 30}),
