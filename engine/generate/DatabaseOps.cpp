@@ -30,11 +30,7 @@ bool TDM::LoadDisplayTextMap(const std::string& mapFile, bool nameCodeOrder) {
     // Map files exported by Windows tools are often UTF-16; their text is read as UTF-8 then.
     const std::string text = DecodeByteOrderMark(ReadWholeFile(mapFile));
     DisplayTextMap.Clear();
-    for (const std::string& line : SplitMapFileLines(text)) {
-        if (std::optional<std::string> entry = ParseMapLine(line, nameCodeOrder)) {
-            DisplayTextMap.Add(std::move(*entry));
-        }
-    }
+    DisplayTextMap.AddMapFile(text, nameCodeOrder);
     return true;
 }
 

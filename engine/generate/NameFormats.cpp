@@ -3,8 +3,10 @@
 #include "text/EngineErrors.h"
 #include "text/ProfileFile.h"
 #include "text/StringUtils.h"
+#include "text/TextEncoding.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <unordered_set>
 
 namespace quorvane {
@@ -36,25 +38,47 @@ bool IsDigit(char c) {
 
 } // namespace
 
+const std::array<TNameFormatKey, 13> NameFormatKeys = {{
+    {"DataSetName", &TFormatStrings::DataSetName},
+    {"ProviderName", &TFormatStrings::ProviderName},
+    {"DataSourceName", &TFormatStrings::DataSourceName},
+    {"ClientDataSetName", &TFormatStrings::ClientDataSetName},
+    {"TableUnitName", &TFormatStrings::TableUnitName},
+    {"TableFormName", &TFormatStrings::TableFormName},
+    {"DBGridName", &TFormatStrings::DBGridName},
+    {"DBEditName", &TFormatStrings::DBEditName},
+    {"LabelName", &TFormatStrings::LabelName},
+    {"DBCheckBoxName", &TFormatStrings::DBCheckBoxName},
+    {"DBNavigatorName", &TFormatStrings::DBNavigatorName},
+    {"DBMemoName", &TFormatStrings::DBMemoName},
+    {"DBLookupComboBoxName", &TFormatStrings::DBLookupComboBoxName},
+}};
+
 TFormatStrings ReadNameFormats(const std::string& path) {
-    const TProfileFile file = TProfileFile::Load(path);
     TFormatStrings formats;
-    auto read = [&](const char* key, std::string& entry) {
-        entry = file.ReadString(NameFormatSection, key, entry);
+    // A file that is not there is no file to read: every entry keeps its default.
+    std::error_code error;
+    if (!std::filesystem::exists(path, error) && !error) {
+        return formats;
+    }
+    const auto refuse = [&path](const std::string& reason) {
+        throw EFileError("Cannot read the name formats from \"" + path + "\". " + reason);
     };
-    read("DataSetName", formats.DataSetName);
-    read("ProviderName", formats.ProviderName);
-    read("DataSourceName", formats.DataSourceName);
-    read("ClientDataSetName", formats.ClientDataSetName);
-    read("TableUnitName", formats.TableUnitName);
-    read("TableFormName", formats.TableFormName);
-    read("DBGridName", formats.DBGridName);
-    read("DBEditName", formats.DBEditName);
-    read("LabelName", formats.LabelName);
-    read("DBCheckBoxName", formats.DBCheckBoxName);
-    read("DBNavigatorName", formats.DBNavigatorName);
-    read("DBMemoName", formats.DBMemoName);
-    read("DBLookupComboBoxName", formats.DBLookupComboBoxName);
+    std::string bytes;
+    std::string reason;
+    if (!TryReadWholeFile(path, bytes, reason)) {
+        refuse(reason);
+    }
+    if (const std::string encoding = UnreadableEncodingOf(bytes); !encoding.empty()) {
+        refuse("It is in an encoding Quorvane does not read (" + encoding +
+               "); save it as UTF-16LE with byte-order mark, or as UTF-8.");
+    }
+    const TProfileFile file = TProfileFile::FromText(DecodeConfigurationText(bytes));
+    for (const TNameFormatKey& key : NameFormatKeys) {
+        std::string& entry = formats.*key.Format;
+        entry = file.ReadString(NameFormatSection, key.Key, entry);
+    }
+    formats.Source = path;
     return formats;
 }
 
@@ -161,6 +185,37 @@ std::string FormatName(std::string_view format, std::string_view name) {
         }
         ++argumentIndex;
         i = at + 1;
+    }
+    return result;
+}
+
+std::string ApplyNameFormat(const TFormatStrings& formats, std::string TFormatStrings::*format,
+                            std::string_view name) {
+    const std::string& value = formats.*format;
+    const auto fail = [&](const std::string& reason) {
+        const auto key =
+            std::find_if(NameFormatKeys.begin(), NameFormatKeys.end(),
+                         [format](const TNameFormatKey& k) { return k.Format == format; });
+        std::string message = formats.Source;
+        message.append(": [").append(NameFormatSection).append("] ");
+        message.append(key != NameFormatKeys.end() ? key->Key : "?").append("=").append(value);
+        message.append(": ").append(reason);
+        throw EFormatError(message);
+    };
+    std::string result;
+    try {
+        result = FormatName(value, name);
+    } catch (const EFormatError& error) {
+        fail(error.what());
+    }
+    // The name is declared in a unit, written as a component's name into a form file and
+    // referred to from code: anything but an identifier breaks the compile of the project.
+    if (!IsIdentifier(result)) {
+        std::string reason = "\"";
+        reason.append(result).append("\", made from \"").append(name);
+        reason.append("\", is no Pascal identifier (an ASCII letter or \"_\", then ASCII letters, "
+                      "digits or \"_\").");
+        fail(reason);
     }
     return result;
 }

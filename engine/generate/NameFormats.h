@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,10 +23,25 @@ struct TFormatStrings {
     std::string DBNavigatorName = "%s_DBNvg";
     std::string DBMemoName = "%s_DBMemo";
     std::string DBLookupComboBoxName = "%s_DBLkpCbo";
+    /// Where the formats came from, as the errors about them name it: the NameFormat.ini read,
+    /// or "built-in" for the defaults without a file.
+    std::string Source = "built-in";
 };
 
+/// One key of the section "NameFormatStrings" and the entry of TFormatStrings it fills.
+struct TNameFormatKey {
+    const char* Key = nullptr;
+    std::string TFormatStrings::*Format = nullptr;
+};
+
+/// The thirteen keys, in the order of the file and of TFormatStrings.
+extern const std::array<TNameFormatKey, 13> NameFormatKeys;
+
 /// Reads the name formats from the profile file at `path`; a missing file, section or key gives
-/// the default of that entry, a key present with an empty value gives an empty format.
+/// the default of that entry, a key present with an empty value gives an empty format. A file
+/// that is there but cannot be read (no regular file, larger than 64 MiB, unreadable, in an
+/// encoding a configuration file of ours cannot be in) raises EFileError "Cannot read the name
+/// formats from "%s". %s": the defaults in its place would give other names without a word.
 TFormatStrings ReadNameFormats(const std::string& path);
 
 /// Applies a name format to one name the way the runtime's Format does with a single string
@@ -34,6 +50,13 @@ TFormatStrings ReadNameFormats(const std::string& path);
 /// specifier that wants a second argument and "Format '%s' invalid or incompatible with
 /// argument" for one that does not fit a string.
 std::string FormatName(std::string_view format, std::string_view name);
+
+/// Applies the format `format` of `formats` to `name` as FormatName does, and checks that the
+/// result is a Pascal identifier, as every name a run writes must be. Raises EFormatError
+/// "<source>: [NameFormatStrings] <key>=<value>: <reason>", the reason being FormatName's
+/// message or that the name it gives is no identifier.
+std::string ApplyNameFormat(const TFormatStrings& formats, std::string TFormatStrings::*format,
+                            std::string_view name);
 
 /// The text after the first "_" of `name`, at most 255 characters, trimmed; `name` unchanged
 /// when it holds no "_".

@@ -127,22 +127,24 @@ std::vector<std::string> TProjectPlan::FieldIdentifiers(const TPlannedTable& tab
 std::string TProjectPlan::DerivedFieldComponent(const TPlannedTable& table,
                                                 const std::string& identifier,
                                                 TFieldRole role) const {
-    const TFormatStrings& formats = *NameFormats;
+    const auto named = [this, &identifier](std::string TFormatStrings::*format) {
+        return ApplyNameFormat(*NameFormats, format, identifier);
+    };
     switch (role) {
     case TFieldRole::ServerField:
         return table.ServerDataSet + identifier;
     case TFieldRole::ClientField:
         return table.ClientDataSet + identifier;
     case TFieldRole::Label:
-        return FormatName(formats.LabelName, identifier);
+        return named(&TFormatStrings::LabelName);
     case TFieldRole::Edit:
-        return FormatName(formats.DBEditName, identifier);
+        return named(&TFormatStrings::DBEditName);
     case TFieldRole::CheckBox:
-        return FormatName(formats.DBCheckBoxName, identifier);
+        return named(&TFormatStrings::DBCheckBoxName);
     case TFieldRole::Memo:
-        return FormatName(formats.DBMemoName, identifier);
+        return named(&TFormatStrings::DBMemoName);
     case TFieldRole::Lookup:
-        return FormatName(formats.DBLookupComboBoxName, identifier);
+        return named(&TFormatStrings::DBLookupComboBoxName);
     }
     return {};
 }
@@ -205,6 +207,11 @@ private:
     const TFormatStrings& FFormats;
     const TTemplateSet& FTemplates;
 
+    // A name made from a name format; an error names the format's key and file.
+    std::string Named(std::string TFormatStrings::*format, const std::string& identifier) const {
+        return ApplyNameFormat(FFormats, format, identifier);
+    }
+
     // Claims a field's component name; one that had to be told apart is kept in the plan.
     void ClaimField(TNameRegistry& registry, const TPlannedTable& table, std::size_t field,
                     const std::string& identifier, TFieldRole role) {
@@ -221,9 +228,10 @@ private:
         TNameRegistry registry = RegistryOf({&FTemplates.ServerForm, &FTemplates.ServerUnit});
         for (TPlannedTable& table : FPlan.Tables) {
             const std::string& identifier = identifiers[table.Index];
-            table.ServerDataSet = registry.Claim(FormatName(FFormats.DataSetName, identifier));
-            table.ServerCompanion = registry.Claim(FormatName(
-                options.IsRDM ? FFormats.ProviderName : FFormats.DataSourceName, identifier));
+            table.ServerDataSet = registry.Claim(Named(&TFormatStrings::DataSetName, identifier));
+            table.ServerCompanion = registry.Claim(Named(
+                options.IsRDM ? &TFormatStrings::ProviderName : &TFormatStrings::DataSourceName,
+                identifier));
         }
         for (const TPlannedTable& table : FPlan.Tables) {
             const std::vector<std::string> fields = FPlan.FieldIdentifiers(table);
@@ -238,14 +246,14 @@ private:
         for (TPlannedTable& table : FPlan.Tables) {
             const std::string& identifier = identifiers[table.Index];
             table.ClientDataSet =
-                registry.Claim(FormatName(FFormats.ClientDataSetName, identifier));
+                registry.Claim(Named(&TFormatStrings::ClientDataSetName, identifier));
             table.ClientDataSource =
-                registry.Claim(FormatName(FFormats.DataSourceName, identifier));
+                registry.Claim(Named(&TFormatStrings::DataSourceName, identifier));
             // With the server's identifiers, the client names the server's own provider; with
             // other ones it names what the provider format gives, which the check then weighs.
             table.ClientProviderName = sameAsServer && FOptions.ServerOptions.IsRDM
                                            ? table.ServerCompanion
-                                           : FormatName(FFormats.ProviderName, identifier);
+                                           : Named(&TFormatStrings::ProviderName, identifier);
         }
         for (const TPlannedTable& table : FPlan.Tables) {
             const std::vector<std::string> fields = FPlan.FieldIdentifiers(table);
@@ -432,23 +440,23 @@ private:
             table.FormClass = WithTableIdentifier(tableFormClass, identifier);
             const std::string dataSource =
                 sameAsClient ? table.ClientDataSource
-                             : FormatName(FFormats.DataSourceName, clientIdentifier);
+                             : Named(&TFormatStrings::DataSourceName, clientIdentifier);
             table.DataSourceReference = options.DMName + "." + dataSource;
             table.GridsTabSheet = grids.Claim(identifier + "_TS");
-            table.GridsNavigator = grids.Claim(FormatName(FFormats.DBNavigatorName, identifier));
-            table.GridsGrid = grids.Claim(FormatName(FFormats.DBGridName, identifier));
+            table.GridsNavigator = grids.Claim(Named(&TFormatStrings::DBNavigatorName, identifier));
+            table.GridsGrid = grids.Claim(Named(&TFormatStrings::DBGridName, identifier));
             table.Button = main.Claim(identifier + "_Btn");
             table.ButtonHandler = main.Claim(table.Button + "Click");
             table.HandlerDataSet =
                 options.DMName + "." +
                 (sameAsClient ? table.ClientDataSet
-                              : FormatName(FFormats.ClientDataSetName, clientIdentifier));
-            table.HandlerForm = FormatName(FFormats.TableFormName, identifier);
+                              : Named(&TFormatStrings::ClientDataSetName, clientIdentifier));
+            table.HandlerForm = Named(&TFormatStrings::TableFormName, identifier);
 
             TNameRegistry form =
                 RegistryOf({&FTemplates.TableForm, &FTemplates.TableUnit}, identifier);
-            table.Navigator = form.Claim(FormatName(FFormats.DBNavigatorName, identifier));
-            table.Grid = form.Claim(FormatName(FFormats.DBGridName, identifier));
+            table.Navigator = form.Claim(Named(&TFormatStrings::DBNavigatorName, identifier));
+            table.Grid = form.Claim(Named(&TFormatStrings::DBGridName, identifier));
             const std::vector<std::string> fields = FPlan.FieldIdentifiers(table);
             for (std::size_t field = 0; field < fields.size(); ++field) {
                 const TFieldControls controls = FPlan.FieldControls(table, field);

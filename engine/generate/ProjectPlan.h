@@ -130,7 +130,8 @@ public:
     static const TFieldLookup* LookupOf(const TPlannedTable& table, std::size_t field);
 
     /// Settles the names of one run. Throws EOptionsError for a table whose name gives no
-    /// identifier and EFormatError for a name format that cannot be applied.
+    /// identifier, and EFormatError naming the key, value and file of a name format that cannot
+    /// be applied or that gives a name that is no identifier (see ApplyNameFormat).
     static TProjectPlan Make(const TSchemaSnapshot& snapshot, const TProjectParam& options,
                              const TFormatStrings& formats, const TTemplateSet& templates);
 

@@ -66,6 +66,15 @@ std::string DestinationOf(const TDirectoryParam& directories) {
     return destination;
 }
 
+// Why the template could not be copied, named by the template and the output directory.
+EFileError TemplateCopyError(const std::string& templateDir, const std::string& destination,
+                             const std::string& reason) {
+    std::string message = "Cannot copy the project template directory \"";
+    message.append(templateDir).append("\" to \"").append(destination).append("\". ");
+    message.append(reason);
+    return EFileError(message);
+}
+
 // The extension of a file name: from its last ".", the dot included; "" without a dot.
 std::string ExtensionOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
@@ -102,7 +111,14 @@ void TDM::LoadNameFormats() {
     // The first file found is used whole: keys it lacks take their defaults, not the values of
     // a file further down the search.
     const std::optional<std::string> path = FindNameFormatFile(CurrentInstallLayout());
-    NameFormats = path ? ReadNameFormats(*path) : TFormatStrings{};
+    FNameFormatsError.clear();
+    try {
+        NameFormats = path ? ReadNameFormats(*path) : TFormatStrings{};
+    } catch (const EFileError& error) {
+        // The program still starts; its runs are refused until the file is mended.
+        NameFormats = TFormatStrings{};
+        FNameFormatsError = error.what();
+    }
 }
 
 void TDM::StopIfCancelled() const {
@@ -201,6 +217,9 @@ std::vector<TPreviewEntry> TDM::Run(const TProjectParam& options, bool preview, 
     const TDirectoryParam& directories = options.Directories;
 
     ReportStatus("Copy Template Files...");
+    if (!FNameFormatsError.empty()) {
+        throw EFileError(FNameFormatsError);
+    }
     // An empty template path would copy the current folder, an empty output path would copy
     // into the root of the file system.
     if (Trim(directories.TemplateDir).empty()) {
@@ -249,6 +268,25 @@ std::vector<TPreviewEntry> TDM::Run(const TProjectParam& options, bool preview, 
                             "directory \"" +
                             source + "\"; choose an output directory outside it.");
     }
+    // The copy replaces the earlier one file by file: a database or map file inside it would be
+    // overwritten by the template's file of its name, and the run would copy that instead.
+    for (const auto& [input, what] : {std::pair{&options.Database.UDLFile, "database"},
+                                      std::pair{&options.Database.MapFile, "map file"}}) {
+        if (!input->empty() && IsSameFolderOrInside(*input, copyTarget)) {
+            std::string message = "The ";
+            message.append(what).append(" \"").append(*input).append("\" lies inside \"");
+            message.append(copyTarget.string());
+            message.append("\", the copy this run replaces; move it elsewhere or choose another "
+                           "output directory.");
+            throw EOptionsError(message);
+        }
+    }
+    // A template the copy would refuse is refused before the output is touched.
+    try {
+        CheckDirectoryTree(source);
+    } catch (const EFileError& refused) {
+        throw TemplateCopyError(source, destination, refused.what());
+    }
     // Below the output directory the run follows no link: every file it writes lies in the copy.
     const TOutputPath copy{destination, copyName};
     StopIfCancelled();
@@ -276,8 +314,7 @@ void TDM::WriteProject(TOutputTree& tree, const TProjectParam& options, const TP
         tree.CopyTemplate(templateDir);
     } catch (const EFileError& copyError) {
         FLastCopyError = copyError.what();
-        throw EFileError("Cannot copy the project template directory \"" + templateDir +
-                         "\" to \"" + DestinationOf(options.Directories) + "\". " + FLastCopyError);
+        throw TemplateCopyError(templateDir, DestinationOf(options.Directories), FLastCopyError);
     }
 
     const std::string& databaseFile = options.Database.UDLFile;

@@ -96,7 +96,9 @@ public:
 
     // --- Name formats ---
 
-    /// Loads NameFormats from NameFormat.ini beside the executable.
+    /// Loads NameFormats from the first NameFormat.ini of the search (see FindNameFormatFile).
+    /// A file found that cannot be read leaves the defaults and is told by the next run, which
+    /// it ends before anything is written.
     void LoadNameFormats();
 
     // --- Database ---
@@ -118,6 +120,7 @@ public:
 
 private:
     std::string FLastCopyError;
+    std::string FNameFormatsError; // why the NameFormat.ini found could not be read
     std::vector<std::string> FWarnings;
     std::atomic<bool> FRunning = false;
     std::atomic<bool> FCancelRequested = false;

@@ -22,8 +22,17 @@ namespace {
 
 using TFileIdentity = std::pair<dev_t, ino_t>;
 
+// A copy that failed at one file: the template's file when reading failed, the output file
+// when writing did. The tree copy reports both, CopyOneFile the reason alone.
+class ECopyFailure : public EFileError {
+public:
+    ECopyFailure(const std::string& path, const std::string& reason)
+        : EFileError("\"" + path + "\": " + reason), Reason(reason) {}
+    std::string Reason;
+};
+
 [[noreturn]] void RaiseCopyError(const fs::path& path, const std::string& reason) {
-    throw EFileError("\"" + path.string() + "\": " + reason);
+    throw ECopyFailure(path.string(), reason);
 }
 
 // The reason of a writer's "Cannot create file "path". reason": the caller names the files.
@@ -31,6 +40,44 @@ std::string ReasonOf(const EFileError& error) {
     const std::string message = error.what();
     const std::size_t reason = message.find("\". ");
     return reason == std::string::npos ? message : message.substr(reason + 3);
+}
+
+// A size as the limits are given: whole GiB or MiB where it is one, else bytes.
+std::string SizeText(std::uint64_t bytes) {
+    constexpr std::uint64_t GiB = std::uint64_t{1} << 30;
+    constexpr std::uint64_t MiB = std::uint64_t{1} << 20;
+    if (bytes >= GiB && bytes % GiB == 0) {
+        return std::to_string(bytes / GiB) + " GiB";
+    }
+    if (bytes >= MiB && bytes % MiB == 0) {
+        return std::to_string(bytes / MiB) + " MiB";
+    }
+    return std::to_string(bytes) + " bytes";
+}
+
+// The bytes of data of a file open for reading, its holes left out, as the copy reads them.
+std::uint64_t DataBytesOf(int file, off_t size) {
+    std::uint64_t bytes = 0;
+    off_t at = 0;
+    while (at < size) {
+        off_t data = ::lseek(file, at, SEEK_DATA);
+        if (data < 0) {
+            if (errno == ENXIO) {
+                break; // only a hole is left
+            }
+            data = at; // a file system without holes
+        }
+        off_t hole = ::lseek(file, data, SEEK_HOLE);
+        if (hole < 0 || hole > size) {
+            hole = size;
+        }
+        if (hole <= data) {
+            break;
+        }
+        bytes += static_cast<std::uint64_t>(hole - data);
+        at = hole;
+    }
+    return bytes;
 }
 
 // A temporary file of an earlier run, killed before it renamed it: this run's, and the
@@ -60,14 +107,49 @@ void RemoveLeftoverTemporaryFiles(int folder) {
     ::closedir(entries);
 }
 
+// Walks a template tree twice the same way: first to measure it (its depth, its files and their
+// data, its links), so that a template the limits refuse is refused before anything is copied;
+// then to copy it. The copy checks the limits again, as the template may grow in between.
 class TTreeCopy {
 public:
-    TTreeCopy(const fs::path& source, const TCopyLimits& limits) : FLimits(limits) {
+    TTreeCopy(const fs::path& source, const TCopyLimits& limits)
+        : FLimits(limits), FSource(source) {
         std::error_code error;
         FSourceRoot = fs::canonical(source, error);
         if (error) {
             RaiseCopyError(source, error.message());
         }
+    }
+
+    void Measure() {
+        FWriting = false;
+        Walk();
+    }
+
+    void Copy(const TOutputPath& target) {
+        FWriting = true;
+        Walk(target);
+    }
+
+private:
+    const TCopyLimits FLimits;
+    const fs::path FSource;
+    fs::path FSourceRoot;
+    bool FWriting = false;
+    std::vector<TFileIdentity> FOpenFolders; // the folders being walked, outermost first
+    std::uint64_t FFiles = 0;
+    std::uint64_t FBytes = 0;
+
+    void Walk(const TOutputPath& target = {}) {
+        FFiles = 0;
+        FBytes = 0;
+        FOpenFolders.clear();
+        CopyFolder(FSource, target, 0);
+    }
+
+    [[noreturn]] void RaiseTooMuchData() const {
+        RaiseCopyError(FSource, "The template holds more than " + SizeText(FLimits.Bytes) +
+                                    " of data; a project template is far smaller.");
     }
 
     void CopyFolder(const fs::path& source, const TOutputPath& target, int depth) {
@@ -85,8 +167,10 @@ public:
         if (std::find(FOpenFolders.begin(), FOpenFolders.end(), identity) != FOpenFolders.end()) {
             return;
         }
-        const TFileDescriptor folder = OpenOutputFolder(target, true);
-        RemoveLeftoverTemporaryFiles(folder.Get());
+        if (FWriting) {
+            const TFileDescriptor folder = OpenOutputFolder(target, true);
+            RemoveLeftoverTemporaryFiles(folder.Get());
+        }
         std::error_code error;
         fs::directory_iterator entries(source, error);
         if (error) {
@@ -98,13 +182,6 @@ public:
         }
         FOpenFolders.pop_back();
     }
-
-private:
-    const TCopyLimits FLimits;
-    fs::path FSourceRoot;
-    std::vector<TFileIdentity> FOpenFolders; // the folders being copied, outermost first
-    std::uint64_t FFiles = 0;
-    std::uint64_t FBytes = 0;
 
     void CopyEntry(const fs::path& source, const TOutputPath& target, int depth) {
         struct stat status {};
@@ -133,97 +210,125 @@ private:
             CopyFolder(source, target, depth + 1);
         } else if (S_ISREG(status.st_mode)) {
             if (++FFiles > FLimits.Files) {
-                RaiseCopyError(source, "the template holds more than " +
-                                           std::to_string(FLimits.Files) + " files.");
+                RaiseCopyError(FSource, "the template holds more than " +
+                                            std::to_string(FLimits.Files) + " files.");
             }
-            try {
-                FBytes += CopyFile(source, target, FLimits.Bytes - std::min(FBytes, FLimits.Bytes));
-            } catch (const EFileError& copyError) {
-                RaiseCopyError(source, ReasonOf(copyError));
+            const std::uint64_t budget = FLimits.Bytes - std::min(FBytes, FLimits.Bytes);
+            const std::uint64_t bytes =
+                FWriting ? CopyFile(source, target, budget) : MeasureFile(source);
+            if (bytes > budget) {
+                RaiseTooMuchData();
             }
+            FBytes += bytes;
         }
         // Sockets, pipes and devices carry no template text: they are passed over.
     }
 
-public:
-    // Copies the data of one file, keeping holes as holes; the bytes of data copied. More data
-    // than `budget` ends the copy.
-    static std::uint64_t CopyFile(const fs::path& source, const TOutputPath& target,
-                                  std::uint64_t budget) {
-        const TFileDescriptor input(::open(source.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    // Opens a file of the template to read, refusing what is no regular file.
+    static TFileDescriptor OpenToRead(const fs::path& source, struct stat& status) {
+        TFileDescriptor input(::open(source.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
         if (!input.Valid()) {
-            throw EFileError(SystemErrorText(errno));
+            RaiseCopyError(source, SystemErrorText(errno));
         }
-        struct stat status {};
         if (::fstat(input.Get(), &status) != 0) {
-            throw EFileError(SystemErrorText(errno));
+            RaiseCopyError(source, SystemErrorText(errno));
         }
         if (!S_ISREG(status.st_mode)) {
-            throw EFileError("It is no regular file.");
+            RaiseCopyError(source, "It is no regular file.");
         }
-        TAtomicFileWriter output(target, status.st_mode & 0777);
+        return input;
+    }
+
+    // The bytes of data of a file, opened as the copy opens it, so that one the copy could not
+    // read is refused before anything is copied too.
+    static std::uint64_t MeasureFile(const fs::path& source) {
+        struct stat status {};
+        const TFileDescriptor input = OpenToRead(source, status);
+        return DataBytesOf(input.Get(), status.st_size);
+    }
+
+public:
+    // Copies the data of one file, keeping holes as holes; the bytes of data copied. More data
+    // than `budget` ends the copy with that count (more than the budget) before it is written.
+    static std::uint64_t CopyFile(const fs::path& source, const TOutputPath& target,
+                                  std::uint64_t budget) {
+        struct stat status {};
+        const TFileDescriptor input = OpenToRead(source, status);
+        const auto readFailed = [&source]() { RaiseCopyError(source, SystemErrorText(errno)); };
         std::uint64_t copied = 0;
-        std::array<char, 1 << 16> buffer{};
-        off_t at = 0;
-        while (at < status.st_size) {
-            // The next stretch of data; a file system without holes has one stretch.
-            off_t data = ::lseek(input.Get(), at, SEEK_DATA);
-            if (data < 0) {
-                data = errno == ENXIO ? status.st_size : at;
-            }
-            if (data > at) {
-                output.Skip(data - at);
-                at = data;
-            }
-            off_t hole = ::lseek(input.Get(), at, SEEK_HOLE);
-            if (hole < 0) {
-                hole = status.st_size;
-            }
-            if (::lseek(input.Get(), at, SEEK_SET) < 0) {
-                throw EFileError(SystemErrorText(errno));
-            }
-            while (at < hole) {
-                const auto wanted = static_cast<std::size_t>(
-                    std::min<off_t>(static_cast<off_t>(buffer.size()), hole - at));
-                const ssize_t count = ::read(input.Get(), buffer.data(), wanted);
-                if (count < 0 && errno == EINTR) {
-                    continue;
+        try {
+            TAtomicFileWriter output(target, status.st_mode & 0777);
+            std::array<char, 1 << 16> buffer{};
+            off_t at = 0;
+            while (at < status.st_size) {
+                // The next stretch of data; a file system without holes has one stretch.
+                off_t data = ::lseek(input.Get(), at, SEEK_DATA);
+                if (data < 0) {
+                    data = errno == ENXIO ? status.st_size : at;
                 }
-                if (count < 0) {
-                    throw EFileError(SystemErrorText(errno));
+                if (data > at) {
+                    output.Skip(data - at);
+                    at = data;
                 }
-                if (count == 0) {
-                    hole = at; // the file shrank meanwhile
-                    status.st_size = at;
-                    break;
+                off_t hole = ::lseek(input.Get(), at, SEEK_HOLE);
+                if (hole < 0) {
+                    hole = status.st_size;
                 }
-                copied += static_cast<std::uint64_t>(count);
-                if (copied > budget) {
-                    throw EFileError("The template holds more than " +
-                                     std::to_string((budget >> 20)) +
-                                     " MiB of data; a project template is far smaller.");
+                if (::lseek(input.Get(), at, SEEK_SET) < 0) {
+                    readFailed();
                 }
-                output.Write(std::string_view(buffer.data(), static_cast<std::size_t>(count)));
-                at += count;
+                while (at < hole) {
+                    const auto wanted = static_cast<std::size_t>(
+                        std::min<off_t>(static_cast<off_t>(buffer.size()), hole - at));
+                    const ssize_t count = ::read(input.Get(), buffer.data(), wanted);
+                    if (count < 0 && errno == EINTR) {
+                        continue;
+                    }
+                    if (count < 0) {
+                        readFailed();
+                    }
+                    if (count == 0) {
+                        hole = at; // the file shrank meanwhile
+                        status.st_size = at;
+                        break;
+                    }
+                    copied += static_cast<std::uint64_t>(count);
+                    if (copied > budget) {
+                        return copied; // the file grew after it was measured
+                    }
+                    output.Write(std::string_view(buffer.data(), static_cast<std::size_t>(count)));
+                    at += count;
+                }
             }
+            output.Commit();
+        } catch (const ECopyFailure&) {
+            throw;
+        } catch (const EFileError& writeError) {
+            // The writer names the output file: that is the one that could not be written.
+            RaiseCopyError(target.Full(), ReasonOf(writeError));
         }
-        output.Commit();
         return copied;
     }
 };
 
 } // namespace
 
+void CheckDirectoryTree(const fs::path& source, const TCopyLimits& limits) {
+    TTreeCopy(source, limits).Measure();
+}
+
 void CopyDirectoryTree(const fs::path& source, const TOutputPath& target,
                        const TCopyLimits& limits) {
-    TTreeCopy(source, limits).CopyFolder(source, target, 0);
+    TTreeCopy copy(source, limits);
+    copy.Measure();
+    copy.Copy(target);
 }
 
 void CopyOneFile(const fs::path& source, const TOutputPath& target) {
     try {
         TTreeCopy::CopyFile(source, target, UINT64_MAX);
-    } catch (const EFileError& error) {
-        throw EFileError(ReasonOf(error));
+    } catch (const ECopyFailure& error) {
+        throw EFileError(error.Reason);
     }
 }
 

@@ -326,6 +326,94 @@ TEST(BatchToolTest, ALineBreakInTheProviderOptionsEndsTheRunBeforeWriting) {
     EXPECT_FALSE(fs::exists(out));
 }
 
+// A copy of the batch tool in `folder`, with `nameFormats` as the NameFormat.ini beside it: the
+// first place the tool looks for one.
+std::string ToolWithNameFormats(const TTempDir& folder, const std::string& nameFormats) {
+    const std::string tool = folder.File("bin/quorvane-gen");
+    fs::create_directories(folder.File("bin"));
+    fs::copy_file(QUORVANE_GEN, tool);
+    WriteFile(folder.File("bin/NameFormat.ini"), nameFormats);
+    return tool;
+}
+
+TToolRun RunCopiedTool(const TTempDir& folder, const std::string& tool,
+                       const std::vector<std::string>& arguments) {
+    std::string command = ShellQuote(tool);
+    for (const std::string& argument : arguments) {
+        command += ' ' + ShellQuote(argument);
+    }
+    command += " >" + ShellQuote(folder.File("tool.out")) + " 2>" +
+               ShellQuote(folder.File("tool.err")) + " </dev/null";
+    const int status = std::system(command.c_str());
+    TToolRun run;
+    run.ExitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.Errors = ReadFile(folder.File("tool.err"));
+    return run;
+}
+
+TEST(BatchToolTest, NameFormatErrorsNameTheFileTheKeyAndTheValue) {
+    const std::string rule =
+        "is no Pascal identifier (an ASCII letter or \"_\", then ASCII letters, digits or \"_\").";
+    const struct {
+        std::string Line, Message;
+    } cases[] = {
+        {"DataSetName=%s D",
+         "DataSetName=%s D: \"Categories D\", made from \"Categories\", " + rule},
+        // Saved in a Windows code page: read as such, shown as UTF-8.
+        {"DBEditName=%s_\xC4", "DBEditName=%s_\xC3\x84: \"CategoryID_\xC3\x84\", made from "
+                               "\"CategoryID\", " +
+                                   rule},
+        {"ClientDataSetName=%s%s", "ClientDataSetName=%s%s: No argument for format '%s'"},
+        {"DBGridName=%d", "DBGridName=%d: Format '%d' invalid or incompatible with argument"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Line);
+        TTempDir folder;
+        const std::string tool =
+            ToolWithNameFormats(folder, "[NameFormatStrings]\r\n" + c.Line + "\r\n");
+        const TToolRun run = RunCopiedTool(
+            folder, tool,
+            {"--template", TemplateDir, "--output", folder.File("out"), "--database", SampleUdl});
+        EXPECT_EQ(run.ExitStatus, 1);
+        EXPECT_EQ(run.Errors, "quorvane-gen: " + folder.File("bin/NameFormat.ini") +
+                                  ": [NameFormatStrings] " + c.Message + "\n");
+        EXPECT_FALSE(fs::exists(folder.File("out")));
+    }
+
+    // A file too large to be a NameFormat.ini is named, not passed over for the defaults.
+    TTempDir folder;
+    const std::string tool = ToolWithNameFormats(folder, "[NameFormatStrings]\r\n");
+    fs::resize_file(folder.File("bin/NameFormat.ini"), (std::uintmax_t{64} << 20) + 1);
+    const TToolRun run = RunCopiedTool(
+        folder, tool,
+        {"--template", TemplateDir, "--output", folder.File("out"), "--database", SampleUdl});
+    EXPECT_EQ(run.ExitStatus, 1);
+    EXPECT_EQ(run.Errors, "quorvane-gen: Cannot read the name formats from \"" +
+                              folder.File("bin/NameFormat.ini") +
+                              "\". It is larger than 64 MiB.\n");
+    EXPECT_FALSE(fs::exists(folder.File("out")));
+}
+
+TEST(BatchToolTest, ADatabaseInsideTheCopyItWouldReplaceIsRefusedEvenWithForce) {
+    TTempDir folder;
+    const std::string out = folder.File("out");
+    ASSERT_EQ(RunTool(folder, {"--template", TemplateDir, "--output", out, "--database", SampleUdl})
+                  .ExitStatus,
+              0);
+    // The earlier run's database copy and its data link, beside each other in the copy.
+    const std::string database = out + "/MidasProject/Midas_AppServer/EXE/Database.udl";
+    fs::copy_file(std::string(QUORVANE_EXAMPLES_DIR) + "/orders.sqlite",
+                  out + "/MidasProject/Midas_AppServer/EXE/orders.sqlite");
+    const std::string before = ReadFile(database);
+    const TToolRun run = RunTool(
+        folder, {"--template", TemplateDir, "--output", out, "--database", database, "--force"});
+    EXPECT_EQ(run.ExitStatus, 1);
+    EXPECT_EQ(run.Errors, "quorvane-gen: The database \"" + database + "\" lies inside \"" + out +
+                              "/MidasProject\", the copy this run replaces; move it elsewhere or "
+                              "choose another output directory.\n");
+    EXPECT_EQ(ReadFile(database), before);
+}
+
 // The manual page is written by hand; every option --help lists must be in it.
 TEST(BatchToolTest, TheManualPageDescribesEveryOptionOfTheHelp) {
     TTempDir folder;

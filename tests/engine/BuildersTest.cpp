@@ -612,7 +612,8 @@ TEST_F(BuildersTest, AFormatWithASecondArgumentEndsThePlan) {
         Plan();
         FAIL() << "no error";
     } catch (const EFormatError& error) {
-        EXPECT_STREQ(error.what(), "No argument for format '%s'");
+        EXPECT_STREQ(error.what(), "built-in: [NameFormatStrings] ClientDataSetName=%s_%s: No "
+                                   "argument for format '%s'");
     }
 }
 

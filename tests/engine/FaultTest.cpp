@@ -25,6 +25,7 @@
 #include "datalink/OdbcConnectionString.h"
 #include "generate/OptionLimits.h"
 #include "generate/dmCodeGenerator.h"
+#include "io/FileCopy.h"
 #include "io/OutputLock.h"
 #include "schema/odbc/OdbcSchemaSource.h"
 #include "text/EngineErrors.h"
@@ -375,7 +376,10 @@ TEST_F(FaultTest, FullDiskEndsTheRunWithoutPartialFiles) {
                                   0),
                   0u)
             << run.Error;
-        EXPECT_NE(run.Error.find(manual), std::string::npos) << run.Error;
+        // The file named is the one that could not be written: the copy's, not the template's.
+        EXPECT_NE(run.Error.find("\"" + disk + "/MidasProject/Midas_Client/Help/Manual.chm\": "),
+                  std::string::npos)
+            << run.Error;
         // ENGINE FAULT (reported to the lead): std::filesystem::copy_file reports the short copy
         // as "Input/output error", where the user must read that the disk is full.
         EXPECT_NE(run.Error.find(std::strerror(ENOSPC)), std::string::npos) << run.Error;
@@ -1253,6 +1257,7 @@ TEST_F(FaultTest, CopiesKeepTheirSourcesPermissionsAndNoLinkLeadsOutOfTheTemplat
     fs::create_directories(deep);
     const TRunResult tooDeep = Run(OptionsFor(copied.string(), Root.File("deep")));
     EXPECT_NE(tooDeep.Error.find("deeper than 32 levels"), std::string::npos) << tooDeep.Error;
+    EXPECT_FALSE(fs::exists(Root.Path() / "deep")) << "a refused template was copied in part";
     ::umask(mask);
 }
 
@@ -1285,6 +1290,123 @@ TEST_F(FaultTest, ALeftoverOfAKilledRunIsRemovedAndASecondRunAtOnceRefused) {
     auto after = SnapshotOf(copy, "-");
     EXPECT_EQ(after, before);
     EXPECT_EQ(RunCapturing(dm, options).Kind, "") << "the lock was not given back";
+}
+
+TEST_F(FaultTest, ADatabaseOrMapFileInsideTheCopyItReplacesIsRefusedBeforeAnythingIsWritten) {
+    // The earlier copy holds the database copy and the connection file of the run before; with
+    // --force the template's files would replace them while the run still means to copy them.
+    AddTables(*Database, 1);
+    ASSERT_EQ(Run(OptionsFor(SampleTemplate, Root.File("out"))).Kind, "");
+    const fs::path copy = Root.Path() / "out" / "MidasProject";
+    const fs::path inCopy = copy / "Midas_AppServer" / "EXE" / "Database.udl";
+    WriteFile((copy / "labels.txt").string(), "OrderID Order\n");
+    fs::create_directory_symlink(copy, Root.Path() / "alias");
+    const auto before = SnapshotOf(Root.Path(), "-");
+
+    const struct {
+        std::string Database, MapFile, Shown;
+    } cases[] = {
+        {inCopy.string(), "", "The database \"" + inCopy.string()},
+        // Reached through a link, or through "..", it is the same file.
+        {Root.File("alias/Midas_AppServer/EXE/Database.udl"), "",
+         "The database \"" + Root.File("alias/Midas_AppServer/EXE/Database.udl")},
+        {(copy / "Midas_Client" / ".." / "Midas_AppServer" / "EXE" / "Database.udl").string(), "",
+         "The database \""},
+        {DatabaseFile, (copy / "labels.txt").string(),
+         "The map file \"" + (copy / "labels.txt").string()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Database + " " + c.MapFile);
+        TProjectParam options = OptionsFor(SampleTemplate, Root.File("out"));
+        options.Database.UDLFile = c.Database;
+        options.Database.MapFile = c.MapFile;
+        TDM dm;
+        dm.ADOConnection.SetOpener(testing::MemoryOpener(Database));
+        bool asked = false;
+        dm.OnConfirmReplace = [&asked](const std::string&) { return asked = true; };
+        const TRunResult run = RunCapturing(dm, options);
+        EXPECT_EQ(run.Kind, "EOptionsError") << run.Error;
+        EXPECT_EQ(run.Error.rfind(c.Shown, 0), 0u) << run.Error;
+        EXPECT_NE(run.Error.find("\" lies inside \"" + copy.string() +
+                                 "\", the copy this run replaces; move it elsewhere or choose "
+                                 "another output directory."),
+                  std::string::npos)
+            << run.Error;
+        EXPECT_FALSE(asked) << "the user was asked to replace a copy the run refuses anyway";
+        EXPECT_EQ(SnapshotOf(Root.Path(), "-"), before);
+    }
+    // Beside the copy, not inside it, is fine.
+    TProjectParam options = OptionsFor(SampleTemplate, Root.File("out"));
+    WriteFile(Root.File("out/labels.txt"), "OrderID Order\n");
+    options.Database.MapFile = Root.File("out/labels.txt");
+    TDM dm;
+    dm.ADOConnection.SetOpener(testing::MemoryOpener(Database));
+    dm.OnConfirmReplace = [](const std::string&) { return true; };
+    EXPECT_EQ(RunCapturing(dm, options).Kind, "");
+}
+
+TEST_F(FaultTest, AnEarlierCopyThatCannotBeWrittenIsNamedNotTheTemplate) {
+    AddTables(*Database, 1);
+    ASSERT_EQ(Run(OptionsFor(SampleTemplate, Root.File("out"))).Kind, "");
+    const std::string copy = Root.File("out/MidasProject");
+    const std::string server = copy + "/Midas_AppServer";
+    // Permissions do not bind the superuser: there the file-size limit refuses every write.
+    ::chmod(server.c_str(), 0555);
+    std::optional<TZeroFileSizeLimit> limit;
+    if (::access(server.c_str(), W_OK) == 0) {
+        limit.emplace();
+        ASSERT_TRUE(limit->Active());
+    }
+    TDM dm;
+    dm.ADOConnection.SetOpener(testing::MemoryOpener(Database));
+    dm.OnConfirmReplace = [](const std::string&) { return true; };
+    const TRunResult run = RunCapturing(dm, OptionsFor(SampleTemplate, Root.File("out")));
+    limit.reset();
+    ::chmod(server.c_str(), 0755);
+    EXPECT_EQ(run.Kind, "EFileError");
+    const std::string head = "Cannot copy the project template directory \"" + SampleTemplate +
+                             "\" to \"" + Root.File("out") + "/\". \"";
+    ASSERT_EQ(run.Error.rfind(head, 0), 0u) << run.Error;
+    const std::string named = run.Error.substr(head.size(), run.Error.find("\": ") - head.size());
+    EXPECT_EQ(named.rfind(copy + "/", 0), 0u) << "names " << named;
+    EXPECT_TRUE(fs::exists(named) || fs::exists(fs::path(named).parent_path())) << named;
+}
+
+TEST_F(FaultTest, ATemplateOverTheLimitsIsRefusedWholeBeforeAnythingIsCopied) {
+    // Two files of 600 KiB under a limit of 1 MiB: the second passes the limit, and the first
+    // is not copied either. The figure is the limit's, not what was left of it.
+    const fs::path templateDir = Root.Path() / "large" / "MidasProject";
+    WriteFile((templateDir / "a.bin").string(), std::string(600 * 1024, 'a'));
+    WriteFile((templateDir / "b" / "b.bin").string(), std::string(600 * 1024, 'b'));
+    const TOutputPath target{Root.File("copy"), "MidasProject"};
+    const auto refusal = [&](const TCopyLimits& limits) {
+        try {
+            CopyDirectoryTree(templateDir, target, limits);
+        } catch (const EFileError& error) {
+            EXPECT_FALSE(fs::exists(Root.Path() / "copy")) << "something was copied";
+            return std::string(error.what());
+        }
+        return std::string("no error");
+    };
+    EXPECT_EQ(refusal({32, 100, std::uint64_t{1} << 20}),
+              "\"" + templateDir.string() +
+                  "\": The template holds more than 1 MiB of data; a project template is far "
+                  "smaller.");
+    EXPECT_EQ(refusal({32, 100, 1000000}),
+              "\"" + templateDir.string() +
+                  "\": The template holds more than 1000000 bytes of data; a project template is "
+                  "far smaller.");
+    EXPECT_EQ(refusal({32, 100, std::uint64_t{1} << 10}),
+              "\"" + templateDir.string() +
+                  "\": The template holds more than 1024 bytes of data; a project template is "
+                  "far smaller.");
+    EXPECT_EQ(refusal({32, 1, std::uint64_t{1} << 30}),
+              "\"" + templateDir.string() + "\": the template holds more than 1 files.");
+    EXPECT_EQ(refusal({0, 100, std::uint64_t{1} << 30}),
+              "\"" + (templateDir / "b").string() +
+                  "\": the template nests folders deeper than 0 levels.");
+    EXPECT_EQ(refusal({1, 2, 1200 * 1024}), "no error");
+    EXPECT_EQ(ReadFile(Root.File("copy/MidasProject/b/b.bin")), std::string(600 * 1024, 'b'));
 }
 
 TEST_F(FaultTest, InputsThatAreNoRegularFilesOrTooLargeEndWithAClearError) {

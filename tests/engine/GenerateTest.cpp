@@ -276,8 +276,9 @@ TEST_F(GenerateTest, ATableNamedLikeATemplateUnitLeavesTheTemplateAlone) {
 }
 
 TEST_F(GenerateTest, WhatCanFailBeforeWritingFailsWhileTheOutputIsUntouched) {
-    // A table without identifier, a name format that cannot be applied and a missing template
-    // file are all known before the copy: the output directory is not even made.
+    // A table without identifier, a name format that cannot be applied or gives no identifier,
+    // and a missing template file are all known before the copy: the output directory is not
+    // even made.
     Database->AddTable("Orders", {});
     Database->AddTable("Sales_", {});
     const auto expectFailureBeforeTheCopy = [&](const std::string& expected) {
@@ -299,7 +300,14 @@ TEST_F(GenerateTest, WhatCanFailBeforeWritingFailsWhileTheOutputIsUntouched) {
 
     Options.ClientUIOptions.TrimTableName = false;
     DM.NameFormats.DBGridName = "%s_%d";
-    expectFailureBeforeTheCopy("No argument for format '%d'");
+    expectFailureBeforeTheCopy(DM.NameFormats.Source +
+                               ": [NameFormatStrings] DBGridName=%s_%d: No argument for format "
+                               "'%d'");
+    DM.NameFormats.DBGridName = "%s Grid";
+    expectFailureBeforeTheCopy(DM.NameFormats.Source +
+                               ": [NameFormatStrings] DBGridName=%s Grid: \"Orders Grid\", made "
+                               "from \"Orders\", is no Pascal identifier (an ASCII letter or "
+                               "\"_\", then ASCII letters, digits or \"_\").");
 
     DM.NameFormats = TFormatStrings{};
     const std::string missing = Options.Directories.TemplateDir + "/Midas_Client/dmClient.dfm";

@@ -63,6 +63,55 @@ TEST(FormatNameTest, RaisesTheRuntimeMessagesQuotingTheOffendingConversion) {
     }
 }
 
+TEST(ApplyNameFormatTest, GivesIdentifiersOrAnErrorNamingTheFileKeyAndValue) {
+    TFormatStrings formats;
+    EXPECT_EQ(formats.Source, "built-in");
+    formats.Source = "/etc/quorvane/NameFormat.ini";
+    const std::string ok[][3] = {{"%s_CDS", "Orders", "Orders_CDS"},
+                                 {"Fixed", "Orders", "Fixed"},
+                                 {"%-3s", "Orders", "Orders"},
+                                 {"%.0s_X", "Orders", "_X"},
+                                 {"T%.3s", "_1", "T_1"},
+                                 {"%s", "Field_1", "Field_1"}};
+    for (const auto& [format, name, expected] : ok) {
+        formats.ClientDataSetName = format;
+        EXPECT_EQ(ApplyNameFormat(formats, &TFormatStrings::ClientDataSetName, name), expected);
+    }
+
+    const std::string where = "/etc/quorvane/NameFormat.ini: [NameFormatStrings] ";
+    const std::string rule =
+        "is no Pascal identifier (an ASCII letter or \"_\", then ASCII letters, digits or \"_\").";
+    const struct {
+        std::string TFormatStrings::*Format;
+        std::string Value;
+        std::string Name;
+        std::string Message;
+    } refused[] = {
+        {&TFormatStrings::DataSetName, "%s D", "Orders",
+         "DataSetName=%s D: \"Orders D\", made from \"Orders\", " + rule},
+        {&TFormatStrings::DBEditName, "%s_\xC3\x84", "Name",
+         "DBEditName=%s_\xC3\x84: \"Name_\xC3\x84\", made from \"Name\", " + rule},
+        {&TFormatStrings::LabelName, "", "Name", "LabelName=: \"\", made from \"Name\", " + rule},
+        {&TFormatStrings::DBGridName, "%8s", "Ab",
+         "DBGridName=%8s: \"      Ab\", made from \"Ab\", " + rule},
+        {&TFormatStrings::TableFormName, "9%s", "Ab",
+         "TableFormName=9%s: \"9Ab\", made from \"Ab\", " + rule},
+        {&TFormatStrings::DBLookupComboBoxName, "%s.%s", "A",
+         "DBLookupComboBoxName=%s.%s: No argument for format '%s'"},
+        {&TFormatStrings::ProviderName, "P%d", "A",
+         "ProviderName=P%d: Format '%d' invalid or incompatible with argument"},
+    };
+    for (const auto& c : refused) {
+        formats.*c.Format = c.Value;
+        try {
+            ApplyNameFormat(formats, c.Format, c.Name);
+            ADD_FAILURE() << "no error for " << c.Value;
+        } catch (const EFormatError& error) {
+            EXPECT_EQ(std::string(error.what()), where + c.Message);
+        }
+    }
+}
+
 TEST(TrimTablePrefixTest, KeepsTheTextAfterTheFirstUnderscore) {
     // A name without "_" is left as it is, outer blanks and all.
     // clang-format off

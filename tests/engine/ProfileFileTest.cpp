@@ -1,12 +1,15 @@
-// NameFormat.ini as the generator reads it: the platform's profile-file lookup rules, and the
-// defaults for everything the file does not say.
+// NameFormat.ini as the generator reads it: the platform's profile-file lookup rules, the
+// defaults for everything the file does not say, and a file that is there but cannot be read.
 
 #include "TempDir.h"
 #include "generate/NameFormats.h"
+#include "text/EngineErrors.h"
 #include "text/TextEncoding.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <filesystem>
 #include <string>
 
 namespace quorvane {
@@ -75,6 +78,38 @@ TEST(ReadNameFormatsTest, ReadsAFileSavedAsUtf16WithByteOrderMark) {
     EXPECT_EQ(formats.DataSetName, "%s_Tabelle");
     EXPECT_EQ(formats.DBMemoName, "%s_Notiz\xC3\xA9");
     EXPECT_EQ(formats.ProviderName, "%s_P");
+}
+
+TEST(ReadNameFormatsTest, AFileThatIsThereButCannotBeReadIsAnErrorNamingIt) {
+    TTempDir folder;
+    // The defaults in its place would give other names than the file asks for, silently.
+    const std::string large = folder.File("large/NameFormat.ini");
+    WriteFile(large, "[NameFormatStrings]\r\n");
+    std::filesystem::resize_file(large, (std::uint64_t{64} << 20) + 1); // sparse: costs nothing
+    const std::string bigEndian = folder.File("big-endian/NameFormat.ini");
+    WriteFile(bigEndian, std::string("\xFE\xFF\x00[\x00N", 6));
+    const std::string folderNamed = folder.File("folder/NameFormat.ini");
+    std::filesystem::create_directories(folderNamed);
+    const std::pair<std::string, std::string> cases[] = {
+        {large, "It is larger than 64 MiB."},
+        {bigEndian, "It is in an encoding Quorvane does not read (UTF-16BE); save it as UTF-16LE "
+                    "with byte-order mark, or as UTF-8."},
+        {folderNamed, "Is a directory"},
+    };
+    for (const auto& [path, reason] : cases) {
+        try {
+            ReadNameFormats(path);
+            ADD_FAILURE() << "no error for " << path;
+        } catch (const EFileError& error) {
+            EXPECT_EQ(std::string(error.what()),
+                      "Cannot read the name formats from \"" + path + "\". " + reason);
+        }
+    }
+    // A file that is read is named by the formats, for the errors about them.
+    const std::string good = folder.File("NameFormat.ini");
+    WriteFile(good, "[NameFormatStrings]\r\nDataSetName=%s_X\r\n");
+    EXPECT_EQ(ReadNameFormats(good).Source, good);
+    EXPECT_EQ(ReadNameFormats(folder.File("missing.ini")).Source, "built-in");
 }
 
 } // namespace

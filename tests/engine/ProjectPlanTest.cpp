@@ -4,6 +4,7 @@
 #include "PlanSupport.h"
 #include "generate/NameRegistry.h"
 #include "generate/dmCodeGenerator.h"
+#include "text/EngineErrors.h"
 #include "text/StringUtils.h"
 
 #include <gtest/gtest.h>
@@ -162,6 +163,49 @@ TEST_F(ProjectPlanTest, NamesAlreadyTakenByTheTemplateOrTheLanguageAreAvoided) {
     const TBlocks form = BuildTableForm(plan, DM.DisplayTextMap, events);
     EXPECT_NE(std::find(form.UnitLines.begin(), form.UnitLines.end(), "    End_2: TLabel;"),
               form.UnitLines.end());
+}
+
+TEST_F(ProjectPlanTest, EveryNameAFormatGivesMustBeAnIdentifier) {
+    // A table whose form holds every kind of field control, so that every format is applied.
+    Database->AddTable("Orders",
+                       {Column("OrderNo", ado::adInteger), Column("CustomerID", ado::adInteger),
+                        Column("Paid", ado::adBoolean), Column("Notes", ado::adLongVarWChar)});
+    ASSERT_NO_THROW(Plan());
+    DM.NameFormats.Source = "/home/user/.config/quorvane/NameFormat.ini";
+    for (const TNameFormatKey& key : NameFormatKeys) {
+        SCOPED_TRACE(key.Key);
+        const TFormatStrings defaults;
+        DM.NameFormats.*key.Format = "%s X";
+        const std::string where =
+            DM.NameFormats.Source + ": [NameFormatStrings] " + key.Key + "=%s X: \"";
+        try {
+            Plan();
+            // No generated name comes from the unit name format: the units are "frm" + table.
+            EXPECT_STREQ(key.Key, "TableUnitName");
+        } catch (const EFormatError& error) {
+            EXPECT_EQ(std::string(error.what()).rfind(where, 0), 0u) << error.what();
+            EXPECT_NE(std::string(error.what()).find(" X\", made from \""), std::string::npos)
+                << error.what();
+        }
+        // A format error is named the same way.
+        DM.NameFormats.*key.Format = "%s_%s";
+        if (std::string(key.Key) != "TableUnitName") {
+            EXPECT_THROW(
+                {
+                    try {
+                        Plan();
+                    } catch (const EFormatError& error) {
+                        EXPECT_EQ(std::string(error.what()),
+                                  DM.NameFormats.Source + ": [NameFormatStrings] " + key.Key +
+                                      "=%s_%s: No argument for format '%s'");
+                        throw;
+                    }
+                },
+                EFormatError);
+        }
+        DM.NameFormats.*key.Format = defaults.*key.Format;
+    }
+    EXPECT_NO_THROW(Plan());
 }
 
 TEST_F(ProjectPlanTest, ReferencesBrokenByTheOptionsAreReported) {

@@ -186,18 +186,21 @@ void FuzzMapFile(const std::uint8_t* data, std::size_t size) {
             continue;
         }
         // The first entry of a key wins, whatever its letter case; an entry always holds "=".
+        const TDisplayTextMap& map = module.DisplayTextMap;
         std::unordered_map<std::string, std::string> expected;
-        for (const std::string& entry : module.DisplayTextMap.Entries()) {
+        for (std::size_t index = 0; index < map.Count(); ++index) {
+            const std::string entry(map.Entry(index));
             const std::size_t equals = entry.find('=');
             Require(equals != std::string::npos, "a map entry without \"=\"", entry);
             expected.try_emplace(LowerCaseAscii(entry.substr(0, equals)), entry.substr(equals + 1));
         }
         std::size_t looked = 0;
-        for (const std::string& entry : module.DisplayTextMap.Entries()) {
+        for (std::size_t index = 0; index < map.Count(); ++index) {
             if (++looked > MaxLookups) {
                 break;
             }
-            const std::string key = entry.substr(0, entry.find('='));
+            const std::string_view entry = map.Entry(index);
+            const std::string key(entry.substr(0, entry.find('=')));
             Require(module.DisplayTextOf(key) == expected[LowerCaseAscii(key)],
                     "a map lookup does not give the first entry of its key", key);
             Require(module.DisplayTextOf(UpperCaseAscii(key)) == expected[LowerCaseAscii(key)],
@@ -237,16 +240,25 @@ void FuzzProfileFile(const std::uint8_t* data, std::size_t size) {
         }
     }
 
-    // The name formats read from the file, applied as a run applies them.
-    const TFormatStrings formats = ReadNameFormats(path);
-    for (const std::string* format :
-         {&formats.DataSetName, &formats.ProviderName, &formats.DataSourceName,
-          &formats.ClientDataSetName, &formats.TableUnitName, &formats.TableFormName,
-          &formats.DBGridName, &formats.DBEditName, &formats.LabelName, &formats.DBCheckBoxName,
-          &formats.DBNavigatorName, &formats.DBMemoName, &formats.DBLookupComboBoxName}) {
+    // The name formats read from the file, applied as a run applies them. A small regular file
+    // is refused only for its encoding.
+    TFormatStrings formats;
+    try {
+        formats = ReadNameFormats(path);
+    } catch (const EFileError& error) {
+        Require(!UnreadableEncodingOf(bytes).empty(), "a readable NameFormat.ini was refused",
+                error.what());
+        return;
+    }
+    Require(formats.Source == path, "the name formats do not name their file", formats.Source);
+    for (const TNameFormatKey& key : NameFormatKeys) {
         try {
-            FormatName(*format, "Orders");
-        } catch (const EFormatError&) {
+            Require(IsIdentifier(ApplyNameFormat(formats, key.Format, "Orders")),
+                    "a name format gave a name that is no identifier", formats.*key.Format);
+        } catch (const EFormatError& error) {
+            const std::string where = path + ": [NameFormatStrings] " + key.Key + "=";
+            Require(std::string_view(error.what()).starts_with(where),
+                    "a name format's error does not name its file and key", error.what());
         }
     }
 }
@@ -264,6 +276,19 @@ void FuzzNameFormat(const std::uint8_t* data, std::size_t size) {
             Require(result == format, "a format without \"%\" is not kept as it is", format);
         }
     } catch (const EFormatError&) {
+    }
+    // As a run applies it: an identifier, or an error that names the key and the value.
+    TFormatStrings formats;
+    formats.DBEditName = format;
+    try {
+        Require(IsIdentifier(ApplyNameFormat(formats, &TFormatStrings::DBEditName, name)),
+                "an applied name format gave no identifier", format);
+    } catch (const EFormatError& error) {
+        // what() ends at a NUL byte of the value.
+        std::string expected = "built-in: [NameFormatStrings] DBEditName=" + format + ": ";
+        expected = expected.substr(0, expected.find('\0'));
+        Require(std::string_view(error.what()).starts_with(expected),
+                "a name format's error does not name its key and value", error.what());
     }
 
     const std::string trimmed = TrimTablePrefix(name);
@@ -287,7 +312,8 @@ void FuzzNameFormat(const std::uint8_t* data, std::size_t size) {
                 identifiers[i]);
         Require(seen.insert(LowerCaseAscii(identifiers[i])).second,
                 "two field identifiers differ only in letter case", identifiers[i]);
-        if (IsIdentifier(fieldNames[i]) &&
+        // Identifiers longer than 120 characters are cut, so that the names made from them fit.
+        if (IsIdentifier(fieldNames[i]) && fieldNames[i].size() <= 120 &&
             identifierNames.insert(LowerCaseAscii(fieldNames[i])).second) {
             Require(identifiers[i] == fieldNames[i], "a field name that is an identifier changed",
                     fieldNames[i]);
