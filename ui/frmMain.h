@@ -1,11 +1,13 @@
 #pragma once
 
+#include "TableChooser.h"
 #include "generate/Options.h"
 
 #include <QMainWindow>
 #include <QMessageBox>
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +21,7 @@ class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QStatusBar;
+class QThread;
 class QToolButton;
 
 namespace quorvane {
@@ -62,6 +65,10 @@ public:
     void TempDir_BtnClick();
     void TarDir_BtnClick();
     void IsRDM_ChkClick();
+    /// Reads the database's table list on a thread of its own, then offers it in the chooser.
+    void Tables_BtnClick();
+    /// True while the table list is being read.
+    bool ReadingTables() const { return FTableReader != nullptr; }
 
     // Project Directory
     QLineEdit* ProjectTemplateDir_Edt;
@@ -97,6 +104,7 @@ public:
     QLineEdit* DBGridType_Edt;
     QLineEdit* Space_Edt;
     QLineEdit* OnlyTable_Edt;
+    QPushButton* Tables_Btn;
     QCheckBox* UITrimTableName_Chk;
     QCheckBox* WithColon_Chk;
     QCheckBox* AutoSize_Chk;
@@ -131,6 +139,9 @@ protected:
     virtual QString ChooseDirectory(const QString& start, const QString& typed);
     /// Opens the data-link editor on `path`; returns the path it saved to, or "".
     virtual QString EditDataLink(const QString& path);
+    /// Offers `tables` in the table chooser; the checked ones as a table list, nothing when
+    /// cancelled.
+    virtual std::optional<QString> ChooseTables(const std::vector<TChoosableTable>& tables);
 
 private:
     QLabel* FStatusLabel;
@@ -139,12 +150,17 @@ private:
     // Set when the user answered no to replacing an earlier copy: the run's end is then the
     // user's choice, not a failure.
     bool FReplaceDeclined = false;
+    /// Reads the table list for Tables_BtnClick; the window waits for it before it goes.
+    QThread* FTableReader = nullptr;
 
     /// ShowMessage and AskQuestion with the busy cursor lifted while the box is open.
     void Tell(QMessageBox::Icon icon, const QString& text);
     bool Ask(const QString& text);
     /// Fills the directory field `edit` from the chooser, opened where the field's path leads.
     void ChooseDirectoryInto(QLineEdit* edit);
+    /// The end of the table list's reading: the chooser, or the error.
+    void TablesRead(const std::vector<TCatalogRow>& rows,
+                    const std::vector<std::string>& qualifiers, const std::string& error);
 
     QGroupBox* BuildProjectDirectoryGroup();
     QGroupBox* BuildDatabaseGroup();

@@ -183,6 +183,8 @@ void TDM::Generate(const TProjectParam& options) {
     CheckOptionNames(options);
     ConnectDatabase(options.Database.UDLFile, options.Database.MapFile,
                     options.Database.NameCodeOrder);
+    ADOConnection.Selection =
+        TTableSelection(options.ClientUIOptions.OnlyTable, options.ClientUIOptions.ExcludeTables);
     ListTableNames(TableNames);
     // Told even when the run fails later on.
     FWarnings = ADOConnection.Snapshot().Warnings;

@@ -79,6 +79,8 @@ public:
     std::vector<TDirectoryRequest> DirectoryRequests;
     QString NextFile;
     QString NextDirectory;
+    std::vector<std::vector<TChoosableTable>> TableRequests;
+    std::optional<QString> NextTables;
     bool RealDirectoryChooser = false;
     bool ReplaceAnswer = true;
     int Questions = 0;
@@ -107,6 +109,11 @@ protected:
         CursorsInDialogs.push_back(OverrideCursorShape());
         DirectoryRequests.push_back({start, typed});
         return RealDirectoryChooser ? TMain_Frm::ChooseDirectory(start, typed) : NextDirectory;
+    }
+    std::optional<QString> ChooseTables(const std::vector<TChoosableTable>& tables) override {
+        CursorsInDialogs.push_back(OverrideCursorShape());
+        TableRequests.push_back(tables);
+        return NextTables;
     }
     void DMStatus(TDM& sender, const std::string& text) override {
         TMain_Frm::DMStatus(sender, text);
@@ -244,6 +251,7 @@ private slots:
                                        window.DBGridType_Edt,
                                        window.Space_Edt,
                                        window.OnlyTable_Edt,
+                                       window.Tables_Btn,
                                        window.UITrimTableName_Chk,
                                        window.WithColon_Chk,
                                        window.AutoSize_Chk,
@@ -557,6 +565,59 @@ private slots:
         const auto* openDialog = window.findChild<QFileDialog*>("OpenDialog");
         QCOMPARE(openDialog->nameFilters().value(2),
                  QStringLiteral("Acess Database(*.mdb *.accdb)"));
+    }
+
+    // "Tables..." reads the list on a thread while the window goes on, offers it with the field's
+    // tables checked, and puts the chosen ones into the field; a cancel changes nothing.
+    void TablesButtonReadsTheListAndFillsTheField() {
+        TTestMain_Frm window;
+        TDM dm;
+        window.DM = &dm;
+        window.Tables_Btn->click();
+        QCOMPARE(window.Messages.size(), std::size_t{1});
+        QCOMPARE(window.Messages[0].Text,
+                 QStringLiteral("Choose the database first: the tables are read from it."));
+        QVERIFY(window.TableRequests.empty());
+
+        window.UDL_Edt->setText(Sample("orders.udl"));
+        window.OnlyTable_Edt->setText("orders, sales_*");
+        window.NextTables = QStringLiteral("Orders, Suppliers");
+        window.Tables_Btn->click();
+        QVERIFY(window.ReadingTables());
+        QVERIFY(!window.Tables_Btn->isEnabled());
+        QCOMPARE(window.StatusText(), QStringLiteral("Reading the tables of the database..."));
+        // A run waits until the list is read.
+        window.Gen_Btn->click();
+        QVERIFY(window.Statuses.empty());
+        QTRY_COMPARE(window.TableRequests.size(), std::size_t{1});
+        QVERIFY(!window.ReadingTables());
+        QVERIFY(window.Tables_Btn->isEnabled());
+        QVERIFY(window.Progress_Bar->isHidden());
+        QCOMPARE(window.StatusText(), QString());
+        const std::vector<TChoosableTable>& offered = window.TableRequests[0];
+        QCOMPARE(offered.size(), std::size_t{14});
+        QStringList checked;
+        for (const TChoosableTable& table : offered) {
+            if (table.Checked) {
+                checked.push_back(table.Shown);
+            }
+        }
+        QCOMPARE(checked, (QStringList{"Orders", "Sales_Client", "Sales_Region"}));
+        QCOMPARE(window.OnlyTable_Edt->text(), QStringLiteral("Orders, Suppliers"));
+
+        window.NextTables.reset();
+        window.Tables_Btn->click();
+        QTRY_COMPARE(window.TableRequests.size(), std::size_t{2});
+        QCOMPARE(window.OnlyTable_Edt->text(), QStringLiteral("Orders, Suppliers"));
+
+        window.UDL_Edt->setText(Sample("no-such-database.sqlite"));
+        window.Tables_Btn->click();
+        QTRY_COMPARE(window.Messages.size(), std::size_t{2});
+        QCOMPARE(window.Messages[1].Icon, QMessageBox::Critical);
+        QVERIFY2(window.Messages[1].Text.startsWith("Cannot open SQLite database"),
+                 qPrintable(window.Messages[1].Text));
+        QCOMPARE(window.TableRequests.size(), std::size_t{2});
+        QVERIFY(window.Tables_Btn->isEnabled());
     }
 
     void DirectoryChoosersStartInTheNearestFolderThatExists() {
