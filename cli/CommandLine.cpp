@@ -32,6 +32,14 @@ std::string AbsolutePath(const std::string& path) {
     return error ? path : absolute.string();
 }
 
+// A list option given again adds to the list.
+void AppendToList(std::string& list, const std::string& items) {
+    if (!list.empty() && !items.empty()) {
+        list += ',';
+    }
+    list += items;
+}
+
 const std::vector<TOptionSpec>& OptionSpecs() {
     static const std::vector<TOptionSpec> specs = {
         {"template", "DIR", "project template directory (holds Midas_AppServer and Midas_Client)",
@@ -109,9 +117,19 @@ const std::vector<TOptionSpec>& OptionSpecs() {
          [](TCommandLine& c, const std::string& v) {
              c.Options.ClientUIOptions.Space = SpaceFromText(v);
          }},
-        {"only-table", "NAME",
-         "accepted for the window's field of that name; every table is generated",
-         [](TCommandLine& c, const std::string& v) { c.Options.ClientUIOptions.OnlyTable = v; }},
+        {"tables", "LIST",
+         "generate only these tables and views: names or patterns (*, ?, [...]), comma-separated",
+         [](TCommandLine& c, const std::string& v) {
+             AppendToList(c.Options.ClientUIOptions.OnlyTable, v);
+         }},
+        {"only-table", "LIST", "the same as --tables",
+         [](TCommandLine& c, const std::string& v) {
+             AppendToList(c.Options.ClientUIOptions.OnlyTable, v);
+         }},
+        {"exclude-tables", "LIST", "leave out these tables and views (names or patterns)",
+         [](TCommandLine& c, const std::string& v) {
+             AppendToList(c.Options.ClientUIOptions.ExcludeTables, v);
+         }},
         {"with-colon", nullptr, "field labels end with a colon",
          [](TCommandLine& c, const std::string&) { c.Options.ClientUIOptions.WithColon = true; }},
         {"left-justify", nullptr, "field labels are left-aligned",
@@ -263,8 +281,14 @@ std::string UsageText() {
         text += left + spec.Help + "\n";
     }
     text += "\n"
-            "With --describe, only --database is read: each table or view stands on a line of its\n"
-            "own in catalogue order (with its schema where that is not the default one),\n"
+            "A table list names tables and views by their names or as schema.table, without\n"
+            "regard to letter case; \\ makes the next character stand for itself (a comma, a *).\n"
+            "An option given again adds to its list. Each item must match a table or view of\n"
+            "the database, or the run stops before anything is written.\n"
+            "\n"
+            "With --describe, only --database and the table lists are read: each table or view\n"
+            "stands on a line of its own in catalogue order (with its schema where that is not\n"
+            "the default one),\n"
             "followed by one line per field: a tab, the field name, the kind (ftWideString, ...),\n"
             "Size=N, for decimals Precision=N, FixedChar=True|False and AutoIncrement=True|False,\n"
             "separated by tabs, then NotNull=, Default= and Comment= where the database says\n"

@@ -12,11 +12,13 @@
 
 namespace {
 
-// Prints what a run sees of the database, as text or as JSON, and on standard error what the
-// database source left out.
-void DescribeDatabase(quorvane::TDM& dm, const std::string& database, bool json) {
+// Prints what a run sees of the database (of the tables the options choose), as text or as
+// JSON, and on standard error what the database source left out.
+void DescribeDatabase(quorvane::TDM& dm, const quorvane::TProjectParam& options, bool json) {
     using namespace quorvane;
-    dm.ConnectDatabase(database, "", false);
+    dm.ConnectDatabase(options.Database.UDLFile, "", false);
+    dm.ADOConnection.Selection =
+        TTableSelection(options.ClientUIOptions.OnlyTable, options.ClientUIOptions.ExcludeTables);
     const TSchemaSnapshot& snapshot = dm.ADOConnection.Snapshot();
     for (const std::string& warning : snapshot.Warnings) {
         std::cerr << "warning: " << ShownText(warning) << "\n";
@@ -94,7 +96,7 @@ int main(int argc, char** argv) {
     };
     try {
         if (commandLine.Describe) {
-            DescribeDatabase(dm, commandLine.Options.Database.UDLFile, commandLine.DescribeJson);
+            DescribeDatabase(dm, commandLine.Options, commandLine.DescribeJson);
             if (commandLine.Statistics) {
                 PrintStatistics(dm.ADOConnection);
             }

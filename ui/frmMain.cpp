@@ -5,10 +5,12 @@
 #include "DataLinkEditor.h"
 #include "Icons.h"
 #include "QuorvaneVersion.h"
+#include "datalink/DataLink.h"
 #include "frmAbout.h"
 #include "generate/OptionLimits.h"
 #include "generate/RunSettings.h"
 #include "generate/dmCodeGenerator.h"
+#include "schema/SchemaSnapshot.h"
 #include "text/EngineErrors.h"
 #include "text/ShownText.h"
 #include "text/StringUtils.h"
@@ -34,8 +36,11 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
+#include <QThread>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <memory>
 
 namespace quorvane::ui {
 
@@ -247,7 +252,12 @@ TMain_Frm::TMain_Frm(QWidget* parent) : QMainWindow(parent) {
     }
 }
 
-TMain_Frm::~TMain_Frm() = default;
+TMain_Frm::~TMain_Frm() {
+    // The reading holds no part of the window, but it must not outlive the program.
+    if (FTableReader != nullptr) {
+        FTableReader->wait();
+    }
+}
 
 QGroupBox* TMain_Frm::BuildProjectDirectoryGroup() {
     auto* group = Named(new QGroupBox(QStringLiteral("Project Directory")), "ProjectDirectory_Grp");
@@ -391,6 +401,9 @@ QGroupBox* TMain_Frm::BuildClientFormsGroup() {
     DBGridType_Edt = NewEdit("DBGridType_Edt", QStringLiteral("TDBGrid"));
     Space_Edt = NewEdit("Space_Edt", QStringLiteral("4"));
     OnlyTable_Edt = NewEdit("OnlyTable_Edt");
+    OnlyTable_Edt->setToolTip(
+        QStringLiteral("Names or patterns, comma-separated (Orders, Sales_*); empty for all"));
+    Tables_Btn = Named(new QPushButton(QStringLiteral("Tables...")), "Tables_Btn");
     UITrimTableName_Chk = Named(new QCheckBox(QStringLiteral("Trim Table Name Prefix Before _:")),
                                 "UITrimTableName_Chk");
     UITrimTableName_Chk->setToolTip(TrimHint);
@@ -407,7 +420,10 @@ QGroupBox* TMain_Frm::BuildClientFormsGroup() {
     grid->addWidget(new QLabel(QStringLiteral("Space between Label and DBEdit:")), 3, 0);
     grid->addWidget(Space_Edt, 3, 1);
     grid->addWidget(new QLabel(QStringLiteral("Only Generate For This Table:")), 4, 0);
-    grid->addWidget(OnlyTable_Edt, 4, 1);
+    auto* onlyTableRow = new QHBoxLayout;
+    onlyTableRow->addWidget(OnlyTable_Edt, 1);
+    onlyTableRow->addWidget(Tables_Btn);
+    grid->addLayout(onlyTableRow, 4, 1);
     grid->addWidget(UITrimTableName_Chk, 5, 0, 1, 2);
     auto* labelRow = new QHBoxLayout;
     labelRow->addWidget(WithColon_Chk);
@@ -417,6 +433,7 @@ QGroupBox* TMain_Frm::BuildClientFormsGroup() {
     grid->addWidget(new QLabel(QStringLiteral("Field Label Properties:")), 6, 0);
     grid->addLayout(labelRow, 6, 1);
     grid->setRowStretch(7, 1);
+    connect(Tables_Btn, &QPushButton::clicked, this, &TMain_Frm::Tables_BtnClick);
     return group;
 }
 
@@ -463,6 +480,7 @@ void TMain_Frm::SetTabOrder() {
                                    DBGridType_Edt,
                                    Space_Edt,
                                    OnlyTable_Edt,
+                                   Tables_Btn,
                                    UITrimTableName_Chk,
                                    WithColon_Chk,
                                    AutoSize_Chk,
@@ -649,8 +667,9 @@ void TMain_Frm::ShowPreview(std::vector<TPreviewEntry> entries) {
 
 void TMain_Frm::RunEngine(bool preview) {
     // Status reports let clicks through during a run; a second run inside the first would share
-    // the engine, its table list and the output files, so the click is refused.
-    if (FRunning || DM == nullptr) {
+    // the engine, its table list and the output files, so the click is refused. So is a run
+    // while the table list is read: its chooser would open in the middle of the run.
+    if (FRunning || DM == nullptr || FTableReader != nullptr) {
         QApplication::beep();
         return;
     }
@@ -796,6 +815,67 @@ void TMain_Frm::ChooseDirectoryInto(QLineEdit* edit) {
     }
 }
 
+void TMain_Frm::Tables_BtnClick() {
+    if (FRunning || FTableReader != nullptr) {
+        QApplication::beep();
+        return;
+    }
+    const std::string database = ToStd(UDL_Edt->text());
+    if (Trim(database).empty()) {
+        Tell(QMessageBox::Information,
+             QStringLiteral("Choose the database first: the tables are read from it."));
+        return;
+    }
+    // A server may take its time to answer (up to its time-outs): the window stays usable
+    // while a thread of its own reads the list.
+    struct TListing {
+        std::vector<TCatalogRow> Rows;
+        std::vector<std::string> Qualifiers;
+        std::string Error;
+    };
+    auto listing = std::make_shared<TListing>();
+    FTableReader = QThread::create([listing, database] {
+        try {
+            const std::unique_ptr<ISchemaSource> source =
+                OpenSchemaSource(ConnectionStringForDatabase(database));
+            listing->Rows = source->ReadCatalogue();
+            for (const TCatalogRow& row : listing->Rows) {
+                listing->Qualifiers.push_back(source->QualifierOf(row));
+            }
+        } catch (const std::exception& error) {
+            listing->Error = error.what();
+        }
+    });
+    FTableReader->setParent(this);
+    connect(FTableReader, &QThread::finished, this, [this, listing] {
+        FTableReader->deleteLater();
+        FTableReader = nullptr;
+        TablesRead(listing->Rows, listing->Qualifiers, listing->Error);
+    });
+    Tables_Btn->setEnabled(false);
+    FStatusLabel->setText(QStringLiteral("Reading the tables of the database..."));
+    Progress_Bar->setRange(0, 0);
+    Progress_Bar->setFormat(QString());
+    Progress_Bar->show();
+    FTableReader->start();
+}
+
+void TMain_Frm::TablesRead(const std::vector<TCatalogRow>& rows,
+                           const std::vector<std::string>& qualifiers, const std::string& error) {
+    Tables_Btn->setEnabled(true);
+    Progress_Bar->hide();
+    FStatusLabel->clear();
+    if (!error.empty()) {
+        Tell(QMessageBox::Critical, FromStd(ShownText(error)));
+        return;
+    }
+    const std::optional<QString> list =
+        ChooseTables(ChoosableTables(rows, qualifiers, ToStd(OnlyTable_Edt->text())));
+    if (list) {
+        OnlyTable_Edt->setText(*list);
+    }
+}
+
 void TMain_Frm::IsRDM_ChkClick() {
     const bool providers = IsRDM_Chk->isChecked();
     ProviderOptions_Lab->setVisible(providers);
@@ -855,6 +935,14 @@ QString TMain_Frm::ChooseSettingsFile(bool forSaving, const QString& fileName) {
         return {};
     }
     return dialog.selectedFiles().first();
+}
+
+std::optional<QString> TMain_Frm::ChooseTables(const std::vector<TChoosableTable>& tables) {
+    TTableChooser chooser(tables, this);
+    if (chooser.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return chooser.List();
 }
 
 QString TMain_Frm::EditDataLink(const QString& path) {

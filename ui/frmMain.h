@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TableChooser.h"
 #include "generate/Options.h"
 #include "io/OutputTree.h"
 
@@ -7,6 +8,7 @@
 #include <QMessageBox>
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +22,7 @@ class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QStatusBar;
+class QThread;
 class QToolButton;
 
 namespace quorvane {
@@ -68,6 +71,10 @@ public:
     void IsRDM_ChkClick();
     void OpenSettings_BtnClick();
     void SaveSettings_BtnClick();
+    /// Reads the database's table list on a thread of its own, then offers it in the chooser.
+    void Tables_BtnClick();
+    /// True while the table list is being read.
+    bool ReadingTables() const { return FTableReader != nullptr; }
 
     // Project Directory
     QLineEdit* ProjectTemplateDir_Edt;
@@ -103,6 +110,7 @@ public:
     QLineEdit* DBGridType_Edt;
     QLineEdit* Space_Edt;
     QLineEdit* OnlyTable_Edt;
+    QPushButton* Tables_Btn;
     QCheckBox* UITrimTableName_Chk;
     QCheckBox* WithColon_Chk;
     QCheckBox* AutoSize_Chk;
@@ -147,6 +155,9 @@ protected:
     /// The file chooser for a settings file to open, or with `forSaving` to save (it asks before
     /// replacing a file), preset to `fileName` when it is not empty; "" when cancelled.
     virtual QString ChooseSettingsFile(bool forSaving, const QString& fileName);
+    /// Offers `tables` in the table chooser; the checked ones as a table list, nothing when
+    /// cancelled.
+    virtual std::optional<QString> ChooseTables(const std::vector<TChoosableTable>& tables);
 
 private:
     QLabel* FStatusLabel;
@@ -160,6 +171,8 @@ private:
     /// The tables a run leaves out, as the last settings file opened gave them: no control
     /// shows them, and a file opened and saved again keeps them.
     std::string FExcludeTables;
+    /// Reads the table list for Tables_BtnClick; the window waits for it before it goes.
+    QThread* FTableReader = nullptr;
 
     /// ShowMessage and AskQuestion with the busy cursor lifted while the box is open.
     void Tell(QMessageBox::Icon icon, const QString& text);
@@ -169,6 +182,9 @@ private:
     void RunEngine(bool preview);
     /// Fills the directory field `edit` from the chooser, opened where the field's path leads.
     void ChooseDirectoryInto(QLineEdit* edit);
+    /// The end of the table list's reading: the chooser, or the error.
+    void TablesRead(const std::vector<TCatalogRow>& rows,
+                    const std::vector<std::string>& qualifiers, const std::string& error);
 
     QGroupBox* BuildProjectDirectoryGroup();
     QGroupBox* BuildDatabaseGroup();

@@ -31,7 +31,7 @@ ISchemaSource& TADOConnection::Source() {
 
 const TSchemaSnapshot& TADOConnection::Snapshot() {
     if (!FSnapshot) {
-        FSnapshot = ReadSchemaSnapshot(Source());
+        FSnapshot = ReadSchemaSnapshot(Source(), Selection);
         ++FStatistics.CatalogueReads;
         FStatistics.TableDescriptions += FSnapshot->Tables.size();
         FStatistics.StatementsSent += FSource->StatementsSent();

@@ -2,6 +2,7 @@
 
 #include "schema/SchemaSnapshot.h"
 #include "schema/SchemaSource.h"
+#include "schema/TableSelection.h"
 
 #include <cstdint>
 #include <functional>
@@ -18,6 +19,9 @@ public:
     using TOpener = std::function<std::unique_ptr<ISchemaSource>(const std::string&)>;
 
     std::string ConnectionString;
+    /// The tables and views the snapshot holds; by default every one. The others are never
+    /// described.
+    TTableSelection Selection;
 
     /// Opens the connection with the current connection string (nothing when already open).
     void Open();
@@ -28,8 +32,9 @@ public:
     /// The schema source of the connection; opened anew when the snapshot has been taken.
     ISchemaSource& Source();
 
-    /// The database's tables and views with their fields, read once per connection: the
-    /// catalogue once and each table once, however often it is asked for. Once it is taken the
+    /// The database's chosen tables and views with their fields, read once per connection: the
+    /// catalogue once and each chosen table once, however often it is asked for. Throws
+    /// EOptionsError when Selection names what the database does not hold. Once it is taken the
     /// schema source is let go: the run asks the database nothing more.
     const TSchemaSnapshot& Snapshot();
 

@@ -46,8 +46,12 @@ struct TClientUIParam {
     std::string DBNavigatorType = "TDBNavigator";
     std::string DBGridType = "TDBGrid";
     std::int32_t Space = 4;
+    /// The tables and views the run generates: a comma list of names and shell-style patterns
+    /// ("Orders, Sales_*"), matched without regard to letter case against each table's name and
+    /// its "schema.table"; empty for all of them. (The window's "Only Generate For This Table:".)
     std::string OnlyTable;
-    std::string ExcludeTables;
+    /// Those of them the run leaves out, in the same form.
+    std::string ExcludeTables = {};
     bool WithColon = false;
     bool LeftJustify = false;
     bool AutoSize = false;

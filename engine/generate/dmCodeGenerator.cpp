@@ -240,6 +240,8 @@ std::vector<TPreviewEntry> TDM::Run(const TProjectParam& options, bool preview, 
     CheckOptionNames(options);
     ConnectDatabase(options.Database.UDLFile, options.Database.MapFile,
                     options.Database.NameCodeOrder);
+    ADOConnection.Selection =
+        TTableSelection(options.ClientUIOptions.OnlyTable, options.ClientUIOptions.ExcludeTables);
     ListTableNames(TableNames);
     // Told even when the run fails later on.
     FWarnings = ADOConnection.Snapshot().Warnings;

@@ -36,23 +36,40 @@ void WarnOfLeftOutColumns(const TCatalogRow& row, const TTableDescription& table
 
 } // namespace
 
-TSchemaSnapshot ReadSchemaSnapshot(ISchemaSource& source) {
+TSchemaSnapshot ReadSchemaSnapshot(ISchemaSource& source, const TTableSelection& selection) {
     TSchemaSnapshot snapshot;
     snapshot.Quoting = source.IdentifierQuoting();
     std::vector<TCatalogRow> rows = source.ReadCatalogue();
     std::vector<std::string> leftOut;
-    std::erase_if(rows, [&leftOut](const TCatalogRow& row) {
+    const bool all = selection.ChoosesAll();
+    std::erase_if(rows, [&](const TCatalogRow& row) {
         if (IsGeneratedTableType(row.TableType)) {
             return false;
         }
-        if (!IsSystemTableType(row.TableType)) {
+        // Of the other kinds, only those the user asked for are worth a word.
+        if (!IsSystemTableType(row.TableType) &&
+            (all || selection.Chooses(row, source.QualifierOf(row)))) {
             leftOut.push_back("the " + LowerCaseAscii(row.TableType) + " " + ShownName(row) +
                               " is left out: only tables and views are generated");
         }
         return true;
     });
-    // All tables in one request: a server's back-end then reads its whole catalogue in a few
-    // statements instead of a few for every table.
+    if (!all) {
+        // Chosen from the names alone, before any table is described: a server is then asked
+        // about the chosen tables only, and a name that matches nothing fails at once.
+        std::vector<std::string> qualifiers;
+        qualifiers.reserve(rows.size());
+        for (const TCatalogRow& row : rows) {
+            qualifiers.push_back(source.QualifierOf(row));
+        }
+        std::vector<TCatalogRow> chosen;
+        for (const std::size_t index : selection.Choose(rows, qualifiers)) {
+            chosen.push_back(std::move(rows[index]));
+        }
+        rows = std::move(chosen);
+    }
+    // All chosen tables in one request: a server's back-end then reads them in a few statements
+    // instead of a few for every table.
     std::vector<TTableDescription> tables = source.DescribeTables(rows);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         WarnOfLeftOutColumns(rows[i], tables[i], leftOut);

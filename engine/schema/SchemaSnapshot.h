@@ -2,6 +2,7 @@
 
 #include "schema/FieldTypes.h"
 #include "schema/SchemaSource.h"
+#include "schema/TableSelection.h"
 
 #include <string>
 #include <vector>
@@ -45,7 +46,9 @@ bool IsGeneratedTableType(const std::string& tableType);
 /// without a word.
 bool IsSystemTableType(const std::string& tableType);
 
-/// Reads the catalogue of `source` once and describes each of its tables and views once.
-TSchemaSnapshot ReadSchemaSnapshot(ISchemaSource& source);
+/// Reads the catalogue of `source` once and describes each of its tables and views that
+/// `selection` chooses once; the others are not described at all. Throws EOptionsError, before
+/// describing anything, when the selection names what the catalogue does not hold.
+TSchemaSnapshot ReadSchemaSnapshot(ISchemaSource& source, const TTableSelection& selection = {});
 
 } // namespace quorvane

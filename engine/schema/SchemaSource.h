@@ -35,8 +35,9 @@ public:
 
     /// The columns of each of `tables` (rows of ReadCatalogue), in that order, each read from
     /// its own schema. A database server is asked in a fixed number of statements where its
-    /// back-end can read the whole catalogue at once; this default, for sources without
-    /// schemas, describes one table after the other by name.
+    /// back-end can read the whole catalogue at once, and about these tables only when they are
+    /// not the whole catalogue; this default, for sources without schemas, describes one table
+    /// after the other by name.
     virtual std::vector<TTableDescription> DescribeTables(const std::vector<TCatalogRow>& tables) {
         std::vector<TTableDescription> described;
         described.reserve(tables.size());

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 #include <cctype>
@@ -613,6 +614,67 @@ TEST(BatchToolTest, ASettingsFileRunsWithTheCommandLineOverridingIt) {
     EXPECT_EQ(
         unwritable.Errors.rfind("quorvane-gen: Cannot create file \"" + unwritten + "\". ", 0), 0u)
         << unwritable.Errors;
+}
+
+// The table lists: --only-table is --tables by its old name, and a list option given again adds
+// to its list.
+TEST(BatchToolTest, TableListsAddUp) {
+    using cli::ParseCommandLine;
+    const TClientUIParam o =
+        ParseCommandLine({"--tables", "Orders, Sales_*", "--only-table=x", "--exclude-tables",
+                          "Sales_Region", "--exclude-tables=a\\,b", "--tables", ""})
+            .Options.ClientUIOptions;
+    EXPECT_EQ(o.OnlyTable, "Orders, Sales_*,x");
+    EXPECT_EQ(o.ExcludeTables, "Sales_Region,a\\,b");
+    EXPECT_THROW(ParseCommandLine({"--tables"}), cli::TUsageError);
+}
+
+// Only the chosen tables get forms, and the main form, the grids form, the project and both
+// data modules name those alone; a name that matches nothing stops the run before anything is
+// written.
+TEST(BatchToolTest, ChosenTablesAloneAreGenerated) {
+    TTempDir folder;
+    const std::string outputBase = folder.File("out/MidasProject/");
+    const TToolRun run = RunTool(folder, {"--template", TemplateDir, "--output", folder.File("out"),
+                                          "--database", SampleUdl, "--only-table", "categories"});
+    ASSERT_EQ(run.ExitStatus, 0) << run.Errors;
+    std::vector<std::string> forms;
+    for (const auto& entry : fs::directory_iterator(outputBase + "Midas_Client")) {
+        const std::string name = entry.path().filename().string();
+        if (name.starts_with("frm") && name.ends_with(".pas")) {
+            forms.push_back(name);
+        }
+    }
+    std::sort(forms.begin(), forms.end());
+    EXPECT_EQ(forms, (std::vector<std::string>{"frmCategories.pas", "frmMain.pas",
+                                               "frmTableGrids.pas", "frmTableName.pas"}));
+    for (const char* file :
+         {"Midas_AppServer/rdmMain.pas", "Midas_Client/dmClient.pas", "Midas_Client/frmMain.pas",
+          "Midas_Client/frmTableGrids.pas", "Midas_Client/Midas_Client.dpr"}) {
+        const std::string text = ReadFile(outputBase + file);
+        EXPECT_NE(text.find("Categories"), std::string::npos) << file;
+        EXPECT_EQ(text.find("Orders"), std::string::npos) << file;
+    }
+
+    const TToolRun missing = RunTool(
+        folder, {"--template", TemplateDir, "--output", folder.File("missing"), "--database",
+                 SampleUdl, "--tables", "Orders, Ordrs", "--exclude-tables", "Sales_[xyz]*"});
+    EXPECT_EQ(missing.ExitStatus, 1);
+    EXPECT_EQ(missing.Errors, "quorvane-gen: No table or view of the database matches \"Ordrs\" "
+                              "or \"Sales_[xyz]*\".\n");
+    EXPECT_FALSE(fs::exists(folder.File("missing")));
+
+    // --describe shows the chosen tables only.
+    const TToolRun described = RunTool(folder, {"--describe", "--database", SampleUdl, "--tables",
+                                                "Sales_*", "--exclude-tables", "*Region"});
+    ASSERT_EQ(described.ExitStatus, 0) << described.Errors;
+    std::vector<std::string> tables;
+    for (const std::string& line : described.Lines) {
+        if (!line.starts_with("\t")) {
+            tables.push_back(line);
+        }
+    }
+    EXPECT_EQ(tables, std::vector<std::string>{"Sales_Client"});
 }
 
 // A database of `tables` tables in SQLite, for runs long enough to be cut short.

@@ -852,6 +852,51 @@ TEST_F(PostgresFaultTest, ARunSendsOneTimeOutAndAFixedNumberOfStatements) {
     EXPECT_GE(logged.Statements, 4u);
 }
 
+// The lines of the server's log after byte `from` that hold `text`.
+std::vector<std::string> LogLinesSince(const fs::path& log, std::uintmax_t from,
+                                       const std::string& text) {
+    std::ifstream file(log);
+    file.seekg(static_cast<std::streamoff>(from));
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(file, line);) {
+        if (line.find(text) != std::string::npos) {
+            lines.push_back(line);
+        }
+    }
+    return lines;
+}
+
+// A run over a few chosen tables sends as many statements as over all of them, and its
+// catalogue queries name the chosen tables: the server reads and sends the columns of those
+// alone.
+TEST_F(PostgresFaultTest, AChoiceOfTablesIsNamedInTheSameFixedNumberOfStatements) {
+    Server->RunSql("postgres", "ALTER DATABASE quorvane_fault SET log_statement = 'all';");
+    const std::string udl = Root.File("postgresql.udl");
+    WriteDataLinkFile(udl, Link);
+    const std::uintmax_t logStart = fs::file_size(Server->LogFile());
+
+    TDM dm;
+    dm.ConnectDatabase(udl, "", false);
+    dm.ADOConnection.Selection = TTableSelection("TABLE_0[1-3], public.table_30", "table_02");
+    std::vector<std::string> names;
+    for (const TSnapshotTable& table : dm.ADOConnection.Snapshot().Tables) {
+        names.push_back(table.Name);
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"table_01", "table_03", "table_30"}));
+    EXPECT_EQ(dm.ADOConnection.Statistics().TableDescriptions, 3u);
+    EXPECT_EQ(dm.ADOConnection.Statistics().StatementsSent, 4u);
+    EXPECT_LE(StatementsLoggedSince(Server->LogFile(), logStart).Statements, 10u);
+
+    const std::vector<std::string> columnsQueries =
+        LogLinesSince(Server->LogFile(), logStart, "pg_catalog.string_agg(a.attnum");
+    ASSERT_EQ(columnsQueries.size(), 1u);
+    EXPECT_NE(columnsQueries[0].find("IN (VALUES (E'public', E'table_01'), (E'public', "
+                                     "E'table_03'), (E'public', E'table_30'))"),
+              std::string::npos)
+        << columnsQueries[0];
+    EXPECT_EQ(columnsQueries[0].find("table_02"), std::string::npos);
+}
+
 // A server that refuses a catalogue query (here the function the query for unreadable tables
 // needs is withheld from the connection's user) still has its tables described, one by one,
 // exactly as the catalogue would have described them.

@@ -14,9 +14,11 @@
 #include "datalink/DataLink.h"
 #include "generate/dmCodeGenerator.h"
 #include "schema/SchemaSnapshot.h"
+#include "schema/SnapshotText.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <optional>
 #include <string>
@@ -158,6 +160,29 @@ std::uint64_t StatementsToDescribe(const std::string& udl, std::optional<std::st
     return source->StatementsSent() - before;
 }
 
+// A snapshot of the tables `list` chooses says of each what the snapshot of all of them says,
+// keys to tables it leaves out and views' counters included, and takes as many statements
+// (`statements`, the catalogue's own among them).
+void ExpectChosenTablesToReadAsInTheWhole(const std::string& udl, const std::string& list,
+                                          const std::vector<std::string>& chosenNames,
+                                          std::uint64_t statements) {
+    TSchemaSnapshot whole = SnapshotOf(udl);
+    const auto source = OpenSchemaSource("FILE NAME=" + udl);
+    const std::uint64_t before = source->StatementsSent();
+    const TSchemaSnapshot chosen = ReadSchemaSnapshot(*source, TTableSelection(list, ""));
+    EXPECT_EQ(source->StatementsSent() - before, statements);
+    std::vector<std::string> names;
+    for (const TSnapshotTable& table : chosen.Tables) {
+        names.push_back(table.QualifiedName());
+    }
+    EXPECT_EQ(names, chosenNames);
+    std::erase_if(whole.Tables, [&chosenNames](const TSnapshotTable& table) {
+        return std::find(chosenNames.begin(), chosenNames.end(), table.QualifiedName()) ==
+               chosenNames.end();
+    });
+    EXPECT_EQ(SnapshotText(chosen), SnapshotText(whole));
+}
+
 TEST(SchemaKeysLiveTest, PostgreSqlKeysAndColumnFacts) {
     QUORVANE_REQUIRE_SERVER(server, PgPrefix, "PostgreSQL");
     const std::string database = server->Database + "_keys";
@@ -218,6 +243,10 @@ TEST(SchemaKeysLiveTest, PostgreSqlKeysAndColumnFacts) {
     // The columns query and the unreadable tables, for one table as for all of them.
     EXPECT_EQ(StatementsToDescribe(udl, "orders"), 2u);
     EXPECT_EQ(StatementsToDescribe(udl, std::nullopt), 2u + 1u); // and nested, by the driver
+    // The foreign keys of order_line refer to tables that are not chosen; the table list, the
+    // columns query and the unreadable tables.
+    ExpectChosenTablesToReadAsInTheWhole(udl, "ORDER_LINE, customer_names, geo.*",
+                                         {"geo.country", "customer_names", "order_line"}, 3);
 }
 
 TEST(SchemaKeysLiveTest, MariaDbKeysAndColumnFacts) {
@@ -281,6 +310,10 @@ TEST(SchemaKeysLiveTest, MariaDbKeysAndColumnFacts) {
     // The columns, the views' definitions and the keys, for one table as for all of them.
     EXPECT_EQ(StatementsToDescribe(udl, "orders"), 3u);
     EXPECT_EQ(StatementsToDescribe(udl, std::nullopt), 3u);
+    // The view's id counts up as customer.id does, which is not chosen; with the table list.
+    ExpectChosenTablesToReadAsInTheWhole(udl, "customer_names, Order_Line",
+                                         {"customer_names", "order_line"}, 4);
+    ExpectChosenTablesToReadAsInTheWhole(udl, "orders", {"orders"}, 4);
     session.ExecuteAll({"DROP DATABASE `" + database + "`", "DROP DATABASE `" + geo + "`"});
 }
 

@@ -547,6 +547,63 @@ TEST(PsqlOdbcCatalogueTest, ColumnsQueryCarriesTheProbesAfterItsFacts) {
     }
 }
 
+// --- Catalogue queries narrowed to the tables a run chose
+// -----------------------------------------
+
+// A name reaches each server as written, whatever it holds: quotes, backslashes, brackets, bytes
+// beyond ASCII, and whatever the server does with backslashes in its strings.
+TEST(ChosenTablesTest, NamesReachTheCatalogueQueriesAsWritten) {
+    EXPECT_EQ(PostgreSqlLiteral("it's a\\b"), "E'it''s a\\\\b'");
+    EXPECT_EQ(PostgreSqlLiteral(""), "E''");
+    EXPECT_EQ(MariaDbLiteral("Ab'\\\xC3\xA4"), "X'4162275CC3A4'");
+    EXPECT_EQ(MariaDbLiteral(""), "X''");
+
+    const TChosenTables chosen = {{"public", "orders"},
+                                  {"s'x", "Gr\xC3\xB6\xC3\x9F"
+                                          "e"}};
+    // The select list stays what the reading expects; only the tables narrow.
+    const std::string narrowed = PostgreSqlColumnsQuery(&chosen);
+    EXPECT_EQ(SelectList(narrowed), SelectList(PostgreSqlColumnsQuery()));
+    EXPECT_NE(narrowed.find("WHERE (wn.nspname, wc.relname) IN (VALUES (E'public', E'orders'), "
+                            "(E's''x', E'Gr\xC3\xB6\xC3\x9F"
+                            "e'))"),
+              std::string::npos)
+        << narrowed;
+    // The referenced tables come along, so that the foreign keys' ends have names.
+    EXPECT_NE(narrowed.find("SELECT k.confrelid FROM pg_catalog.pg_constraint k WHERE "
+                            "k.conrelid = wc.oid AND k.contype = 'f'"),
+              std::string::npos);
+    EXPECT_TRUE(narrowed.ends_with(" GROUP BY c.oid, n.nspname, c.relname"));
+    EXPECT_EQ(PostgreSqlColumnsQuery().find("VALUES"), std::string::npos);
+    EXPECT_TRUE(PostgreSqlUnreadableTablesQuery(&chosen).ends_with(
+        "'SELECT')) AND (n.nspname, c.relname) IN (VALUES (E'public', E'orders'), (E's''x', "
+        "E'Gr\xC3\xB6\xC3\x9F"
+        "e'))"));
+
+    EXPECT_EQ(MariaDbChosenTables({{"shop", "orders"}, {"shop", "a b"}}),
+              " AND (TABLE_SCHEMA, TABLE_NAME) IN ((X'73686F70', X'6F7264657273'), "
+              "(X'73686F70', X'612062'))");
+    EXPECT_EQ(MariaDbChosenColumns({{"shop", "orders"}}, false),
+              " AND ((c.TABLE_SCHEMA, c.TABLE_NAME) IN ((X'73686F70', X'6F7264657273')))");
+    // A chosen view's auto-increment flags come from the views and counters it names.
+    EXPECT_EQ(MariaDbChosenColumns({{"shop", "orders"}}, true),
+              " AND ((c.TABLE_SCHEMA, c.TABLE_NAME) IN ((X'73686F70', X'6F7264657273')) OR "
+              "c.EXTRA LIKE '%auto_increment%' OR (c.TABLE_SCHEMA, c.TABLE_NAME) IN (SELECT "
+              "TABLE_SCHEMA, TABLE_NAME FROM information_schema.VIEWS))");
+
+    const TChosenTables sqlServer = {{"dbo", "Order]s"}, {"it's", "x"}};
+    const std::string objects = "IN (OBJECT_ID(N'[dbo].[Order]]s]'), OBJECT_ID(N'[it''s].[x]'))";
+    EXPECT_TRUE(SqlServerColumnsQuery(&sqlServer)
+                    .ends_with("WHERE o.type IN ('U', 'V') AND o.object_id " + objects));
+    // Both halves of the keys query, the primary keys' and the foreign keys'.
+    const std::string keys = SqlServerKeysQuery(&sqlServer);
+    EXPECT_NE(keys.find("WHERE k.type = 'PK' AND t.object_id " + objects + " UNION ALL "),
+              std::string::npos)
+        << keys;
+    EXPECT_TRUE(keys.ends_with("fc.referenced_column_id WHERE t.object_id " + objects)) << keys;
+    EXPECT_EQ(SqlServerKeysQuery().find("OBJECT_ID"), std::string::npos);
+}
+
 // --- What the catalogues say of columns and keys beyond their types
 // -------------------------------
 

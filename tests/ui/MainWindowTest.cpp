@@ -89,6 +89,8 @@ public:
     QString NextDirectory;
     QString NextSettingsFile;
     std::vector<std::pair<bool, QString>> SettingsRequests;
+    std::vector<std::vector<TChoosableTable>> TableRequests;
+    std::optional<QString> NextTables;
     bool RealDirectoryChooser = false;
     bool ReplaceAnswer = true;
     int Questions = 0;
@@ -127,6 +129,11 @@ protected:
         CursorsInDialogs.push_back(OverrideCursorShape());
         SettingsRequests.emplace_back(forSaving, fileName);
         return NextSettingsFile;
+    }
+    std::optional<QString> ChooseTables(const std::vector<TChoosableTable>& tables) override {
+        CursorsInDialogs.push_back(OverrideCursorShape());
+        TableRequests.push_back(tables);
+        return NextTables;
     }
     void DMStatus(TDM& sender, const std::string& text) override {
         TMain_Frm::DMStatus(sender, text);
@@ -317,6 +324,7 @@ private slots:
                                        window.DBGridType_Edt,
                                        window.Space_Edt,
                                        window.OnlyTable_Edt,
+                                       window.Tables_Btn,
                                        window.UITrimTableName_Chk,
                                        window.WithColon_Chk,
                                        window.AutoSize_Chk,
@@ -532,7 +540,9 @@ private slots:
         const int status = std::system(command.c_str());
         QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
         const auto files = FilesBelow(folder.Path() / "out");
-        QVERIFY(files.size() > 40);
+        // The table list the window held chose Orders alone, in both runs.
+        QCOMPARE(files.count("MidasProject/Midas_Client/frmOrders.dfm"), std::size_t(1));
+        QCOMPARE(files.count("MidasProject/Midas_Client/frmSuppliers.dfm"), std::size_t(0));
         QVERIFY(files == FilesBelow(folder.Path() / "window"));
     }
 
@@ -738,6 +748,59 @@ private slots:
         const auto* openDialog = window.findChild<QFileDialog*>("OpenDialog");
         QCOMPARE(openDialog->nameFilters().value(2),
                  QStringLiteral("Acess Database(*.mdb *.accdb)"));
+    }
+
+    // "Tables..." reads the list on a thread while the window goes on, offers it with the field's
+    // tables checked, and puts the chosen ones into the field; a cancel changes nothing.
+    void TablesButtonReadsTheListAndFillsTheField() {
+        TTestMain_Frm window;
+        TDM dm;
+        window.DM = &dm;
+        window.Tables_Btn->click();
+        QCOMPARE(window.Messages.size(), std::size_t{1});
+        QCOMPARE(window.Messages[0].Text,
+                 QStringLiteral("Choose the database first: the tables are read from it."));
+        QVERIFY(window.TableRequests.empty());
+
+        window.UDL_Edt->setText(Sample("orders.udl"));
+        window.OnlyTable_Edt->setText("orders, sales_*");
+        window.NextTables = QStringLiteral("Orders, Suppliers");
+        window.Tables_Btn->click();
+        QVERIFY(window.ReadingTables());
+        QVERIFY(!window.Tables_Btn->isEnabled());
+        QCOMPARE(window.StatusText(), QStringLiteral("Reading the tables of the database..."));
+        // A run waits until the list is read.
+        window.Gen_Btn->click();
+        QVERIFY(window.Statuses.empty());
+        QTRY_COMPARE(window.TableRequests.size(), std::size_t{1});
+        QVERIFY(!window.ReadingTables());
+        QVERIFY(window.Tables_Btn->isEnabled());
+        QVERIFY(window.Progress_Bar->isHidden());
+        QCOMPARE(window.StatusText(), QString());
+        const std::vector<TChoosableTable>& offered = window.TableRequests[0];
+        QCOMPARE(offered.size(), std::size_t{14});
+        QStringList checked;
+        for (const TChoosableTable& table : offered) {
+            if (table.Checked) {
+                checked.push_back(table.Shown);
+            }
+        }
+        QCOMPARE(checked, (QStringList{"Orders", "Sales_Client", "Sales_Region"}));
+        QCOMPARE(window.OnlyTable_Edt->text(), QStringLiteral("Orders, Suppliers"));
+
+        window.NextTables.reset();
+        window.Tables_Btn->click();
+        QTRY_COMPARE(window.TableRequests.size(), std::size_t{2});
+        QCOMPARE(window.OnlyTable_Edt->text(), QStringLiteral("Orders, Suppliers"));
+
+        window.UDL_Edt->setText(Sample("no-such-database.sqlite"));
+        window.Tables_Btn->click();
+        QTRY_COMPARE(window.Messages.size(), std::size_t{2});
+        QCOMPARE(window.Messages[1].Icon, QMessageBox::Critical);
+        QVERIFY2(window.Messages[1].Text.startsWith("Cannot open SQLite database"),
+                 qPrintable(window.Messages[1].Text));
+        QCOMPARE(window.TableRequests.size(), std::size_t{2});
+        QVERIFY(window.Tables_Btn->isEnabled());
     }
 
     void DirectoryChoosersStartInTheNearestFolderThatExists() {

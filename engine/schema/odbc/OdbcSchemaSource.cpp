@@ -462,7 +462,10 @@ public:
     std::vector<TTableDescription> DescribeTables(const std::vector<TCatalogRow>& rows) override {
         std::optional<TCatalogueTables> catalogue;
         if (FReading != TCatalogueReading::TableByTable && !rows.empty()) {
-            catalogue = ReadCatalogueColumns();
+            const std::optional<TChosenTables> chosen = ChosenTablesOf(rows);
+            const bool viewsChosen = std::any_of(
+                rows.begin(), rows.end(), [](const auto& row) { return row.TableType == "VIEW"; });
+            catalogue = ReadCatalogueColumns(chosen ? &*chosen : nullptr, viewsChosen);
             if (!catalogue) {
                 // The server refused the catalogue query: its tables are described one by one.
                 FReading = TCatalogueReading::TableByTable;
@@ -688,21 +691,38 @@ private:
         return {PlaceOf(location), name};
     }
 
-    // The columns of every table of the catalogue, in a fixed number of statements; nothing
-    // when the server refuses a query, and the tables are then described one by one.
-    std::optional<TCatalogueTables> ReadCatalogueColumns() {
+    // The tables `rows` name when they are not every table and view the catalogue listed: the
+    // catalogue queries then name them, so that the server reads and sends only theirs.
+    std::optional<TChosenTables> ChosenTablesOf(const std::vector<TCatalogRow>& rows) const {
+        std::set<TCatalogueKey> keys;
+        for (const TCatalogRow& row : rows) {
+            keys.insert({row.Schema, row.TableName});
+        }
+        for (const auto& [key, location] : FLocations) {
+            if (location.UserObject && !keys.contains(key)) {
+                return TChosenTables(keys.begin(), keys.end());
+            }
+        }
+        return std::nullopt;
+    }
+
+    // The columns of every table of the catalogue (of the `chosen` ones, when given), in a fixed
+    // number of statements; nothing when the server refuses a query, and the tables are then
+    // described one by one.
+    std::optional<TCatalogueTables> ReadCatalogueColumns(const TChosenTables* chosen,
+                                                         bool viewsChosen) {
         const std::string failure = "Cannot read the columns of " + FDescription + ".";
         TSocketWatchdog::TWatch watch(*FWatchdog);
         std::optional<TCatalogueTables> tables;
         switch (FReading) {
         case TCatalogueReading::PsqlOdbc:
-            tables = ReadPsqlOdbcColumns(watch, failure);
+            tables = ReadPsqlOdbcColumns(chosen, watch, failure);
             break;
         case TCatalogueReading::MariaDbConnector:
-            tables = ReadMariaDbColumns(watch, failure);
+            tables = ReadMariaDbColumns(chosen, viewsChosen, watch, failure);
             break;
         case TCatalogueReading::FreeTds:
-            tables = ReadSqlServerColumns(watch, failure);
+            tables = ReadSqlServerColumns(chosen, watch, failure);
             break;
         case TCatalogueReading::TableByTable:
             break;
@@ -722,8 +742,9 @@ private:
     // strings a table. How the driver describes the query's own probe columns tells whether it
     // describes as the mapping does (its settings, its version); where it does not, its own
     // column catalogue is read instead, which costs the driver far more memory but follows its
-    // settings.
-    std::optional<TCatalogueTables> ReadPsqlOdbcColumns(TSocketWatchdog::TWatch& watch,
+    // settings. (That catalogue is read whole: it knows no list of tables.)
+    std::optional<TCatalogueTables> ReadPsqlOdbcColumns(const TChosenTables* chosen,
+                                                        TSocketWatchdog::TWatch& watch,
                                                         const std::string& failure) {
         TCatalogueTables tables;
         bool probesMatch = true;
@@ -734,7 +755,7 @@ private:
         {
             TStatementHandle statement = NewStatement(failure);
             const SQLHSTMT handle = statement.Get();
-            if (!RunCatalogueQuery(handle, PostgreSqlColumnsQuery(), failure)) {
+            if (!RunCatalogueQuery(handle, PostgreSqlColumnsQuery(chosen), failure)) {
                 return std::nullopt;
             }
             for (bool first = true; NextRow(handle, watch, failure); first = false) {
@@ -806,7 +827,7 @@ private:
             tables = std::move(*driverTables);
         }
         TStatementHandle statement = NewStatement(failure);
-        if (!RunCatalogueQuery(statement.Get(), PostgreSqlUnreadableTablesQuery, failure)) {
+        if (!RunCatalogueQuery(statement.Get(), PostgreSqlUnreadableTablesQuery(chosen), failure)) {
             // Which tables the user may not read is unknown: the driver describes every one of
             // them, which fails as it always did where it must. The keys and the columns' facts
             // the columns query gave stay theirs.
@@ -905,15 +926,19 @@ private:
 
     // MariaDB's information_schema, in one query for all databases; its views' auto-increment
     // flags, which it does not keep, follow from their definitions.
-    std::optional<TCatalogueTables> ReadMariaDbColumns(TSocketWatchdog::TWatch& watch,
+    std::optional<TCatalogueTables> ReadMariaDbColumns(const TChosenTables* chosen,
+                                                       bool viewsChosen,
+                                                       TSocketWatchdog::TWatch& watch,
                                                        const std::string& failure) {
         TCatalogueTables tables;
         {
             TStatementHandle statement = NewStatement(failure);
             const SQLHSTMT handle = statement.Get();
-            if (!RunCatalogueQuery(handle,
-                                   MariaDbQuery(MariaDbColumnsQuery, MariaDbCurrentDatabaseColumns),
-                                   failure)) {
+            std::string sql = MariaDbQuery(MariaDbColumnsQuery, MariaDbCurrentDatabaseColumns);
+            if (chosen != nullptr) {
+                sql += MariaDbChosenColumns(*chosen, viewsChosen);
+            }
+            if (!RunCatalogueQuery(handle, sql, failure)) {
                 return std::nullopt;
             }
             while (NextRow(handle, watch, failure)) {
@@ -957,9 +982,12 @@ private:
         {
             TStatementHandle statement = NewStatement(failure);
             const SQLHSTMT handle = statement.Get();
-            if (!RunCatalogueQuery(handle,
-                                   MariaDbQuery(MariaDbViewsQuery, MariaDbCurrentDatabaseViews),
-                                   failure)) {
+            // A chosen view may name views that are not chosen: then every view is read.
+            std::string sql = MariaDbQuery(MariaDbViewsQuery, MariaDbCurrentDatabaseViews);
+            if (chosen != nullptr && !viewsChosen) {
+                sql += MariaDbChosenTables(*chosen);
+            }
+            if (!RunCatalogueQuery(handle, sql, failure)) {
                 return std::nullopt;
             }
             while (NextRow(handle, watch, failure)) {
@@ -975,7 +1003,17 @@ private:
             std::stable_sort(table.Columns.begin(), table.Columns.end(),
                              [](const auto& a, const auto& b) { return a.first < b.first; });
         }
-        ApplyViewAutoIncrement(tables, views);
+        // Of a table that is not chosen only the auto-increment columns were read: any other
+        // column a view names is not one.
+        std::set<TCatalogueKey> chosenKeys;
+        if (chosen != nullptr) {
+            chosenKeys.insert(chosen->begin(), chosen->end());
+        }
+        ApplyViewAutoIncrement(tables, views, [&](const TCatalogueKey& key) {
+            return chosen != nullptr && !chosenKeys.contains(key) && !views.contains(key) &&
+                   !IsSystemLocation(TDbms::MariaDb, key.first, std::nullopt) &&
+                   (FCurrentCatalog.empty() || key.first == FCurrentCatalog);
+        });
         // The catalogue gives a view's columns defaults of its own making (0 for a column that
         // shows a counter or an expression): what a view's column defaults to is not known.
         for (const auto& [key, view] : views) {
@@ -985,19 +1023,22 @@ private:
                 }
             }
         }
-        ReadMariaDbKeys(tables, views, watch, failure);
+        ReadMariaDbKeys(chosen, tables, views, watch, failure);
         return tables;
     }
 
     // Every table's primary and foreign keys; the views' stay unknown. A server that refuses
     // the query leaves every table's keys unknown and its columns as they were read.
-    void ReadMariaDbKeys(TCatalogueTables& tables,
+    void ReadMariaDbKeys(const TChosenTables* chosen, TCatalogueTables& tables,
                          const std::map<TCatalogueKey, std::pair<std::string, std::string>>& views,
                          TSocketWatchdog::TWatch& watch, const std::string& failure) {
         TStatementHandle statement = NewStatement(failure);
         const SQLHSTMT handle = statement.Get();
-        if (!RunCatalogueQuery(handle, MariaDbQuery(MariaDbKeysQuery, MariaDbCurrentDatabaseKeys),
-                               failure)) {
+        std::string sql = MariaDbQuery(MariaDbKeysQuery, MariaDbCurrentDatabaseKeys);
+        if (chosen != nullptr) {
+            sql += MariaDbChosenTables(*chosen);
+        }
+        if (!RunCatalogueQuery(handle, sql, failure)) {
             return;
         }
         std::vector<TKeyColumnRow> rows;
@@ -1046,10 +1087,12 @@ private:
 
     // Gives each view's columns the auto-increment flags the server passes on to them from the
     // tables (and views) they name; a view whose definition does not decide them is described
-    // by the driver.
+    // by the driver. `countersOnly` tells the tables of which only the auto-increment columns
+    // were read.
     static void ApplyViewAutoIncrement(
         TCatalogueTables& tables,
-        const std::map<TCatalogueKey, std::pair<std::string, std::string>>& views) {
+        const std::map<TCatalogueKey, std::pair<std::string, std::string>>& views,
+        const std::function<bool(const TCatalogueKey&)>& countersOnly) {
         std::map<TCatalogueKey, std::optional<std::vector<bool>>> decided;
         std::set<TCatalogueKey> deciding; // a view defined through itself decides nothing
         TMariaDbAutoIncrementLookup lookup;
@@ -1072,9 +1115,11 @@ private:
         };
         lookup = [&](const TMariaDbColumnReference& reference) -> std::optional<bool> {
             const TCatalogueKey key{reference.Database, reference.Table};
+            const std::optional<bool> unlisted =
+                countersOnly(key) ? std::optional<bool>(false) : std::nullopt;
             const auto table = tables.find(key);
             if (table == tables.end()) {
-                return std::nullopt;
+                return unlisted;
             }
             const auto& columns = table->second.Columns;
             // Column names never differ by case alone.
@@ -1083,7 +1128,7 @@ private:
                     return SameTextAscii(entry.second.Name, reference.Column);
                 });
             if (column == columns.end()) {
-                return std::nullopt;
+                return unlisted;
             }
             if (!views.contains(key)) {
                 return column->second.IsAutoIncrement;
@@ -1112,14 +1157,15 @@ private:
 
     // SQL Server's catalog views, in one query for the connection's database, and one for its
     // tables' keys.
-    std::optional<TCatalogueTables> ReadSqlServerColumns(TSocketWatchdog::TWatch& watch,
+    std::optional<TCatalogueTables> ReadSqlServerColumns(const TChosenTables* chosen,
+                                                         TSocketWatchdog::TWatch& watch,
                                                          const std::string& failure) {
         TCatalogueTables tables;
         std::set<TCatalogueKey> baseTables;
         {
             TStatementHandle statement = NewStatement(failure);
             const SQLHSTMT handle = statement.Get();
-            if (!RunCatalogueQuery(handle, SqlServerColumnsQuery, failure)) {
+            if (!RunCatalogueQuery(handle, SqlServerColumnsQuery(chosen), failure)) {
                 return std::nullopt;
             }
             while (NextRow(handle, watch, failure)) {
@@ -1152,7 +1198,7 @@ private:
         // A server that refuses the keys query leaves every table's keys unknown.
         TStatementHandle statement = NewStatement(failure);
         const SQLHSTMT handle = statement.Get();
-        if (!RunCatalogueQuery(handle, SqlServerKeysQuery, failure)) {
+        if (!RunCatalogueQuery(handle, SqlServerKeysQuery(chosen), failure)) {
             return tables;
         }
         std::vector<TKeyColumnRow> rows;

@@ -638,6 +638,51 @@ const char* const MariaDbCurrentDatabaseColumns = " AND c.TABLE_SCHEMA = DATABAS
 const char* const MariaDbCurrentDatabaseViews = " AND TABLE_SCHEMA = DATABASE()";
 const char* const MariaDbCurrentDatabaseKeys = " AND TABLE_SCHEMA = DATABASE()";
 
+std::string MariaDbLiteral(std::string_view text) {
+    static const char Digits[] = "0123456789ABCDEF";
+    std::string literal = "X'";
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        literal += Digits[byte >> 4];
+        literal += Digits[byte & 0x0F];
+    }
+    literal += '\'';
+    return literal;
+}
+
+namespace {
+
+// (schema, name) IN (...) over the chosen tables, with the query's own column names.
+std::string MariaDbTablesIn(const std::string& schemaColumn, const std::string& tableColumn,
+                            const TChosenTables& chosen) {
+    std::string condition = "(" + schemaColumn + ", " + tableColumn + ") IN (";
+    for (std::size_t i = 0; i < chosen.size(); ++i) {
+        condition += i == 0 ? "(" : ", (";
+        condition += MariaDbLiteral(chosen[i].first);
+        condition += ", ";
+        condition += MariaDbLiteral(chosen[i].second);
+        condition += ')';
+    }
+    // An empty list is no SQL: no table is then one no row names.
+    return condition + (chosen.empty() ? "(NULL, NULL))" : ")");
+}
+
+} // namespace
+
+std::string MariaDbChosenColumns(const TChosenTables& chosen, bool viewsChosen) {
+    std::string condition =
+        Concat({" AND (", MariaDbTablesIn("c.TABLE_SCHEMA", "c.TABLE_NAME", chosen)});
+    if (viewsChosen) {
+        condition += " OR c.EXTRA LIKE '%auto_increment%' OR (c.TABLE_SCHEMA, c.TABLE_NAME) IN "
+                     "(SELECT TABLE_SCHEMA, TABLE_NAME FROM information_schema.VIEWS)";
+    }
+    return condition + ")";
+}
+
+std::string MariaDbChosenTables(const TChosenTables& chosen) {
+    return Concat({" AND ", MariaDbTablesIn("TABLE_SCHEMA", "TABLE_NAME", chosen)});
+}
+
 // --- SQL Server ---------------------------------------------------------------------------------
 
 std::optional<TColumnInfo> SqlServerColumnFromCatalogue(const TSqlServerCatalogueColumn& row) {
@@ -754,35 +799,74 @@ bool IsSqlServerMoneyType(std::string_view typeName) {
     return SameTextAscii(typeName, "money") || SameTextAscii(typeName, "smallmoney");
 }
 
-const char* const SqlServerColumnsQuery =
-    "SELECT s.name, o.name, c.name, c.column_id, TYPE_NAME(c.system_type_id), c.max_length, "
-    "c.precision, c.scale, c.is_identity, c.is_nullable, c.default_object_id, "
-    "CAST(ep.value AS nvarchar(4000)), o.type "
-    "FROM sys.columns c JOIN sys.objects o ON o.object_id = c.object_id "
-    "JOIN sys.schemas s ON s.schema_id = o.schema_id "
-    "LEFT JOIN sys.extended_properties ep ON ep.class = 1 AND ep.major_id = c.object_id AND "
-    "ep.minor_id = c.column_id AND ep.name = 'MS_Description' WHERE o.type IN ('U', 'V')";
+namespace {
 
-const char* const SqlServerKeysQuery =
-    "SELECT s.name, t.name, k.name, 'P', c.name, ic.key_ordinal, NULL, NULL, NULL "
-    "FROM sys.key_constraints k JOIN sys.tables t ON t.object_id = k.parent_object_id "
-    "JOIN sys.schemas s ON s.schema_id = t.schema_id "
-    "JOIN sys.index_columns ic ON ic.object_id = k.parent_object_id AND ic.index_id = "
-    "k.unique_index_id AND ic.key_ordinal > 0 "
-    "JOIN sys.columns c ON c.object_id = ic.object_id AND c.column_id = ic.column_id "
-    "WHERE k.type = 'PK' "
-    "UNION ALL "
-    "SELECT s.name, t.name, f.name, 'F', c.name, fc.constraint_column_id, rs.name, rt.name, "
-    "rc.name FROM sys.foreign_key_columns fc "
-    "JOIN sys.foreign_keys f ON f.object_id = fc.constraint_object_id "
-    "JOIN sys.tables t ON t.object_id = fc.parent_object_id "
-    "JOIN sys.schemas s ON s.schema_id = t.schema_id "
-    "JOIN sys.columns c ON c.object_id = fc.parent_object_id AND c.column_id = "
-    "fc.parent_column_id "
-    "JOIN sys.tables rt ON rt.object_id = fc.referenced_object_id "
-    "JOIN sys.schemas rs ON rs.schema_id = rt.schema_id "
-    "JOIN sys.columns rc ON rc.object_id = fc.referenced_object_id AND rc.column_id = "
-    "fc.referenced_column_id";
+// object_id IN (...) over the chosen tables: OBJECT_ID finds each by its bracketed name, with
+// the database's own rules for letter case, so that no collation of a literal comes into it.
+std::string SqlServerObjectsIn(const std::string& objectColumn, const TChosenTables& chosen) {
+    const auto bracketed = [](const std::string& name) {
+        return Concat({"[", ReplaceAll(ReplaceAll(name, "]", "]]"), "'", "''"), "]"});
+    };
+    std::string condition = objectColumn + " IN (";
+    for (std::size_t i = 0; i < chosen.size(); ++i) {
+        condition += i == 0 ? "OBJECT_ID(N'" : ", OBJECT_ID(N'";
+        condition += bracketed(chosen[i].first);
+        condition += '.';
+        condition += bracketed(chosen[i].second);
+        condition += "')";
+    }
+    return condition + (chosen.empty() ? "NULL)" : ")");
+}
+
+} // namespace
+
+std::string SqlServerColumnsQuery(const TChosenTables* chosen) {
+    std::string sql =
+        "SELECT s.name, o.name, c.name, c.column_id, TYPE_NAME(c.system_type_id), c.max_length, "
+        "c.precision, c.scale, c.is_identity, c.is_nullable, c.default_object_id, "
+        "CAST(ep.value AS nvarchar(4000)), o.type "
+        "FROM sys.columns c JOIN sys.objects o ON o.object_id = c.object_id "
+        "JOIN sys.schemas s ON s.schema_id = o.schema_id "
+        "LEFT JOIN sys.extended_properties ep ON ep.class = 1 AND ep.major_id = c.object_id AND "
+        "ep.minor_id = c.column_id AND ep.name = 'MS_Description' WHERE o.type IN ('U', 'V')";
+    if (chosen != nullptr) {
+        sql += " AND ";
+        sql += SqlServerObjectsIn("o.object_id", *chosen);
+    }
+    return sql;
+}
+
+std::string SqlServerKeysQuery(const TChosenTables* chosen) {
+    std::string sql =
+        "SELECT s.name, t.name, k.name, 'P', c.name, ic.key_ordinal, NULL, NULL, NULL "
+        "FROM sys.key_constraints k JOIN sys.tables t ON t.object_id = k.parent_object_id "
+        "JOIN sys.schemas s ON s.schema_id = t.schema_id "
+        "JOIN sys.index_columns ic ON ic.object_id = k.parent_object_id AND ic.index_id = "
+        "k.unique_index_id AND ic.key_ordinal > 0 "
+        "JOIN sys.columns c ON c.object_id = ic.object_id AND c.column_id = ic.column_id "
+        "WHERE k.type = 'PK'";
+    if (chosen != nullptr) {
+        sql += " AND ";
+        sql += SqlServerObjectsIn("t.object_id", *chosen);
+    }
+    sql += " UNION ALL "
+           "SELECT s.name, t.name, f.name, 'F', c.name, fc.constraint_column_id, rs.name, rt.name, "
+           "rc.name FROM sys.foreign_key_columns fc "
+           "JOIN sys.foreign_keys f ON f.object_id = fc.constraint_object_id "
+           "JOIN sys.tables t ON t.object_id = fc.parent_object_id "
+           "JOIN sys.schemas s ON s.schema_id = t.schema_id "
+           "JOIN sys.columns c ON c.object_id = fc.parent_object_id AND c.column_id = "
+           "fc.parent_column_id "
+           "JOIN sys.tables rt ON rt.object_id = fc.referenced_object_id "
+           "JOIN sys.schemas rs ON rs.schema_id = rt.schema_id "
+           "JOIN sys.columns rc ON rc.object_id = fc.referenced_object_id AND rc.column_id = "
+           "fc.referenced_column_id";
+    if (chosen != nullptr) {
+        sql += " WHERE ";
+        sql += SqlServerObjectsIn("t.object_id", *chosen);
+    }
+    return sql;
+}
 
 // --- PostgreSQL ---------------------------------------------------------------------------------
 
@@ -1230,7 +1314,42 @@ const std::vector<TPsqlOdbcProbe>& PsqlOdbcProbes() {
     return Probes;
 }
 
-std::string PostgreSqlColumnsQuery() {
+std::string PostgreSqlLiteral(std::string_view text) {
+    // An escape string reads backslashes as escapes whatever the server's settings; a quote is
+    // doubled in every kind of string.
+    std::string literal = "E'";
+    for (const char c : text) {
+        if (c == '\\' || c == '\'') {
+            literal += c;
+        }
+        literal += c;
+    }
+    literal += '\'';
+    return literal;
+}
+
+namespace {
+
+// (namespace, relation) IN (VALUES ...) over the chosen tables, with the query's own aliases.
+std::string PostgreSqlTablesIn(const std::string& schemaColumn, const std::string& tableColumn,
+                               const TChosenTables& chosen) {
+    if (chosen.empty()) {
+        return "false";
+    }
+    std::string condition = "(" + schemaColumn + ", " + tableColumn + ") IN (VALUES ";
+    for (std::size_t i = 0; i < chosen.size(); ++i) {
+        condition += i == 0 ? "(" : ", (";
+        condition += PostgreSqlLiteral(chosen[i].first);
+        condition += ", ";
+        condition += PostgreSqlLiteral(chosen[i].second);
+        condition += ')';
+    }
+    return condition + ")";
+}
+
+} // namespace
+
+std::string PostgreSqlColumnsQuery(const TChosenTables* chosen) {
     // Per column: ordinal, type, modifier, flags (IdentityFlag and the others added up), the
     // name and, with CommentFlag, the comment, each escaped by PackedText. A domain reports its
     // base type and its own modifier, as PostgreSQL describes a result's column of it. Per
@@ -1271,7 +1390,19 @@ std::string PostgreSqlColumnsQuery() {
            "LEFT JOIN pg_catalog.pg_description ds ON ds.objoid = c.oid AND ds.classoid = "
            "'pg_catalog.pg_class'::pg_catalog.regclass AND ds.objsubid = a.attnum "
            "WHERE c.relkind IN ('r', 'v', 'm', 'f', 'p') AND n.nspname NOT IN ('pg_catalog', "
-           "'information_schema') GROUP BY c.oid, n.nspname, c.relname";
+           "'information_schema')";
+    if (chosen != nullptr) {
+        // The chosen tables, and the tables their foreign keys refer to: the list is given once,
+        // each chosen table bringing its referenced ones along.
+        sql += " AND c.oid IN (SELECT x.oid FROM pg_catalog.pg_class wc "
+               "JOIN pg_catalog.pg_namespace wn ON wn.oid = wc.relnamespace "
+               "CROSS JOIN LATERAL (SELECT wc.oid UNION SELECT k.confrelid FROM "
+               "pg_catalog.pg_constraint k WHERE k.conrelid = wc.oid AND k.contype = 'f') x (oid) "
+               "WHERE ";
+        sql += PostgreSqlTablesIn("wn.nspname", "wc.relname", *chosen);
+        sql += ")";
+    }
+    sql += " GROUP BY c.oid, n.nspname, c.relname";
     return sql;
 }
 
@@ -1284,11 +1415,18 @@ bool PsqlOdbcCatalogueDiffers(std::int64_t typeOid) {
     return typeOid == PgBit;
 }
 
-const char* const PostgreSqlUnreadableTablesQuery =
-    "SELECT n.nspname, c.relname FROM pg_catalog.pg_class c "
-    "JOIN pg_catalog.pg_namespace n ON n.oid = c.relnamespace "
-    "WHERE c.relkind IN ('r', 'v', 'm', 'f', 'p') AND n.nspname NOT IN ('pg_catalog', "
-    "'information_schema') AND NOT (pg_catalog.has_schema_privilege(n.oid, 'USAGE') AND "
-    "pg_catalog.has_table_privilege(c.oid, 'SELECT'))";
+std::string PostgreSqlUnreadableTablesQuery(const TChosenTables* chosen) {
+    std::string sql =
+        "SELECT n.nspname, c.relname FROM pg_catalog.pg_class c "
+        "JOIN pg_catalog.pg_namespace n ON n.oid = c.relnamespace "
+        "WHERE c.relkind IN ('r', 'v', 'm', 'f', 'p') AND n.nspname NOT IN ('pg_catalog', "
+        "'information_schema') AND NOT (pg_catalog.has_schema_privilege(n.oid, 'USAGE') AND "
+        "pg_catalog.has_table_privilege(c.oid, 'SELECT'))";
+    if (chosen != nullptr) {
+        sql += " AND ";
+        sql += PostgreSqlTablesIn("n.nspname", "c.relname", *chosen);
+    }
+    return sql;
+}
 
 } // namespace quorvane

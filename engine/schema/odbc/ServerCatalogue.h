@@ -17,6 +17,10 @@
 
 namespace quorvane {
 
+/// The tables a run chose, by their schema (MariaDB: their database) and name as TCatalogRow
+/// gives them: what the catalogue queries are narrowed to when they are not every table.
+using TChosenTables = std::vector<std::pair<std::string, std::string>>;
+
 // --- MariaDB and MySQL, as the MariaDB Connector/ODBC Unicode driver reports them --------------
 
 /// One row of information_schema.COLUMNS, with the character sets' longest characters.
@@ -88,6 +92,16 @@ extern const char* const MariaDbCurrentDatabaseColumns;
 extern const char* const MariaDbCurrentDatabaseViews;
 extern const char* const MariaDbCurrentDatabaseKeys;
 
+/// A text as a MariaDB string of its UTF-8 bytes (a hexadecimal literal), which reads the same
+/// whatever the server's SQL mode does with backslashes and quotes.
+std::string MariaDbLiteral(std::string_view text);
+/// What narrows the columns query to the `chosen` tables. With `viewsChosen`, the columns of
+/// every view and every auto-increment column stay too: a chosen view's flags follow from the
+/// views and tables it names.
+std::string MariaDbChosenColumns(const TChosenTables& chosen, bool viewsChosen);
+/// What narrows the views query or the keys query to the `chosen` tables.
+std::string MariaDbChosenTables(const TChosenTables& chosen);
+
 // --- Keys as MariaDB's and SQL Server's catalogues list them: a row a key column ---------------
 
 struct TKeyColumnRow {
@@ -133,13 +147,15 @@ std::optional<TColumnInfo> SqlServerColumnFromCatalogue(const TSqlServerCatalogu
 /// OLE DB providers give them ADO's currency type, which Delphi makes a TBCDField of.
 bool IsSqlServerMoneyType(std::string_view typeName);
 
-/// The columns of every user table and view of the connection's database, in one statement:
-/// schema, table, column, ordinal, type, length, precision, scale, identity, nullable, default
-/// constraint, description, and the object's type ("U " for a table, "V " for a view).
-extern const char* const SqlServerColumnsQuery;
-/// The primary and foreign key columns of every user table of the connection's database: schema,
-/// table, constraint, "P" or "F", column, place in the key, referenced schema, table, column.
-extern const char* const SqlServerKeysQuery;
+/// The columns of every user table and view of the connection's database (of the `chosen` ones
+/// when given), in one statement: schema, table, column, ordinal, type, length, precision,
+/// scale, identity, nullable, default constraint, description, and the object's type ("U " for
+/// a table, "V " for a view).
+std::string SqlServerColumnsQuery(const TChosenTables* chosen = nullptr);
+/// The primary and foreign key columns of every user table of the connection's database (of the
+/// `chosen` ones when given): schema, table, constraint, "P" or "F", column, place in the key,
+/// referenced schema, table, column.
+std::string SqlServerKeysQuery(const TChosenTables* chosen = nullptr);
 
 // --- PostgreSQL, as psqlODBC reports it ---------------------------------------------------------
 
@@ -211,8 +227,14 @@ constexpr int PostgreSqlColumnsQueryFacts = 7;
 
 /// One row per table, view, materialized view, foreign or partitioned table outside the
 /// server's own schemas: its columns packed into one text, then the probes. One text a table
-/// keeps the driver's copy of the result (it holds every row in memory) small.
-std::string PostgreSqlColumnsQuery();
+/// keeps the driver's copy of the result (it holds every row in memory) small. With `chosen`,
+/// only those tables and the tables their foreign keys refer to, whose columns name the keys'
+/// ends.
+std::string PostgreSqlColumnsQuery(const TChosenTables* chosen = nullptr);
+
+/// A text as a PostgreSQL string literal, which reads the same whatever the server's
+/// standard_conforming_strings.
+std::string PostgreSqlLiteral(std::string_view text);
 
 /// psqlODBC describes a few types differently in a result set than in its own column catalogue;
 /// a table with such a column is described by the driver itself. `typeOid` is the column's type.
@@ -223,8 +245,8 @@ bool PsqlOdbcCatalogueDiffers(std::int64_t typeOid);
 /// does not say.
 bool PsqlOdbcTypeIsUnsigned(std::int64_t typeOid);
 
-/// The tables and views the connection's user may not read: describing them fails, and must go
-/// on failing with the server's own message.
-extern const char* const PostgreSqlUnreadableTablesQuery;
+/// The tables and views (of the `chosen` ones when given) the connection's user may not read:
+/// describing them fails, and must go on failing with the server's own message.
+std::string PostgreSqlUnreadableTablesQuery(const TChosenTables* chosen = nullptr);
 
 } // namespace quorvane
