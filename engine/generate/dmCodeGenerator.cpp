@@ -1,5 +1,6 @@
 #include "generate/dmCodeGenerator.h"
 
+#include "datalink/DatabaseFile.h"
 #include "generate/OptionLimits.h"
 #include "generate/ServerConnectionFiles.h"
 #include "io/FileCopy.h"
@@ -49,16 +50,6 @@ std::string CopyNameOf(const std::string& source) {
         name = fs::path(source).lexically_normal().parent_path().filename();
     }
     return name.string();
-}
-
-// The extension of a file name: from its last ".", the dot included; "" without a dot.
-std::string ExtensionOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    const std::size_t dot = path.rfind('.');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) {
-        return {};
-    }
-    return path.substr(dot);
 }
 
 } // namespace
@@ -231,10 +222,10 @@ void TDM::Generate(const TProjectParam& options) {
 
     const std::string& databaseFile = options.Database.UDLFile;
     const TOutputPath serverFolder = outputBase.Child("Midas_AppServer/EXE");
-    const std::string databaseCopyName = "Database" + ExtensionOf(databaseFile);
+    const std::string databaseCopyName = DatabaseCopyName(databaseFile);
     const TOutputPath databaseCopy = serverFolder.Child(databaseCopyName);
     try {
-        CopyOneFile(databaseFile, databaseCopy);
+        CopyDatabaseFile(databaseFile, databaseCopy);
     } catch (const EFileError& copyError) {
         throw EFileError("Cannot copy the database file \"" + databaseFile + "\" to \"" +
                          databaseCopy.Full() + "\". " + copyError.what());
