@@ -154,8 +154,12 @@ TFileState FileStateOf(const std::string& path) {
 // that is not plainly part of a path is escaped. "file://" and an empty host keep a path that
 // starts with "//" from being read as a host.
 std::string SqliteUri(const std::string& path, bool immutable) {
-    const std::string absolute = std::filesystem::absolute(path).string();
-    std::string uri = "file://";
+    std::error_code error;
+    std::string absolute = std::filesystem::absolute(path, error).string();
+    if (error) {
+        absolute = path; // no current folder to resolve against: SQLite resolves it or fails
+    }
+    std::string uri = absolute.starts_with('/') ? "file://" : "file:";
     static constexpr char Hex[] = "0123456789ABCDEF";
     for (const char c : absolute) {
         const auto byte = static_cast<unsigned char>(c);
