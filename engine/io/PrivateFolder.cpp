@@ -64,8 +64,11 @@ TPrivateFolder::TPrivateFolder(std::string_view kind) {
     if (error) {
         // Only a TMPDIR that names no folder fails here.
         const char* named = std::getenv("TMPDIR");
-        throw EFileError("Cannot create a temporary folder in \"" +
-                         std::string(named != nullptr ? named : "/tmp") + "\". " + error.message());
+        std::string message = "Cannot create a temporary folder in \"";
+        message += named != nullptr ? named : "/tmp";
+        message += "\". ";
+        message += error.message();
+        throw EFileError(message);
     }
     RemoveFoldersOfEndedProcesses(temporary, kind);
     std::string folder = temporary;

@@ -314,8 +314,9 @@ void PrepareEmbeddedEngine() {
         }
         const std::filesystem::path temporary = std::filesystem::temp_directory_path(error);
         if (!error) {
-            candidates.push_back(
-                (temporary / ("quorvane-firebird-" + std::to_string(::getuid()))).string());
+            std::string name = "quorvane-firebird-";
+            name += std::to_string(::getuid());
+            candidates.push_back((temporary / name).string());
         }
         ::setenv("FIREBIRD_LOCK", ChooseFirebirdLockFolder(candidates).c_str(), 1);
     });
@@ -376,24 +377,9 @@ std::string ColumnsSql(bool withIdentity, bool oneRelation) {
            "ORDER BY rf.RDB$RELATION_NAME, rf.RDB$FIELD_POSITION";
 }
 
-// Watches the calls to a server while it lives; a file needs no watching.
-class TServerWatch {
-public:
-    explicit TServerWatch(TSocketWatchdog* watchdog) {
-        if (watchdog != nullptr) {
-            FWatch.emplace(*watchdog);
-        }
-    }
-    // Each answer restarts the clock: a long catalogue comes in many answers.
-    void Progress() {
-        if (FWatch) {
-            FWatch->Progress();
-        }
-    }
-
-private:
-    std::optional<TSocketWatchdog::TWatch> FWatch;
-};
+// Watches the calls to a server while it lives; a file (no watchdog) needs no watching. Each
+// answer restarts the clock (Progress): a long catalogue comes in many answers.
+using TServerWatch = TSocketWatchdog::TWatch;
 
 // The copy of a database file that the embedded engine opens in its place, in a private folder.
 struct TPrivateCopy {
@@ -1038,16 +1024,16 @@ std::unique_ptr<ISchemaSource> OpenFirebirdSchemaSource(const TFirebirdLogin& lo
         // not accepted, but not a server that accepts and then answers a byte at a time, or
         // nothing at all, which would hold it for ever. The sockets are the client's to open,
         // so the watchdog looks for them when the limit is reached.
-        std::optional<TSocketWatchdog> loginWatchdog;
-        std::optional<TSocketWatchdog::TWatch> watch;
+        std::unique_ptr<TSocketWatchdog> loginWatchdog;
         if (remote) {
-            loginWatchdog.emplace(loginLimit);
+            loginWatchdog = std::make_unique<TSocketWatchdog>(loginLimit);
             loginWatchdog->WatchSocketsOpenedSince(socketsBefore);
-            watch.emplace(*loginWatchdog);
         }
-        isc_attach_database(status.Get(), 0, attached.c_str(), attachment.Get(), parameters.Size(),
-                            parameters.Data());
-        watch.reset();
+        {
+            const TServerWatch watch(loginWatchdog.get());
+            isc_attach_database(status.Get(), 0, attached.c_str(), attachment.Get(),
+                                parameters.Size(), parameters.Data());
+        }
         silent = loginWatchdog && loginWatchdog->Tripped();
     }
     if (status.Failed()) {
@@ -1062,7 +1048,8 @@ std::unique_ptr<ISchemaSource> OpenFirebirdSchemaSource(const TFirebirdLogin& lo
         }
         std::string reason = copy ? copy->Shown(status.Text()) : status.Text();
         if (status.Has(isc_already_opened)) {
-            reason += " " + HeldOpenText(database);
+            reason += ' ';
+            reason += HeldOpenText(database);
         }
         // Firebird may quote what it was given; the password is never shown.
         if (!login.Password.empty()) {
