@@ -1,5 +1,6 @@
 #include "datalink/DataLink.h"
 
+#include "datalink/DatabaseFile.h"
 #include "datalink/OdbcConnectionString.h"
 #include "datalink/ProviderFamily.h"
 
@@ -113,24 +114,46 @@ std::string ConnectionStringForDatabase(const std::string& udlFile) {
     const auto endsWith = [&udlFile](std::string_view suffix) {
         return EndsWithText(udlFile, suffix);
     };
+    // What the file holds decides before its name does: a SQLite file without an extension is
+    // a SQLite database, not a data-link file in an odd encoding.
+    const auto fileFor = [&udlFile](std::string_view provider) {
+        std::string text(provider);
+        text += QuoteConnectionValue(udlFile);
+        return text;
+    };
+    const TDatabaseFileKind kind = SniffDatabaseFile(udlFile);
+    switch (kind) {
+    case TDatabaseFileKind::Sqlite:
+        return fileFor("Provider=SQLite;Data Source=");
+    case TDatabaseFileKind::Firebird:
+        return fileFor("Provider=Firebird;Data Source=");
+    case TDatabaseFileKind::Jet:
+    case TDatabaseFileKind::Ace:
+        // Where the name says which, it decides: the ACE provider reads a Jet file too.
+        return endsWith(".accdb") || (!endsWith(".mdb") && kind == TDatabaseFileKind::Ace)
+                   ? fileFor("Provider=Microsoft.ACE.OLEDB.12.0;User ID=Admin;Data Source=")
+                   : fileFor("Provider=Microsoft.Jet.OLEDB.4.0;User ID=Admin;Data Source=");
+    case TDatabaseFileKind::DataLink:
+        return "FILE NAME=" + udlFile;
+    case TDatabaseFileKind::Unknown:
+        break;
+    }
     // A data-link file whose folder merely has ".mdb" in its name is still a data-link file.
     if (endsWith(".udl")) {
         return "FILE NAME=" + udlFile;
     }
     if (endsWith(".sqlite") || endsWith(".sqlite3") || endsWith(".db")) {
-        return "Provider=SQLite;Data Source=" + QuoteConnectionValue(udlFile);
+        return fileFor("Provider=SQLite;Data Source=");
     }
     // A Firebird or InterBase file, opened by the embedded engine.
     if (endsWith(".fdb") || endsWith(".gdb") || endsWith(".ib")) {
-        return "Provider=Firebird;Data Source=" + QuoteConnectionValue(udlFile);
+        return fileFor("Provider=Firebird;Data Source=");
     }
     if (endsWith(".accdb")) {
-        return "Provider=Microsoft.ACE.OLEDB.12.0;User ID=Admin;Data Source=" +
-               QuoteConnectionValue(udlFile);
+        return fileFor("Provider=Microsoft.ACE.OLEDB.12.0;User ID=Admin;Data Source=");
     }
     if (LowerCaseAscii(udlFile).find(".mdb") != std::string::npos) {
-        return "Provider=Microsoft.Jet.OLEDB.4.0;User ID=Admin;Data Source=" +
-               QuoteConnectionValue(udlFile);
+        return fileFor("Provider=Microsoft.Jet.OLEDB.4.0;User ID=Admin;Data Source=");
     }
     return "FILE NAME=" + udlFile;
 }

@@ -31,8 +31,10 @@ std::string DataLinkFileBytes(const TConnectionProperties& properties);
 
 /// The connection string for a database path: "FILE NAME=" for a data-link file (read when the
 /// connection opens), a Jet or ACE provider string for an Access file, the SQLite provider for a
-/// SQLite file, the Firebird provider for a Firebird or InterBase file (.fdb, .gdb, .ib); any
-/// other path is taken for a data-link file.
+/// SQLite file, the Firebird provider for a Firebird or InterBase file. What the file's first
+/// bytes show decides (SniffDatabaseFile); where they show none of these, the extension does
+/// (.sqlite, .sqlite3, .db; .fdb, .gdb, .ib; .accdb, .mdb); any other path is taken for a
+/// data-link file.
 std::string ConnectionStringForDatabase(const std::string& path);
 
 /// Opens the schema source a connection string names: "FILE NAME=" a data-link file, a Jet or

@@ -1,5 +1,6 @@
 #include "generate/dmCodeGenerator.h"
 
+#include "datalink/DatabaseFile.h"
 #include "generate/OptionLimits.h"
 #include "generate/ServerConnectionFiles.h"
 #include "generate/TemplateWriters.h"
@@ -73,16 +74,6 @@ EFileError TemplateCopyError(const std::string& templateDir, const std::string& 
     message.append(templateDir).append("\" to \"").append(destination).append("\". ");
     message.append(reason);
     return EFileError(message);
-}
-
-// The extension of a file name: from its last ".", the dot included; "" without a dot.
-std::string ExtensionOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    const std::size_t dot = path.rfind('.');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) {
-        return {};
-    }
-    return path.substr(dot);
 }
 
 } // namespace
@@ -321,10 +312,13 @@ void TDM::WriteProject(TOutputTree& tree, const TProjectParam& options, const TP
 
     const std::string& databaseFile = options.Database.UDLFile;
     const std::string serverFolder(layout.ServerExeFolder);
-    const std::string databaseCopyName = "Database" + ExtensionOf(databaseFile);
+    const std::string databaseCopyName = DatabaseCopyName(databaseFile);
     const std::string databaseCopy = serverFolder + "/" + databaseCopyName;
     try {
-        tree.CopyFile(databaseFile, databaseCopy);
+        tree.CopyFile(databaseFile, databaseCopy,
+                      [](const fs::path& source, const TOutputPath& target) {
+                          CopyDatabaseFile(source.string(), target);
+                      });
     } catch (const EFileError& copyError) {
         throw EFileError("Cannot copy the database file \"" + databaseFile + "\" to \"" +
                          tree.Full(databaseCopy) + "\". " + copyError.what());

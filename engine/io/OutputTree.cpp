@@ -1,5 +1,6 @@
 #include "io/OutputTree.h"
 
+#include "io/PrivateFolder.h"
 #include "text/EngineErrors.h"
 #include "text/TextDiff.h"
 #include "text/TextEncoding.h"
@@ -101,8 +102,13 @@ void TDiskOutputTree::CopyTemplate(const fs::path& templateDir) {
     CopyDirectoryTree(templateDir, FCopy);
 }
 
-void TDiskOutputTree::CopyFile(const fs::path& source, std::string_view relative) {
-    CopyOneFile(source, FCopy.Child(relative));
+void TDiskOutputTree::CopyFile(const fs::path& source, std::string_view relative,
+                               const TFileCopier& copier) {
+    if (copier) {
+        copier(source, FCopy.Child(relative));
+    } else {
+        CopyOneFile(source, FCopy.Child(relative));
+    }
 }
 
 std::unique_ptr<TOutputFile> TDiskOutputTree::Create(std::string_view relative) {
@@ -134,10 +140,19 @@ void TMemoryOutputTree::CopyTemplate(const fs::path&) {
     // Tests look at what the run makes; the template's files are theirs already.
 }
 
-void TMemoryOutputTree::CopyFile(const fs::path& source, std::string_view relative) {
+void TMemoryOutputTree::CopyFile(const fs::path& source, std::string_view relative,
+                                 const TFileCopier& copier) {
     std::string bytes;
     std::string reason;
-    if (!TryReadWholeFile(source.string(), bytes, reason)) {
+    bool read = false;
+    if (copier) {
+        const TPrivateFolder folder("quorvane-copy");
+        copier(source, TOutputPath{folder.Path(), "copy"});
+        read = TryReadWholeFile(folder.File("copy"), bytes, reason);
+    } else {
+        read = TryReadWholeFile(source.string(), bytes, reason);
+    }
+    if (!read) {
         throw EFileError(reason);
     }
     Put(relative, std::move(bytes));
@@ -210,11 +225,24 @@ std::string TPreviewOutputTree::Full(std::string_view relative) const {
 
 void TPreviewOutputTree::CopyTemplate(const fs::path& templateDir) {
     for (const std::string& relative : FilesUnder(templateDir)) {
-        CopyFile(templateDir / relative, relative);
+        CompareCopy(templateDir / relative, relative);
     }
 }
 
-void TPreviewOutputTree::CopyFile(const fs::path& source, std::string_view relative) {
+void TPreviewOutputTree::CopyFile(const fs::path& source, std::string_view relative,
+                                  const TFileCopier& copier) {
+    if (!copier) {
+        CompareCopy(source, relative);
+        return;
+    }
+    // The copy is made where nobody sees it and compared as the run would leave it: a
+    // database's consistent copy need not hold the bytes of its file.
+    const TPrivateFolder folder("quorvane-preview");
+    copier(source, TOutputPath{folder.Path(), "copy"});
+    CompareCopy(folder.File("copy"), relative);
+}
+
+void TPreviewOutputTree::CompareCopy(const fs::path& source, std::string_view relative) {
     const fs::path earlier = FCopy.Child(relative).Full();
     std::error_code error;
     if (!fs::is_regular_file(earlier, error)) {

@@ -7,6 +7,7 @@
 #include "text/TemplateText.h"
 
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -26,6 +27,11 @@ public:
     virtual void Commit() = 0;
 };
 
+/// Makes a copy of the file `source` at `target`, as a run's copies of the user's files are made
+/// (a plain byte copy, or for a database whatever gives a consistent copy of it).
+using TFileCopier =
+    std::function<void(const std::filesystem::path& source, const TOutputPath& target)>;
+
 /// Receives every file of a run, by its path relative to the copy of the template ("a/b.pas"),
 /// one file at a time. The disk tree writes them, the memory tree keeps them, the preview tree
 /// compares them with what an earlier run left.
@@ -37,9 +43,10 @@ public:
     /// Puts the template directory's files into the tree, before the run's own files replace
     /// some of them.
     virtual void CopyTemplate(const std::filesystem::path& templateDir) = 0;
-    /// Puts a copy of one of the user's files (the database) at `relative`. Throws EFileError
-    /// with the reason alone.
-    virtual void CopyFile(const std::filesystem::path& source, std::string_view relative) = 0;
+    /// Puts a copy of one of the user's files (the database) at `relative`, made by `copier`
+    /// (unset: a byte copy). Throws EFileError with the reason alone.
+    virtual void CopyFile(const std::filesystem::path& source, std::string_view relative,
+                          const TFileCopier& copier = {}) = 0;
     virtual std::unique_ptr<TOutputFile> Create(std::string_view relative) = 0;
 
     /// Writes `bytes` as the whole of `relative`.
@@ -59,7 +66,8 @@ public:
 
     std::string Full(std::string_view relative) const override;
     void CopyTemplate(const std::filesystem::path& templateDir) override;
-    void CopyFile(const std::filesystem::path& source, std::string_view relative) override;
+    void CopyFile(const std::filesystem::path& source, std::string_view relative,
+                  const TFileCopier& copier = {}) override;
     std::unique_ptr<TOutputFile> Create(std::string_view relative) override;
 
 private:
@@ -76,7 +84,8 @@ public:
 
     std::string Full(std::string_view relative) const override;
     void CopyTemplate(const std::filesystem::path& templateDir) override;
-    void CopyFile(const std::filesystem::path& source, std::string_view relative) override;
+    void CopyFile(const std::filesystem::path& source, std::string_view relative,
+                  const TFileCopier& copier = {}) override;
     std::unique_ptr<TOutputFile> Create(std::string_view relative) override;
 
     /// The files written, by relative path, and the order they were first written in.
@@ -114,7 +123,8 @@ public:
 
     std::string Full(std::string_view relative) const override;
     void CopyTemplate(const std::filesystem::path& templateDir) override;
-    void CopyFile(const std::filesystem::path& source, std::string_view relative) override;
+    void CopyFile(const std::filesystem::path& source, std::string_view relative,
+                  const TFileCopier& copier = {}) override;
     std::unique_ptr<TOutputFile> Create(std::string_view relative) override;
 
     /// Every file the run would write, in the order first written; a file written twice (a
@@ -128,6 +138,8 @@ private:
     std::map<std::string, TPreviewEntry, std::less<>> FEntries;
     std::vector<std::string> FOrder;
     void Compare(std::string_view relative, std::string_view bytes);
+    /// Compares the file `source`, as the copy at `relative` would hold it.
+    void CompareCopy(const std::filesystem::path& source, std::string_view relative);
     void Record(std::string_view relative, TPreviewState state, std::string diff);
 };
 

@@ -53,17 +53,31 @@ public:
     void WatchSocketsOpenedSince(std::vector<TSocketId> before);
 
     /// Watches the calls made while it lives; `Progress()` restarts the clock after each answer.
+    /// Given no watchdog, it watches nothing: for a connection that reaches no server.
     class TWatch {
     public:
-        explicit TWatch(TSocketWatchdog& watchdog) : FWatchdog(watchdog) { FWatchdog.Arm(); }
-        ~TWatch() { FWatchdog.Disarm(); }
+        explicit TWatch(TSocketWatchdog& watchdog) : TWatch(&watchdog) {}
+        explicit TWatch(TSocketWatchdog* watchdog) : FWatchdog(watchdog) {
+            if (FWatchdog != nullptr) {
+                FWatchdog->Arm();
+            }
+        }
+        ~TWatch() {
+            if (FWatchdog != nullptr) {
+                FWatchdog->Disarm();
+            }
+        }
         TWatch(const TWatch&) = delete;
         TWatch& operator=(const TWatch&) = delete;
 
-        void Progress() { FWatchdog.Arm(); }
+        void Progress() {
+            if (FWatchdog != nullptr) {
+                FWatchdog->Arm();
+            }
+        }
 
     private:
-        TSocketWatchdog& FWatchdog;
+        TSocketWatchdog* FWatchdog;
     };
 
     /// Whether the watched sockets were shut down because the server fell silent.

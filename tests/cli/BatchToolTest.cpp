@@ -7,6 +7,7 @@
 #include "TempDir.h"
 #include "generate/RunSettings.h"
 #include "text/StringUtils.h"
+#include "text/TextEncoding.h"
 
 #include <gtest/gtest.h>
 
@@ -815,6 +816,70 @@ TEST(BatchToolTest, TheDriverManagersConfigurationFolderLastsOnlyAsLongAsTheRun)
         remaining.push_back(entry.path().filename().string());
     }
     EXPECT_EQ(remaining, std::vector<std::string>{running.filename().string()});
+}
+
+// A database is known by what its file holds, not by its name: a SQLite or Firebird file without
+// an extension, or with a data-link file's, is read as what it is. The readers' private folders
+// under TMPDIR go when the run ends, and one that a killed run left goes with the next.
+TEST(BatchToolTest, ADatabaseFileIsKnownByWhatItHoldsNotByItsName) {
+    const TTempDir folder;
+    const fs::path temporary = folder.Path() / "tmp";
+    fs::create_directories(temporary);
+    const pid_t ended = ::fork();
+    if (ended == 0) {
+        ::_exit(0);
+    }
+    ASSERT_GT(ended, 0);
+    ::waitpid(ended, nullptr, 0);
+    const fs::path left = temporary / ("quorvane-sqlite-" + std::to_string(ended) + "-Ab12Cd");
+    fs::create_directories(left);
+    WriteFile((left / "Database.sqlite").string(), "a copy a killed run left");
+
+    const std::string sampleSqlite = std::string(QUORVANE_EXAMPLES_DIR) + "/orders.sqlite";
+    const std::string sampleFirebird = std::string(QUORVANE_EXAMPLES_DIR) + "/orders.fdb";
+    const auto run = [&](const std::string& arguments) {
+        const std::string out = folder.File("run.out");
+        const std::string command =
+            "env -u FIREBIRD_LOCK -u XDG_RUNTIME_DIR TMPDIR=" + ShellQuote(temporary.string()) +
+            " " + ShellQuote(QUORVANE_GEN) + " " + arguments + " >" + ShellQuote(out) +
+            " 2>&1 </dev/null";
+        const int status = std::system(command.c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << ReadFile(out);
+        return ReadFile(out);
+    };
+
+    for (const std::string name : {"orders", "orders.udl"}) {
+        SCOPED_TRACE(name);
+        const std::string database = folder.File(name);
+        fs::copy_file(sampleSqlite, database, fs::copy_options::overwrite_existing);
+        const std::string described = run("--describe --database " + ShellQuote(database));
+        EXPECT_EQ(described.find("encoding"), std::string::npos) << described;
+        EXPECT_NE(described.find("\nOrder Details\n"), std::string::npos) << described;
+
+        // The copy beside the server is named as a SQLite file, and the server's link names it.
+        const std::string output = folder.File("out-" + name);
+        run("--template " + ShellQuote(TemplateDir) + " --output " + ShellQuote(output) +
+            " --database " + ShellQuote(database));
+        const std::string server = output + "/MidasProject/Midas_AppServer/EXE/";
+        ASSERT_TRUE(fs::is_regular_file(server + "Database.sqlite"));
+        EXPECT_EQ(SqliteContentOf(server + "Database.sqlite", true), SqliteContentOf(database));
+        EXPECT_NE(DecodeConfigurationText(ReadFile(server + "Database.udl"))
+                      .find("Database=Database.sqlite\""),
+                  std::string::npos);
+    }
+
+    const std::string firebird = folder.File("orders-firebird");
+    fs::copy_file(sampleFirebird, firebird);
+    const std::string described = run("--describe --database " + ShellQuote(firebird));
+    EXPECT_EQ(described.rfind("EMPLOYEES\n", 0), 0u) << described;
+
+    // Nothing of the readers stays: no private copy, only the engine's lock folder.
+    std::vector<std::string> remaining;
+    for (const fs::directory_entry& entry : fs::directory_iterator(temporary)) {
+        remaining.push_back(entry.path().filename().string());
+    }
+    EXPECT_EQ(remaining,
+              std::vector<std::string>{"quorvane-firebird-" + std::to_string(::getuid())});
 }
 
 } // namespace

@@ -2,7 +2,8 @@
 // by isql-fb through the embedded engine, read by the batch tool: `--describe` lists it as an
 // OLE DB provider for Firebird does, and full runs over the ADO and the dbExpress templates give
 // projects whose every form file loads and which compile (tests/tools/delphi/check-projects).
-// Also: with no FIREBIRD_LOCK, the embedded engine keeps its locks in a folder of the user's own.
+// Also: with no FIREBIRD_LOCK, the embedded engine keeps its locks in a folder of the user's own,
+// and in a private one when someone else has put another in its place.
 
 #include "FirebirdTestDatabase.h"
 #include "MiniTemplate.h"
@@ -319,6 +320,29 @@ TEST(FirebirdEmployeeTest, WithoutALockFolderTheEngineUsesOneOfTheUsersOwn) {
     const std::string fallback = temporary + "/quorvane-firebird-" + std::to_string(::getuid());
     EXPECT_TRUE(fs::is_directory(fallback) && !fs::is_empty(fallback))
         << "no lock folder " << fallback;
+
+    // Another user could have made that one first, open to all: it is refused too, and the run
+    // makes a private folder instead, never falling back to the shared /tmp/firebird.
+    fs::remove_all(fallback);
+    fs::create_directory(fallback);
+    fs::permissions(fallback, fs::perms::all);
+    const testing::TCommandResult open = testing::RunCommand(
+        "env -u FIREBIRD_LOCK XDG_RUNTIME_DIR=" + Quoted(runtime) + " TMPDIR=" + Quoted(temporary) +
+        " " + Tool({"--describe", "--database", database}));
+    EXPECT_EQ(open.Status, 0) << open.Output;
+    EXPECT_TRUE(fs::is_empty(fallback)) << "the engine used a folder others may write to";
+    std::vector<std::string> made;
+    for (const fs::directory_entry& entry : fs::directory_iterator(temporary)) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind("quorvane-firebird-lock-", 0) == 0) {
+            made.push_back(entry.path().string());
+            struct stat lockStatus {};
+            ASSERT_EQ(::lstat(entry.path().c_str(), &lockStatus), 0);
+            EXPECT_EQ(lockStatus.st_mode & 0777, 0700u) << name;
+            EXPECT_FALSE(fs::is_empty(entry.path())) << "the engine kept its locks elsewhere";
+        }
+    }
+    EXPECT_EQ(made.size(), 1u) << "no private lock folder in " << temporary;
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "datalink/DataLink.h"
 #include "SqliteTestFile.h"
 #include "TempDir.h"
+#include "datalink/DatabaseFile.h"
 #include "datalink/ProviderFamily.h"
 #include "schema/firebird/FirebirdSchemaSource.h"
 #include "text/EngineErrors.h"
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace quorvane {
@@ -116,6 +118,64 @@ TEST_F(DataLinkFileTest, FirebirdFilesGoToTheEmbeddedEngineAndAddressesToAServer
     EXPECT_EQ(ReadDataLinkFile(udl).Get("Data Source"), Folder.File("data/x.fdb"));
     WriteFile(udl, "[oledb]\r\nProvider=LCPI.IBProvider.5;Data Source=srv/3051:data/x.fdb\r\n");
     EXPECT_EQ(ReadDataLinkFile(udl).Get("Data Source"), "srv/3051:data/x.fdb");
+}
+
+TEST_F(DataLinkFileTest, WhatAFileHoldsDecidesBeforeItsName) {
+    // Headers as each kind of database file opens: SQLite's, Access's (Jet and ACE), a Firebird
+    // header page (type 1, 8 KiB pages, ODS 12 with Firebird's mark) and InterBase's (ODS 10).
+    const auto sized = [](std::string head) {
+        head.resize(4096, '\0');
+        return head;
+    };
+    const std::string sqlite = Folder.File("sqlite-data");
+    CreateSqliteFile(sqlite, "CREATE TABLE T (ID INTEGER);");
+    const std::string firebird(
+        sized(std::string("\x01\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\x00\x20\x0C\x80", 20)));
+    const std::string interbase(
+        sized(std::string("\x01\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\x00\x10\x0A\x00", 20)));
+    const std::string jet(sized(std::string("\x00\x01\x00\x00Standard Jet DB\0", 20)));
+    const std::string ace(sized(std::string("\x00\x01\x00\x00Standard ACE DB\0", 20)));
+    const struct {
+        std::string Name, Bytes, Provider, CopyName;
+    } cases[] = {
+        // A SQLite file without an extension, or with another kind's, is a SQLite database.
+        {"orders", ReadFile(sqlite), "Provider=SQLite;", "Database.sqlite"},
+        {"orders.udl", ReadFile(sqlite), "Provider=SQLite;", "Database.sqlite"},
+        {"orders.fdb", ReadFile(sqlite), "Provider=SQLite;", "Database.sqlite"},
+        {"orders.sqlite3", ReadFile(sqlite), "Provider=SQLite;", "Database.sqlite3"},
+        {"employee", firebird, "Provider=Firebird;", "Database.fdb"},
+        {"employee.db", firebird, "Provider=Firebird;", "Database.fdb"},
+        {"legacy.GDB", interbase, "Provider=Firebird;", "Database.GDB"},
+        {"northwind", jet, "Provider=Microsoft.Jet.OLEDB.4.0;", "Database.mdb"},
+        {"northwind.accdb", jet, "Provider=Microsoft.ACE.OLEDB.12.0;", "Database.accdb"},
+        {"sales.dat", ace, "Provider=Microsoft.ACE.OLEDB.12.0;", "Database.accdb"},
+        {"sales.mdb", ace, "Provider=Microsoft.Jet.OLEDB.4.0;", "Database.mdb"},
+        // A data-link file is one whatever its name, in UTF-16LE or in 8-bit text.
+        {"link.db", EncodeUtf16LeWithBom("[oledb]\r\nProvider=SQLite;Data Source=x\r\n"),
+         "FILE NAME=", "Database.db"},
+        {"link.fdb", "\r\n[OLEDB]\r\nProvider=SQLite;Data Source=x\r\n",
+         "FILE NAME=", "Database.fdb"},
+        // What shows none of these goes by its name, as before.
+        {"notes.sqlite", std::string(4096, 'x'), "Provider=SQLite;", "Database.sqlite"},
+        {"empty.fdb", "", "Provider=Firebird;", "Database.fdb"},
+        {"other", "plain text", "FILE NAME=", "Database"},
+        {"missing.mdb", "", "Provider=Microsoft.Jet.OLEDB.4.0;", "Database.mdb"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const std::string path = Folder.File("sniffed/" + c.Name);
+        if (c.Name.rfind("missing", 0) != 0) {
+            WriteFile(path, c.Bytes);
+        }
+        const std::string connection = ConnectionStringForDatabase(path);
+        EXPECT_EQ(connection.rfind(c.Provider, 0), 0u) << connection;
+        EXPECT_EQ(DatabaseCopyName(path), c.CopyName);
+    }
+    // A pipe is not read (it would block): its name decides.
+    const std::string pipe = Folder.File("sniffed/pipe.sqlite");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_EQ(SniffDatabaseFile(pipe), TDatabaseFileKind::Unknown);
+    EXPECT_EQ(ConnectionStringForDatabase(pipe).rfind("Provider=SQLite;", 0), 0u);
 }
 
 TEST_F(DataLinkFileTest, MissingFileOrInitStringIsADatabaseError) {

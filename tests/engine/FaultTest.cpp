@@ -13,6 +13,10 @@
 // for the whole run and a fixed number of statements, and a catalogue query the server refuses
 // leaves the tables to be described one by one.
 //
+// Database inputs are only read: a description or a run leaves a Firebird or SQLite file (and a
+// SQLite -wal) exactly as it was, and a SQLite database in WAL mode is read from a read-only
+// folder too.
+//
 // The full-disk test mounts small tmpfs file systems and so needs root; it skips without. The
 // server test starts a PostgreSQL instance of its own in a scratch folder (the shared servers of
 // scripts/db-servers serve other tests at the same time and must not be stopped); it skips when
@@ -20,6 +24,7 @@
 // them: there it fails.
 
 #include "MemorySchemaSource.h"
+#include "SqliteTestFile.h"
 #include "TempDir.h"
 #include "datalink/DataLink.h"
 #include "datalink/OdbcConnectionString.h"
@@ -1155,8 +1160,8 @@ TEST_F(FaultTest, OddTableNamesStayInsideTheOutputAndGiveLoadableForms) {
 
 // --- Hostile inputs ----------------------------------------------------------------------------
 
-// Everything below `root` but `except` (relative paths): the files with their bytes and modes,
-// the links with their targets. A run must leave all of it as it was.
+// Everything below `root` but `except` (relative paths): the files with their bytes, modes and
+// times of change, the links with their targets. A run must leave all of it as it was.
 std::map<std::string, std::string> SnapshotOf(const fs::path& root, const std::string& except) {
     std::map<std::string, std::string> snapshot;
     for (auto entry = fs::recursive_directory_iterator(root); entry != fs::end(entry); ++entry) {
@@ -1171,7 +1176,9 @@ std::map<std::string, std::string> SnapshotOf(const fs::path& root, const std::s
         if (entry->is_symlink()) {
             value += fs::read_symlink(entry->path()).string();
         } else if (entry->is_regular_file()) {
-            value += ReadFile(entry->path().string());
+            value += std::to_string(status.st_mtim.tv_sec) + "." +
+                     std::to_string(status.st_mtim.tv_nsec) + ":" +
+                     ReadFile(entry->path().string());
         }
         snapshot[relative] = value;
     }
@@ -1452,6 +1459,88 @@ TEST_F(FaultTest, ATemplateOverTheLimitsIsRefusedWholeBeforeAnythingIsCopied) {
                   "\": the template nests folders deeper than 0 levels.");
     EXPECT_EQ(refusal({1, 2, 1200 * 1024}), "no error");
     EXPECT_EQ(ReadFile(Root.File("copy/MidasProject/b/b.bin")), std::string(600 * 1024, 'b'));
+}
+
+TEST_F(FaultTest, DatabaseFilesAreOnlyReadByADescriptionOrARun) {
+    // The sample's Firebird and SQLite files, and a SQLite database in WAL mode whose last
+    // changes are still in its -wal (a program has it open, or was killed): each is described,
+    // then generated from, and must stay as it was, bytes and time of change, with nothing new
+    // beside it.
+    const fs::path inputs = Root.Path() / "inputs";
+    fs::create_directories(inputs);
+    fs::copy_file(QUORVANE_EXAMPLES_DIR "/orders.fdb", inputs / "orders.fdb");
+    fs::copy_file(QUORVANE_EXAMPLES_DIR "/orders.sqlite", inputs / "orders.sqlite");
+    CreateWalSqliteFile((inputs / "wal.db").string(), "CREATE TABLE Base (ID INTEGER);",
+                        "CREATE TABLE OnlyInWal (ID INTEGER PRIMARY KEY, Note TEXT);"
+                        "INSERT INTO OnlyInWal (Note) VALUES ('kept');");
+    ASSERT_TRUE(fs::exists(inputs / "wal.db-wal"));
+    // Times of change long past, so that a write shows even within one tick of the clock.
+    for (const fs::directory_entry& entry : fs::directory_iterator(inputs)) {
+        fs::last_write_time(entry.path(),
+                            fs::file_time_type::clock::now() - std::chrono::hours(24 * 400));
+    }
+    const auto before = SnapshotOf(inputs, "-");
+
+    const std::vector<std::string> names = {"orders.fdb", "orders.sqlite", "wal.db"};
+    for (std::size_t index = 0; index < names.size(); ++index) {
+        SCOPED_TRACE(names[index]);
+        const std::string database = (inputs / names[index]).string();
+        {
+            TDM dm;
+            dm.ConnectDatabase(database, "", false);
+            EXPECT_GE(dm.ADOConnection.Snapshot().Tables.size(), 2u);
+        }
+        EXPECT_EQ(SnapshotOf(inputs, "-"), before) << "describing it changed the inputs";
+
+        TDM dm;
+        TProjectParam options =
+            OptionsFor(SampleTemplate, Root.File("out" + std::to_string(index)));
+        options.Database.UDLFile = database;
+        const TRunResult run = RunCapturing(dm, options);
+        EXPECT_EQ(run.Kind, "") << run.Error;
+        EXPECT_EQ(SnapshotOf(inputs, "-"), before) << "a run changed the inputs";
+    }
+    // The copy beside the server holds what the -wal held, in one file.
+    const std::string copy = Root.File("out2/MidasProject/Midas_AppServer/EXE/Database.db");
+    EXPECT_NE(SqliteContentOf(copy, true).find("OnlyInWal:\n1\tkept\t\n"), std::string::npos)
+        << SqliteContentOf(copy, true);
+    EXPECT_FALSE(fs::exists(copy + "-wal"));
+
+    // The same database in a folder no one may write to: a read-only file system for root, for
+    // whom permissions are no obstacle, else a folder without write permission.
+    const std::string locked = Root.File("locked");
+    std::optional<TSmallTmpfs> tmpfs;
+    if (::geteuid() == 0) {
+        tmpfs.emplace(locked, 1 << 20);
+        if (!tmpfs->Mounted()) {
+            GTEST_SKIP() << "cannot mount a tmpfs here (" << tmpfs->Error()
+                         << "); a read-only folder is not checked";
+        }
+    }
+    fs::create_directories(locked);
+    for (const char* file : {"wal.db", "wal.db-wal", "wal.db-shm"}) {
+        if (fs::exists(inputs / file)) {
+            fs::copy_file(inputs / file, fs::path(locked) / file);
+        }
+    }
+    const bool readOnly =
+        tmpfs ? ::mount(nullptr, locked.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0
+              : ::chmod(locked.c_str(), 0555) == 0;
+    ASSERT_TRUE(readOnly) << std::strerror(errno);
+    const auto lockedBefore = SnapshotOf(locked, "-");
+    {
+        TDM dm;
+        dm.ConnectDatabase(locked + "/wal.db", "", false);
+        std::vector<std::string> tables;
+        for (const TSnapshotTable& table : dm.ADOConnection.Snapshot().Tables) {
+            tables.push_back(table.Name);
+        }
+        EXPECT_EQ(tables, (std::vector<std::string>{"Base", "OnlyInWal"}));
+    }
+    EXPECT_EQ(SnapshotOf(locked, "-"), lockedBefore);
+    if (!tmpfs) {
+        ::chmod(locked.c_str(), 0755);
+    }
 }
 
 TEST_F(FaultTest, InputsThatAreNoRegularFilesOrTooLargeEndWithAClearError) {

@@ -2,7 +2,9 @@
 // schema the test makes with every column type, domains, computed and identity columns, names
 // that need quoting, a view and the character sets UTF8 and NONE; NOT NULL, defaults, comments
 // and keys of related tables; the select texts a run writes;
-// and the messages for files that are missing, damaged or no database at all.
+// the messages for files that are missing, damaged or no database at all; the file left exactly
+// as it was (the engine reads a private copy); and the engine's lock folder, which must be the
+// user's own.
 //
 // The databases are made by isql-fb (firebird3.0-utils); without it these tests are skipped,
 // except under CI.
@@ -22,9 +24,12 @@
 #include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <map>
+#include <optional>
 #include <random>
 #include <sys/stat.h>
 #include <thread>
+#include <unistd.h>
 
 namespace quorvane {
 namespace {
@@ -455,6 +460,133 @@ TEST(FirebirdEmbeddedTest, FileAnotherProgramHoldsEndsWithAMessageSayingSo) {
         << message;
     // Once it is let go, the file opens again.
     CheckSchema(database, {"T1"}, {{"T1", {F("ID", T::ftInteger)}}});
+}
+
+// Bytes, permission bits and time of change of every file in `folder`.
+std::map<std::string, std::string> FolderState(const fs::path& folder) {
+    std::map<std::string, std::string> state;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        struct stat status {};
+        ::lstat(entry.path().c_str(), &status);
+        state[entry.path().filename().string()] =
+            std::to_string(status.st_mode) + ":" + std::to_string(status.st_mtim.tv_sec) + "." +
+            std::to_string(status.st_mtim.tv_nsec) + ":" +
+            (entry.is_regular_file() ? ReadFile(entry.path().string()) : std::string());
+    }
+    return state;
+}
+
+// The folders "<kind>-<this process>-XXXXXX" in `temporary`.
+std::vector<fs::path> PrivateFoldersOf(const fs::path& temporary, const std::string& kind) {
+    std::vector<fs::path> found;
+    const std::string prefix = kind + "-" + std::to_string(::getpid()) + "-";
+    for (const auto& entry : fs::directory_iterator(temporary)) {
+        if (entry.path().filename().string().rfind(prefix, 0) == 0) {
+            found.push_back(entry.path());
+        }
+    }
+    return found;
+}
+
+TEST(FirebirdEmbeddedTest, ReadingAFileWritesNothingToItOrBesideIt) {
+    QUORVANE_REQUIRE_ISQL();
+    TTempDir folder;
+    const std::string database = folder.File("orders.fdb");
+    testing::CreateEmbeddedDatabase(database, "CREATE TABLE T1 (ID INTEGER, NAME VARCHAR(20));");
+    // An old time of change, so that any write to the file would show; and a file its owner may
+    // only read (the engine would refuse it, as it opens what it reads for writing).
+    const auto old = fs::file_time_type::clock::now() - std::chrono::hours(24 * 400);
+    fs::last_write_time(database, old);
+    fs::permissions(database, fs::perms::owner_read | fs::perms::group_read);
+    const auto before = FolderState(folder.Path());
+    {
+        const auto source = OpenSchemaSource(ConnectionStringForDatabase(database));
+        EXPECT_EQ(source->ReadCatalogue().size(), 1u);
+        EXPECT_EQ(source->DescribeTable("T1").Columns.size(), 2u);
+        // The engine reads a copy of its own, not the file.
+        EXPECT_EQ(PrivateFoldersOf(fs::temp_directory_path(), "quorvane-firebird-copy").size(), 1u);
+    }
+    EXPECT_EQ(FolderState(folder.Path()), before) << "the database or its folder changed";
+    EXPECT_TRUE(PrivateFoldersOf(fs::temp_directory_path(), "quorvane-firebird-copy").empty())
+        << "the copy was left behind";
+
+    // Firebird's messages about what it read name the file, never the copy.
+    const std::string foreign = folder.File("notes.fdb");
+    WriteFile(foreign, std::string(20000, 'x'));
+    try {
+        OpenSchemaSource(ConnectionStringForDatabase(foreign));
+        ADD_FAILURE() << "no error";
+    } catch (const EDatabaseError& error) {
+        const std::string message = error.what();
+        EXPECT_EQ(message.find("quorvane-firebird-copy"), std::string::npos) << message;
+        EXPECT_NE(message.find("is not a valid database"), std::string::npos) << message;
+    }
+}
+
+TEST(FirebirdLockFolderTest, AFolderThatIsNotTheUsersOwnIsRefusedForAPrivateOne) {
+    TTempDir folder;
+    // The private folder goes into the temporary folder: here, this test's own.
+    const char* temporary = std::getenv("TMPDIR");
+    const std::optional<std::string> savedTemporary =
+        temporary != nullptr ? std::optional<std::string>(temporary) : std::nullopt;
+    ::setenv("TMPDIR", folder.Path().c_str(), 1);
+
+    // Missing: made, for this user alone.
+    const std::string missing = folder.File("fresh");
+    EXPECT_EQ(ChooseFirebirdLockFolder({missing}), missing);
+    struct stat status {};
+    ASSERT_EQ(::lstat(missing.c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0700u);
+    EXPECT_EQ(ChooseFirebirdLockFolder({missing}), missing) << "the user's own folder is kept";
+
+    // What another local user could have put in its place first: a link, a file, a folder
+    // anyone may write to, and (as root, who can give it away) a folder of another user.
+    const std::string target = folder.File("elsewhere");
+    fs::create_directory(target);
+    const std::string link = folder.File("link");
+    fs::create_directory_symlink(target, link);
+    const std::string file = folder.File("file");
+    WriteFile(file, "");
+    const std::string open = folder.File("open");
+    fs::create_directory(open);
+    fs::permissions(open, fs::perms::all);
+    const std::string groupWritable = folder.File("group");
+    fs::create_directory(groupWritable);
+    fs::permissions(groupWritable, fs::perms::owner_all | fs::perms::group_all);
+    std::vector<std::string> refused = {link, file, open, groupWritable};
+    if (::geteuid() == 0) {
+        const std::string foreign = folder.File("foreign");
+        fs::create_directory(foreign, folder.Path());
+        fs::permissions(foreign, fs::perms::owner_all);
+        ASSERT_EQ(::chown(foreign.c_str(), 65534, 65534), 0);
+        refused.push_back(foreign);
+    }
+    for (const std::string& candidate : refused) {
+        SCOPED_TRACE(candidate);
+        const std::string chosen = ChooseFirebirdLockFolder({candidate});
+        EXPECT_NE(chosen, candidate);
+        EXPECT_NE(chosen, "/tmp/firebird");
+        EXPECT_EQ(fs::path(chosen).parent_path(), folder.Path()) << chosen;
+        EXPECT_EQ(fs::path(chosen).filename().string().rfind(
+                      "quorvane-firebird-lock-" + std::to_string(::getpid()) + "-", 0),
+                  0u)
+            << chosen;
+        ASSERT_EQ(::lstat(chosen.c_str(), &status), 0);
+        EXPECT_TRUE(S_ISDIR(status.st_mode));
+        EXPECT_EQ(status.st_uid, ::geteuid());
+        EXPECT_EQ(status.st_mode & 0777, 0700u);
+        fs::remove(chosen);
+    }
+    EXPECT_TRUE(fs::is_empty(target)) << "the link was followed";
+    // The first good candidate wins over a later one, and a refused one is passed over.
+    EXPECT_EQ(ChooseFirebirdLockFolder({link, missing, folder.File("later")}), missing);
+    EXPECT_FALSE(fs::exists(folder.File("later")));
+
+    if (savedTemporary) {
+        ::setenv("TMPDIR", savedTemporary->c_str(), 1);
+    } else {
+        ::unsetenv("TMPDIR");
+    }
 }
 
 } // namespace

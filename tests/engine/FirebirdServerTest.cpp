@@ -2,7 +2,8 @@
 // files with a password as a user makes them: tables, views and column types, the role, the
 // select texts a run writes, a catalogue with its keys and facts read in the same few statements
 // however many tables there are, and the messages for a wrong password, a refused connection, a
-// server that never answers and one that freezes once connected.
+// server that never answers, one that answers a byte at a time and one that freezes once
+// connected.
 //
 // The server comes from scripts/db-servers (`eval "$(scripts/db-servers start)"`), which sets
 // QUORVANE_TEST_FIREBIRD_HOST, _PORT, _USER, _PASSWORD and _DATABASE (the full path of a
@@ -33,6 +34,7 @@
 #include <chrono>
 #include <optional>
 #include <thread>
+#include <vector>
 
 namespace quorvane {
 namespace {
@@ -339,6 +341,73 @@ TEST(FirebirdServerFailureTest, ServerThatNeverAnswersEndsAtTheConnectTimeOut) {
     const auto waited = std::chrono::steady_clock::now() - start;
     EXPECT_GE(waited, 15s);
     EXPECT_LT(waited, 30s);
+}
+
+// A server that takes every connection and answers it one byte at a time, every `interval`, with
+// the start of an answer that never ends: the opening of a protocol answer whose data is said to
+// be 65535 bytes long. A read time-out never fires on it; only a bound of the whole login ends it.
+class TTricklingServer {
+public:
+    explicit TTricklingServer(std::chrono::milliseconds interval)
+        : FListener(true), FInterval(interval), FThread([this] { Run(); }) {}
+    ~TTricklingServer() {
+        FStopping = true;
+        FThread.join();
+        for (const int socket : FClients) {
+            ::close(socket);
+        }
+    }
+    TTricklingServer(const TTricklingServer&) = delete;
+    TTricklingServer& operator=(const TTricklingServer&) = delete;
+
+    std::string Port() const { return FListener.Port(); }
+    int BytesSent() const { return FBytesSent; }
+
+private:
+    TLoopbackSocket FListener;
+    std::chrono::milliseconds FInterval;
+    std::vector<int> FClients;
+    std::vector<std::size_t> FSent;
+    std::atomic<bool> FStopping{false};
+    std::atomic<int> FBytesSent{0};
+    std::thread FThread;
+
+    // Big-endian words: "accept with data" (94), protocol 13, architecture, type, data length.
+    static constexpr unsigned char Answer[] = {0, 0, 0, 94, 0xFF, 0xFF, 0x80, 0x0D, 0,    0,
+                                               0, 1, 0, 0,  0,    5,    0,    0,    0xFF, 0xFF};
+
+    void Run() {
+        auto next = std::chrono::steady_clock::now();
+        while (!FStopping) {
+            pollfd listener{FListener.Descriptor(), POLLIN, 0};
+            if (::poll(&listener, 1, 20) > 0) {
+                const int client = ::accept(FListener.Descriptor(), nullptr, nullptr);
+                if (client >= 0) {
+                    FClients.push_back(client);
+                    FSent.push_back(0);
+                }
+            }
+            if (std::chrono::steady_clock::now() < next) {
+                continue;
+            }
+            next += FInterval;
+            for (std::size_t index = 0; index < FClients.size(); ++index) {
+                const unsigned char byte = FSent[index] < sizeof Answer ? Answer[FSent[index]] : 0;
+                if (::send(FClients[index], &byte, 1, MSG_NOSIGNAL | MSG_DONTWAIT) == 1) {
+                    ++FSent[index];
+                    ++FBytesSent;
+                }
+            }
+        }
+    }
+};
+
+TEST(FirebirdServerFailureTest, ServerThatTricklesItsAnswerEndsAtTheLoginBound) {
+    // A byte every 2 seconds keeps any wait for the next byte short: the login as a whole is
+    // bounded, and ends with the same message as a server that says nothing.
+    const TTricklingServer trickling(2s);
+    ExpectConnectionError(trickling.Port(), "The server did not answer within 15 seconds.");
+    EXPECT_GE(trickling.BytesSent(), 4) << "the client gave up before the server trickled";
 }
 
 // Passes a loopback connection on to the server, byte for byte, until it is frozen: then it

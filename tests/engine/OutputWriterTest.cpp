@@ -1,17 +1,23 @@
 // The writer every output file goes through: the permissions a file is given, holes at its end,
-// and the folders a run keeps open while it writes.
+// and the folders a run keeps open while it writes; and the private temporary folders readers
+// copy databases into.
 
 #include "TempDir.h"
 #include "io/AtomicFileWriter.h"
 #include "io/OutputPath.h"
 #include "io/OutputTree.h"
+#include "io/PrivateFolder.h"
 #include "text/EngineErrors.h"
 
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace quorvane {
@@ -100,6 +106,89 @@ TEST(OutputWriterTest, AFolderKeptOpenDuringARunIsTheFolderThatWasWalked) {
         EXPECT_NE(std::string(error.what()).find("is a link"), std::string::npos) << error.what();
     }
     EXPECT_TRUE(fs::is_empty(folder.Path() / "elsewhere"));
+}
+
+// Sets TMPDIR while it lives.
+class TTemporaryFolderSetting {
+public:
+    explicit TTemporaryFolderSetting(const fs::path& folder) {
+        if (const char* value = std::getenv("TMPDIR")) {
+            FSaved = value;
+        }
+        ::setenv("TMPDIR", folder.c_str(), 1);
+    }
+    ~TTemporaryFolderSetting() {
+        if (FSaved) {
+            ::setenv("TMPDIR", FSaved->c_str(), 1);
+        } else {
+            ::unsetenv("TMPDIR");
+        }
+    }
+    TTemporaryFolderSetting(const TTemporaryFolderSetting&) = delete;
+    TTemporaryFolderSetting& operator=(const TTemporaryFolderSetting&) = delete;
+
+private:
+    std::optional<std::string> FSaved;
+};
+
+TEST(PrivateFolderTest, GoesWithItsOwnerAndTheFoldersOfEndedProcessesWithTheNextOne) {
+    const TTempDir folder;
+    const TTemporaryFolderSetting temporary(folder.Path());
+    // Folders of this kind that a killed process left, one of a process that still runs (this
+    // one), one of another kind and one that is no folder.
+    const pid_t ended = ::fork();
+    if (ended == 0) {
+        ::_exit(0);
+    }
+    ASSERT_GT(ended, 0);
+    ::waitpid(ended, nullptr, 0);
+    const fs::path left = folder.Path() / ("quorvane-test-" + std::to_string(ended) + "-Ab12Cd");
+    const fs::path running =
+        folder.Path() / ("quorvane-test-" + std::to_string(::getpid()) + "-Ef34Gh");
+    const fs::path otherKind =
+        folder.Path() / ("quorvane-test-other-" + std::to_string(ended) + "-Ij56Kl");
+    const fs::path file = folder.Path() / ("quorvane-test-" + std::to_string(ended) + "-Mn78Op");
+    for (const fs::path& path : {left, running, otherKind}) {
+        WriteFile((path / "inside" / "copy.db").string(), "left over");
+    }
+    WriteFile(file.string(), "not a folder");
+
+    std::string path;
+    {
+        TPrivateFolder made("quorvane-test");
+        path = made.Path();
+        EXPECT_EQ(fs::path(path).parent_path(), folder.Path());
+        EXPECT_EQ(fs::path(path).filename().string().rfind(
+                      "quorvane-test-" + std::to_string(::getpid()) + "-", 0),
+                  0u);
+        EXPECT_EQ(ModeOf(path), 0700u);
+        EXPECT_EQ(made.File("x.db"), path + "/x.db");
+        WriteFile(made.File("sub/x.db"), "copy");
+
+        // Moved, it goes once, with its last owner.
+        TPrivateFolder moved(std::move(made));
+        EXPECT_EQ(moved.Path(), path);
+        EXPECT_TRUE(made.Path().empty());
+    }
+    EXPECT_FALSE(fs::exists(path)) << "the folder outlived its owner";
+    EXPECT_FALSE(fs::exists(left)) << "a killed process's folder stayed";
+    EXPECT_TRUE(fs::exists(running / "inside" / "copy.db"));
+    EXPECT_TRUE(fs::exists(otherKind / "inside" / "copy.db"));
+    EXPECT_TRUE(fs::is_regular_file(file));
+
+    // One that is kept outlives its owner.
+    const std::string kept = TPrivateFolder("quorvane-test").Keep();
+    EXPECT_TRUE(fs::is_directory(kept));
+
+    // A temporary folder that is not there is a clear error.
+    ::setenv("TMPDIR", (folder.Path() / "missing").c_str(), 1);
+    try {
+        TPrivateFolder failed("quorvane-test");
+        ADD_FAILURE() << "made in " << failed.Path();
+    } catch (const EFileError& error) {
+        EXPECT_EQ(std::string(error.what()).rfind("Cannot create a temporary folder in \"", 0), 0u)
+            << error.what();
+    }
 }
 
 } // namespace

@@ -1,21 +1,26 @@
 // The SQLite back-end: declared types read as the ADO columns a provider would report, the
 // rowid alias as the one auto-increment column, NOT NULL, defaults and keys, the catalogue order,
-// and the file left as it was.
+// the file left as it was, WAL databases read with their -wal and nothing written beside them,
+// and the backup that the run's copy of the database is made with.
 
 #include "schema/sqlite/SqliteSchemaSource.h"
 #include "MiniTemplate.h"
 #include "SqliteTestFile.h"
 #include "TempDir.h"
 #include "generate/dmCodeGenerator.h"
+#include "schema/SchemaSource.h"
 #include "text/EngineErrors.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <string_view>
+#include <sys/stat.h>
 #include <tuple>
+#include <unistd.h>
 #include <vector>
 
 namespace quorvane {
@@ -315,6 +320,120 @@ TEST_F(SqliteSchemaSourceTest, ReadingTheSchemaLeavesTheFileUntouched) {
         files.push_back(entry.path().filename().string());
     }
     EXPECT_EQ(files, std::vector<std::string>{"test.db"});
+}
+
+// Every file in `folder` with its bytes, permission bits and time of change.
+std::map<std::string, std::string> FolderState(const std::filesystem::path& folder) {
+    std::map<std::string, std::string> state;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        struct stat status {};
+        ::lstat(entry.path().c_str(), &status);
+        state[entry.path().filename().string()] =
+            std::to_string(status.st_mode) + ":" + std::to_string(status.st_mtim.tv_sec) + "." +
+            std::to_string(status.st_mtim.tv_nsec) + ":" +
+            (entry.is_regular_file() ? ReadFile(entry.path().string()) : std::string());
+    }
+    return state;
+}
+
+// The private folders of this process that a kind of reader leaves in the temporary folder.
+std::vector<std::string> PrivateFoldersLeft(const std::string& kind) {
+    std::vector<std::string> left;
+    const std::string prefix = kind + "-" + std::to_string(::getpid()) + "-";
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::filesystem::temp_directory_path())) {
+        if (entry.path().filename().string().rfind(prefix, 0) == 0) {
+            left.push_back(entry.path().string());
+        }
+    }
+    return left;
+}
+
+std::vector<std::string> NamesOf(ISchemaSource& source) {
+    std::vector<std::string> names;
+    for (const TCatalogRow& row : source.ReadCatalogue()) {
+        names.push_back(row.TableName);
+    }
+    return names;
+}
+
+TEST_F(SqliteSchemaSourceTest, WalDatabasesAreReadWholeWithoutAFileWrittenBesideThem) {
+    // Changes still in the -wal (its writer has the database open, or was killed): the tables
+    // there are read as well, from a private copy, and nothing beside the input changes.
+    CreateWalSqliteFile(Path, "CREATE TABLE Base (ID INTEGER PRIMARY KEY);",
+                        "CREATE TABLE OnlyInWal (ID INTEGER PRIMARY KEY, Note TEXT);"
+                        "INSERT INTO OnlyInWal (Note) VALUES ('kept');");
+    ASSERT_GT(std::filesystem::file_size(Path + "-wal"), 0u);
+    const auto before = FolderState(Folder.Path());
+    {
+        const auto source = OpenSqliteSchemaSource(Path);
+        EXPECT_EQ(NamesOf(*source), (std::vector<std::string>{"Base", "OnlyInWal"}));
+        EXPECT_EQ(source->DescribeTable("OnlyInWal").Columns.size(), 2u);
+        EXPECT_EQ(PrivateFoldersLeft("quorvane-sqlite").size(), 1u) << "no private copy was read";
+    }
+    EXPECT_EQ(FolderState(Folder.Path()), before);
+    EXPECT_TRUE(PrivateFoldersLeft("quorvane-sqlite").empty()) << "the private copy stayed";
+
+    // A WAL database whose writers have all closed it has no -wal: it is read in place, and
+    // SQLite makes no -wal or -shm beside it. Nor does an empty -wal make one.
+    const std::string closed = Folder.File("closed.db");
+    CreateSqliteFile(closed, "PRAGMA journal_mode=WAL; CREATE TABLE Closed (ID INTEGER);");
+    ASSERT_FALSE(std::filesystem::exists(closed + "-wal"));
+    for (const bool emptyWal : {false, true}) {
+        SCOPED_TRACE(emptyWal ? "an empty -wal" : "no -wal");
+        if (emptyWal) {
+            WriteFile(closed + "-wal", "");
+        }
+        const auto state = FolderState(Folder.Path());
+        EXPECT_EQ(NamesOf(*OpenSqliteSchemaSource(closed)), std::vector<std::string>{"Closed"});
+        EXPECT_EQ(FolderState(Folder.Path()), state);
+        EXPECT_TRUE(PrivateFoldersLeft("quorvane-sqlite").empty());
+    }
+
+    // A path SQLite would read as a query or a host: its characters are escaped.
+    const std::string odd = Folder.File("odd?mode=rw#x%41.db");
+    CreateSqliteFile(odd, "CREATE TABLE Odd (ID INTEGER);");
+    EXPECT_EQ(NamesOf(*OpenSqliteSchemaSource(odd)), std::vector<std::string>{"Odd"});
+}
+
+TEST_F(SqliteSchemaSourceTest, BackUpCopiesTheWalsChangesWithTheInputsPermissions) {
+    CreateWalSqliteFile(Path,
+                        "CREATE TABLE Base (ID INTEGER PRIMARY KEY, Name TEXT);"
+                        "INSERT INTO Base (Name) VALUES ('first');",
+                        "INSERT INTO Base (Name) VALUES ('second');"
+                        "CREATE TABLE OnlyInWal (ID INTEGER PRIMARY KEY);");
+    std::filesystem::permissions(Path, std::filesystem::perms::owner_read |
+                                           std::filesystem::perms::owner_write |
+                                           std::filesystem::perms::group_read);
+    const std::string expected = SqliteContentOf(Path);
+    ASSERT_NE(expected.find("OnlyInWal"), std::string::npos);
+    const auto before = FolderState(Folder.Path());
+
+    const std::filesystem::path target = Folder.Path() / "out";
+    std::filesystem::create_directory(target);
+    BackUpSqliteDatabase(Path, TOutputPath{target.string(), "Database.sqlite"});
+
+    // One file, consistent on its own: no -wal or journal beside it is needed to read it all.
+    std::vector<std::string> written;
+    for (const auto& entry : std::filesystem::directory_iterator(target)) {
+        written.push_back(entry.path().filename().string());
+    }
+    EXPECT_EQ(written, std::vector<std::string>{"Database.sqlite"});
+    const std::string copy = (target / "Database.sqlite").string();
+    EXPECT_EQ(SqliteContentOf(copy, true), expected);
+    EXPECT_EQ(std::filesystem::status(copy).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                  std::filesystem::perms::group_read);
+    std::filesystem::remove_all(target);
+    EXPECT_EQ(FolderState(Folder.Path()), before);
+    EXPECT_TRUE(PrivateFoldersLeft("quorvane-sqlite").empty());
+
+    // What is no SQLite database is no copy either.
+    WriteFile(Folder.File("notes.db"), std::string(4096, 'x'));
+    EXPECT_THROW(BackUpSqliteDatabase(Folder.File("notes.db"),
+                                      TOutputPath{Folder.Path().string(), "copy.sqlite"}),
+                 EFileError);
+    EXPECT_FALSE(std::filesystem::exists(Folder.File("copy.sqlite")));
 }
 
 TEST_F(SqliteSchemaSourceTest, GeneratedSelectTextsRunOnTheDatabase) {

@@ -4,19 +4,25 @@
 
 #include "schema/firebird/FirebirdSchemaSource.h"
 
+#include "io/FileCopy.h"
+#include "io/PrivateFolder.h"
 #include "text/EngineErrors.h"
 #include "text/StringUtils.h"
+#include "text/TextEncoding.h"
 
 #include <ibase.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstddef>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <map>
 #include <mutex>
 #include <set>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <tuple>
 #include <unistd.h>
@@ -291,35 +297,28 @@ private:
 
 // The embedded engine keeps its lock tables in FIREBIRD_LOCK, by default /tmp/firebird: a folder
 // the first user to open a database makes for himself, which then locks every other user out.
-// Each user gets a folder of his own instead, set for this process only. The database file is
-// still safe from a server opening it at the same time: the engine locks the file itself.
+// This process gets a folder of the user's own instead, set for it alone.
 void PrepareEmbeddedEngine() {
     static std::once_flag prepared;
+    // A failure leaves the flag unset: the next connection tries again.
     std::call_once(prepared, [] {
         if (std::getenv("FIREBIRD_LOCK") != nullptr) {
             return;
         }
-        std::vector<std::filesystem::path> folders;
+        std::vector<std::string> candidates;
         std::error_code error;
         const char* runtime = std::getenv("XDG_RUNTIME_DIR");
         if (runtime != nullptr && *runtime == '/' &&
             std::filesystem::is_directory(runtime, error)) {
-            folders.push_back(std::filesystem::path(runtime) / "quorvane-firebird");
+            candidates.push_back((std::filesystem::path(runtime) / "quorvane-firebird").string());
         }
         const std::filesystem::path temporary = std::filesystem::temp_directory_path(error);
         if (!error) {
-            folders.push_back(temporary / ("quorvane-firebird-" + std::to_string(::getuid())));
+            std::string name = "quorvane-firebird-";
+            name += std::to_string(::getuid());
+            candidates.push_back((temporary / name).string());
         }
-        for (const std::filesystem::path& folder : folders) {
-            ::mkdir(folder.c_str(), 0700);
-            // Only a folder of this user's own, not a link or a folder someone else put there.
-            struct stat status {};
-            if (::lstat(folder.c_str(), &status) == 0 && S_ISDIR(status.st_mode) &&
-                status.st_uid == ::getuid() && (status.st_mode & 0077) == 0) {
-                ::setenv("FIREBIRD_LOCK", folder.c_str(), 0);
-                return;
-            }
-        }
+        ::setenv("FIREBIRD_LOCK", ChooseFirebirdLockFolder(candidates).c_str(), 1);
     });
 }
 
@@ -378,21 +377,20 @@ std::string ColumnsSql(bool withIdentity, bool oneRelation) {
            "ORDER BY rf.RDB$RELATION_NAME, rf.RDB$FIELD_POSITION";
 }
 
-// Watches the calls to a server while it lives; a file needs no watching.
-class TServerWatch {
-public:
-    explicit TServerWatch(TSocketWatchdog* watchdog)
-        : FWatch(watchdog != nullptr ? std::make_unique<TSocketWatchdog::TWatch>(*watchdog)
-                                     : nullptr) {}
-    // Each answer restarts the clock: a long catalogue comes in many answers.
-    void Progress() {
-        if (FWatch) {
-            FWatch->Progress();
-        }
-    }
+// Watches the calls to a server while it lives; a file (no watchdog) needs no watching. Each
+// answer restarts the clock (Progress): a long catalogue comes in many answers.
+using TServerWatch = TSocketWatchdog::TWatch;
 
-private:
-    std::unique_ptr<TSocketWatchdog::TWatch> FWatch;
+// The copy of a database file that the embedded engine opens in its place, in a private folder.
+struct TPrivateCopy {
+    TPrivateFolder Folder;
+    std::string File;     ///< the copy
+    std::string Original; ///< the file it was copied from, as the user named it
+
+    // Firebird's message, naming the file the user named instead of the copy.
+    std::string Shown(const std::string& message) const {
+        return ReplaceAll(message, File, Original);
+    }
 };
 
 enum TColumnsField : short {
@@ -450,9 +448,11 @@ enum TKeysField : short {
 class TFirebirdSchemaSource final : public ISchemaSource {
 public:
     TFirebirdSchemaSource(TAttachment attachment, std::string description, bool remote,
-                          std::unique_ptr<TSocketWatchdog> watchdog)
-        : FAttachment(std::move(attachment)), FDescription(std::move(description)), FRemote(remote),
-          FWatchdog(std::move(watchdog)) {
+                          std::unique_ptr<TSocketWatchdog> watchdog,
+                          std::optional<TPrivateCopy> copy)
+        : FCopy(std::move(copy)), FWatchdog(std::move(watchdog)),
+          FAttachment(std::move(attachment)), FDescription(std::move(description)),
+          FRemote(remote) {
         // One snapshot for every statement: the tables and their columns agree.
         static const char Parameters[] = {isc_tpb_version3, isc_tpb_read, isc_tpb_concurrency,
                                           isc_tpb_nowait};
@@ -462,6 +462,16 @@ public:
                               static_cast<unsigned short>(sizeof Parameters), Parameters);
         Check(status, "Cannot read " + FDescription + ".");
     }
+
+    ~TFirebirdSchemaSource() override {
+        // Giving back the transaction and the attachment are requests to a server as well: one
+        // that has fallen silent must not hold the end of the run either.
+        const TServerWatch watch(FWatchdog.get());
+        FTransaction = TTransaction();
+        FAttachment = TAttachment();
+    }
+    TFirebirdSchemaSource(const TFirebirdSchemaSource&) = delete;
+    TFirebirdSchemaSource& operator=(const TFirebirdSchemaSource&) = delete;
 
     std::vector<TCatalogRow> ReadCatalogue() override {
         const std::string failure = "Cannot read the tables of " + FDescription + ".";
@@ -514,6 +524,10 @@ public:
     TIdentifierQuoting IdentifierQuoting() const override { return {TSqlDialect::Firebird, "\""}; }
 
 private:
+    // The copy the attachment reads, removed once the attachment has gone.
+    std::optional<TPrivateCopy> FCopy;
+    // Declared before the attachment, so that it watches the attachment's end.
+    std::unique_ptr<TSocketWatchdog> FWatchdog;
     TAttachment FAttachment;
     // Declared after the attachment, so that it is given back before the attachment goes.
     TTransaction FTransaction;
@@ -521,7 +535,6 @@ private:
     bool FRemote = false;
     std::uint64_t FStatements = 0;
     std::optional<bool> FHasIdentity;
-    std::unique_ptr<TSocketWatchdog> FWatchdog;
 
     void Check(const TStatus& status, const std::string& failure) const {
         if (!status.Failed()) {
@@ -531,7 +544,7 @@ private:
             // Firebird then speaks of a broken connection; the cause is the server's silence.
             throw EDatabaseError(failure + " " + ServerSilenceText(FWatchdog->Limit()));
         }
-        throw EDatabaseError(failure + " " + status.Text());
+        throw EDatabaseError(failure + " " + (FCopy ? FCopy->Shown(status.Text()) : status.Text()));
     }
 
     // Prepares and runs `sql`, with `parameter` as its one parameter when given; returns the
@@ -889,25 +902,94 @@ bool IsFirebirdServerAddress(std::string_view database) {
     return IsHost(host);
 }
 
+std::string ChooseFirebirdLockFolder(const std::vector<std::string>& candidates) {
+    for (const std::string& folder : candidates) {
+        ::mkdir(folder.c_str(), 0700);
+        // Only a folder of this user's own that no one else may write to: not a link (it could
+        // lead into another user's folder), not a folder someone else made or may change.
+        struct stat status {};
+        if (::lstat(folder.c_str(), &status) == 0 && S_ISDIR(status.st_mode) &&
+            status.st_uid == ::geteuid() && (status.st_mode & (S_IWGRP | S_IWOTH)) == 0) {
+            return folder;
+        }
+    }
+    // The engine uses it until the process ends; a later run removes it.
+    return TPrivateFolder("quorvane-firebird-lock").Keep();
+}
+
+namespace {
+
+std::string HeldOpenText(const std::string& database) {
+    return "Another program or a Firebird server has the file open; a server opens it for others "
+           "too (\"localhost:" +
+           database + "\").";
+}
+
+// The embedded engine writes to every file it opens, even to read it (its header's counters, a
+// page or two), and the user's database must stay as it is: the engine gets a copy made in a
+// private folder. While it is copied the file is locked as the engine locks the files it opens,
+// so that a file a server or another program has open is refused as the engine would refuse it,
+// rather than copied half-written.
+TPrivateCopy CopyForReading(const std::string& database, const std::string& failure) {
+    const TFileDescriptor file(
+        ::open(database.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!file.Valid()) {
+        throw EDatabaseError(failure + " " + SystemErrorText(errno));
+    }
+    if (::flock(file.Get(), LOCK_SH | LOCK_NB) != 0) {
+        throw EDatabaseError(
+            failure + " " +
+            (errno == EWOULDBLOCK ? HeldOpenText(database) : SystemErrorText(errno)));
+    }
+    std::optional<TPrivateFolder> folder;
+    try {
+        folder.emplace("quorvane-firebird-copy");
+        CopyOneFile(database, TOutputPath{folder->Path(), "database.fdb"});
+    } catch (const EFileError& error) {
+        throw EDatabaseError(failure + " Its copy to read cannot be made" +
+                             (folder ? " in \"" + folder->Path() + "\"" : std::string()) + ": " +
+                             error.what());
+    }
+    std::string copy = folder->File("database.fdb");
+    // The engine opens the copy for writing, whatever the file's own permissions.
+    ::chmod(copy.c_str(), S_IRUSR | S_IWUSR);
+    return {std::move(*folder), std::move(copy), database};
+}
+
+} // namespace
+
 std::unique_ptr<ISchemaSource> OpenFirebirdSchemaSource(const TFirebirdLogin& login,
                                                         const std::string& description,
-                                                        std::chrono::milliseconds answerLimit) {
+                                                        std::chrono::milliseconds answerLimit,
+                                                        std::chrono::milliseconds loginLimit) {
     const bool remote = IsFirebirdServerAddress(login.Database);
     const std::string failure =
         (remote ? "Cannot connect to " : "Cannot open ") + description + ".";
-    if (Trim(login.Database).empty()) {
+    const std::string database = Trim(login.Database);
+    if (database.empty()) {
         throw EDatabaseError(failure + " No database was named.");
     }
     // The engine would wait for ever on a pipe, or read a device without end; a folder is no
     // database either. (A name that is no file at all may be an alias the engine knows.)
     struct stat file {};
-    if (!remote && ::stat(Trim(login.Database).c_str(), &file) == 0 && !S_ISREG(file.st_mode)) {
+    const bool exists = !remote && ::stat(database.c_str(), &file) == 0;
+    if (exists && !S_ISREG(file.st_mode)) {
         throw EDatabaseError(failure + (S_ISDIR(file.st_mode)
                                             ? " It is a folder, not a database file."
                                             : " It is no regular file (a device, a pipe or a "
                                               "socket)."));
     }
-    PrepareEmbeddedEngine();
+    std::optional<TPrivateCopy> copy;
+    if (!remote) {
+        try {
+            PrepareEmbeddedEngine();
+        } catch (const EFileError& error) {
+            throw EDatabaseError(failure + " " + error.what());
+        }
+        if (exists) {
+            copy = CopyForReading(database, failure);
+        }
+    }
 
     TParameterBlock parameters;
     // Names, the file name and the login are UTF-8 both ways.
@@ -934,22 +1016,40 @@ std::unique_ptr<ISchemaSource> OpenFirebirdSchemaSource(const TFirebirdLogin& lo
     TAttachment attachment;
     TStatus status;
     const std::vector<TSocketId> socketsBefore = remote ? OpenSockets() : std::vector<TSocketId>();
-    const std::string database = Trim(login.Database);
+    const std::string attached = copy ? copy->File : database;
     const auto started = std::chrono::steady_clock::now();
-    isc_attach_database(status.Get(), 0, database.c_str(), attachment.Get(), parameters.Size(),
-                        parameters.Data());
+    bool silent = false;
+    {
+        // The login is watched as a whole: the client's own time-out ends a connection that is
+        // not accepted, but not a server that accepts and then answers a byte at a time, or
+        // nothing at all, which would hold it for ever. The sockets are the client's to open,
+        // so the watchdog looks for them when the limit is reached.
+        std::unique_ptr<TSocketWatchdog> loginWatchdog;
+        if (remote) {
+            loginWatchdog = std::make_unique<TSocketWatchdog>(loginLimit);
+            loginWatchdog->WatchSocketsOpenedSince(socketsBefore);
+        }
+        {
+            const TServerWatch watch(loginWatchdog.get());
+            isc_attach_database(status.Get(), 0, attached.c_str(), attachment.Get(),
+                                parameters.Size(), parameters.Data());
+        }
+        silent = loginWatchdog && loginWatchdog->Tripped();
+    }
     if (status.Failed()) {
+        if (silent) {
+            throw EDatabaseError(failure + " " + ServerSilenceText(loginLimit));
+        }
         // A server that takes the connection and then says nothing is given up after the
         // connect time-out; Firebird then speaks of a rejected connection.
         const std::chrono::seconds connectLimit(FirebirdConnectTimeoutSeconds);
         if (remote && std::chrono::steady_clock::now() - started >= connectLimit) {
             throw EDatabaseError(failure + " " + ServerSilenceText(connectLimit));
         }
-        std::string reason = status.Text();
+        std::string reason = copy ? copy->Shown(status.Text()) : status.Text();
         if (status.Has(isc_already_opened)) {
-            reason += " Another program or a Firebird server has the file open; a server opens it "
-                      "for others too (\"localhost:" +
-                      database + "\").";
+            reason += ' ';
+            reason += HeldOpenText(database);
         }
         // Firebird may quote what it was given; the password is never shown.
         if (!login.Password.empty()) {
@@ -966,7 +1066,7 @@ std::unique_ptr<ISchemaSource> OpenFirebirdSchemaSource(const TFirebirdLogin& lo
         watchdog->Watch(SocketsOpenedSince(socketsBefore));
     }
     return std::make_unique<TFirebirdSchemaSource>(std::move(attachment), description, remote,
-                                                   std::move(watchdog));
+                                                   std::move(watchdog), std::move(copy));
 }
 
 } // namespace quorvane

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quorvane {
 
@@ -47,15 +48,29 @@ struct TFirebirdLogin {
 
 /// How long a Firebird server may take to accept a connection, as long as ODBC servers.
 inline constexpr int FirebirdConnectTimeoutSeconds = 15;
+/// How long the whole login to a Firebird server may take, however the server answers.
+inline constexpr std::chrono::milliseconds FirebirdLoginLimit =
+    std::chrono::seconds(FirebirdConnectTimeoutSeconds);
 
 /// Opens a Firebird or InterBase database through libfbclient: a file through the embedded
 /// engine, a server address through the network. `description` names the database in messages
-/// (never the password). A server that stops answering for `answerLimit` once connected ends the
-/// request with an error saying so. The lock folder the embedded engine needs is made per user
-/// and set for this process, unless FIREBIRD_LOCK names one. Throws EDatabaseError with
-/// Firebird's own message.
+/// (never the password). The embedded engine opens a copy of the file, made in a private
+/// temporary folder that goes with the source, so that nothing is written to the file itself;
+/// a file another program or a server holds open is refused. A login to a server that takes
+/// longer than `loginLimit`, and a request to which the server stops answering for
+/// `answerLimit` once connected, end with an error saying so. The lock folder the embedded
+/// engine needs is chosen by ChooseFirebirdLockFolder and set for this process, unless
+/// FIREBIRD_LOCK names one. Throws EDatabaseError with Firebird's own message.
 std::unique_ptr<ISchemaSource>
 OpenFirebirdSchemaSource(const TFirebirdLogin& login, const std::string& description,
-                         std::chrono::milliseconds answerLimit = ServerAnswerLimit);
+                         std::chrono::milliseconds answerLimit = ServerAnswerLimit,
+                         std::chrono::milliseconds loginLimit = FirebirdLoginLimit);
+
+/// The folder the embedded engine keeps its lock files in (never the shared /tmp/firebird): the
+/// first of `candidates` that is this user's own folder, made when it is missing; one that is a
+/// link, no folder, another user's or writable by others is refused. Without one, a private
+/// folder is made in the temporary folder (kept until the process ends, removed by a later
+/// run). Throws EFileError when even that cannot be made.
+std::string ChooseFirebirdLockFolder(const std::vector<std::string>& candidates);
 
 } // namespace quorvane

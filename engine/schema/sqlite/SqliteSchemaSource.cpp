@@ -1,16 +1,24 @@
 #include "schema/sqlite/SqliteSchemaSource.h"
 
+#include "io/FileCopy.h"
+#include "io/PrivateFolder.h"
 #include "text/EngineErrors.h"
 #include "text/StringUtils.h"
+#include "text/TextEncoding.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
+#include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <functional>
 #include <map>
 #include <optional>
 #include <sqlite3.h>
+#include <sys/stat.h>
 #include <tuple>
+#include <unistd.h>
 
 namespace quorvane {
 
@@ -22,8 +30,12 @@ struct TSqliteCloser {
 struct TStatementFinalizer {
     void operator()(sqlite3_stmt* statement) const noexcept { sqlite3_finalize(statement); }
 };
+struct TBackupFinisher {
+    void operator()(sqlite3_backup* backup) const noexcept { sqlite3_backup_finish(backup); }
+};
 using TDatabaseHandle = std::unique_ptr<sqlite3, TSqliteCloser>;
 using TStatementHandle = std::unique_ptr<sqlite3_stmt, TStatementFinalizer>;
+using TBackupHandle = std::unique_ptr<sqlite3_backup, TBackupFinisher>;
 
 // Sizes SQL gives a character or binary type written without one.
 constexpr std::int64_t DefaultFixedLength = 1;
@@ -86,10 +98,170 @@ bool IsOneOf(const std::string& name, std::initializer_list<std::string_view> na
     throw EDatabaseError(what + " " + sqlite3_errmsg(database));
 }
 
+// ---------------------------------------------------------------------------------------------
+// Reading a database without writing to it or beside it.
+//
+// A connection SQLite opens read-only still writes beside the file in WAL mode: it makes the
+// "-wal" and "-shm" files there (or fails where the folder is read-only), and it reads the
+// changes the "-wal" holds only through them. So a database is read in one of three ways:
+// - in rollback mode with no "-wal" beside it: in place, read-only, with SQLite's usual locks,
+//   as a program writing it at the same time expects;
+// - in WAL mode with no "-wal" holding changes: in place, read-only and immutable (no locks, no
+//   files beside it). With no "-wal" no connection has it open (the last one to close removes
+//   the "-wal"); one that opens it meanwhile writes into a new "-wal", not into the file;
+// - with a "-wal" that holds changes: a private copy of the file and its "-wal", which SQLite
+//   reads with its "-shm" in the private folder, where no other program writes.
+
+constexpr const char* SqliteHeader = "SQLite format 3";
+constexpr std::size_t SqliteHeaderSize = 100;
+constexpr std::size_t WriteVersionOffset = 18;
+constexpr std::size_t ReadVersionOffset = 19;
+constexpr unsigned char WalVersion = 2;
+// A file changing while it is copied is copied again, this many times at most.
+constexpr int CopyAttempts = 4;
+
+// Whether the database's header says WAL mode.
+bool IsInWalMode(const std::string& path) {
+    const int file = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (file < 0) {
+        return false;
+    }
+    unsigned char header[SqliteHeaderSize] = {};
+    const ssize_t count = ::read(file, header, sizeof header);
+    ::close(file);
+    return count == static_cast<ssize_t>(sizeof header) &&
+           std::memcmp(header, SqliteHeader, std::strlen(SqliteHeader) + 1) == 0 &&
+           (header[WriteVersionOffset] == WalVersion || header[ReadVersionOffset] == WalVersion);
+}
+
+// Size and time of change of a file; all zero when it is not there.
+struct TFileState {
+    off_t Size = 0;
+    std::int64_t Changed = 0;
+    friend bool operator==(const TFileState&, const TFileState&) = default;
+};
+
+TFileState FileStateOf(const std::string& path) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) {
+        return {};
+    }
+    return {status.st_size,
+            static_cast<std::int64_t>(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec};
+}
+
+// A "file:" name for the path, so that SQLite takes the query parameters after it: every byte
+// that is not plainly part of a path is escaped. "file://" and an empty host keep a path that
+// starts with "//" from being read as a host.
+std::string SqliteUri(const std::string& path, bool immutable) {
+    std::error_code error;
+    std::string absolute = std::filesystem::absolute(path, error).string();
+    if (error) {
+        absolute = path; // no current folder to resolve against: SQLite resolves it or fails
+    }
+    std::string uri = absolute.starts_with('/') ? "file://" : "file:";
+    static constexpr char Hex[] = "0123456789ABCDEF";
+    for (const char c : absolute) {
+        const auto byte = static_cast<unsigned char>(c);
+        if ((byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
+            (byte >= '0' && byte <= '9') || std::strchr("/-._~", c) != nullptr) {
+            uri += c;
+        } else {
+            uri += '%';
+            uri += Hex[byte >> 4];
+            uri += Hex[byte & 0xF];
+        }
+    }
+    uri += immutable ? "?mode=ro&immutable=1" : "?mode=ro";
+    return uri;
+}
+
+// An open read-only connection, and the private copy it reads when it reads one.
+struct TReadConnection {
+    std::optional<TPrivateFolder> Copy; // declared first: it goes after the connection
+    TDatabaseHandle Database;
+};
+
+// Copies the database and its "-wal" into a private folder, again while either changes under
+// the copy (a writer at work); returns the copy's path.
+std::string CopyWithWal(const std::string& path, const TPrivateFolder& folder,
+                        const std::string& failure) {
+    const std::string wal = path + "-wal";
+    const std::string copy = "database.sqlite";
+    try {
+        for (int attempt = 1;; ++attempt) {
+            const TFileState database = FileStateOf(path);
+            const TFileState log = FileStateOf(wal);
+            CopyOneFile(path, TOutputPath{folder.Path(), copy});
+            CopyOneFile(wal, TOutputPath{folder.Path(), copy + "-wal"});
+            if ((FileStateOf(path) == database && FileStateOf(wal) == log) ||
+                attempt == CopyAttempts) {
+                break;
+            }
+        }
+    } catch (const EFileError& error) {
+        throw EDatabaseError(failure + " Its copy to read cannot be made in \"" + folder.Path() +
+                             "\": " + error.what());
+    }
+    return folder.File(copy);
+}
+
+TReadConnection OpenForReading(const std::string& path, const std::string& failure) {
+    TReadConnection connection;
+    std::string file = path;
+    bool immutable = false;
+    struct stat wal {};
+    const bool hasWal = ::stat((path + "-wal").c_str(), &wal) == 0;
+    if (hasWal && S_ISREG(wal.st_mode) && wal.st_size > 0) {
+        try {
+            connection.Copy.emplace("quorvane-sqlite");
+        } catch (const EFileError& error) {
+            throw EDatabaseError(failure + " " + error.what());
+        }
+        file = CopyWithWal(path, *connection.Copy, failure);
+    } else {
+        // An empty "-wal" holds nothing to read, but SQLite would open it and make a "-shm".
+        immutable = hasWal || IsInWalMode(path);
+    }
+    sqlite3* raw = nullptr;
+    const int opened = sqlite3_open_v2(SqliteUri(file, immutable).c_str(), &raw,
+                                       SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
+    connection.Database.reset(raw);
+    if (opened != SQLITE_OK) {
+        if (!connection.Database) {
+            throw EDatabaseError(failure + " Out of memory.");
+        }
+        RaiseSqliteError(connection.Database.get(), failure);
+    }
+    sqlite3_busy_timeout(connection.Database.get(), BusyTimeoutMilliseconds);
+    // Opening is lazy in SQLite: read the schema now so that a file that is no database fails
+    // here, at the connection, as with any other provider.
+    sqlite3_stmt* probe = nullptr;
+    if (sqlite3_prepare_v2(connection.Database.get(), "SELECT count(*) FROM sqlite_master", -1,
+                           &probe, nullptr) != SQLITE_OK) {
+        RaiseSqliteError(connection.Database.get(), failure);
+    }
+    const TStatementHandle probeHandle(probe);
+    if (sqlite3_step(probe) != SQLITE_ROW) {
+        RaiseSqliteError(connection.Database.get(), failure);
+    }
+    return connection;
+}
+
+void ExpectRegularFile(const std::string& path, const std::string& failure) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        throw EDatabaseError(failure + (std::filesystem::exists(path, error)
+                                            ? " It is not a file."
+                                            : " No such file or directory"));
+    }
+}
+
 class TSqliteSchemaSource final : public ISchemaSource {
 public:
-    TSqliteSchemaSource(TDatabaseHandle database, std::string path)
-        : FDatabase(std::move(database)), FPath(std::move(path)) {}
+    TSqliteSchemaSource(TReadConnection connection, std::string path)
+        : FCopy(std::move(connection.Copy)), FDatabase(std::move(connection.Database)),
+          FPath(std::move(path)) {}
 
     std::vector<TCatalogRow> ReadCatalogue() override {
         TStatementHandle statement =
@@ -375,6 +547,7 @@ private:
         sqlite3_stmt* FStatement;
     };
 
+    std::optional<TPrivateFolder> FCopy; // the copy the connection reads, if any
     TDatabaseHandle FDatabase;
     std::string FPath;
     // Declared after the database, so that it is finalized before the database closes.
@@ -484,34 +657,58 @@ TColumnInfo MapSqliteDeclaredType(std::string_view declaredType) {
 
 std::unique_ptr<ISchemaSource> OpenSqliteSchemaSource(const std::string& path) {
     const std::string failure = "Cannot open SQLite database \"" + path + "\".";
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) {
-        throw EDatabaseError(failure + (std::filesystem::exists(path, error)
-                                            ? " It is not a file."
-                                            : " No such file or directory"));
+    ExpectRegularFile(path, failure);
+    return std::make_unique<TSqliteSchemaSource>(OpenForReading(path, failure), path);
+}
+
+void BackUpSqliteDatabase(const std::string& path, const TOutputPath& target) {
+    const std::string failure = "Cannot open SQLite database \"" + path + "\".";
+    ExpectRegularFile(path, failure);
+    struct stat input {};
+    if (::stat(path.c_str(), &input) != 0) {
+        throw EFileError(SystemErrorText(errno));
     }
-    sqlite3* raw = nullptr;
-    const int opened = sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READONLY, nullptr);
-    TDatabaseHandle database(raw);
-    if (opened != SQLITE_OK) {
-        if (!database) {
-            throw EDatabaseError(failure + " Out of memory.");
+    TReadConnection source;
+    try {
+        source = OpenForReading(path, failure);
+    } catch (const EDatabaseError& error) {
+        throw EFileError(error.what());
+    }
+    // The backup goes into a file of its own first: SQLite writes its journal beside the file it
+    // writes, and the run's output is written through its own writer only.
+    const TPrivateFolder folder("quorvane-sqlite");
+    const std::string copy = folder.File("Database.sqlite");
+    {
+        sqlite3* raw = nullptr;
+        const int opened = sqlite3_open_v2(copy.c_str(), &raw,
+                                           SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+        const TDatabaseHandle destination(raw);
+        if (opened != SQLITE_OK) {
+            throw EFileError(destination ? sqlite3_errmsg(destination.get()) : "Out of memory.");
         }
-        RaiseSqliteError(database.get(), failure);
+        TBackupHandle backup(
+            sqlite3_backup_init(destination.get(), "main", source.Database.get(), "main"));
+        if (!backup) {
+            throw EFileError(sqlite3_errmsg(destination.get()));
+        }
+        // All pages in one step, in one read transaction of the input: a consistent copy even
+        // while another program writes. A writer that holds the input locked is waited for.
+        int step = SQLITE_OK;
+        for (int waited = 0; waited <= BusyTimeoutMilliseconds; waited += 50) {
+            step = sqlite3_backup_step(backup.get(), -1);
+            if (step != SQLITE_BUSY && step != SQLITE_LOCKED) {
+                break;
+            }
+            sqlite3_sleep(50);
+        }
+        const int finished = sqlite3_backup_finish(backup.release());
+        if (step != SQLITE_DONE || finished != SQLITE_OK) {
+            throw EFileError(sqlite3_errmsg(destination.get()));
+        }
     }
-    sqlite3_busy_timeout(database.get(), BusyTimeoutMilliseconds);
-    // Opening is lazy in SQLite: read the schema now so that a file that is no database fails
-    // here, at the connection, as with any other provider.
-    sqlite3_stmt* probe = nullptr;
-    if (sqlite3_prepare_v2(database.get(), "SELECT count(*) FROM sqlite_master", -1, &probe,
-                           nullptr) != SQLITE_OK) {
-        RaiseSqliteError(database.get(), failure);
-    }
-    TStatementHandle probeHandle(probe);
-    if (sqlite3_step(probe) != SQLITE_ROW) {
-        RaiseSqliteError(database.get(), failure);
-    }
-    return std::make_unique<TSqliteSchemaSource>(std::move(database), path);
+    // As every copy a run makes: with the permission bits of its source (less the umask).
+    ::chmod(copy.c_str(), (input.st_mode & 0777) | S_IRUSR);
+    CopyOneFile(copy, target);
 }
 
 } // namespace quorvane
