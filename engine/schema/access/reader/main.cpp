@@ -403,27 +403,42 @@ bool IsObjectType(const std::string& text) {
 
 // Whether every row of the catalogue (MSysObjects) can be read and makes sense. libmdb's
 // catalogue leaves out, without a word, a row it could not read, that looks deleted or whose
-// type is no object's: the list of tables and queries would be short by one as if it were
-// whole. A container never lies in the Tables container: a table whose type turned into one
-// would leave the list.
+// type is no object's, and lists a table flagged as a system object among the system tables:
+// the list of tables and queries would be short by one as if it were whole. So each row must
+// have a type Access writes; no container lies in the Tables container (a table whose type
+// turned into one would leave the list); and a table not named as Access names its own
+// ("MSys...") carries both bits of the system flag or neither (Access sets them together,
+// dbSystemObject; one of them alone is a changed byte).
 bool CatalogueRowsAllRead(MdbHandle* mdb, GPtrArray* catalog) {
-    constexpr long long ContainerType = 3;
+    constexpr long long TableType = 1;
     constexpr long long DatabaseType = 2;
+    constexpr long long ContainerType = 3;
+    constexpr std::uint32_t SystemFlags = 0x80000002;
+    struct TRow {
+        long long Parent;
+        long long Type;
+    };
     mdb_set_bind_size(mdb, BindBytes);
-    TBoundRows rows(CatalogEntryNamed(catalog, "MSysObjects"), {"Id", "ParentId", "Type", "Name"});
-    std::vector<std::pair<long long, long long>> parentAndType;
+    TBoundRows rows(CatalogEntryNamed(catalog, "MSysObjects"),
+                    {"Id", "ParentId", "Type", "Name", "Flags"});
+    std::vector<TRow> objects;
     long long tablesContainer = 0;
     bool sensible = true;
     while (rows.Next()) {
-        sensible = sensible && IsObjectType(rows.Text(2));
-        parentAndType.emplace_back(rows.Number(1), rows.Number(2));
-        if (rows.Number(2) == ContainerType && rows.Text(3) == "Tables") {
+        const long long type = rows.Number(2);
+        const std::string name = rows.Text(3);
+        const auto system = static_cast<std::uint32_t>(rows.Number(4)) & SystemFlags;
+        sensible = sensible && IsObjectType(rows.Text(2)) &&
+                   (type != TableType || name.rfind("MSys", 0) == 0 || system == 0 ||
+                    system == SystemFlags);
+        objects.push_back({rows.Number(1), type});
+        if (type == ContainerType && name == "Tables") {
             tablesContainer = rows.Number(0);
         }
     }
-    for (const auto& [parent, type] : parentAndType) {
-        if (tablesContainer != 0 && parent == tablesContainer &&
-            (type == ContainerType || type == DatabaseType)) {
+    for (const TRow& object : objects) {
+        if (tablesContainer != 0 && object.Parent == tablesContainer &&
+            (object.Type == ContainerType || object.Type == DatabaseType)) {
             sensible = false;
         }
     }
