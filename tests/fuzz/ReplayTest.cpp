@@ -255,6 +255,44 @@ INSTANTIATE_TEST_SUITE_P(Reader, DamagedAccessTest, testing::ValuesIn(ReaderFind
                              return std::string(param.param.Name);
                          });
 
+// One byte of the catalogue (MSysObjects) changed, each of which libmdb once read as a shorter
+// list of tables, without an error: the copy is damaged, never a file with a table less. Found
+// by quorvane_access_damage --every-byte over the sample; each byte XORed with 0xff.
+const TDamagedAccess DamagedCatalogues[] = {
+    // libmdb warned "Invalid page buffer detected in mdb_crack_row" and left out Products.
+    {"ProductsRowUnreadable",
+     {SIZE_MAX, {611712, 611713, 611714, 611715, 611716, 611717, 611718, 611719}}},
+    // The same for Orders, a row of its own.
+    {"OrdersRowUnreadable",
+     {SIZE_MAX, {611000, 611001, 611002, 611003, 611004, 611005, 611006, 611007}}},
+    // A row offset whose flags now say "deleted": Sales_Region gone, and no word from libmdb.
+    {"RowLooksDeleted",
+     {SIZE_MAX, {590056, 590057, 590058, 590059, 590060, 590061, 590062, 590063}}},
+    // The type of Settings no object has: libmdb's catalogue passed it over.
+    {"TypeOfNoObject",
+     {SIZE_MAX, {607424, 607425, 607426, 607427, 607428, 607429, 607430, 607431}}},
+    // One bit of the system flag on Products: listed among the system tables.
+    {"HalfASystemFlag",
+     {SIZE_MAX, {611856, 611857, 611858, 611859, 611860, 611861, 611862, 611863}}},
+};
+
+class DamagedCatalogueTest : public testing::TestWithParam<TDamagedAccess> {};
+
+TEST_P(DamagedCatalogueTest, IsDamagedNeverAShorterList) {
+    const std::string original = ReadFile(QUORVANE_EXAMPLES_DIR "/orders.mdb");
+    const TTempDir folder;
+    const std::string path = folder.File("damaged.mdb");
+    WriteFile(path, ApplyDamage(original, GetParam().Damage));
+    EXPECT_EQ(OpenDamaged(path),
+              "Cannot open Access database \"" + path +
+                  "\". Its table catalogue cannot be read; the file is damaged.");
+}
+
+INSTANTIATE_TEST_SUITE_P(Fuzz, DamagedCatalogueTest, testing::ValuesIn(DamagedCatalogues),
+                         [](const testing::TestParamInfo<TDamagedAccess>& param) {
+                             return std::string(param.param.Name);
+                         });
+
 // Copies whose damage lies in the query definitions alone: every table is listed, the queries
 // are left out, and one warning names the file.
 const TDamagedAccess DamagedQueries[] = {
