@@ -94,8 +94,10 @@ public:
 //
 // fork and exec rather than posix_spawn: the child has to ask, before the program runs, to be
 // killed when this process ends. A reader left running after a killed run would read on for
-// up to its time limit, holding the file open. Between fork and exec the child calls only
-// async-signal-safe functions: this process may have other threads.
+// up to its time limit, holding the file open. The kernel sends that signal when the thread that
+// forked ends, not only the process: the reader lives only within this call, on this thread.
+// Between fork and exec the child calls only async-signal-safe functions: this process may have
+// other threads.
 int StartReader(TReaderProcess& process, std::vector<std::string>& arguments, int output) {
     std::vector<char*> argv;
     for (std::string& argument : arguments) {
@@ -111,19 +113,37 @@ int StartReader(TReaderProcess& process, std::vector<std::string>& arguments, in
     const TFileDescriptor reportRead(reportEnds[0]);
     TFileDescriptor reportWrite(reportEnds[1]);
     const pid_t parent = ::getpid();
+    // No signal handler may run in the child before exec: the stop handler would remove this
+    // process's lock and temporary files from there. Signals wait until the child has set every
+    // handler back to the default.
+    sigset_t all;
+    sigset_t previous;
+    sigfillset(&all);
+    ::pthread_sigmask(SIG_SETMASK, &all, &previous);
     const pid_t child = ::fork();
     if (child < 0) {
-        return errno;
+        const int error = errno;
+        ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+        return error;
     }
     if (child == 0) {
+        for (int number = 1; number < NSIG; ++number) {
+            struct sigaction action {};
+            if (::sigaction(number, nullptr, &action) == 0 && action.sa_handler != SIG_IGN &&
+                action.sa_handler != SIG_DFL) {
+                action.sa_handler = SIG_DFL;
+                action.sa_flags = 0;
+                ::sigaction(number, &action, nullptr);
+            }
+        }
+        sigset_t none;
+        sigemptyset(&none);
+        ::pthread_sigmask(SIG_SETMASK, &none, nullptr);
         ::prctl(PR_SET_PDEATHSIG, SIGKILL);
         // The parent may have ended before the request above: then no signal would come.
         if (::getppid() != parent) {
             ::_exit(127);
         }
-        sigset_t none;
-        sigemptyset(&none);
-        ::pthread_sigmask(SIG_SETMASK, &none, nullptr);
         int error = 0;
         if (::dup2(nullInput.Get(), STDIN_FILENO) < 0 || ::dup2(output, STDOUT_FILENO) < 0 ||
             ::dup2(nullOutput.Get(), STDERR_FILENO) < 0) {
@@ -138,6 +158,7 @@ int StartReader(TReaderProcess& process, std::vector<std::string>& arguments, in
     }
     process.Pid = child;
     process.StopKill = TStopCleanup::KillProcess(child);
+    ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
     reportWrite = TFileDescriptor();
     int error = 0;
     ssize_t count = 0;
