@@ -5,10 +5,14 @@
 #include "frmAbout.h"
 #include "frmMain.h"
 #include "generate/dmCodeGenerator.h"
+#include "io/StopSignals.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    // A session that ends or a kill while a run writes removes what the run held, as in the
+    // batch tool. First of all, before QApplication starts threads of its own.
+    quorvane::InstallStopSignalHandlers("quorvane");
     QApplication application(argc, argv);
     quorvane::ui::SetUpApplication();
 

@@ -4,6 +4,7 @@
 #include "QuorvaneVersion.h"
 #include "generate/RunSettings.h"
 #include "generate/dmCodeGenerator.h"
+#include "io/StopSignals.h"
 #include "schema/SnapshotText.h"
 #include "text/EngineErrors.h"
 #include "text/ShownText.h"
@@ -56,6 +57,9 @@ void PrintStatistics(const quorvane::TADOConnection& connection) {
 
 int main(int argc, char** argv) {
     using namespace quorvane;
+    // Ctrl+C, a kill or a closed terminal ends a run as a failed run ends: no temporary file, no
+    // lock, no reader process left behind.
+    InstallStopSignalHandlers("quorvane-gen");
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     cli::TCommandLine commandLine;
     try {

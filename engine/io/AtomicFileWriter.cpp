@@ -82,12 +82,14 @@ TAtomicFileWriter::TAtomicFileWriter(const TOutputPath& path, std::optional<mode
     if ((permissions & ~(0777 & ~umask)) != 0) {
         ::fchmod(FFile.Get(), permissions);
     }
+    FStopRemoval = TStopCleanup::RemoveFile(FFolder.Get(), FTemporaryName);
 }
 
 TAtomicFileWriter::~TAtomicFileWriter() {
     if (!FCommitted && FFolder.Valid() && !FTemporaryName.empty()) {
         ::unlinkat(FFolder.Get(), FTemporaryName.c_str(), 0);
     }
+    FStopRemoval.Release();
 }
 
 void TAtomicFileWriter::Write(std::string_view text) {
@@ -140,6 +142,8 @@ void TAtomicFileWriter::Commit() {
         fail(errno);
     }
     FCommitted = true;
+    // Only now: a stop signal before the rename removes the whole temporary file.
+    FStopRemoval.Release();
 }
 
 void TAtomicFileWriter::Flush() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "io/OutputPath.h"
+#include "io/StopSignals.h"
 #include "text/TemplateText.h"
 
 #include <optional>
@@ -13,9 +14,9 @@ namespace quorvane {
 /// Writes a file so that no half-written file is ever left, not even by a run that is killed:
 /// the text goes to a temporary file in the same folder that Commit renames over the file's
 /// name; until then the earlier file, if any, stays whole, and a writer that is not committed
-/// removes its temporary file. The folder is reached without following links below the path's
-/// root, and a link where the file goes is refused rather than replaced or written through.
-/// Throws EFileError "Cannot create file "%s". %s".
+/// removes its temporary file, as does a stop signal (StopSignals.h). The folder is reached without
+/// following links below the path's root, and a link where the file goes is refused rather than
+/// replaced or written through. Throws EFileError "Cannot create file "%s". %s".
 class TAtomicFileWriter {
 public:
     /// `mode`: the new file's permission bits, less the umask; without it, those of the file it
@@ -41,6 +42,7 @@ private:
     std::string FTemporaryName;
     TFileDescriptor FFolder;
     TFileDescriptor FFile;
+    TStopCleanup FStopRemoval; // released before FFolder closes
     std::string FBuffer;
     off_t FSize = 0;
     bool FEndsInHole = false;

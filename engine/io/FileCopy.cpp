@@ -80,13 +80,6 @@ std::uint64_t DataBytesOf(int file, off_t size) {
     return bytes;
 }
 
-// A temporary file of an earlier run, killed before it renamed it: this run's, and the
-// ".quorvane-XXXXXX" files of the versions before it.
-bool IsLeftoverTemporaryFile(const std::string& name) {
-    return name.rfind(TemporaryFilePrefix, 0) == 0 ||
-           (name.size() == 16 && name.rfind(".quorvane-", 0) == 0 && name != ".quorvane-lock");
-}
-
 void RemoveLeftoverTemporaryFiles(int folder) {
     const int copy = ::dup(folder);
     DIR* entries = copy >= 0 ? ::fdopendir(copy) : nullptr;
@@ -98,7 +91,9 @@ void RemoveLeftoverTemporaryFiles(int folder) {
     }
     while (const dirent* entry = ::readdir(entries)) {
         struct stat status {};
-        if (IsLeftoverTemporaryFile(entry->d_name) &&
+        // A temporary file of an earlier run, killed before it renamed it; only that exact
+        // shape, so that a user's ".quorvane-tmp-notes.txt" stays.
+        if (IsTemporaryFileName(entry->d_name) &&
             ::fstatat(folder, entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
             S_ISREG(status.st_mode)) {
             ::unlinkat(folder, entry->d_name, 0);

@@ -40,6 +40,8 @@ TOutputLock::TOutputLock(const TOutputPath& folder) : FFolder(OpenOutputFolder(f
         if (::fstat(FLock.Get(), &held) == 0 &&
             ::fstatat(FFolder.Get(), LockFileName, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
             held.st_dev == named.st_dev && held.st_ino == named.st_ino) {
+            // Only the lock this run holds: a run that found another's lock leaves it.
+            FStopRemoval = TStopCleanup::RemoveFile(FFolder.Get(), LockFileName);
             return;
         }
         if (attempt > 100) {
@@ -49,6 +51,8 @@ TOutputLock::TOutputLock(const TOutputPath& folder) : FFolder(OpenOutputFolder(f
 }
 
 TOutputLock::~TOutputLock() {
+    // Forgotten by the stop handler first: once removed, the name may be another run's lock.
+    FStopRemoval.Release();
     // Removed while still held, so that no other run can take the lock on the name being removed.
     ::unlinkat(FFolder.Get(), LockFileName, 0);
 }

@@ -3,9 +3,11 @@
 #include "text/EngineErrors.h"
 #include "text/TextEncoding.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <cstdint>
 #include <fcntl.h>
 #include <filesystem>
 #include <random>
@@ -157,18 +159,30 @@ TFileDescriptor OpenOutputFolderByWalk(const TOutputPath& folder, bool create) {
 std::string TemporaryFileName() {
     // Unique within the process by the counter, across processes by the seed: a name taken
     // anyway is refused by O_EXCL and the caller takes another.
-    static std::atomic<unsigned long> counter{0};
-    static const unsigned long seed =
-        std::random_device{}() ^ static_cast<unsigned long>(::getpid()) ^
-        static_cast<unsigned long>(std::chrono::steady_clock::now().time_since_epoch().count());
-    static constexpr char Digits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
-    unsigned long value = seed * 2654435761UL + counter.fetch_add(1) * 40503UL;
+    static std::atomic<std::uint64_t> counter{0};
+    static const std::uint64_t seed =
+        ((std::uint64_t{std::random_device{}()} << 32) | std::random_device{}()) ^
+        static_cast<std::uint64_t>(::getpid()) ^
+        static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    // splitmix64: every counter value gives another name, spread over all the digits.
+    std::uint64_t value = seed + counter.fetch_add(1) * 0x9e3779b97f4a7c15ULL;
+    value = (value ^ (value >> 30)) * 0xbf58476d1ce4e5b9ULL;
+    value = (value ^ (value >> 27)) * 0x94d049bb133111ebULL;
+    value ^= value >> 31;
+    static constexpr char Digits[] = "0123456789abcdef";
     std::string name(TemporaryFilePrefix);
-    for (int i = 0; i < 10; ++i) {
-        name += Digits[value % 36];
-        value /= 36;
+    for (std::size_t i = 0; i < TemporaryFileDigits; ++i) {
+        name += Digits[(value >> (60 - 4 * i)) & 0xF];
     }
     return name;
+}
+
+bool IsTemporaryFileName(std::string_view name) {
+    return name.size() == TemporaryFilePrefix.size() + TemporaryFileDigits &&
+           name.starts_with(TemporaryFilePrefix) &&
+           std::all_of(name.begin() + static_cast<std::ptrdiff_t>(TemporaryFilePrefix.size()),
+                       name.end(),
+                       [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
 }
 
 } // namespace quorvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <map>
 #include <string>
 #include <string_view>
@@ -69,11 +70,17 @@ private:
     std::map<std::pair<std::string, std::string>, TFileDescriptor> FFolders;
 };
 
-/// The prefix of the temporary files a run writes before renaming them into place; those of an
-/// earlier run that was killed are removed by the next one.
+/// The prefix of the temporary files a run writes before renaming them into place, followed by
+/// TemporaryFileDigits lower-case hexadecimal digits; those of an earlier run that was killed
+/// are removed by the next one.
 inline constexpr std::string_view TemporaryFilePrefix = ".quorvane-tmp-";
+inline constexpr std::size_t TemporaryFileDigits = 16;
 
 /// A fresh name for a temporary file beside the files of a folder.
 std::string TemporaryFileName();
+
+/// Whether `name` has exactly the shape of TemporaryFileName's names: a user's own file that
+/// merely starts the same way is not one.
+bool IsTemporaryFileName(std::string_view name);
 
 } // namespace quorvane

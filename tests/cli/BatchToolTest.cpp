@@ -17,8 +17,14 @@
 #include <cctype>
 #include <map>
 
+#include <chrono>
 #include <csignal>
+#include <fcntl.h>
+#include <functional>
+#include <sys/ioctl.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace quorvane {
@@ -760,6 +766,165 @@ TEST(BatchToolTest, AKilledRunLeavesOnlyWholeFilesAndTheNextOneTidiesUp) {
         EXPECT_NE(entry.path().filename().string().rfind(".quorvane-", 0), 0u) << entry.path();
     }
     (void)leftovers; // a kill between two files leaves none, one inside a write one
+}
+
+// A tool process started with `arguments`, its standard output into `output` (-1: /dev/null) and
+// its standard error into `errors`.
+pid_t StartTool(const std::string& program, const std::vector<std::string>& arguments, int output,
+                const std::string& errors) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const int null = ::open("/dev/null", O_RDWR);
+        const int errorFile = ::open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        ::dup2(null, STDIN_FILENO);
+        ::dup2(output >= 0 ? output : null, STDOUT_FILENO);
+        ::dup2(errorFile, STDERR_FILENO);
+        std::vector<char*> argv = {const_cast<char*>(program.c_str())};
+        for (const std::string& argument : arguments) {
+            argv.push_back(const_cast<char*>(argument.c_str()));
+        }
+        argv.push_back(nullptr);
+        ::execv(program.c_str(), argv.data());
+        ::_exit(127);
+    }
+    return child;
+}
+
+// The wait status of `pid`, which must end within `seconds`; a process still running then is
+// killed, and the test fails.
+int WaitForEnd(pid_t pid, int seconds = 20) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+    int status = 0;
+    while (::waitpid(pid, &status, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, &status, 0);
+            ADD_FAILURE() << "process " << pid << " did not end";
+            return -1;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return status;
+}
+
+// Waits until `ready` says yes (at most 20 s).
+bool WaitUntil(const std::function<bool()>& ready) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!ready()) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
+}
+
+// The files a run of ours left in `folder`: its lock and temporary files.
+std::vector<std::string> RunLeftovers(const fs::path& folder) {
+    std::vector<std::string> left;
+    std::error_code error;
+    for (auto it = fs::recursive_directory_iterator(folder, error);
+         !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
+        if (it->path().filename().string().rfind(".quorvane-", 0) == 0) {
+            left.push_back(it->path().string());
+        }
+    }
+    return left;
+}
+
+// Orphaned grandchildren (a reader whose tool ended) come to this process, which can then see
+// how they ended, for as long as it lives.
+class TReaperOfOrphans {
+public:
+    TReaperOfOrphans() { ::prctl(PR_SET_CHILD_SUBREAPER, 1); }
+    ~TReaperOfOrphans() { ::prctl(PR_SET_CHILD_SUBREAPER, 0); }
+    TReaperOfOrphans(const TReaperOfOrphans&) = delete;
+    TReaperOfOrphans& operator=(const TReaperOfOrphans&) = delete;
+};
+
+// SIGINT while the run is blocked writing a status text (standard output is a full pipe no one
+// reads), the output lock held and files half written: the run ends by that signal, says so,
+// and leaves no lock and no temporary file; the files it finished stay whole.
+TEST(BatchToolTest, AnInterruptedRunLeavesNoLockAndNoTemporaryFile) {
+    TTempDir folder;
+    const std::string database = folder.File("many.sqlite");
+    WriteManyTables(database, 100);
+    int output[2];
+    ASSERT_EQ(::pipe2(output, O_CLOEXEC), 0);
+    // A pipe of one page fills long before the run ends.
+    ASSERT_GT(::fcntl(output[1], F_SETPIPE_SZ, 4096), 0);
+    const fs::path copy = folder.Path() / "out" / "MidasProject";
+    const pid_t tool = StartTool(
+        QUORVANE_GEN,
+        {"--template", TemplateDir, "--output", folder.File("out"), "--database", database},
+        output[1], folder.File("tool.err"));
+    ::close(output[1]);
+    ASSERT_TRUE(WaitUntil([&] { return fs::exists(copy / ".quorvane-lock"); }));
+    // Blocked: what waits in the pipe no longer grows.
+    int waiting = -1;
+    int unchanged = 0;
+    ASSERT_TRUE(WaitUntil([&] {
+        int now = 0;
+        ::ioctl(output[0], FIONREAD, &now);
+        unchanged = now == waiting ? unchanged + 1 : 0;
+        waiting = now;
+        return unchanged >= 20;
+    }));
+    ASSERT_EQ(::kill(tool, SIGINT), 0);
+    const int status = WaitForEnd(tool, 5);
+    ::close(output[0]);
+    ASSERT_TRUE(WIFSIGNALED(status)) << status;
+    EXPECT_EQ(WTERMSIG(status), SIGINT);
+    EXPECT_EQ(ReadFile(folder.File("tool.err")),
+              "quorvane-gen: Stopped by SIGINT; the run did not finish.\n");
+    EXPECT_EQ(RunLeftovers(folder.Path() / "out"), std::vector<std::string>{});
+    const std::string written = ReadFile((copy / "Midas_AppServer" / "rdmMain.pas").string());
+    EXPECT_TRUE(written.ends_with("end.\r\n")) << "rdmMain.pas is cut";
+}
+
+// SIGTERM while the run waits on the Access reader: the reader is killed with the run, which
+// ends by SIGTERM and says so. A run killed outright (SIGKILL, no handler) takes its reader with
+// it too: the reader asked to die with its parent. The reader here is a stand-in that never
+// answers, beside a copy of the tool, where the tool looks for its reader.
+TEST(BatchToolTest, AStoppedOrKilledRunTakesItsAccessReaderWithIt) {
+    TTempDir folder;
+    const fs::path bin = folder.Path() / "bin";
+    fs::create_directories(bin);
+    const std::string tool = (bin / "quorvane-gen").string();
+    fs::copy_file(QUORVANE_GEN, tool);
+    fs::copy_file(fs::path(QUORVANE_GEN).parent_path() / "NameFormat.ini", bin / "NameFormat.ini");
+    const std::string readerPid = folder.File("reader.pid");
+    WriteFile((bin / "quorvane-mdb-reader").string(),
+              "#!/bin/sh\necho $$ > " + ShellQuote(readerPid + ".new") + "\nmv " +
+                  ShellQuote(readerPid + ".new") + " " + ShellQuote(readerPid) +
+                  "\nexec sleep 300\n");
+    fs::permissions(bin / "quorvane-mdb-reader", fs::perms::owner_all);
+    const std::string database = folder.File("orders.mdb");
+    fs::copy_file(std::string(QUORVANE_EXAMPLES_DIR) + "/orders.mdb", database);
+
+    const TReaperOfOrphans reaper;
+    for (const int stop : {SIGTERM, SIGKILL}) {
+        SCOPED_TRACE(stop);
+        fs::remove(readerPid);
+        const pid_t run = StartTool(
+            tool,
+            {"--template", TemplateDir, "--output", folder.File("out"), "--database", database}, -1,
+            folder.File("tool.err"));
+        ASSERT_TRUE(WaitUntil([&] { return fs::exists(readerPid); }));
+        const pid_t reader = std::stoi(ReadFile(readerPid));
+        ASSERT_EQ(::kill(run, stop), 0);
+        const int status = WaitForEnd(run, 5);
+        ASSERT_TRUE(WIFSIGNALED(status)) << status;
+        EXPECT_EQ(WTERMSIG(status), stop);
+        // The reader, an orphan now, comes here when it ends: killed, not left reading.
+        const int readerStatus = WaitForEnd(reader, 5);
+        EXPECT_TRUE(WIFSIGNALED(readerStatus) && WTERMSIG(readerStatus) == SIGKILL) << readerStatus;
+        if (stop == SIGTERM) {
+            EXPECT_EQ(ReadFile(folder.File("tool.err")),
+                      "quorvane-gen: Stopped by SIGTERM; the run did not finish.\n");
+        }
+        EXPECT_EQ(RunLeftovers(folder.Path() / "out"), std::vector<std::string>{});
+    }
 }
 
 TEST(BatchToolTest, ControlCharactersOfNamesReachTheTerminalEscaped) {

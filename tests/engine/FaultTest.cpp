@@ -1318,16 +1318,35 @@ TEST_F(FaultTest, ALeftoverOfAKilledRunIsRemovedAndASecondRunAtOnceRefused) {
     ASSERT_EQ(Run(OptionsFor(SampleTemplate, Root.File("out"))).Kind, "");
     const fs::path copy = Root.Path() / "out" / "MidasProject";
     // What a run killed while writing leaves: its temporary files, never a cut file under a
-    // final name (every file is renamed into place whole).
-    WriteFile((copy / "Midas_Client" / ".quorvane-tmp-abcdefghij").string(), "cut");
-    WriteFile((copy / "Midas_AppServer" / ".quorvane-Xy12Ab").string(), "cut");
+    // final name (every file is renamed into place whole). A name made as a run makes them, and
+    // one written here in the same shape, go; the user's files that merely look alike stay.
+    const std::string made = TemporaryFileName();
+    EXPECT_TRUE(IsTemporaryFileName(made)) << made;
+    EXPECT_NE(TemporaryFileName(), made);
+    const std::vector<std::string> leftovers = {made, ".quorvane-tmp-0123456789abcdef"};
+    const std::vector<std::string> usersOwn = {
+        ".quorvane-tmp-notes.txt",         ".quorvane-tmp-0123456789abcdeF",
+        ".quorvane-tmp-0123456789abcde",   ".quorvane-tmp-0123456789abcdef0",
+        ".quorvane-tmp-0123456789abcdef~", ".quorvane-Xy12Ab",
+        "quorvane-tmp-0123456789abcdef",
+    };
+    for (const std::string& name : leftovers) {
+        WriteFile((copy / "Midas_Client" / name).string(), "cut");
+    }
+    for (const std::string& name : usersOwn) {
+        WriteFile((copy / "Midas_AppServer" / name).string(), "mine");
+    }
     TProjectParam options = OptionsFor(SampleTemplate, Root.File("out"));
     TDM dm;
     dm.ADOConnection.SetOpener(testing::MemoryOpener(Database));
     dm.OnConfirmReplace = [](const std::string&) { return true; };
     ASSERT_EQ(RunCapturing(dm, options).Kind, "");
-    EXPECT_FALSE(fs::exists(copy / "Midas_Client" / ".quorvane-tmp-abcdefghij"));
-    EXPECT_FALSE(fs::exists(copy / "Midas_AppServer" / ".quorvane-Xy12Ab"));
+    for (const std::string& name : leftovers) {
+        EXPECT_FALSE(fs::exists(copy / "Midas_Client" / name)) << name;
+    }
+    for (const std::string& name : usersOwn) {
+        EXPECT_EQ(ReadFile((copy / "Midas_AppServer" / name).string()), "mine") << name;
+    }
     EXPECT_FALSE(fs::exists(copy / ".quorvane-lock")) << "the lock outlived its run";
 
     // While one run writes into the copy, another is refused before it writes anything.

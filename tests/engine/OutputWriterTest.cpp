@@ -1,16 +1,21 @@
 // The writer every output file goes through: the permissions a file is given, holes at its end,
-// and the folders a run keeps open while it writes; and the private temporary folders readers
-// copy databases into.
+// the folders a run keeps open while it writes, what a stop signal removes, and the private
+// temporary folders readers copy databases into.
 
 #include "TempDir.h"
 #include "io/AtomicFileWriter.h"
+#include "io/OutputLock.h"
 #include "io/OutputPath.h"
 #include "io/OutputTree.h"
 #include "io/PrivateFolder.h"
+#include "io/StopSignals.h"
 #include "text/EngineErrors.h"
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <fcntl.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -18,7 +23,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
+#include <set>
 #include <string>
+#include <utility>
 
 namespace quorvane {
 namespace {
@@ -189,6 +196,96 @@ TEST(PrivateFolderTest, GoesWithItsOwnerAndTheFoldersOfEndedProcessesWithTheNext
         EXPECT_EQ(std::string(error.what()).rfind("Cannot create a temporary folder in \"", 0), 0u)
             << error.what();
     }
+}
+
+// The names in `folder`.
+std::set<std::string> NamesIn(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
+// A stop signal that comes while the process is blocked removes the output lock and the
+// temporary file of a writer not yet committed, kills the child process registered, says so on
+// standard error and ends the process by that same signal. What was committed or released stays,
+// and a signal that was ignored before the handlers came stays ignored (nohup).
+TEST(StopSignalTest, RemovesWhatTheRunHoldsAndEndsByTheSignal) {
+    // Orphaned grandchildren come to this process, which can then see how they ended.
+    ASSERT_EQ(::prctl(PR_SET_CHILD_SUBREAPER, 1), 0);
+    const std::pair<int, const char*> stops[] = {
+        {SIGTERM, "SIGTERM"}, {SIGINT, "SIGINT"}, {SIGHUP, "SIGHUP"}};
+    for (const auto& [stop, name] : stops) {
+        SCOPED_TRACE(name);
+        const int ignored = stop == SIGHUP ? SIGINT : SIGHUP;
+        const TTempDir folder;
+        const std::string root = folder.Path().string();
+        int ready[2];
+        int never[2];
+        int errors[2];
+        ASSERT_EQ(::pipe(ready), 0);
+        ASSERT_EQ(::pipe(never), 0);
+        ASSERT_EQ(::pipe(errors), 0);
+        const pid_t run = ::fork();
+        ASSERT_GE(run, 0);
+        if (run == 0) {
+            ::dup2(errors[1], STDERR_FILENO);
+            ::signal(ignored, SIG_IGN);
+            InstallStopSignalHandlers("stopped-run");
+            ::raise(ignored); // ignored, as before
+            const TOutputLock lock(TOutputPath{root, "copy"});
+            {
+                TAtomicFileWriter whole(TOutputPath{root, "copy/whole.pas"});
+                whole.Write("whole");
+                whole.Commit();
+            }
+            TAtomicFileWriter unfinished(TOutputPath{root, "copy/unit.pas"});
+            unfinished.Write("half");
+            const pid_t reader = ::fork();
+            if (reader == 0) {
+                for (;;) {
+                    ::pause();
+                }
+            }
+            const TStopCleanup readerKill = TStopCleanup::KillProcess(reader);
+            WriteFile(root + "/copy/kept.txt", "kept");
+            TStopCleanup released =
+                TStopCleanup::RemoveFile(::open((root + "/copy").c_str(), O_RDONLY), "kept.txt");
+            released.Release();
+            const ssize_t told = ::write(ready[1], &reader, sizeof reader);
+            char byte = 0;
+            const ssize_t read = ::read(never[0], &byte, 1); // never answered: blocked here
+            ::_exit(told == sizeof reader && read >= 0 ? 0 : 3);
+        }
+        ::close(ready[1]);
+        ::close(errors[1]);
+        pid_t reader = -1;
+        ASSERT_EQ(::read(ready[0], &reader, sizeof reader), static_cast<ssize_t>(sizeof reader));
+        ASSERT_EQ(::kill(run, stop), 0);
+        int status = 0;
+        ASSERT_EQ(::waitpid(run, &status, 0), run);
+        ASSERT_TRUE(WIFSIGNALED(status)) << status;
+        EXPECT_EQ(WTERMSIG(status), stop);
+
+        EXPECT_EQ(NamesIn(folder.Path() / "copy"),
+                  (std::set<std::string>{"kept.txt", "whole.pas"}));
+        int readerStatus = 0;
+        ASSERT_EQ(::waitpid(reader, &readerStatus, 0), reader);
+        EXPECT_TRUE(WIFSIGNALED(readerStatus) && WTERMSIG(readerStatus) == SIGKILL);
+
+        std::string said;
+        char buffer[256];
+        for (ssize_t count; (count = ::read(errors[0], buffer, sizeof buffer)) > 0;) {
+            said.append(buffer, static_cast<std::size_t>(count));
+        }
+        EXPECT_EQ(said,
+                  std::string("stopped-run: Stopped by ") + name + "; the run did not finish.\n");
+        for (const int end : {ready[0], never[0], never[1], errors[0]}) {
+            ::close(end);
+        }
+    }
+    ::prctl(PR_SET_CHILD_SUBREAPER, 0);
 }
 
 } // namespace

@@ -4,8 +4,14 @@
 // went past, such as damaged query definitions), the engine raises a clear
 // EDatabaseError naming the file, or anything else (an error that does not name the file,
 // another exception, a crash or a hang of the opening process, another result when the same
-// copy is opened a second time). Each copy is opened in a child
-// process of its own, so a crash or a hang is counted instead of ending the count.
+// copy is opened a second time, fewer tables than the undamaged file lists). Fewer views without
+// a warning are counted apart (see TListed). Each copy is opened in a child process of its own,
+// so a crash or a hang is counted instead of ending the count.
+//
+// quorvane_access_damage ORIGINAL --every-byte [FIRST [END]] [MASK...]: instead of random damage,
+// every byte from FIRST to END (the whole file by default) in turn, each XORed with every MASK
+// (0xff by default), each copy opened once: a single changed byte anywhere in the catalogue
+// must give every table or the damaged-file error.
 //
 // It lives beside the Access reader, as the engine starts the reader from its own folder. Every
 // recipe that gave anything but the first two outcomes is printed for the replay test. It also
@@ -28,6 +34,7 @@
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -49,6 +56,8 @@ enum TOutcome : int {
     Hung = 101,
     Unstable = 102,
     Grew = 103,
+    Shorter = 104,
+    FewerViews = 5,
 };
 
 const char* OutcomeName(int outcome) {
@@ -69,13 +78,36 @@ const char* OutcomeName(int outcome) {
         return "another result when opened again";
     case Grew:
         return "reader grew past its bound";
+    case Shorter:
+        return "fewer tables, nothing said";
+    case FewerViews:
+        return "fewer views, nothing said";
     default:
         return "unknown";
     }
 }
 
+// What a file lists. A damaged copy that opens lists as many tables as the undamaged file: a
+// catalogue that lost one is damaged. It may list fewer views without a word when the damage lies
+// in the query definitions (MSysQueries) or in a table a query reads: a query whose definition
+// reads as one over unknown names is a parameter query, left out as such. Those are counted
+// apart, not as failures.
+struct TListed {
+    std::size_t Tables = 0;
+    std::size_t Views = 0;
+};
+
+TListed Count(ISchemaSource& source) {
+    TListed listed;
+    for (const TCatalogRow& row : source.ReadCatalogue()) {
+        listed.Views += row.TableType == "VIEW" ? 1 : 0;
+        listed.Tables += row.TableType == "TABLE" ? 1 : 0;
+    }
+    return listed;
+}
+
 // Runs in the child: opens the file and describes every table, and says how that went.
-[[noreturn]] void OpenInChild(const std::string& path, int messagePipe) {
+[[noreturn]] void OpenInChild(const std::string& path, const TListed& whole, int messagePipe) {
     auto say = [&](std::string text) {
         // The reader has been reaped by now: its peak memory is this process's children's.
         rusage usage{};
@@ -91,13 +123,19 @@ const char* OutcomeName(int outcome) {
         for (const auto& row : catalogue) {
             columns += source->DescribeTable(row.TableName).Columns.size();
         }
-        std::string told =
-            std::to_string(catalogue.size()) + " tables, " + std::to_string(columns) + " columns";
-        for (const std::string& warning : source->Warnings()) {
+        const TListed listed = Count(*source);
+        std::string told = std::to_string(listed.Tables) + " tables, " +
+                           std::to_string(listed.Views) + " views, " + std::to_string(columns) +
+                           " columns";
+        const std::vector<std::string> warnings = source->Warnings();
+        for (const std::string& warning : warnings) {
             told += "; warning: " + warning;
         }
         say(told);
-        std::_Exit(Opened);
+        if (listed.Tables < whole.Tables) {
+            std::_Exit(Shorter);
+        }
+        std::_Exit(listed.Views < whole.Views && warnings.empty() ? FewerViews : Opened);
     } catch (const EDatabaseError& error) {
         const std::string message = error.what();
         say(message);
@@ -116,7 +154,7 @@ struct TResult {
     long ReaderPeakKiB = 0;
 };
 
-TResult OpenInChildProcess(const std::string& path) {
+TResult OpenInChildProcess(const std::string& path, const TListed& whole) {
     int pipeEnds[2];
     if (::pipe(pipeEnds) != 0) {
         std::perror("pipe");
@@ -129,7 +167,7 @@ TResult OpenInChildProcess(const std::string& path) {
     }
     if (child == 0) {
         ::close(pipeEnds[0]);
-        OpenInChild(path, pipeEnds[1]);
+        OpenInChild(path, whole, pipeEnds[1]);
     }
     ::close(pipeEnds[1]);
     const auto deadline = std::chrono::steady_clock::now() + HangAfter;
@@ -169,32 +207,100 @@ TResult OpenInChildProcess(const std::string& path) {
     return result;
 }
 
+// The damages of a run: random ones, or one changed byte at each offset in turn.
+struct TDamagePlan {
+    bool EveryByte = false;
+    int Count = 300;
+    unsigned long long Seed = 20240601;
+    std::size_t First = 0;
+    std::size_t End = SIZE_MAX;
+    std::vector<unsigned> Masks;
+};
+
+TDamagePlan ParsePlan(int argc, char** argv) {
+    TDamagePlan plan;
+    if (argc > 2 && std::string(argv[2]) == "--every-byte") {
+        plan.EveryByte = true;
+        int next = 3;
+        // Offsets first, then masks: a mask is written in hexadecimal ("0x01").
+        for (std::size_t* offset : {&plan.First, &plan.End}) {
+            if (next < argc && std::string(argv[next]).rfind("0x", 0) != 0) {
+                *offset = std::strtoull(argv[next++], nullptr, 10);
+            }
+        }
+        for (; next < argc; ++next) {
+            plan.Masks.push_back(static_cast<unsigned>(std::strtoul(argv[next], nullptr, 16)));
+        }
+        if (plan.Masks.empty()) {
+            plan.Masks.push_back(0xff);
+        }
+        return plan;
+    }
+    plan.Count = argc > 2 ? std::atoi(argv[2]) : plan.Count;
+    plan.Seed = argc > 3 ? std::strtoull(argv[3], nullptr, 10) : plan.Seed;
+    return plan;
+}
+
+// The byte at `offset` XORed with `mask`, as bits flipped.
+fuzz::TAccessDamage ChangedByte(std::size_t offset, unsigned mask) {
+    fuzz::TAccessDamage damage;
+    for (std::size_t bit = 0; bit < 8; ++bit) {
+        if ((mask >> bit) & 1u) {
+            damage.FlippedBits.push_back(offset * 8 + bit);
+        }
+    }
+    return damage;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s ORIGINAL.mdb [COUNT] [SEED]\n", argv[0]);
+        std::fprintf(stderr,
+                     "usage: %s ORIGINAL.mdb [COUNT] [SEED]\n"
+                     "       %s ORIGINAL.mdb --every-byte [FIRST [END]] [MASK...]\n",
+                     argv[0], argv[0]);
         return 2;
     }
     const std::string original = ReadFile(argv[1]);
-    const int count = argc > 2 ? std::atoi(argv[2]) : 300;
-    const unsigned long long seed = argc > 3 ? std::strtoull(argv[3], nullptr, 10) : 20240601;
-    std::mt19937_64 random(seed);
+    const TDamagePlan plan = ParsePlan(argc, argv);
+    std::mt19937_64 random(plan.Seed);
     const TTempDir folder;
     const std::string path = folder.File("damaged.mdb");
+
+    std::vector<fuzz::TAccessDamage> damages;
+    if (plan.EveryByte) {
+        for (std::size_t offset = plan.First; offset < std::min(plan.End, original.size());
+             ++offset) {
+            for (const unsigned mask : plan.Masks) {
+                damages.push_back(ChangedByte(offset, mask));
+            }
+        }
+    } else {
+        for (int i = 0; i < plan.Count; ++i) {
+            damages.push_back(fuzz::RandomDamage(random, original.size()));
+        }
+    }
+    TListed whole;
+    try {
+        whole = Count(*OpenAccessSchemaSource(argv[1]));
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "%s does not open: %s\n", argv[1], error.what());
+        return 2;
+    }
 
     std::map<int, int> outcomes;
     long largestReaderKiB = 0;
     std::map<std::string, int> messages; // the engine's messages without the file name
     const auto started = std::chrono::steady_clock::now();
-    for (int i = 0; i < count; ++i) {
-        const fuzz::TAccessDamage damage = fuzz::RandomDamage(random, original.size());
+    for (std::size_t i = 0; i < damages.size(); ++i) {
+        const fuzz::TAccessDamage& damage = damages[i];
         WriteFile(path, fuzz::ApplyDamage(original, damage));
-        TResult result = OpenInChildProcess(path);
+        TResult result = OpenInChildProcess(path, whole);
         // A damaged file gives the same result every time; another message the second time
         // means the reader used memory it should not have.
-        if (result.Outcome == Opened || result.Outcome == NamedError) {
-            const TResult again = OpenInChildProcess(path);
+        if (!plan.EveryByte && (result.Outcome == Opened || result.Outcome == NamedError)) {
+            const TResult again = OpenInChildProcess(path, whole);
             if (again.Outcome != result.Outcome || again.Message != result.Message) {
                 result.Outcome = Unstable;
                 result.Message += " | then: " + again.Message;
@@ -213,19 +319,31 @@ int main(int argc, char** argv) {
             message = warning == std::string::npos ? "opened" : "opened" + message.substr(warning);
         }
         ++messages[message];
-        std::printf("%4d %-40s %s  %s\n", i, OutcomeName(result.Outcome),
-                    fuzz::DescribeDamage(damage).c_str(), message.substr(0, 160).c_str());
-        std::fflush(stdout);
+        // Byte by byte, only what is wrong is worth a line: the copies are many.
+        if (!plan.EveryByte || (result.Outcome != Opened && result.Outcome != NamedError &&
+                                result.Outcome != FewerViews)) {
+            std::printf("%4zu %-40s %s  %s\n", i, OutcomeName(result.Outcome),
+                        fuzz::DescribeDamage(damage).c_str(), message.substr(0, 160).c_str());
+            std::fflush(stdout);
+        }
     }
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
 
-    std::printf("\n%d damaged copies of %s (%zu bytes), seed %llu, %.1f s:\n", count, argv[1],
-                original.size(), seed, seconds);
+    if (plan.EveryByte) {
+        std::printf("\n%zu copies of %s (%zu bytes), bytes %zu to %zu changed one at a time, %.1f "
+                    "s:\n",
+                    damages.size(), argv[1], original.size(), plan.First,
+                    std::min(plan.End, original.size()), seconds);
+    } else {
+        std::printf("\n%d damaged copies of %s (%zu bytes), seed %llu, %.1f s:\n", plan.Count,
+                    argv[1], original.size(), plan.Seed, seconds);
+    }
+    std::printf("  undamaged: %zu tables, %zu views\n", whole.Tables, whole.Views);
     std::printf("  largest reader: %ld KiB (bound %ld KiB)\n", largestReaderKiB,
                 ReaderMemoryBoundKiB);
-    for (const int outcome :
-         {Opened, NamedError, UnnamedError, OtherException, Crashed, Hung, Unstable, Grew}) {
+    for (const int outcome : {Opened, FewerViews, NamedError, UnnamedError, OtherException, Crashed,
+                              Hung, Unstable, Grew, Shorter}) {
         std::printf("  %-40s %d\n", OutcomeName(outcome), outcomes[outcome]);
     }
     std::printf("Messages:\n");
@@ -233,7 +351,8 @@ int main(int argc, char** argv) {
         std::printf("  %4d  %s\n", times, message.substr(0, 200).c_str());
     }
     const bool clean = outcomes[UnnamedError] + outcomes[OtherException] + outcomes[Crashed] +
-                           outcomes[Hung] + outcomes[Unstable] + outcomes[Grew] ==
+                           outcomes[Hung] + outcomes[Unstable] + outcomes[Grew] +
+                           outcomes[Shorter] ==
                        0;
     return clean ? 0 : 1;
 }

@@ -1,6 +1,8 @@
 #include "schema/access/AccessSchemaSource.h"
 
 #include "io/InstallPaths.h"
+#include "io/OutputPath.h"
+#include "io/StopSignals.h"
 #include "schema/access/AccessQueries.h"
 #include "schema/access/AccessReaderProtocol.h"
 #include "text/EngineErrors.h"
@@ -16,10 +18,11 @@
 #include <optional>
 #include <poll.h>
 #include <set>
-#include <spawn.h>
 #include <sstream>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 extern char** environ;
 
@@ -52,7 +55,8 @@ constexpr int CurrencyPrecision = 19;
 constexpr int CurrencyScale = 4;
 
 // A child process and the read end of its output; the destructor kills and reaps a child that
-// is still running, so no reader outlives its connection attempt.
+// is still running, so no reader outlives its connection attempt. A stop signal kills it too
+// (StopSignals.h), and it dies with this process however that ends (see StartReader).
 class TReaderProcess {
 public:
     TReaderProcess() = default;
@@ -63,15 +67,19 @@ public:
             ::close(Output);
         }
         if (Pid > 0) {
+            StopKill.Release();
             ::kill(Pid, SIGKILL);
             ::waitpid(Pid, nullptr, 0);
         }
     }
     pid_t Pid = -1;
     int Output = -1;
+    TStopCleanup StopKill;
 
     // Waits for the child; its wait status.
     int Reap() {
+        // Forgotten before the pid is freed for another process to take.
+        StopKill.Release();
         int status = 0;
         while (::waitpid(Pid, &status, 0) < 0 && errno == EINTR) {
         }
@@ -79,6 +87,89 @@ public:
         return status;
     }
 };
+
+// Starts `program` with `arguments`, its standard output into `output`, its standard input and
+// error from and to /dev/null (libmdb writes its own warnings; the user reads ours); 0, or
+// the error number of a start that failed.
+//
+// fork and exec rather than posix_spawn: the child has to ask, before the program runs, to be
+// killed when this process ends. A reader left running after a killed run would read on for
+// up to its time limit, holding the file open. The kernel sends that signal when the thread that
+// forked ends, not only the process: the reader lives only within this call, on this thread.
+// Between fork and exec the child calls only async-signal-safe functions: this process may have
+// other threads.
+int StartReader(TReaderProcess& process, std::vector<std::string>& arguments, int output) {
+    std::vector<char*> argv;
+    for (std::string& argument : arguments) {
+        argv.push_back(argument.data());
+    }
+    argv.push_back(nullptr);
+    const TFileDescriptor nullInput(::open("/dev/null", O_RDONLY | O_CLOEXEC));
+    const TFileDescriptor nullOutput(::open("/dev/null", O_WRONLY | O_CLOEXEC));
+    int reportEnds[2]; // the child's exec error, if any; closed by a successful exec
+    if (!nullInput.Valid() || !nullOutput.Valid() || ::pipe2(reportEnds, O_CLOEXEC) != 0) {
+        return errno;
+    }
+    const TFileDescriptor reportRead(reportEnds[0]);
+    TFileDescriptor reportWrite(reportEnds[1]);
+    const pid_t parent = ::getpid();
+    // No signal handler may run in the child before exec: the stop handler would remove this
+    // process's lock and temporary files from there. Signals wait until the child has set every
+    // handler back to the default.
+    sigset_t all;
+    sigset_t previous;
+    sigfillset(&all);
+    ::pthread_sigmask(SIG_SETMASK, &all, &previous);
+    const pid_t child = ::fork();
+    if (child < 0) {
+        const int error = errno;
+        ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+        return error;
+    }
+    if (child == 0) {
+        for (int number = 1; number < NSIG; ++number) {
+            struct sigaction action {};
+            if (::sigaction(number, nullptr, &action) == 0 && action.sa_handler != SIG_IGN &&
+                action.sa_handler != SIG_DFL) {
+                action.sa_handler = SIG_DFL;
+                action.sa_flags = 0;
+                ::sigaction(number, &action, nullptr);
+            }
+        }
+        sigset_t none;
+        sigemptyset(&none);
+        ::pthread_sigmask(SIG_SETMASK, &none, nullptr);
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        // The parent may have ended before the request above: then no signal would come.
+        if (::getppid() != parent) {
+            ::_exit(127);
+        }
+        int error = 0;
+        if (::dup2(nullInput.Get(), STDIN_FILENO) < 0 || ::dup2(output, STDOUT_FILENO) < 0 ||
+            ::dup2(nullOutput.Get(), STDERR_FILENO) < 0) {
+            error = errno;
+        } else {
+            ::execve(argv[0], argv.data(), environ);
+            error = errno;
+        }
+        const ssize_t ignored = ::write(reportWrite.Get(), &error, sizeof error);
+        (void)ignored;
+        ::_exit(127);
+    }
+    process.Pid = child;
+    process.StopKill = TStopCleanup::KillProcess(child);
+    ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    reportWrite = TFileDescriptor();
+    int error = 0;
+    ssize_t count = 0;
+    while ((count = ::read(reportRead.Get(), &error, sizeof error)) < 0 && errno == EINTR) {
+    }
+    if (count == static_cast<ssize_t>(sizeof error)) {
+        process.Reap();
+        return error;
+    }
+    return 0;
+}
 
 // The column as the Jet provider reports it.
 TColumnInfo MapAccessColumn(const access_reader::TColumnRecord& access, unsigned version) {
@@ -333,21 +424,10 @@ std::unique_ptr<ISchemaSource> OpenAccessSchemaSource(const std::string& path) {
     }
     TReaderProcess process;
     process.Output = pipeEnds[0];
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
-    // libmdb writes its own warnings; the user reads ours.
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    std::string readerPath = reader;
-    std::string file = path;
-    char* arguments[] = {readerPath.data(), file.data(), nullptr};
-    const int spawned =
-        ::posix_spawn(&process.Pid, reader.c_str(), &actions, nullptr, arguments, environ);
-    posix_spawn_file_actions_destroy(&actions);
+    std::vector<std::string> arguments{reader, path};
+    const int spawned = StartReader(process, arguments, pipeEnds[1]);
     ::close(pipeEnds[1]);
     if (spawned != 0) {
-        process.Pid = -1;
         throw EDatabaseError(failure + " The Access reader \"" + reader +
                              "\" cannot be started: " + std::strerror(spawned));
     }

@@ -27,8 +27,10 @@
 #include <utility>
 #include <vector>
 
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -52,6 +54,49 @@ constexpr std::size_t BindBytes = 256 * 1024;
 constexpr long long QueryObjectType = 5; // MSysObjects.Type of a stored query
 
 using namespace quorvane::access_reader;
+
+// What libmdb writes on standard error. It reports there the damage it passes over and goes on
+// without the row or page it could not read: a catalogue row lost so leaves a table out of the
+// list, and nothing else says so. Standard error is a pipe of this process's own, read after
+// each part of the file, so that each warning is laid to the part it came from.
+class TLibraryWarnings {
+public:
+    TLibraryWarnings() {
+        int ends[2];
+        // Non-blocking: a library writing more than the pipe holds loses the rest, not the
+        // process; that it wrote at all is what counts.
+        if (::pipe2(ends, O_CLOEXEC | O_NONBLOCK) != 0) {
+            return;
+        }
+        if (::dup2(ends[1], STDERR_FILENO) < 0) {
+            ::close(ends[0]);
+        } else {
+            FRead = ends[0];
+        }
+        ::close(ends[1]);
+    }
+    TLibraryWarnings(const TLibraryWarnings&) = delete;
+    TLibraryWarnings& operator=(const TLibraryWarnings&) = delete;
+    ~TLibraryWarnings() {
+        if (FRead >= 0) {
+            ::close(FRead);
+        }
+    }
+
+    /// Whether the library wrote anything since the last call.
+    bool Any() {
+        std::fflush(stderr);
+        bool any = false;
+        char buffer[4096];
+        while (FRead >= 0 && ::read(FRead, buffer, sizeof buffer) > 0) {
+            any = true;
+        }
+        return any;
+    }
+
+private:
+    int FRead = -1;
+};
 
 void PrintLine(const std::string& line) {
     std::printf("%s\n", line.c_str());
@@ -172,7 +217,17 @@ public:
 
     /// Whether the table was read and every column found.
     bool Bound() const { return FBound; }
-    bool Next() { return FBound && mdb_fetch_row(FTable) != 0; }
+    bool Next() {
+        if (!FBound || mdb_fetch_row(FTable) == 0) {
+            return false;
+        }
+        ++FRowsRead;
+        return true;
+    }
+    /// After the last row: whether as many rows were read as the table's definition counts.
+    /// libmdb passes over a row it cannot read, and a damaged row offset makes a row look
+    /// deleted; either way the table lost a row and nothing else says so.
+    bool AllRowsRead() const { return FBound && FRowsRead == FTable->num_rows; }
     /// The value of the column at `index` in the current row; "" for NULL.
     std::string Text(std::size_t index) const {
         const std::vector<char>& value = FValues[index];
@@ -186,6 +241,7 @@ private:
     MdbTableDef* FTable = nullptr;
     std::vector<std::vector<char>> FValues;
     bool FBound = false;
+    unsigned int FRowsRead = 0;
 };
 
 MdbCatalogEntry* CatalogEntryNamed(GPtrArray* catalog, const char* name) {
@@ -244,12 +300,11 @@ void PrintFieldProperties(MdbCatalogEntry* entry, GPtrArray* columns) {
     }
 }
 
-// The primary key: the index Access flags as the table's primary key, its columns in key
-// order. libmdb numbers a key's columns from 1; a number outside the table means damage, and
-// the key is then left unknown.
+// The primary key of a table whose indexes are read: the index Access flags as the table's
+// primary key, its columns in key order. libmdb numbers a key's columns from 1; a number outside
+// the table means damage, and the key is then left unknown.
 void PrintPrimaryKey(MdbTableDef* table) {
     constexpr unsigned char PrimaryKeyIndexType = 1;
-    mdb_read_indices(table);
     if (table->indices == nullptr || table->columns == nullptr) {
         return;
     }
@@ -275,9 +330,9 @@ void PrintPrimaryKey(MdbTableDef* table) {
     PrintLine(PrimaryKeyLine(key));
 }
 
-// Every row of MSysRelationships; false when the table is missing or cannot be read, and the
-// relationships are then unknown.
-bool PrintRelationships(MdbHandle* mdb, GPtrArray* catalog) {
+// Every row of MSysRelationships; false when the table is missing or cannot be read (a row of it
+// lost included), and the relationships are then unknown.
+bool PrintRelationships(MdbHandle* mdb, GPtrArray* catalog, TLibraryWarnings& warnings) {
     mdb_set_bind_size(mdb, BindBytes);
     TBoundRows rows(CatalogEntryNamed(catalog, "MSysRelationships"),
                     {"szObject", "szColumn", "szReferencedObject", "szReferencedColumn",
@@ -289,12 +344,12 @@ bool PrintRelationships(MdbHandle* mdb, GPtrArray* catalog) {
         PrintLine(RelationshipLine({rows.Text(0), rows.Text(1), rows.Text(2), rows.Text(3),
                                     rows.Text(4), rows.Number(5), rows.Number(6), rows.Number(7)}));
     }
-    return true;
+    return rows.AllRowsRead() && !warnings.Any();
 }
 
 // The stored queries from MSysObjects and every row of their definitions from MSysQueries, or a
-// "W" line when either cannot be read.
-void PrintQueries(MdbHandle* mdb, GPtrArray* catalog) {
+// "W" line when either cannot be read or lost a row.
+void PrintQueries(MdbHandle* mdb, GPtrArray* catalog, TLibraryWarnings& warnings) {
     const auto unreadable = [](const char* table) {
         PrintLine(std::string(1, QueryWarningRecord) + " " + table + " cannot be read.");
     };
@@ -311,6 +366,10 @@ void PrintQueries(MdbHandle* mdb, GPtrArray* catalog) {
             anyQuery = true;
         }
     }
+    if (warnings.Any()) {
+        unreadable("MSysObjects");
+        return;
+    }
     if (!anyQuery) {
         return;
     }
@@ -324,9 +383,67 @@ void PrintQueries(MdbHandle* mdb, GPtrArray* catalog) {
         PrintLine(QueryRowLine({rows.Number(0), static_cast<int>(rows.Number(1)), rows.Number(2),
                                 rows.Text(3), rows.Text(4), rows.Text(5)}));
     }
+    if (!rows.AllRowsRead() || warnings.Any()) {
+        unreadable("MSysQueries");
+    }
 }
 
 } // namespace
+
+// Whether an object type of MSysObjects is one Access writes: tables, the database, containers,
+// linked tables, queries and relationships count up from 1, the objects of Access itself
+// (forms, reports, macros, modules, pages and the like) up from -32768.
+bool IsObjectType(const std::string& text) {
+    if (text.empty()) {
+        return false; // every object has a type
+    }
+    const long long type = std::strtoll(text.c_str(), nullptr, 10);
+    return (type >= 1 && type <= 8) || (type >= -32768 && type <= -32740);
+}
+
+// Whether every row of the catalogue (MSysObjects) can be read and makes sense. libmdb's
+// catalogue leaves out, without a word, a row it could not read, that looks deleted or whose
+// type is no object's, and lists a table flagged as a system object among the system tables:
+// the list of tables and queries would be short by one as if it were whole. So each row must
+// have a type Access writes; no container lies in the Tables container (a table whose type
+// turned into one would leave the list); and a table not named as Access names its own
+// ("MSys...") carries both bits of the system flag or neither (Access sets them together,
+// dbSystemObject; one of them alone is a changed byte).
+bool CatalogueRowsAllRead(MdbHandle* mdb, GPtrArray* catalog) {
+    constexpr long long TableType = 1;
+    constexpr long long DatabaseType = 2;
+    constexpr long long ContainerType = 3;
+    constexpr std::uint32_t SystemFlags = 0x80000002;
+    struct TRow {
+        long long Parent;
+        long long Type;
+    };
+    mdb_set_bind_size(mdb, BindBytes);
+    TBoundRows rows(CatalogEntryNamed(catalog, "MSysObjects"),
+                    {"Id", "ParentId", "Type", "Name", "Flags"});
+    std::vector<TRow> objects;
+    long long tablesContainer = 0;
+    bool sensible = true;
+    while (rows.Next()) {
+        const long long type = rows.Number(2);
+        const std::string name = rows.Text(3);
+        const auto system = static_cast<std::uint32_t>(rows.Number(4)) & SystemFlags;
+        sensible = sensible && IsObjectType(rows.Text(2)) &&
+                   (type != TableType || name.rfind("MSys", 0) == 0 || system == 0 ||
+                    system == SystemFlags);
+        objects.push_back({rows.Number(1), type});
+        if (type == ContainerType && name == "Tables") {
+            tablesContainer = rows.Number(0);
+        }
+    }
+    for (const TRow& object : objects) {
+        if (tablesContainer != 0 && object.Parent == tablesContainer &&
+            (object.Type == ContainerType || object.Type == DatabaseType)) {
+            sensible = false;
+        }
+    }
+    return sensible && rows.AllRowsRead();
+}
 
 // Bounds what a damaged file can make libmdb do: it trusts the file, and one wrong byte can
 // make it allocate without end or loop. Past these limits this process dies, and the engine
@@ -368,6 +485,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     LimitThisProcess();
+    // libmdb's debugging switches print on standard error, which here means damage.
+    ::unsetenv("MDBOPTS");
+    TLibraryWarnings warnings;
     unsigned char version = 0;
     const std::string problem = CheckFile(argv[1], version);
     if (!problem.empty()) {
@@ -377,11 +497,17 @@ int main(int argc, char** argv) {
     if (mdb == nullptr) {
         return Fail("The file is damaged.");
     }
+    if (warnings.Any()) {
+        mdb_close(mdb);
+        return Fail("The file is damaged.");
+    }
     PrintLine(std::string(1, VersionRecord) + " " + std::to_string(version));
     GPtrArray* catalog = mdb_read_catalog(mdb, MDB_TABLE);
     // The catalogue is MSysObjects and lists itself; a catalogue without it lost its rows to
-    // damage, and the tables it names are not all there.
-    if (catalog == nullptr || CatalogEntryNamed(catalog, "MSysObjects") == nullptr) {
+    // damage, and the tables it names are not all there. A row libmdb could not read and passed
+    // over says so only in a warning: the list is then short by that table or query.
+    if (catalog == nullptr || CatalogEntryNamed(catalog, "MSysObjects") == nullptr ||
+        !CatalogueRowsAllRead(mdb, catalog) || warnings.Any()) {
         mdb_close(mdb);
         return Fail("Its table catalogue cannot be read; the file is damaged.");
     }
@@ -401,35 +527,38 @@ int main(int argc, char** argv) {
             continue; // their columns are never asked for
         }
         TTableDefinition table(mdb_read_table(entry));
-        if (!table) {
+        GPtrArray* columns = table ? mdb_read_columns(table.get()) : nullptr;
+        if (columns != nullptr) {
+            // libmdb reads the index definitions on from where the columns ended.
+            mdb_read_indices(table.get());
+        }
+        // A definition libmdb read only in part (it said so on standard error) would give a
+        // table short of columns as if it were whole.
+        if (columns == nullptr || warnings.Any()) {
             // The catalogue entry belongs to the handle: take its name before closing.
             const std::string name = entry->object_name;
             mdb_close(mdb);
             return Fail("The definition of table \"" + name +
                         "\" cannot be read; the file is damaged.");
         }
-        GPtrArray* columns = mdb_read_columns(table.get());
-        for (guint c = 0; columns != nullptr && c < columns->len; ++c) {
+        for (guint c = 0; c < columns->len; ++c) {
             auto* column = static_cast<MdbColumn*>(g_ptr_array_index(columns, c));
             PrintLine(ColumnLine({column->name, column->col_type, column->col_size,
                                   column->col_prec, column->col_scale, column->is_fixed != 0,
                                   column->is_long_auto != 0, column->is_uuid_auto != 0}));
         }
-        if (columns != nullptr) {
-            PrintFieldProperties(entry, columns);
-            // libmdb reads the index definitions on from where the columns ended.
-            PrintPrimaryKey(table.get());
-        }
+        PrintFieldProperties(entry, columns);
+        PrintPrimaryKey(table.get());
     }
     PrintLine(std::string(1, TablesListedRecord));
     // Output is flushed here and after the relationships: should they or the query definitions
     // crash this process, what came before is already with the engine.
     std::fflush(stdout);
-    if (PrintRelationships(mdb, catalog)) {
+    if (PrintRelationships(mdb, catalog, warnings)) {
         PrintLine(std::string(1, RelationshipsListedRecord));
     }
     std::fflush(stdout);
-    PrintQueries(mdb, catalog);
+    PrintQueries(mdb, catalog, warnings);
     mdb_close(mdb);
     PrintLine(std::string(1, DoneRecord));
     return 0;
