@@ -4,6 +4,7 @@
 #include "schema/SchemaSource.h"
 #include "text/ShownText.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
 #include <QEventLoop>
@@ -16,7 +17,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShowEvent>
@@ -216,9 +216,13 @@ TDataLinkEditor::TDataLinkEditor(const QString& path, QWidget* parent)
         Provider_Cbo->addItem(ProviderCaption(provider),
                               FromEngineText(std::string(provider.ProgId)));
     }
-    // The longest names would otherwise make the window as wide as they are.
+    // The longest names would otherwise make the window as wide as they are; the list opens wide
+    // enough for them, all at once.
     Provider_Cbo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     Provider_Cbo->setMinimumContentsLength(30);
+    Provider_Cbo->setMaxVisibleItems(Provider_Cbo->count());
+    Provider_Cbo->view()->setMinimumWidth(Provider_Cbo->view()->sizeHintForColumn(0) +
+                                          2 * Provider_Cbo->view()->frameWidth());
     Password_Edt->setEchoMode(QLineEdit::Password);
     ExtendedProperties_Edt->setPlaceholderText(
         QStringLiteral("DRIVER={PostgreSQL Unicode};SERVER=localhost;DATABASE=sales"));
@@ -288,7 +292,7 @@ TDataLinkEditor::TDataLinkEditor(const QString& path, QWidget* parent)
     LoadFile();
     UpdateTitle();
     Provider_CboChange();
-    resize(600, sizeHint().height());
+    resize(640, sizeHint().height());
 
     connect(Provider_Cbo, &QComboBox::currentTextChanged, this,
             &TDataLinkEditor::Provider_CboChange);

@@ -44,8 +44,7 @@ std::span<const TKnownProvider> KnownProviders() {
     static constexpr std::array<TKnownProvider, 12> Providers = {{
         {"SQLite", "SQLite database file"},
         {"Microsoft.Jet.OLEDB.4.0", "Microsoft Jet 4.0 OLE DB Provider"},
-        {"Microsoft.ACE.OLEDB.12.0",
-         "Microsoft Office 12.0 Access Database Engine OLE DB Provider"},
+        {"Microsoft.ACE.OLEDB.12.0", "Microsoft Access Database Engine OLE DB Provider"},
         {"MSDASQL.1", "Microsoft OLE DB Provider for ODBC Drivers"},
         {"SQLOLEDB.1", "Microsoft OLE DB Provider for SQL Server"},
         {"SQLNCLI11", "SQL Server Native Client 11.0"},
@@ -53,7 +52,7 @@ std::span<const TKnownProvider> KnownProviders() {
         {"PostgreSQL.1", "PostgreSQL OLE DB Provider"},
         {"MySQLProv", "MySQL OLE DB Provider"},
         {"MariaDB", "MariaDB or MySQL server"},
-        {"LCPI.IBProvider.5", "LCPI OLE DB Provider for Firebird and InterBase"},
+        {"LCPI.IBProvider.5", "LCPI IBProvider for Firebird and InterBase"},
         {"Firebird", "Firebird database file or server"},
     }};
     return Providers;
