@@ -2,23 +2,28 @@
 
 #include "datalink/ProviderFamily.h"
 #include "schema/SchemaSource.h"
+#include "text/ShownText.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFormLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QStringList>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <exception>
 #include <memory>
@@ -135,14 +140,31 @@ QString WithoutPassword(QString text, const QString& password) {
     return text;
 }
 
-// Connecting to a server can take a while; the cursor says so and comes back on every way out.
-class TBusyCursor {
-public:
-    TBusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~TBusyCursor() { QGuiApplication::restoreOverrideCursor(); }
-    TBusyCursor(const TBusyCursor&) = delete;
-    TBusyCursor& operator=(const TBusyCursor&) = delete;
-};
+// A listed provider as the list shows it: its maker's name, then the ProgID the file holds.
+QString ProviderCaption(const TKnownProvider& provider) {
+    return FromEngineText(std::string(provider.Name)) + QStringLiteral(" (") +
+           FromEngineText(std::string(provider.ProgId)) + QLatin1Char(')');
+}
+
+// The test itself. It runs on a pool thread and works on copies only: the window may be closed,
+// and gone, before the server answers.
+QString RunConnectionTest(const std::string& connectionString, const QString& password) {
+    QString result;
+    try {
+        const std::unique_ptr<ISchemaSource> source = OpenSchemaSource(connectionString);
+        int tables = 0;
+        for (const TCatalogRow& row : source->ReadCatalogue()) {
+            if (row.TableType == "TABLE" || row.TableType == "VIEW") {
+                ++tables;
+            }
+        }
+        result = QStringLiteral("Test connection succeeded: %1 tables and views.").arg(tables);
+    } catch (const std::exception& error) {
+        result = QStringLiteral("Test connection failed: ") + FromEngineText(error.what());
+    }
+    // The password goes before the blanks are merged, so that one holding blanks is still found.
+    return FromEngineText(OneLineText(ToEngineText(WithoutPassword(result, password))));
+}
 
 } // namespace
 
@@ -160,9 +182,11 @@ TDataLinkEditor::TDataLinkEditor(const QString& path, QWidget* parent)
           new QLabel(QStringLiteral("&Extended Properties (ODBC connection string):"), this)),
       ExtendedProperties_Edt(new QLineEdit(this)),
       TestConnection_Btn(new QPushButton(QStringLiteral("&Test Connection"), this)),
-      TestResult_Lab(new QLabel(this)), OK_Btn(new QPushButton(QStringLiteral("OK"), this)),
+      TestBusy_Bar(new QProgressBar(this)), TestResult_Txt(new QPlainTextEdit(this)),
+      OK_Btn(new QPushButton(QStringLiteral("OK"), this)),
       Cancel_Btn(new QPushButton(QStringLiteral("Cancel"), this)), FPath(path),
-      FFields(new QFormLayout), FDataSourceRow(new QWidget(this)) {
+      FFields(new QFormLayout), FDataSourceRow(new QWidget(this)),
+      FTest(new QFutureWatcher<QString>(this)) {
     setObjectName(QStringLiteral("DataLinkEditor"));
     Provider_Lab->setObjectName(QStringLiteral("Provider_Lab"));
     Provider_Cbo->setObjectName(QStringLiteral("Provider_Cbo"));
@@ -178,26 +202,53 @@ TDataLinkEditor::TDataLinkEditor(const QString& path, QWidget* parent)
     ExtendedProperties_Lab->setObjectName(QStringLiteral("ExtendedProperties_Lab"));
     ExtendedProperties_Edt->setObjectName(QStringLiteral("ExtendedProperties_Edt"));
     TestConnection_Btn->setObjectName(QStringLiteral("TestConnection_Btn"));
-    TestResult_Lab->setObjectName(QStringLiteral("TestResult_Lab"));
+    TestBusy_Bar->setObjectName(QStringLiteral("TestBusy_Bar"));
+    TestResult_Txt->setObjectName(QStringLiteral("TestResult_Txt"));
     OK_Btn->setObjectName(QStringLiteral("OK_Btn"));
     Cancel_Btn->setObjectName(QStringLiteral("Cancel_Btn"));
 
     // Editable, because a data-link file may name any provider; the list only offers the ones
-    // Quorvane knows how to reach.
+    // Quorvane knows how to reach, each by the name a user knows it by, with the ProgID that the
+    // file holds beside it.
     Provider_Cbo->setEditable(true);
     Provider_Cbo->setInsertPolicy(QComboBox::NoInsert);
-    Provider_Cbo->addItems({QStringLiteral("SQLite"), QStringLiteral("Microsoft.Jet.OLEDB.4.0"),
-                            QStringLiteral("Microsoft.ACE.OLEDB.12.0"), QStringLiteral("MSDASQL.1"),
-                            QStringLiteral("SQLOLEDB.1"), QStringLiteral("SQLNCLI11"),
-                            QStringLiteral("MSOLEDBSQL"),
-                            QStringLiteral("PostgreSQL OLE DB Provider"),
-                            QStringLiteral("MySQLProv"), QStringLiteral("MariaDB"),
-                            QStringLiteral("LCPI.IBProvider.5"), QStringLiteral("Firebird")});
+    for (const TKnownProvider& provider : KnownProviders()) {
+        Provider_Cbo->addItem(ProviderCaption(provider),
+                              FromEngineText(std::string(provider.ProgId)));
+    }
+    // The longest names would otherwise make the window as wide as they are; the list opens wide
+    // enough for them, all at once.
+    Provider_Cbo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    Provider_Cbo->setMinimumContentsLength(30);
+    Provider_Cbo->setMaxVisibleItems(Provider_Cbo->count());
+    Provider_Cbo->view()->setMinimumWidth(Provider_Cbo->view()->sizeHintForColumn(0) +
+                                          2 * Provider_Cbo->view()->frameWidth());
     Password_Edt->setEchoMode(QLineEdit::Password);
     ExtendedProperties_Edt->setPlaceholderText(
         QStringLiteral("DRIVER={PostgreSQL Unicode};SERVER=localhost;DATABASE=sales"));
-    TestResult_Lab->setWordWrap(true);
-    TestResult_Lab->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    // A running bar without an end: how long a server takes to answer is not known.
+    TestBusy_Bar->setRange(0, 0);
+    TestBusy_Bar->setTextVisible(false);
+    TestBusy_Bar->setMaximumWidth(120);
+    TestBusy_Bar->hide();
+    // The result has a place of its own, of a fixed height: a long driver message wraps and
+    // scrolls there, and never takes height from the fields above. It reads as part of the
+    // window, not as a field, and the user may select and copy the message.
+    TestResult_Txt->setReadOnly(true);
+    TestResult_Txt->setFrameShape(QFrame::NoFrame);
+    TestResult_Txt->setFocusPolicy(Qt::ClickFocus);
+    TestResult_Txt->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    TestResult_Txt->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    TestResult_Txt->document()->setDocumentMargin(0);
+    QPalette resultPalette = TestResult_Txt->palette();
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        resultPalette.setColor(group, QPalette::Base, resultPalette.color(group, QPalette::Window));
+    }
+    TestResult_Txt->setPalette(resultPalette);
+    constexpr int ResultLines = 4;
+    TestResult_Txt->setFixedHeight(TestResult_Txt->fontMetrics().lineSpacing() * ResultLines +
+                                   2 * TestResult_Txt->frameWidth());
 
     Provider_Lab->setBuddy(Provider_Cbo);
     DataSource_Lab->setBuddy(DataSource_Edt);
@@ -219,8 +270,9 @@ TDataLinkEditor::TDataLinkEditor(const QString& path, QWidget* parent)
     FFields->addRow(ExtendedProperties_Lab, ExtendedProperties_Edt);
 
     auto* testRow = new QHBoxLayout;
-    testRow->addWidget(TestConnection_Btn, 0, Qt::AlignTop);
-    testRow->addWidget(TestResult_Lab, 1);
+    testRow->addWidget(TestConnection_Btn);
+    testRow->addWidget(TestBusy_Bar);
+    testRow->addStretch(1);
 
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addStretch(1);
@@ -231,6 +283,7 @@ TDataLinkEditor::TDataLinkEditor(const QString& path, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(FFields);
     layout->addLayout(testRow);
+    layout->addWidget(TestResult_Txt);
     layout->addStretch(1);
     layout->addLayout(buttonRow);
     // Rows come and go with the provider; the window follows their height.
@@ -239,15 +292,15 @@ TDataLinkEditor::TDataLinkEditor(const QString& path, QWidget* parent)
     LoadFile();
     UpdateTitle();
     Provider_CboChange();
-    resize(520, sizeHint().height());
+    resize(640, sizeHint().height());
 
     connect(Provider_Cbo, &QComboBox::currentTextChanged, this,
             &TDataLinkEditor::Provider_CboChange);
-    // A test result speaks of the fields it was made with; once one changes it says nothing.
     for (QLineEdit* field :
          {DataSource_Edt, InitialCatalog_Edt, UserID_Edt, Password_Edt, ExtendedProperties_Edt}) {
-        connect(field, &QLineEdit::textChanged, TestResult_Lab, &QLabel::clear);
+        connect(field, &QLineEdit::textChanged, this, &TDataLinkEditor::FieldsChanged);
     }
+    connect(FTest, &QFutureWatcher<QString>::finished, this, &TDataLinkEditor::TestEnded);
     connect(Browse_Btn, &QPushButton::clicked, this, &TDataLinkEditor::Browse_BtnClick);
     connect(TestConnection_Btn, &QPushButton::clicked, this,
             &TDataLinkEditor::TestConnection_BtnClick);
@@ -267,8 +320,15 @@ void TDataLinkEditor::LoadFile() {
         }
     }
     const bool loaded = !FLoaded.Items().empty();
-    Provider_Cbo->setCurrentText(loaded ? FromEngineText(FLoaded.Get(ToEngineText(ProviderKey)))
-                                        : NewLinkProvider);
+    const QString provider =
+        loaded ? FromEngineText(FLoaded.Get(ToEngineText(ProviderKey))) : NewLinkProvider;
+    // A listed provider shows by its name; any other as the file spells it.
+    const int listed = Provider_Cbo->findData(provider, Qt::UserRole, Qt::MatchFixedString);
+    if (listed >= 0) {
+        Provider_Cbo->setCurrentIndex(listed);
+    } else {
+        Provider_Cbo->setCurrentText(provider);
+    }
     const auto loadedValue = [this](const QString& key) {
         return FromEngineText(FLoaded.Get(ToEngineText(key)));
     };
@@ -299,10 +359,31 @@ void TDataLinkEditor::showEvent(QShowEvent* event) {
     }
 }
 
+QString TDataLinkEditor::ProviderName() const {
+    const QString text = Provider_Cbo->currentText().trimmed();
+    const int listed = Provider_Cbo->findText(text, Qt::MatchExactly);
+    if (listed < 0) {
+        return text;
+    }
+    const QString progId = Provider_Cbo->itemData(listed).toString();
+    // A file that spells the ProgID in other letter case keeps its spelling.
+    const QString inFile = FromEngineText(FLoaded.Get(ToEngineText(ProviderKey)));
+    return inFile.compare(progId, Qt::CaseInsensitive) == 0 ? inFile : progId;
+}
+
+void TDataLinkEditor::FieldsChanged() {
+    // A test result speaks of the fields it was made with; once one changes it says nothing.
+    ++FFieldsEdition;
+    // A running test keeps saying so; its result will not be shown.
+    if (!FTestRunning) {
+        TestResult_Txt->clear();
+    }
+}
+
 void TDataLinkEditor::Provider_CboChange() {
-    const TProviderUse use = UseOfProvider(Provider_Cbo->currentText().trimmed());
+    const TProviderUse use = UseOfProvider(ProviderName());
     // A test result speaks of the provider it was made with.
-    TestResult_Lab->clear();
+    FieldsChanged();
     DataSource_Lab->setText(DataSourceCaption(use));
     Browse_Btn->setHidden(!UsesDatabaseFile(use));
     FFields->setRowVisible(InitialCatalog_Edt, UsesInitialCatalog(use));
@@ -313,7 +394,7 @@ void TDataLinkEditor::Provider_CboChange() {
 
 TConnectionProperties TDataLinkEditor::Properties() const {
     TConnectionProperties properties = FLoaded;
-    const QString provider = Provider_Cbo->currentText().trimmed();
+    const QString provider = ProviderName();
     const TProviderUse use = UseOfProvider(provider);
     // A field the provider does not read keeps the file's value; a used field is written when it
     // holds text or was in the file already, so a new link carries no empty keys.
@@ -332,7 +413,7 @@ TConnectionProperties TDataLinkEditor::Properties() const {
 }
 
 bool TDataLinkEditor::NamesNoDatabase() const {
-    const TProviderUse use = UseOfProvider(Provider_Cbo->currentText().trimmed());
+    const TProviderUse use = UseOfProvider(ProviderName());
     const bool noDataSource = DataSource_Edt->text().trimmed().isEmpty();
     // An ODBC link may name its database in the connection string alone.
     if (UsesExtendedProperties(use)) {
@@ -374,40 +455,73 @@ bool TDataLinkEditor::Save() {
     return true;
 }
 
-QString TDataLinkEditor::TestConnection() {
+void TDataLinkEditor::StartTestConnection() {
+    if (TestRunning()) {
+        return;
+    }
     TConnectionProperties properties = Properties();
-    const QString provider = Provider_Cbo->currentText().trimmed();
     const QString dataSource = DataSource_Edt->text();
     // A run reads a relative database path from the data-link file's folder; the test must open
     // the same file, whatever the current directory of the program is.
-    if (UseOfProvider(provider) == TProviderUse::DatabaseFile && !dataSource.isEmpty() &&
+    if (UseOfProvider(ProviderName()) == TProviderUse::DatabaseFile && !dataSource.isEmpty() &&
         QFileInfo(dataSource).isRelative() && !DataLinkFolder().isEmpty()) {
         properties.Set(ToEngineText(DataSourceKey),
                        ToEnginePath(QDir::cleanPath(QDir(DataLinkFolder()).filePath(dataSource))));
     }
 
-    QString result;
-    try {
-        const TBusyCursor busy;
-        const std::unique_ptr<ISchemaSource> source =
-            OpenSchemaSource(FormatConnectionProperties(properties));
-        int tables = 0;
-        for (const TCatalogRow& row : source->ReadCatalogue()) {
-            if (row.TableType == "TABLE" || row.TableType == "VIEW") {
-                ++tables;
-            }
-        }
-        result = QStringLiteral("Test connection succeeded: %1 tables and views.").arg(tables);
-    } catch (const std::exception& error) {
-        result = QStringLiteral("Test connection failed: ") + FromEngineText(error.what());
+    FTestRunning = true;
+    FTestedEdition = FFieldsEdition;
+    TestConnection_Btn->setEnabled(false);
+    TestBusy_Bar->show();
+    // The pointer with the hourglass: the window still answers while the test runs.
+    setCursor(Qt::BusyCursor);
+    ShowTestResult(QStringLiteral("Testing the connection..."));
+    FTest->setFuture(QtConcurrent::run(RunConnectionTest, FormatConnectionProperties(properties),
+                                       Password_Edt->text()));
+}
+
+bool TDataLinkEditor::TestRunning() const {
+    return FTestRunning;
+}
+
+void TDataLinkEditor::TestEnded() {
+    const QString result = FTest->result();
+    FTestRunning = false;
+    TestBusy_Bar->hide();
+    unsetCursor();
+    TestConnection_Btn->setEnabled(true);
+    if (FTestedEdition == FFieldsEdition) {
+        ShowTestResult(result);
+    } else {
+        TestResult_Txt->clear();
     }
-    result = WithoutPassword(result, Password_Edt->text());
-    TestResult_Lab->setText(result);
+    emit TestConnectionFinished(result);
+}
+
+void TDataLinkEditor::ShowTestResult(const QString& text) {
+    // Shown without FieldsChanged: the text area is not one of the fields.
+    TestResult_Txt->setPlainText(text);
+}
+
+QString TDataLinkEditor::TestConnection() {
+    StartTestConnection();
+    QString result;
+    QEventLoop loop;
+    connect(this, &TDataLinkEditor::TestConnectionFinished, &loop,
+            [&result, &loop](const QString& text) {
+                result = text;
+                loop.quit();
+            });
+    // A window closed and deleted meanwhile reports nothing; the wait ends with it.
+    connect(this, &QObject::destroyed, &loop, &QEventLoop::quit);
+    if (TestRunning()) {
+        loop.exec();
+    }
     return result;
 }
 
 void TDataLinkEditor::TestConnection_BtnClick() {
-    TestConnection();
+    StartTestConnection();
 }
 
 void TDataLinkEditor::Browse_BtnClick() {
@@ -418,9 +532,8 @@ void TDataLinkEditor::Browse_BtnClick() {
     } else if (start.isEmpty()) {
         start = folder;
     }
-    const QString chosen =
-        QFileDialog::getOpenFileName(this, QStringLiteral("Select Database File"), start,
-                                     FileFilterOfProvider(Provider_Cbo->currentText().trimmed()));
+    const QString chosen = QFileDialog::getOpenFileName(
+        this, QStringLiteral("Select Database File"), start, FileFilterOfProvider(ProviderName()));
     if (chosen.isEmpty()) {
         return;
     }

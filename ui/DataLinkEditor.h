@@ -3,12 +3,15 @@
 #include "datalink/DataLink.h"
 
 #include <QDialog>
+#include <QFutureWatcher>
 #include <QString>
 
 class QComboBox;
 class QFormLayout;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
+class QProgressBar;
 class QPushButton;
 class QShowEvent;
 
@@ -41,8 +44,22 @@ public:
     /// True when the fields that name the database for the chosen provider are all empty.
     bool NamesNoDatabase() const;
 
-    /// Opens the database the properties name and counts its tables and views. Returns the text
-    /// it also shows in TestResult_Lab; the password never appears in it.
+    /// The provider the window names, as the file holds it: the ProgID of the listed provider
+    /// chosen, in the file's own spelling when the file named it, else the text as typed.
+    QString ProviderName() const;
+
+    /// What the Test Connection button does: opens the database the properties name and counts
+    /// its tables and views, on a thread of its own, so that the window keeps answering while a
+    /// server takes its time. The button is disabled and a busy bar runs meanwhile; the result
+    /// shows in TestResult_Txt and comes with TestConnectionFinished. Does nothing while a test
+    /// runs.
+    void StartTestConnection();
+
+    /// Whether a test started by StartTestConnection has not yet reported.
+    bool TestRunning() const;
+
+    /// Starts a test, if none runs, and waits for it with the event loop running. Returns the
+    /// text the window shows, on one line; the password never appears in it.
     QString TestConnection();
 
     /// Saves first and stays open when saving fails.
@@ -62,13 +79,18 @@ public:
     QLabel* ExtendedProperties_Lab;
     QLineEdit* ExtendedProperties_Edt;
     QPushButton* TestConnection_Btn;
-    QLabel* TestResult_Lab;
+    QProgressBar* TestBusy_Bar;
+    QPlainTextEdit* TestResult_Txt;
     QPushButton* OK_Btn;
     QPushButton* Cancel_Btn;
 
     void Provider_CboChange();
     void Browse_BtnClick();
     void TestConnection_BtnClick();
+
+signals:
+    /// A test has ended with `result`, the text the window shows.
+    void TestConnectionFinished(const QString& result);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -77,6 +99,9 @@ private:
     void LoadFile();
     void UpdateTitle();
     QString DataLinkFolder() const;
+    void ShowTestResult(const QString& text);
+    void FieldsChanged();
+    void TestEnded();
 
     QString FPath;
     QString FLoadError;
@@ -86,6 +111,15 @@ private:
     TConnectionProperties FLoaded;
     QFormLayout* FFields;
     QWidget* FDataSourceRow;
+    // The running test. A child of the window: when the window goes first, the test runs on with
+    // copies of its own and its result reaches nobody.
+    QFutureWatcher<QString>* FTest;
+    // Counts the edits of the fields; a test result that arrives after one is not shown, since
+    // it speaks of fields that are no longer there.
+    unsigned FFieldsEdition = 0;
+    unsigned FTestedEdition = 0;
+    // From the start of a test until its result has been handled; the future ends earlier.
+    bool FTestRunning = false;
 };
 
 } // namespace quorvane::ui

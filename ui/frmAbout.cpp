@@ -3,21 +3,24 @@
 #include "QuorvaneVersion.h"
 #include "io/InstallPaths.h"
 
-#include <QColor>
-#include <QFontDatabase>
+#include <QFont>
+#include <QFontMetrics>
 #include <QHBoxLayout>
-#include <QPalette>
-#include <QPlainTextEdit>
+#include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStringList>
+#include <QTextBlockFormat>
+#include <QTextCharFormat>
+#include <QTextCursor>
+#include <QTextEdit>
 #include <QVBoxLayout>
+
+#include <vector>
 
 namespace quorvane::ui {
 
 namespace {
-
-// The note paper colour of the usage text (red 255, green 255, blue 221).
-const QColor MemoColour(255, 255, 221);
 
 // A heading and its underline; the underline is measured, so rewording a heading keeps the two
 // the same length.
@@ -33,6 +36,106 @@ QString NameFormatFolderLines() {
                  QStringLiteral("NameFormat.ini\n");
     }
     return lines;
+}
+
+// A piece of the usage text as the window sets it.
+struct TUsageBlock {
+    enum class TKind { Paragraph, Heading, Point, Folder };
+    TKind Kind = TKind::Paragraph;
+    QString Text = {};
+    bool AfterGap = false; // an empty line stood before it
+};
+
+// The usage text is written as a fixed-pitch box shows it: lines broken by hand, headings
+// underlined, numbered points continued by lines indented under their text, and folder names
+// on lines of their own, indented further. The window joins the broken lines into paragraphs,
+// so that they wrap to its width in its own font.
+std::vector<TUsageBlock> UsageBlocks(const QString& text) {
+    using TKind = TUsageBlock::TKind;
+    static const QRegularExpression Point(QStringLiteral("^\\d+\\. "));
+    static const QRegularExpression Underline(QStringLiteral("^=+$"));
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    std::vector<TUsageBlock> blocks;
+    bool open = false; // the last block takes the lines that continue it
+    bool gap = false;
+    for (qsizetype at = 0; at < lines.size(); ++at) {
+        const QString& line = lines[at];
+        const QString trimmed = line.trimmed();
+        if (trimmed.isEmpty()) {
+            open = false;
+            gap = !blocks.empty();
+            continue;
+        }
+        if (at + 1 < lines.size() && Underline.match(lines[at + 1]).hasMatch() &&
+            lines[at + 1].size() == line.size()) {
+            blocks.push_back({TKind::Heading, trimmed, gap});
+            ++at;
+            open = false;
+        } else if (Point.match(line).hasMatch()) {
+            blocks.push_back({TKind::Point, trimmed, gap});
+            open = true;
+        } else if (line.startsWith(QLatin1String("     "))) {
+            blocks.push_back({TKind::Folder, trimmed, gap});
+            open = false;
+        } else if (open && (blocks.back().Kind != TKind::Point || line.startsWith(' '))) {
+            blocks.back().Text += QLatin1Char(' ') + trimmed;
+        } else {
+            blocks.push_back({TKind::Paragraph, trimmed, gap});
+            open = true;
+        }
+        gap = false;
+    }
+    return blocks;
+}
+
+// Writes the usage text into `memo` as a page: the title left out (the window's heading shows
+// it), headings in bold, numbered points with their number hanging in the margin.
+void SetUsagePage(QTextEdit& memo, const QString& text) {
+    QString body = text;
+    const QString title = QString::fromUtf8(ProgramTitle);
+    if (body.startsWith(title + QLatin1Char('\n'))) {
+        body.remove(0, title.size() + 1);
+    }
+    const QFontMetrics metrics(memo.font());
+    const qreal gap = metrics.lineSpacing() * 0.6;
+    const qreal hanging = metrics.horizontalAdvance(QStringLiteral("0. "));
+
+    memo.clear();
+    memo.setUndoRedoEnabled(false);
+    QTextCursor cursor(memo.document());
+    bool first = true;
+    for (const TUsageBlock& block : UsageBlocks(body)) {
+        QTextBlockFormat paragraph;
+        QTextCharFormat characters;
+        paragraph.setTopMargin(block.AfterGap ? gap : 0);
+        switch (block.Kind) {
+        case TUsageBlock::TKind::Heading:
+            paragraph.setTopMargin(2 * gap);
+            paragraph.setBottomMargin(gap / 2);
+            characters.setFontWeight(QFont::Bold);
+            characters.setFontPointSize(memo.font().pointSizeF() * 1.15);
+            break;
+        case TUsageBlock::TKind::Point:
+            paragraph.setLeftMargin(hanging);
+            paragraph.setTextIndent(-hanging);
+            break;
+        case TUsageBlock::TKind::Folder:
+            paragraph.setLeftMargin(2 * hanging);
+            break;
+        case TUsageBlock::TKind::Paragraph:
+            break;
+        }
+        if (first) {
+            cursor.setBlockFormat(paragraph);
+            cursor.setBlockCharFormat(characters);
+            first = false;
+        } else {
+            cursor.insertBlock(paragraph, characters);
+        }
+        cursor.insertText(block.Text, characters);
+    }
+    memo.setUndoRedoEnabled(true);
+    memo.moveCursor(QTextCursor::Start);
 }
 
 } // namespace
@@ -106,43 +209,44 @@ QString UsageText() {
 }
 
 TAbout_Frm::TAbout_Frm(QWidget* parent)
-    : QDialog(parent), Memo(new QPlainTextEdit(this)), OK_Btn(new QPushButton(this)) {
+    : QDialog(parent), Title_Lab(new QLabel(QString::fromUtf8(ProgramTitle), this)),
+      Memo(new QTextEdit(this)), Close_Btn(new QPushButton(QStringLiteral("&Close"), this)) {
     setObjectName(QStringLiteral("About_Frm"));
     setWindowTitle(QStringLiteral("About Quorvane"));
     // Shown beside the main window, never over it as a modal box; the main window keeps it.
     setModal(false);
 
-    Memo->setObjectName(QStringLiteral("Memo"));
-    // The headings are underlined with "=" rows of the same length; they only line up in a
-    // fixed-pitch font.
-    Memo->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    Memo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    // Base is the colour every style paints behind editable text, also when the window is not
-    // active; a style sheet would switch the Fusion style's frame drawing off.
-    QPalette memoPalette = Memo->palette();
-    memoPalette.setColor(QPalette::Active, QPalette::Base, MemoColour);
-    memoPalette.setColor(QPalette::Inactive, QPalette::Base, MemoColour);
-    Memo->setPalette(memoPalette);
-    Memo->setPlainText(UsageText());
+    Title_Lab->setObjectName(QStringLiteral("Title_Lab"));
+    QFont titleFont = Title_Lab->font();
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.6);
+    titleFont.setBold(true);
+    Title_Lab->setFont(titleFont);
 
-    OK_Btn->setObjectName(QStringLiteral("OK_Btn"));
-    OK_Btn->setText(QStringLiteral("&OK"));
-    connect(OK_Btn, &QPushButton::clicked, this, &TAbout_Frm::OK_BtnClick);
+    Memo->setObjectName(QStringLiteral("Memo"));
+    // What the user types or pastes stays plain text, as the usage text is.
+    Memo->setAcceptRichText(false);
+    Memo->setLineWrapMode(QTextEdit::WidgetWidth);
+    Memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    SetUsagePage(*Memo, UsageText());
+
+    Close_Btn->setObjectName(QStringLiteral("Close_Btn"));
+    Close_Btn->setDefault(true);
+    connect(Close_Btn, &QPushButton::clicked, this, &TAbout_Frm::Close_BtnClick);
 
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addStretch(1);
-    buttonRow->addWidget(OK_Btn);
+    buttonRow->addWidget(Close_Btn);
 
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Title_Lab);
     layout->addWidget(Memo, 1);
     layout->addLayout(buttonRow);
 
-    resize(680, 520);
+    resize(640, 600);
 }
 
-void TAbout_Frm::OK_BtnClick() {
+void TAbout_Frm::Close_BtnClick() {
     close();
 }
 

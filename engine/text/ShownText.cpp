@@ -59,4 +59,25 @@ std::string ShownLines(std::string_view text) {
     return shown;
 }
 
+std::string OneLineText(std::string_view text) {
+    const auto isBlank = [](char c) {
+        return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+    };
+    std::string line;
+    line.reserve(text.size());
+    bool blankPending = false;
+    for (const char c : text) {
+        if (isBlank(c)) {
+            blankPending = !line.empty();
+            continue;
+        }
+        if (blankPending) {
+            line += ' ';
+            blankPending = false;
+        }
+        line += c;
+    }
+    return line;
+}
+
 } // namespace quorvane

@@ -16,4 +16,10 @@ std::string ShownText(std::string_view text);
 /// shows it, each ended by "\n" again.
 std::string ShownLines(std::string_view text);
 
+/// A driver's or library's message as one line: every run of blanks, tabs and line breaks made
+/// one blank, none left at either end. Drivers break their messages for a terminal of their own
+/// ("... refused\n\tIs the server running ..."); a window's message area would show the tab,
+/// and the batch tool, which spells control characters out, a literal "\n\t".
+std::string OneLineText(std::string_view text);
+
 } // namespace quorvane

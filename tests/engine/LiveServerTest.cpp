@@ -657,6 +657,9 @@ void ExpectConnectionErrors(const std::string& port) {
                 << message;
             EXPECT_NE(message.find(provider), std::string::npos) << message;
             EXPECT_EQ(message.find("Secret"), std::string::npos) << message;
+            // The PostgreSQL driver breaks its message with "\n\t"; it reaches the user as
+            // one line.
+            EXPECT_EQ(message.find_first_of("\t\n\r"), std::string::npos) << message;
         }
     }
 }

@@ -123,5 +123,18 @@ TEST(ShownTextTest, ControlsOfEitherSetAndForeignBytesAreSpeltOut) {
     EXPECT_EQ(ShownText("\xC0\xAF"), "\\xC0\\xAF");
 }
 
+// A driver's message broken for a terminal becomes one line; text within it stays as it is.
+TEST(OneLineTextTest, RunsOfBlanksAndBreaksBecomeOneBlank) {
+    EXPECT_EQ(OneLineText("port 5432 failed: Connection refused\n\tIs the server running\r\n"),
+              "port 5432 failed: Connection refused Is the server running");
+    EXPECT_EQ(OneLineText(" \t\v\f a  b \n"), "a b");
+    EXPECT_EQ(OneLineText("\n\t \r"), "");
+    // Other controls and UTF-8 are left to ShownText.
+    EXPECT_EQ(OneLineText("Gr\xC3\xB6\xC3\x9F"
+                          "e\x1B[2J"),
+              "Gr\xC3\xB6\xC3\x9F"
+              "e\x1B[2J");
+}
+
 } // namespace
 } // namespace quorvane

@@ -1,20 +1,27 @@
-// Takes pictures of the main window and the About window as a user sees them: the main window at
-// start-up with the focus in its first field, the main window during a run over the sample
-// database with the progress beside the status text, and the About window. Run by
-// scripts/screenshots under Xvfb and a window manager; the pictures go to the folder named on
-// the command line.
+// Takes pictures of the windows as a user sees them: the main window at start-up with the focus
+// in its first field, the main window during a run over the sample database with the progress
+// beside the status text, the About window, and the data-link editor after a connection test
+// that failed. Run by scripts/screenshots under Xvfb and a window manager; the pictures go to
+// the folder named on the command line.
 
 #include "Application.h"
+#include "DataLinkEditor.h"
+#include "LoopbackSocket.h"
 #include "TempDir.h"
 #include "frmAbout.h"
 #include "frmMain.h"
 #include "generate/dmCodeGenerator.h"
+#include "io/InstallPaths.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QScreen>
 #include <QTest>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextEdit>
 
 #include <functional>
 #include <iostream>
@@ -58,6 +65,24 @@ bool Save(QWidget& window, const QString& path) {
         return false;
     }
     return true;
+}
+
+// The About window lists where NameFormat.ini is looked for; a picture shows the folders of an
+// installed program and of a user's home, not those of the machine the picture was taken on.
+void ShowInstalledFolders(quorvane::ui::TAbout_Frm& about) {
+    const quorvane::TInstallLayout layout = quorvane::CurrentInstallLayout();
+    const std::vector<std::pair<std::string, std::string>> neutral = {
+        {layout.ExecutableDirectory, "/usr/bin/"},
+        {layout.XdgConfigHome.empty() ? layout.Home + "/.config" : layout.XdgConfigHome,
+         "/home/user/.config"},
+    };
+    for (const auto& [local, installed] : neutral) {
+        QTextCursor found = about.Memo->document()->find(QString::fromStdString(local));
+        while (!found.isNull()) {
+            found.insertText(QString::fromStdString(installed));
+            found = about.Memo->document()->find(QString::fromStdString(local), found);
+        }
+    }
 }
 
 } // namespace
@@ -106,6 +131,25 @@ int main(int argc, char** argv) {
         std::cerr << "screenshots: the About window did not become active\n";
         return 1;
     }
+    ShowInstalledFolders(aboutForm);
     saved = saved && Save(aboutForm, folder + "/about-window.png");
+    aboutForm.hide();
+
+    // A PostgreSQL server that refuses the connection, as one that is not running does; the
+    // driver's message comes in lines broken for a terminal.
+    const quorvane::testing::TLoopbackSocket refusing(false);
+    quorvane::ui::TDataLinkEditor editor(QString{}, &mainForm);
+    editor.Provider_Cbo->setCurrentIndex(editor.Provider_Cbo->findData("PostgreSQL.1"));
+    editor.DataSource_Edt->setText(QStringLiteral("127.0.0.1:") +
+                                   QString::fromStdString(refusing.Port()));
+    editor.InitialCatalog_Edt->setText(QStringLiteral("sales"));
+    editor.UserID_Edt->setText(QStringLiteral("clerk"));
+    editor.Password_Edt->setText(QStringLiteral("Secret"));
+    if (!ShowActive(editor)) {
+        std::cerr << "screenshots: the data-link editor did not become active\n";
+        return 1;
+    }
+    std::cout << editor.TestConnection().toStdString() << "\n";
+    saved = saved && Save(editor, folder + "/data-link-editor-failed-test.png");
     return saved ? 0 : 1;
 }

@@ -7,6 +7,7 @@
 #include "io/FileCopy.h"
 #include "io/PrivateFolder.h"
 #include "text/EngineErrors.h"
+#include "text/ShownText.h"
 #include "text/StringUtils.h"
 #include "text/TextEncoding.h"
 
@@ -92,13 +93,13 @@ public:
         return false;
     }
 
-    // Firebird's messages one after the other, each a sentence.
+    // Firebird's messages one after the other, each a sentence, all on one line.
     std::string Text() const {
         std::string text;
         const ISC_STATUS* cursor = FVector;
         char line[1024];
         while (fb_interpret(line, sizeof line, &cursor) > 0) {
-            std::string sentence = Trim(line);
+            std::string sentence = OneLineText(line);
             if (sentence.empty()) {
                 continue;
             }

@@ -9,6 +9,7 @@
 #include "schema/odbc/ServerCatalogue.h"
 #include "text/ConnectionText.h"
 #include "text/EngineErrors.h"
+#include "text/ShownText.h"
 #include "text/StringUtils.h"
 
 #include <sql.h>
@@ -225,7 +226,7 @@ private:
     std::vector<std::string> FSecrets;
 };
 
-// The driver's messages for the last call on `handle`, one after the other.
+// The driver's messages for the last call on `handle`, one after the other, on one line.
 std::string DiagnosticText(SQLSMALLINT handleType, SQLHANDLE handle,
                            const TPasswordScrubber& scrubber) {
     std::vector<std::string> messages;
@@ -247,7 +248,8 @@ std::string DiagnosticText(SQLSMALLINT handleType, SQLHANDLE handle,
         }
         message.resize(std::min<std::size_t>(
             static_cast<std::size_t>(std::max<SQLSMALLINT>(length, 0)), message.size()));
-        const std::string text = scrubber.Scrub(Trim(WideToUtf8(message)));
+        // Scrubbed before the blanks are merged, so that a password holding them is still found.
+        const std::string text = OneLineText(scrubber.Scrub(WideToUtf8(message)));
         if (!text.empty() && std::find(messages.begin(), messages.end(), text) == messages.end()) {
             messages.push_back(text);
         }
