@@ -172,6 +172,7 @@ TBlocks BuildTableForm(const TProjectPlan& plan, const TDisplayTextMap& map,
             (options.WithColon ? ":" : "");
         const std::int64_t rowTop = RowHeight * static_cast<std::int64_t>(position) + FirstRowTop;
         const std::int64_t labelWidth = LabelWidthOf(caption);
+        const std::string writtenCaption = AcceleratorFreeCaption(caption);
         const std::int64_t labelLeft = options.LeftJustify
                                            ? LeftJustifiedLabelLeft
                                            : ControlColumn - options.Space - labelWidth;
@@ -182,8 +183,7 @@ TBlocks BuildTableForm(const TProjectPlan& plan, const TDisplayTextMap& map,
         AppendLines(formLines, "    object " + label, "      Left = " + std::to_string(labelLeft),
                     "      Top = " + std::to_string(rowTop + LabelTopOffset),
                     "      Width = " + std::to_string(labelWidth + LabelExtraWidth),
-                    "      Height = 16",
-                    "      Caption = " + QuoteDfmString(AcceleratorFreeCaption(caption)),
+                    "      Height = 16", "      Caption = " + QuoteDfmString(writtenCaption),
                     options.LeftJustify ? "      Alignment = taLeftJustify"
                                         : "      Alignment = taRightJustify",
                     options.AutoSize ? "      AutoSize = True" : "      AutoSize = False",

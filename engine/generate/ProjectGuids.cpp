@@ -76,8 +76,8 @@ std::string BinaryForm(std::string_view guid) {
     }
     std::array<char, 16> bytes{};
     for (std::size_t index = 0; index < bytes.size(); ++index) {
-        bytes[index] = static_cast<char>((HexValue(digits[2 * index]) << 4) |
-                                         HexValue(digits[2 * index + 1]));
+        bytes[index] =
+            static_cast<char>((HexValue(digits[2 * index]) << 4) | HexValue(digits[2 * index + 1]));
     }
     std::reverse(bytes.begin(), bytes.begin() + 4);
     std::reverse(bytes.begin() + 4, bytes.begin() + 6);
@@ -174,9 +174,8 @@ std::string TGuidRenewal::Apply(std::string_view text) const {
         }
         result.append(text.substr(copied, at - copied));
         // Tools that write GUIDs in lower case (project files, some IDL) keep their spelling.
-        const bool lower = std::any_of(old.begin(), old.end(), [](char c) {
-            return c >= 'a' && c <= 'f';
-        });
+        const bool lower =
+            std::any_of(old.begin(), old.end(), [](char c) { return c >= 'a' && c <= 'f'; });
         result.append(lower ? LowerCaseAscii(found->second) : found->second);
         copied = at + GuidLength;
     });

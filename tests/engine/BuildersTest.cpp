@@ -595,13 +595,13 @@ TEST_F(BuildersTest, LabelWidthAndPositionFromTheCaption) {
     const TStringList label = ObjectLines(FormLines, "    object nickname_Lab: TLabel");
     EXPECT_EQ(label[3], "      Width = " + std::to_string(12 * 14 + 5));
     EXPECT_EQ(label[5], "      Caption = 'Nick && Co&&Name'");
-    EXPECT_NE(std::find(FormLines.begin(), FormLines.end(),
-                        "          Title.Caption = 'Nick & Co&Name'"),
-              FormLines.end());
+    EXPECT_NE(
+        std::find(FormLines.begin(), FormLines.end(), "          Title.Caption = 'Nick & Co&Name'"),
+        FormLines.end());
     BuildServer();
-    EXPECT_NE(std::find(FormLines.begin(), FormLines.end(),
-                        "      DisplayLabel = 'Nick & Co&Name'"),
-              FormLines.end());
+    EXPECT_NE(
+        std::find(FormLines.begin(), FormLines.end(), "      DisplayLabel = 'Nick & Co&Name'"),
+        FormLines.end());
 }
 
 TEST_F(BuildersTest, GridsFormWithoutTablesIsAnEmptyPageControl) {

@@ -15,8 +15,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::regex RandomGuid(
-    "[0-9A-F]{8}-[0-9A-F]{4}-4[0-9A-F]{3}-[89AB][0-9A-F]{3}-[0-9A-F]{12}");
+const std::regex RandomGuid("[0-9A-F]{8}-[0-9A-F]{4}-4[0-9A-F]{3}-[89AB][0-9A-F]{3}-[0-9A-F]{12}");
 
 TEST(ProjectGuidsTest, FreshGuidsAreRandomVersionFourGuids) {
     std::set<std::string> seen;
@@ -169,11 +168,12 @@ TEST(ProjectGuidsTest, AClientThatNamesItsServersClassFollowsIt) {
     const TGuidRewrite rewrite = RenewTemplateGuids(templateDir);
     const std::string fresh = rewrite.Guids.NewValueOf(clsid);
     ASSERT_FALSE(fresh.empty());
-    EXPECT_EQ(rewrite.Files,
-              (std::vector<std::pair<std::string, std::string>>{
-                  {"Midas_AppServer/Server_TLB.pas", "CLASS_Server: TGUID = '{" + fresh + "}';\r\n"},
-                  {"Midas_Client/EXE/Config.ini", "ServerGUID={" + LowerCaseAscii(fresh) + "}\r\n"},
-              }));
+    EXPECT_EQ(
+        rewrite.Files,
+        (std::vector<std::pair<std::string, std::string>>{
+            {"Midas_AppServer/Server_TLB.pas", "CLASS_Server: TGUID = '{" + fresh + "}';\r\n"},
+            {"Midas_Client/EXE/Config.ini", "ServerGUID={" + LowerCaseAscii(fresh) + "}\r\n"},
+        }));
     EXPECT_EQ(rewrite.Warnings,
               std::vector<std::string>{
                   "Midas_AppServer/Server.tlb: holds the template's GUIDs in binary form, which "

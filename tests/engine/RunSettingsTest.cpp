@@ -83,10 +83,11 @@ TEST(RunSettingsTest, EveryOptionSurvivesWritingAndReading) {
          {"\n[Database]\nFile=/srv/quorvane/Datenbank Ü/orders.udl\n", "\nNameCodeOrder=true\n",
           "\n[Server]\nDataSetType=TSQLQuery\n",
           "\nProviderOptions=\" poAllowCommandText , poFetchBlobsOnDemand \"\n",
-          "\nRemoteDataModule=false\n", "\nConnectionName=ServerConnection\nProjectGuids=new\n", "\nCurrencyFormat=\" € #.00 \"\n",
-          "\nDateFormat=\"\"DD.MM.YYYY\"\"\n", "\nFloatFormat=#,##0.00;(#,##0.00)\n",
-          "\n[ClientForms]\nDataModuleName=Data\n", "\nSpace=-1000000\n",
-          "\nExcludeTables=\"'Sales_*'\"\n", "\n[Schema]\nSchemaKeys=true\n"}) {
+          "\nRemoteDataModule=false\n", "\nConnectionName=ServerConnection\nProjectGuids=new\n",
+          "\nCurrencyFormat=\" € #.00 \"\n", "\nDateFormat=\"\"DD.MM.YYYY\"\"\n",
+          "\nFloatFormat=#,##0.00;(#,##0.00)\n", "\n[ClientForms]\nDataModuleName=Data\n",
+          "\nSpace=-1000000\n", "\nExcludeTables=\"'Sales_*'\"\n",
+          "\n[Schema]\nSchemaKeys=true\n"}) {
         EXPECT_NE(text.find(line), std::string::npos) << line << "\nin\n" << text;
     }
 }
