@@ -55,6 +55,11 @@ void PrintStatistics(const quorvane::TADOConnection& connection) {
 int main(int argc, char** argv) {
     using namespace quorvane;
     const std::vector<std::string> arguments(argv + 1, argv + argc);
+    // Nothing to run on: the usage says what a run needs.
+    if (arguments.empty()) {
+        std::cerr << cli::UsageText();
+        return 2;
+    }
     cli::TCommandLine commandLine;
     try {
         commandLine = cli::ParseCommandLine(arguments);
