@@ -5,6 +5,7 @@
 #include "text/EngineErrors.h"
 #include "text/StringUtils.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -19,6 +20,7 @@ struct TOptionSpec {
     const char* Argument; ///< nullptr for a flag
     const char* Help;
     std::function<void(TCommandLine&, const std::string&)> Apply;
+    char Short = '\0'; ///< the one-letter form ("-h"), where the option has one
 };
 
 // Paths are made absolute so that status texts show full paths and a template folder given by
@@ -50,7 +52,8 @@ const std::vector<TOptionSpec>& OptionSpecs() {
          [](TCommandLine& c, const std::string& v) {
              c.Options.Directories.OutputDir = AbsolutePath(v);
          }},
-        {"database", "FILE", "data-link (.udl) file, Access (.mdb, .accdb) or SQLite file",
+        {"database", "FILE",
+         "data-link (.udl) file, Access (.mdb, .accdb), SQLite or Firebird (.fdb) file",
          [](TCommandLine& c, const std::string& v) { c.Options.Database.UDLFile = v; }},
         {"map-file", "FILE", "FieldName/DisplayText map file",
          [](TCommandLine& c, const std::string& v) { c.Options.Database.MapFile = v; }},
@@ -71,6 +74,18 @@ const std::vector<TOptionSpec>& OptionSpecs() {
          [](TCommandLine& c, const std::string&) { c.Options.ServerOptions.IsRDM = false; }},
         {"server-trim-prefix", nullptr, "drop the table-name prefix before \"_\" on the server",
          [](TCommandLine& c, const std::string&) { c.Options.ServerOptions.TrimPrefix = true; }},
+        {"connection-name", "NAME",
+         "connection component in the server template the datasets use (default DBConnection)",
+         [](TCommandLine& c, const std::string& v) {
+             CheckComponentName(v, "DBConnection Name in Template", "connection-name");
+             c.Options.ServerOptions.ConnectionName = v;
+         }},
+        {"project-guids", "WHICH",
+         "the server's COM GUIDs: template (the default) keeps the template's, new gives it "
+         "fresh ones",
+         [](TCommandLine& c, const std::string& v) {
+             c.Options.ServerOptions.ProjectGuids = ProjectGuidsFromText(v);
+         }},
         {"client-dataset-type", "CLASS", "client dataset class (default TClientDataSet)",
          [](TCommandLine& c, const std::string& v) {
              CheckClassName(v, "ClientDataSet Type", "client-dataset-type");
@@ -184,9 +199,9 @@ const std::vector<TOptionSpec>& OptionSpecs() {
          "the database server to standard error",
          [](TCommandLine& c, const std::string&) { c.Statistics = true; }},
         {"help", nullptr, "show this help and exit",
-         [](TCommandLine& c, const std::string&) { c.Help = true; }},
+         [](TCommandLine& c, const std::string&) { c.Help = true; }, 'h'},
         {"version", nullptr, "show the version and exit",
-         [](TCommandLine& c, const std::string&) { c.Version = true; }},
+         [](TCommandLine& c, const std::string&) { c.Version = true; }, 'V'},
     };
     return specs;
 }
@@ -200,6 +215,75 @@ const TOptionSpec* FindOption(const std::string& name) {
     return nullptr;
 }
 
+const TOptionSpec* FindShortOption(char letter) {
+    for (const TOptionSpec& spec : OptionSpecs()) {
+        if (spec.Short != '\0' && spec.Short == letter) {
+            return &spec;
+        }
+    }
+    return nullptr;
+}
+
+// The edits (a letter added, dropped, changed, or two neighbours swapped) that make `from` into
+// `to`: a mistyped option is a letter or two away from the one meant.
+std::size_t EditDistance(const std::string& from, const std::string& to) {
+    std::vector<std::vector<std::size_t>> d(from.size() + 1,
+                                            std::vector<std::size_t>(to.size() + 1));
+    for (std::size_t i = 0; i <= from.size(); ++i) {
+        d[i][0] = i;
+    }
+    for (std::size_t j = 0; j <= to.size(); ++j) {
+        d[0][j] = j;
+    }
+    for (std::size_t i = 1; i <= from.size(); ++i) {
+        for (std::size_t j = 1; j <= to.size(); ++j) {
+            const std::size_t change = from[i - 1] == to[j - 1] ? 0 : 1;
+            d[i][j] = std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + change});
+            if (i > 1 && j > 1 && from[i - 1] == to[j - 2] && from[i - 2] == to[j - 1]) {
+                d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
+            }
+        }
+    }
+    return d[from.size()][to.size()];
+}
+
+// The option a mistyped `name` most likely meant: the one option it begins, else the nearest
+// one when it is near enough (an edit for every three letters, two at the most) that the
+// suggestion helps rather than puzzles. Nothing when none is.
+const TOptionSpec* NearestOption(const std::string& name) {
+    const TOptionSpec* started = nullptr;
+    std::size_t starting = 0;
+    const TOptionSpec* nearest = nullptr;
+    std::size_t nearestDistance = 0;
+    for (const TOptionSpec& spec : OptionSpecs()) {
+        const std::string candidate = spec.Name;
+        if (name.size() >= 3 && candidate.rfind(name, 0) == 0) {
+            started = &spec;
+            ++starting;
+        }
+        const std::size_t distance = EditDistance(name, candidate);
+        if (nearest == nullptr || distance < nearestDistance) {
+            nearest = &spec;
+            nearestDistance = distance;
+        }
+    }
+    if (starting == 1) {
+        return started;
+    }
+    const std::size_t allowed = std::min<std::size_t>(2, std::max<std::size_t>(1, name.size() / 3));
+    return nearestDistance <= allowed ? nearest : nullptr;
+}
+
+[[noreturn]] void ThrowUnknownOption(const std::string& argument, const std::string& name) {
+    std::string message = "unknown option '" + argument + "'";
+    if (const TOptionSpec* meant = NearestOption(name)) {
+        message += ". Did you mean '--";
+        message += meant->Name;
+        message += "'?";
+    }
+    throw TUsageError(message);
+}
+
 } // namespace
 
 TCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
@@ -208,6 +292,15 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
     std::optional<std::string> settingsFile;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
+        // The one-letter forms stand alone: "-h", "-V".
+        if (argument.size() >= 2 && argument[0] == '-' && argument[1] != '-') {
+            const TOptionSpec* spec = argument.size() == 2 ? FindShortOption(argument[1]) : nullptr;
+            if (spec == nullptr) {
+                throw TUsageError("unknown option '" + argument + "'");
+            }
+            given.emplace_back(spec, std::string());
+            continue;
+        }
         if (argument.rfind("--", 0) != 0 || argument.size() == 2) {
             throw TUsageError("unexpected argument '" + argument + "'");
         }
@@ -216,7 +309,7 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
             argument.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
         const TOptionSpec* spec = FindOption(name);
         if (spec == nullptr) {
-            throw TUsageError("unknown option '--" + name + "'");
+            ThrowUnknownOption("--" + name, name);
         }
         std::string value;
         if (spec->Argument == nullptr) {
@@ -253,7 +346,13 @@ TCommandLine ParseCommandLine(const std::vector<std::string>& arguments) {
         try {
             spec->Apply(commandLine, value);
         } catch (const EConvertError& error) {
-            throw TUsageError(error.what());
+            // A value the option refuses is told with the option, unless the message names it.
+            const std::string option = std::string("--") + spec->Name;
+            std::string message = error.what();
+            if (message.find("(" + option + ")") == std::string::npos) {
+                message = "option '" + option + "': " + message;
+            }
+            throw TUsageError(message);
         }
     }
     return commandLine;
@@ -269,7 +368,14 @@ std::string UsageText() {
         "\n"
         "Options:\n";
     for (const TOptionSpec& spec : OptionSpecs()) {
-        std::string left = std::string("  --") + spec.Name;
+        std::string left = "  ";
+        if (spec.Short != '\0') {
+            left += '-';
+            left += spec.Short;
+            left += ", ";
+        }
+        left += "--";
+        left += spec.Name;
         if (spec.Argument != nullptr) {
             left += std::string(" ") + spec.Argument;
         }
@@ -302,7 +408,7 @@ std::string UsageText() {
             "\n"
             "Exit status: 0 when the projects (or the settings file) were written, 1 when the\n"
             "run (or writing the settings file) failed, 2 when the command line or the settings\n"
-            "file read was wrong.\n";
+            "file read was wrong, or no option was given at all.\n";
     return text;
 }
 

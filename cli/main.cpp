@@ -61,6 +61,11 @@ int main(int argc, char** argv) {
     // lock, no reader process left behind.
     InstallStopSignalHandlers("quorvane-gen");
     const std::vector<std::string> arguments(argv + 1, argv + argc);
+    // Nothing to run on: the usage says what a run needs.
+    if (arguments.empty()) {
+        std::cerr << cli::UsageText();
+        return 2;
+    }
     cli::TCommandLine commandLine;
     try {
         commandLine = cli::ParseCommandLine(arguments);

@@ -342,6 +342,11 @@ QGroupBox* TMain_Frm::BuildServerGroup() {
                                    QStringLiteral("poFetchBlobsOnDemand, poAllowCommandText")});
     ProviderOptions_Cbo->setCurrentIndex(0);
     ProviderOptions_Cbo->setMinimumWidth(260);
+    NewGuids_Chk = Named(new QCheckBox(QStringLiteral("New COM identity (GUIDs) for the server")),
+                         "NewGuids_Chk");
+    NewGuids_Chk->setToolTip(QStringLiteral(
+        "Fresh type-library, interface and class GUIDs instead of the template's, so that servers "
+        "generated from one template can be registered side by side"));
 
     grid->addWidget(new QLabel(QStringLiteral("DBConnection  Name in Template:")), 0, 0);
     grid->addWidget(DBConnectionName_Edt, 0, 1);
@@ -352,6 +357,7 @@ QGroupBox* TMain_Frm::BuildServerGroup() {
     grid->addWidget(IsRDM_Chk, 1, 3);
     grid->addWidget(ProviderOptions_Lab, 2, 0);
     grid->addWidget(ProviderOptions_Cbo, 2, 1, 1, 3);
+    grid->addWidget(NewGuids_Chk, 3, 0, 1, 4);
     connect(IsRDM_Chk, &QCheckBox::clicked, this, &TMain_Frm::IsRDM_ChkClick);
     return group;
 }
@@ -469,6 +475,7 @@ void TMain_Frm::SetTabOrder() {
                                    TrimPrefix_Chk,
                                    IsRDM_Chk,
                                    ProviderOptions_Cbo,
+                                   NewGuids_Chk,
                                    ConnectionBrokerName_Edt,
                                    ClientDataSetType_Edt,
                                    ClientTrimTableName_Chk,
@@ -520,6 +527,9 @@ void TMain_Frm::GetOptions(TProjectParam& options) const {
     options.ServerOptions.TrimPrefix = TrimPrefix_Chk->isChecked();
     options.ServerOptions.IsRDM = IsRDM_Chk->isChecked();
     options.ServerOptions.ProviderOptions = ToStd(ProviderOptions_Cbo->currentText());
+    options.ServerOptions.ConnectionName = ToStd(DBConnectionName_Edt->text());
+    options.ServerOptions.ProjectGuids =
+        NewGuids_Chk->isChecked() ? TProjectGuids::New : TProjectGuids::Template;
     options.ClientDMOptions.ClientDataSetType = ToStd(ClientDataSetType_Edt->text());
     options.ClientDMOptions.ConnectionBrokerName = ToStd(ConnectionBrokerName_Edt->text());
     options.ClientDMOptions.TrimTableName = ClientTrimTableName_Chk->isChecked();
@@ -554,6 +564,8 @@ void TMain_Frm::SetOptions(const TProjectParam& options) {
     IsRDM_Chk->setChecked(options.ServerOptions.IsRDM);
     IsRDM_ChkClick();
     ProviderOptions_Cbo->setEditText(FromStd(options.ServerOptions.ProviderOptions));
+    DBConnectionName_Edt->setText(FromStd(options.ServerOptions.ConnectionName));
+    NewGuids_Chk->setChecked(options.ServerOptions.ProjectGuids == TProjectGuids::New);
     ClientDataSetType_Edt->setText(FromStd(options.ClientDMOptions.ClientDataSetType));
     ConnectionBrokerName_Edt->setText(FromStd(options.ClientDMOptions.ConnectionBrokerName));
     ClientTrimTableName_Chk->setChecked(options.ClientDMOptions.TrimTableName);

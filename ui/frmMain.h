@@ -97,6 +97,7 @@ public:
     QCheckBox* IsRDM_Chk;
     QLabel* ProviderOptions_Lab;
     QComboBox* ProviderOptions_Cbo;
+    QCheckBox* NewGuids_Chk;
     // Client: Data Module
     QLineEdit* ConnectionBrokerName_Edt;
     QLineEdit* ClientDataSetType_Edt;

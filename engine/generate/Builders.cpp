@@ -144,8 +144,8 @@ TBlocks BuildServerDataModule(const TProjectPlan& plan, const TDisplayTextMap& m
         unitLines.push_back("    " + table.ServerDataSet + ": " + options.DataSetKind + ";");
         unitLines.push_back("    " + table.ServerCompanion + ": " + companionClass + ";");
         formLines.push_back("  Object " + table.ServerDataSet + ": " + options.DataSetKind);
-        formLines.push_back(isSql ? "    SQLConnection = DBConnection"
-                                  : "    Connection = DBConnection");
+        formLines.push_back((isSql ? "    SQLConnection = " : "    Connection = ") +
+                            options.ConnectionName);
         formLines.push_back(isQuery ? "    SQL.Strings = (" + selectText + ")"
                                     : "    CommandText = " + selectText);
         formLines.push_back(isAdo ? "    Parameters = <>" : "    Params = <>");

@@ -119,6 +119,11 @@ std::optional<std::string> ParseMapLine(std::string_view rawLine, bool nameCodeO
     std::string line = Trim(rawLine);
     std::replace(line.begin(), line.end(), '\t', ' ');
     const std::size_t firstBlank = line.find(' ');
+    // "FieldName=Display Text": the entry is written out already, and its display text may hold
+    // blanks of its own, so the whole line is the entry.
+    if (!nameCodeOrder && line.find('=') < firstBlank) {
+        return line;
+    }
     if (firstBlank == std::string::npos) {
         return std::nullopt;
     }

@@ -53,7 +53,10 @@ std::string DisplayTextOrComment(const TDisplayTextMap& map, const TFieldDescrip
                                  bool commentLabels);
 
 /// The entry a map-file line gives, or nothing for a line without a blank (which is skipped).
-/// `nameCodeOrder` selects the "DisplayText FieldName and other data" line format.
+/// A line whose first word holds "=" is an entry "FieldName=Display Text" as it stands, up to the
+/// end of the line, blanks and all; otherwise the first two words are the field name and its
+/// display text. `nameCodeOrder` selects the "DisplayText FieldName and other data" line format,
+/// which takes two words only.
 std::optional<std::string> ParseMapLine(std::string_view line, bool nameCodeOrder);
 
 /// Calls `visit` with each line of the bytes of a map file: a line ends at LF or CR LF, a lone CR

@@ -92,6 +92,21 @@ std::int64_t LabelWidthOf(const std::string& caption) {
     return perCharacter * static_cast<std::int64_t>(caption.size());
 }
 
+// A caption as a control whose "&" marks its accelerator key shows it: the label of
+// "Size&Bytes" would underline the B and show "SizeBytes", so each "&" is doubled. Display
+// labels and grid column titles take their texts as they stand.
+std::string AcceleratorFreeCaption(const std::string& text) {
+    std::string caption;
+    caption.reserve(text.size());
+    for (const char c : text) {
+        caption += c;
+        if (c == '&') {
+            caption += '&';
+        }
+    }
+    return caption;
+}
+
 // The display text of a field for labels and column titles: from the map, else (with comment
 // labels) the column's comment, else its name in words.
 std::string DisplayTextOrCaption(const TDisplayTextMap& map, const TFieldDescriptor& field,
@@ -157,6 +172,7 @@ TBlocks BuildTableForm(const TProjectPlan& plan, const TDisplayTextMap& map,
             (options.WithColon ? ":" : "");
         const std::int64_t rowTop = RowHeight * static_cast<std::int64_t>(position) + FirstRowTop;
         const std::int64_t labelWidth = LabelWidthOf(caption);
+        const std::string writtenCaption = AcceleratorFreeCaption(caption);
         const std::int64_t labelLeft = options.LeftJustify
                                            ? LeftJustifiedLabelLeft
                                            : ControlColumn - options.Space - labelWidth;
@@ -167,7 +183,7 @@ TBlocks BuildTableForm(const TProjectPlan& plan, const TDisplayTextMap& map,
         AppendLines(formLines, "    object " + label, "      Left = " + std::to_string(labelLeft),
                     "      Top = " + std::to_string(rowTop + LabelTopOffset),
                     "      Width = " + std::to_string(labelWidth + LabelExtraWidth),
-                    "      Height = 16", "      Caption = " + QuoteDfmString(caption),
+                    "      Height = 16", "      Caption = " + QuoteDfmString(writtenCaption),
                     options.LeftJustify ? "      Alignment = taLeftJustify"
                                         : "      Alignment = taRightJustify",
                     options.AutoSize ? "      AutoSize = True" : "      AutoSize = False",

@@ -16,6 +16,20 @@ std::int32_t SpaceFromText(const std::string& text) {
     return space;
 }
 
+TProjectGuids ProjectGuidsFromText(const std::string& text) {
+    if (SameTextAscii(text, "template")) {
+        return TProjectGuids::Template;
+    }
+    if (SameTextAscii(text, "new")) {
+        return TProjectGuids::New;
+    }
+    throw EConvertError("'" + text + "' is not template or new.");
+}
+
+const char* ProjectGuidsText(TProjectGuids guids) {
+    return guids == TProjectGuids::New ? "new" : "template";
+}
+
 namespace {
 
 // Only spaces and tabs: a line break around a comma would still break the form file line.
@@ -74,6 +88,8 @@ void CheckOptionNames(const TProjectParam& options) {
     CheckClassName(options.ServerOptions.DataSetKind, "DataSet Component Type", "dataset-type");
     CheckProviderOptions(options.ServerOptions.ProviderOptions, "DataSet Provider Options",
                          "provider-options");
+    CheckComponentName(options.ServerOptions.ConnectionName, "DBConnection Name in Template",
+                       "connection-name");
     CheckClassName(options.ClientDMOptions.ClientDataSetType, "ClientDataSet Type",
                    "client-dataset-type");
     CheckComponentName(options.ClientDMOptions.ConnectionBrokerName,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "generate/Options.h"
+
 #include <cstdint>
 #include <string>
 
@@ -19,7 +21,8 @@ std::int32_t SpaceFromText(const std::string& text);
 /// class name for \"<field>\" (--<option>)." otherwise.
 void CheckClassName(const std::string& text, const std::string& field, const std::string& option);
 
-/// A component name a user typed (the connection broker, the client data module). Same rule and
+/// A component name a user typed (the server's connection, the connection broker, the client
+/// data module). Same rule and
 /// message as CheckClassName, with "component name".
 void CheckComponentName(const std::string& text, const std::string& field,
                         const std::string& option);
@@ -31,7 +34,11 @@ void CheckComponentName(const std::string& text, const std::string& field,
 void CheckProviderOptions(const std::string& text, const std::string& field,
                           const std::string& option);
 
-struct TProjectParam;
+/// The value of --project-guids and of the settings key ProjectGuids: "template" or "new", in
+/// any letter case. Throws EConvertError "'%s' is not template or new." otherwise.
+TProjectGuids ProjectGuidsFromText(const std::string& text);
+/// "template" or "new".
+const char* ProjectGuidsText(TProjectGuids guids);
 
 /// Every option of a run that reaches generated text as a name or option list, checked as
 /// above, each named by the field of the main window and the batch tool's option.

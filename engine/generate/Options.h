@@ -17,6 +17,12 @@ struct TDirectoryParam {
     std::string OutputDir;
 };
 
+/// Where the generated server's COM identity comes from.
+enum class TProjectGuids : std::uint8_t {
+    Template, ///< the template's class, interface and type-library GUIDs, as they stand
+    New,      ///< a fresh GUID for each of them, so that servers made apart can live side by side
+};
+
 /// Options of the application server's remote data module.
 struct TDirectDMParam {
     std::string DataSetType = "TADOQuery";
@@ -24,6 +30,9 @@ struct TDirectDMParam {
     std::string ProviderOptions;
     bool IsRDM = true;
     bool TrimPrefix = false;
+    /// The connection component of the template's server module that every dataset names.
+    std::string ConnectionName = "DBConnection";
+    TProjectGuids ProjectGuids = TProjectGuids::Template;
 };
 
 struct TDisplayFormat {

@@ -499,6 +499,7 @@ public:
 
     std::vector<std::string> Run() {
         CheckTemplates();
+        CheckConnection();
         CheckDataSetClass();
         CheckFieldClassUnits();
         const bool moduleNamed =
@@ -556,6 +557,23 @@ private:
         }
     }
 
+    static std::string ConnectionHint() {
+        return " (\"DBConnection Name in Template\", --connection-name)";
+    }
+
+    // Every dataset names the connection by the option's name: the server module must declare
+    // a component of that name, or no dataset reaches its database.
+    void CheckConnection() {
+        const std::string& name = FOptions.ServerOptions.ConnectionName;
+        if (FPlan.Tables.empty() || !FPlan.Templates->ServerForm.ClassOfObject(name).empty()) {
+            return;
+        }
+        Warn(ServerModuleFile, "the datasets are connected to " + Quoted(name) +
+                                   ", which the server module does not declare; name its "
+                                   "connection component" +
+                                   ConnectionHint());
+    }
+
     // Whether the dataset class the user chose fits the template's server: the generated
     // "Connection = DBConnection" (or "SQLConnection = ...") must be the class's own property and
     // name a connection of the class it needs, and the server unit must use the class's unit.
@@ -566,22 +584,23 @@ private:
             return;
         }
         const TTemplateSet& templates = *FPlan.Templates;
+        const std::string& connection = FOptions.ServerOptions.ConnectionName;
         const std::string property =
             UpperCaseAscii(kind).find("SQL") != std::string::npos ? "SQLConnection" : "Connection";
-        const std::string connectionClass = templates.ServerForm.ClassOfObject("DBConnection");
+        const std::string connectionClass = templates.ServerForm.ClassOfObject(connection);
         const std::string option = " (\"DataSet Component Type\", --dataset-type)";
         if (property != known->ConnectionProperty) {
-            Warn(ServerModuleFile, "the datasets are written with \"" + property +
-                                       " = DBConnection\", but " + kind + " has no " + property +
+            Warn(ServerModuleFile, "the datasets are written with \"" + property + " = " +
+                                       connection + "\", but " + kind + " has no " + property +
                                        " property: it reaches its database through " +
                                        std::string(known->ConnectionProperty) + option);
-        } else if (!known->ConnectionClass.empty() &&
+        } else if (!known->ConnectionClass.empty() && !connectionClass.empty() &&
                    !SameTextAscii(connectionClass, known->ConnectionClass)) {
+            // A connection the module does not declare at all is CheckConnection's to name.
             Warn(ServerModuleFile,
                  "the " + kind + " datasets need a " + std::string(known->ConnectionClass) +
-                     " as their " + property + ", but the template's DBConnection is " +
-                     (connectionClass.empty() ? std::string("not there") : "a " + connectionClass) +
-                     "; use a template whose DBConnection is a " +
+                     " as their " + property + ", but the template's " + connection + " is a " +
+                     connectionClass + "; use a template whose " + connection + " is a " +
                      std::string(known->ConnectionClass) +
                      (known->ConnectionClass == "TSQLConnection"
                           ? std::string(" (such as templates/MidasProject-dbExpress)")

@@ -28,6 +28,7 @@ enum class TValueKind {
     ClassName,     ///< a Pascal identifier
     ComponentName, ///< a Pascal identifier
     OptionList,    ///< Pascal identifiers separated by commas
+    ProjectGuids,  ///< template or new
 };
 
 using TTextOf = std::string& (*)(TProjectParam&);
@@ -84,6 +85,11 @@ const std::vector<TSettingKey>& SettingKeys() {
             "DataSet Provider Options", "provider-options"),
         FlagKey("Server", "RemoteDataModule", [](P& o) -> bool& { return o.ServerOptions.IsRDM; }),
         FlagKey("Server", "TrimPrefix", [](P& o) -> bool& { return o.ServerOptions.TrimPrefix; }),
+        TextKey(
+            "Server", "ConnectionName", K::ComponentName,
+            [](P& o) -> std::string& { return o.ServerOptions.ConnectionName; },
+            "DBConnection Name in Template", "connection-name"),
+        {"Server", "ProjectGuids", K::ProjectGuids, nullptr, nullptr, nullptr, nullptr, nullptr},
 
         TextKey(
             "ClientDataModule", "ClientDataSetType", K::ClassName,
@@ -208,6 +214,9 @@ void ApplyValue(const TSettingKey& key, const std::string& value, const std::str
         return;
     case TValueKind::Space:
         options.ClientUIOptions.Space = SpaceFromText(value);
+        return;
+    case TValueKind::ProjectGuids:
+        options.ServerOptions.ProjectGuids = ProjectGuidsFromText(value);
         return;
     case TValueKind::Path:
         key.Text(options) = value.empty() || fs::path(value).is_absolute()
@@ -369,6 +378,9 @@ void WriteRunSettings(const std::string& path, const TProjectParam& options) {
             break;
         case TValueKind::Space:
             value = std::to_string(values.ClientUIOptions.Space);
+            break;
+        case TValueKind::ProjectGuids:
+            value = ProjectGuidsText(values.ServerOptions.ProjectGuids);
             break;
         case TValueKind::Path:
             value = StoredPath(key.Text(values), folder);

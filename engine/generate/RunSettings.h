@@ -21,7 +21,8 @@ public:
 //
 //   [Database]          File, MapFile, NameCodeOrder
 //   [Directories]       Template, Output
-//   [Server]            DataSetType, ProviderOptions, RemoteDataModule, TrimPrefix
+//   [Server]            DataSetType, ProviderOptions, RemoteDataModule, TrimPrefix,
+//                       ConnectionName, ProjectGuids (template or new)
 //   [ClientDataModule]  ClientDataSetType, ConnectionBrokerName, TrimPrefix, FloatFormat,
 //                       CurrencyFormat, DateFormat
 //   [ClientForms]       DataModuleName, NavigatorType, GridType, Space, OnlyTable,

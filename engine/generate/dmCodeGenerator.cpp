@@ -2,6 +2,7 @@
 
 #include "datalink/DatabaseFile.h"
 #include "generate/OptionLimits.h"
+#include "generate/ProjectGuids.h"
 #include "generate/ServerConnectionFiles.h"
 #include "generate/TemplateWriters.h"
 #include "io/FileCopy.h"
@@ -245,9 +246,17 @@ std::vector<TPreviewEntry> TDM::Run(const TProjectParam& options, bool preview, 
     }
     // Everything that can fail before writing fails here, while the output is untouched: the
     // templates are read, every name is settled and the references are checked.
-    const TTemplateSet templates = TTemplateSet::Load(source);
+    TTemplateSet templates = TTemplateSet::Load(source);
+    TGuidRewrite guids;
+    if (options.ServerOptions.ProjectGuids == TProjectGuids::New) {
+        guids = RenewTemplateGuids(source);
+        ApplyGuidRenewal(guids.Guids, templates);
+    }
     const TProjectPlan plan = PlanProject(options, templates);
     for (std::string& warning : CheckReferences(plan)) {
+        FWarnings.push_back(std::move(warning));
+    }
+    for (std::string& warning : guids.Warnings) {
         FWarnings.push_back(std::move(warning));
     }
 
@@ -285,7 +294,7 @@ std::vector<TPreviewEntry> TDM::Run(const TProjectParam& options, bool preview, 
     StopIfCancelled();
     if (preview) {
         TPreviewOutputTree tree(copy, withDiffs);
-        WriteProject(tree, options, plan, templates, source);
+        WriteProject(tree, options, plan, templates, guids, source);
         return tree.Entries();
     }
     if (fs::exists(fs::symlink_status(copyTarget, error)) &&
@@ -295,12 +304,13 @@ std::vector<TPreviewEntry> TDM::Run(const TProjectParam& options, bool preview, 
                                  copyTarget.string());
     }
     TDiskOutputTree tree(copy);
-    WriteProject(tree, options, plan, templates, source);
+    WriteProject(tree, options, plan, templates, guids, source);
     return {};
 }
 
 void TDM::WriteProject(TOutputTree& tree, const TProjectParam& options, const TProjectPlan& plan,
-                       const TTemplateSet& templates, const std::string& templateDir) {
+                       const TTemplateSet& templates, const TGuidRewrite& guids,
+                       const std::string& templateDir) {
     const TTemplateLayout& layout = ProjectLayout();
     StopIfCancelled();
     try {
@@ -308,6 +318,10 @@ void TDM::WriteProject(TOutputTree& tree, const TProjectParam& options, const TP
     } catch (const EFileError& copyError) {
         FLastCopyError = copyError.what();
         throw TemplateCopyError(templateDir, DestinationOf(options.Directories), FLastCopyError);
+    }
+    // With new GUIDs, the copied files that spell the template's ones spell the fresh ones.
+    for (const auto& [relative, bytes] : guids.Files) {
+        tree.WriteBytes(relative, bytes);
     }
 
     const std::string& databaseFile = options.Database.UDLFile;

@@ -5,6 +5,7 @@
 #include "generate/DisplayTextMap.h"
 #include "generate/NameFormats.h"
 #include "generate/Options.h"
+#include "generate/ProjectGuids.h"
 #include "generate/ProjectPlan.h"
 #include "generate/TemplateSet.h"
 #include "io/OutputPath.h"
@@ -82,7 +83,8 @@ public:
     std::string EarlierCopyOf(const TProjectParam& options) const;
     /// What the last run went on past, one text each, each starting with the file it concerns:
     /// first what the database source left out (ISchemaSource::Warnings), then the references
-    /// of the generated files that the user's options or template break (see CheckReferences).
+    /// of the generated files that the user's options or template break (see CheckReferences),
+    /// then, with new GUIDs, the files that keep the template's (see RenewTemplateGuids).
     const std::vector<std::string>& Warnings() const { return FWarnings; }
     /// Passes one status text to OnStatus.
     void ReportStatus(const std::string& text);
@@ -128,9 +130,11 @@ private:
     /// Reads, plans and checks, then hands every file to the disk tree, or with `preview` to a
     /// preview tree whose entries it returns.
     std::vector<TPreviewEntry> Run(const TProjectParam& options, bool preview, bool withDiffs);
-    /// The writing part of a run: the template copy, the database copy and every generated file.
+    /// The writing part of a run: the template copy (with the fresh GUIDs of `guids`), the
+    /// database copy and every generated file.
     void WriteProject(TOutputTree& tree, const TProjectParam& options, const TProjectPlan& plan,
-                      const TTemplateSet& templates, const std::string& templateDir);
+                      const TTemplateSet& templates, const TGuidRewrite& guids,
+                      const std::string& templateDir);
     /// Writes a stage's unit and form file from the templates the run read.
     void WriteStage(TOutputTree& tree, TTemplateRole unitRole, TTemplateRole formRole,
                     const std::string& formUnit, const TBlocks& blocks,

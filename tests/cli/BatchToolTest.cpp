@@ -12,10 +12,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
 
 #include <cctype>
 #include <map>
+#include <regex>
+#include <set>
 
 #include <chrono>
 #include <csignal>
@@ -287,8 +288,13 @@ TEST(BatchToolTest, RunErrorsGoToStandardErrorWithStatusOne) {
 TEST(BatchToolTest, UsageErrorsExitWithStatusTwo) {
     TTempDir folder;
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-        {{"--space", "abc"}, "'abc' is not a valid integer value."},
-        {{"--space=4x"}, "'4x' is not a valid integer value."},
+        // A value an option refuses is told with the option, once.
+        {{"--space", "abc"}, "option '--space': 'abc' is not a valid integer value."},
+        {{"--space=4x"}, "option '--space': '4x' is not a valid integer value."},
+        {{"--project-guids", "fresh"}, "option '--project-guids': 'fresh' is not template or new."},
+        {{"--connection-name", "DB Connection"},
+         "'DB Connection' is not a valid component name for \"DBConnection Name in Template\" "
+         "(--connection-name)."},
         {{"--dataset-type", "a b"},
          "'a b' is not a valid class name for \"DataSet Component Type\" (--dataset-type)."},
         {{"--grid-type=2Grid"},
@@ -296,7 +302,18 @@ TEST(BatchToolTest, UsageErrorsExitWithStatusTwo) {
         {{"--broker-name", "Broker'"},
          "'Broker'' is not a valid component name for \"ConnectionBroker Component Name\" "
          "(--broker-name)."},
+        // An unknown option is named with the one it most likely means, where one is close: a
+        // letter or two away, or the start of only one option.
         {{"--colour"}, "unknown option '--colour'"},
+        {{"--outpt", "out"}, "unknown option '--outpt'. Did you mean '--output'?"},
+        {{"--tempalte=t"}, "unknown option '--tempalte'. Did you mean '--template'?"},
+        {{"--dm-nmae", "DM"}, "unknown option '--dm-nmae'. Did you mean '--dm-name'?"},
+        {{"--templ", "t"}, "unknown option '--templ'. Did you mean '--template'?"},
+        {{"--d"}, "unknown option '--d'"},
+        {{"--data"}, "unknown option '--data'"}, // --database and --dataset-type
+        {{"--verbose"}, "unknown option '--verbose'"},
+        {{"-v"}, "unknown option '-v'"},
+        {{"-hV"}, "unknown option '-hV'"},
         {{"--output"}, "option '--output' needs a value (DIR)"},
         {{"--force=yes"}, "option '--force' takes no value"},
         {{"stray"}, "unexpected argument 'stray'"},
@@ -307,13 +324,45 @@ TEST(BatchToolTest, UsageErrorsExitWithStatusTwo) {
         EXPECT_EQ(run.Errors.rfind("quorvane-gen: " + message + "\n", 0), 0u) << run.Errors;
         EXPECT_TRUE(run.Lines.empty());
     }
+    // The help and the version, in their long and short forms, on standard output.
     const TToolRun help = RunTool(folder, {"--help"});
     EXPECT_EQ(help.ExitStatus, 0);
-    EXPECT_FALSE(help.Lines.empty());
+    ASSERT_FALSE(help.Lines.empty());
+    EXPECT_EQ(help.Lines.front(),
+              "Usage: quorvane-gen --template DIR --output DIR --database FILE [options]");
+    const TToolRun shortHelp = RunTool(folder, {"-h"});
+    EXPECT_EQ(shortHelp.ExitStatus, 0);
+    EXPECT_EQ(shortHelp.Lines, help.Lines);
+    EXPECT_EQ(shortHelp.Errors, "");
     // The version is the project's, as CMake has it.
-    const TToolRun version = RunTool(folder, {"--version"});
-    EXPECT_EQ(version.ExitStatus, 0);
-    EXPECT_EQ(version.Lines, std::vector<std::string>{"quorvane-gen " QUORVANE_PROJECT_VERSION});
+    for (const char* option : {"--version", "-V"}) {
+        const TToolRun version = RunTool(folder, {option});
+        EXPECT_EQ(version.ExitStatus, 0);
+        EXPECT_EQ(version.Lines,
+                  std::vector<std::string>{"quorvane-gen " QUORVANE_PROJECT_VERSION});
+    }
+
+    // Nothing at all to run on: the usage, on standard error, and status 2.
+    const TToolRun bare = RunTool(folder, {});
+    EXPECT_EQ(bare.ExitStatus, 2);
+    EXPECT_TRUE(bare.Lines.empty());
+    std::string usage;
+    for (const std::string& line : help.Lines) {
+        usage += line + "\n";
+    }
+    EXPECT_EQ(bare.Errors, usage);
+
+    // Every input the tool reads is named where it lists them, Firebird files included.
+    const auto database =
+        std::find_if(help.Lines.begin(), help.Lines.end(),
+                     [](const std::string& line) { return line.starts_with("  --database FILE"); });
+    ASSERT_NE(database, help.Lines.end());
+    for (const char* kind : {".udl", ".mdb", ".accdb", "SQLite", "Firebird (.fdb)"}) {
+        EXPECT_NE(database->find(kind), std::string::npos) << kind;
+    }
+    EXPECT_NE(std::find(help.Lines.begin(), help.Lines.end(),
+                        "  -h, --help                show this help and exit"),
+              help.Lines.end());
 }
 
 TEST(BatchToolTest, ALineBreakInTheProviderOptionsEndsTheRunBeforeWriting) {
@@ -447,12 +496,27 @@ TEST(BatchToolTest, TheManualPageDescribesEveryOptionOfTheHelp) {
         }
     }
     EXPECT_GT(options, 20u);
+    // The short forms, and every kind of database file, in both manual pages.
+    for (const char* shortForm : {".BR \\-h \", \" \\-\\-help", ".BR \\-V \", \" \\-\\-version"}) {
+        EXPECT_NE(manual.find(shortForm), std::string::npos) << shortForm;
+    }
+    const std::string window =
+        ReadFile(std::string(QUORVANE_SOURCE_DIR) + "/docs/man/quorvane.1.in");
+    for (const std::string* page : {&manual, &window}) {
+        for (const char* kind : {".udl", "Access", "SQLite", ".fdb"}) {
+            EXPECT_NE(page->find(kind), std::string::npos) << kind;
+        }
+    }
 }
 
 TEST(BatchToolTest, EveryOptionFillsItsField) {
     using cli::ParseCommandLine;
     const cli::TCommandLine defaults = ParseCommandLine({});
     EXPECT_TRUE(defaults.Options.ServerOptions.IsRDM);
+    EXPECT_EQ(defaults.Options.ServerOptions.ConnectionName, "DBConnection");
+    EXPECT_EQ(defaults.Options.ServerOptions.ProjectGuids, TProjectGuids::Template);
+    EXPECT_EQ(ParseCommandLine({"--project-guids=TEMPLATE"}).Options.ServerOptions.ProjectGuids,
+              TProjectGuids::Template);
     EXPECT_EQ(defaults.Options.ServerOptions.DataSetKind, "TADOQuery");
     EXPECT_EQ(defaults.Options.ClientUIOptions.Space, 4);
     EXPECT_EQ(defaults.Options.ClientDMOptions.DisplayFormat.CurrencyFormat, "$#.00,");
@@ -471,6 +535,10 @@ TEST(BatchToolTest, EveryOptionFillsItsField) {
                                                   "poAllowCommandText",
                                                   "--no-rdm",
                                                   "--server-trim-prefix",
+                                                  "--connection-name",
+                                                  "OrdersDb",
+                                                  "--project-guids",
+                                                  "new",
                                                   "--client-dataset-type",
                                                   "TCDS",
                                                   "--broker-name",
@@ -508,6 +576,8 @@ TEST(BatchToolTest, EveryOptionFillsItsField) {
     EXPECT_EQ(o.ServerOptions.ProviderOptions, "poAllowCommandText");
     EXPECT_FALSE(o.ServerOptions.IsRDM);
     EXPECT_TRUE(o.ServerOptions.TrimPrefix);
+    EXPECT_EQ(o.ServerOptions.ConnectionName, "OrdersDb");
+    EXPECT_EQ(o.ServerOptions.ProjectGuids, TProjectGuids::New);
     EXPECT_EQ(o.ClientDMOptions.ClientDataSetType, "TCDS");
     EXPECT_EQ(o.ClientDMOptions.ConnectionBrokerName, "Broker");
     EXPECT_TRUE(o.ClientDMOptions.TrimTableName);
@@ -682,6 +752,111 @@ TEST(BatchToolTest, ChosenTablesAloneAreGenerated) {
         }
     }
     EXPECT_EQ(tables, std::vector<std::string>{"Sales_Client"});
+}
+
+// The GUIDs a file spells, as the Pascal constants and IDL attributes write them.
+std::set<std::string> GuidsOf(const std::string& text) {
+    static const std::regex Guid("[0-9A-Fa-f]{8}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}-"
+                                 "[0-9A-Fa-f]{12}");
+    std::set<std::string> guids;
+    for (auto match = std::sregex_iterator(text.begin(), text.end(), Guid);
+         match != std::sregex_iterator(); ++match) {
+        guids.insert(UpperCaseAscii(match->str()));
+    }
+    return guids;
+}
+
+TEST(BatchToolTest, NewProjectGuidsGiveEachRunsServerItsOwnComIdentity) {
+    TTempDir folder;
+    const auto run = [&](const std::string& output, std::vector<std::string> extra) {
+        std::vector<std::string> arguments = {"--template",        TemplateDir,  "--output",
+                                              folder.File(output), "--database", SampleUdl,
+                                              "--map-file",        SampleMap};
+        arguments.insert(arguments.end(), extra.begin(), extra.end());
+        const TToolRun result = RunTool(folder, arguments);
+        EXPECT_EQ(result.ExitStatus, 0) << result.Errors;
+        EXPECT_EQ(result.Errors, "");
+        return FilesBelow(folder.Path() / output / "MidasProject");
+    };
+    const auto original = FilesBelow(TemplateDir);
+    const std::string ridl = "Midas_AppServer/Midas_AppServer.ridl";
+    const std::string library = "Midas_AppServer/Midas_AppServer_TLB.pas";
+    const std::string project = "Midas_AppServer/Midas_AppServer.dproj";
+    const std::set<std::string> templateGuids = GuidsOf(original.at(ridl));
+    ASSERT_EQ(templateGuids.size(), 3u);
+
+    // By default the server keeps the template's identity, byte for byte.
+    const auto kept = run("kept", {});
+    const auto explicitlyKept = run("template", {"--project-guids", "template"});
+    for (const std::string& file : {ridl, library, project}) {
+        EXPECT_EQ(kept.at(file), original.at(file)) << file;
+        EXPECT_EQ(explicitlyKept.at(file), original.at(file)) << file;
+    }
+
+    const auto first = run("first", {"--project-guids", "new"});
+    const auto second = run("second", {"--project-guids=new"});
+    std::set<std::string> firstGuids;
+    for (const auto* files : {&first, &second}) {
+        // The type library's source and its Pascal unit agree on three fresh GUIDs, none of them
+        // the template's; the project file has a fresh one of its own.
+        const std::set<std::string> declared = GuidsOf(files->at(ridl));
+        EXPECT_EQ(declared.size(), 3u);
+        EXPECT_EQ(GuidsOf(files->at(library)), declared);
+        const std::set<std::string> projectGuids = GuidsOf(files->at(project));
+        ASSERT_EQ(projectGuids.size(), 1u);
+        EXPECT_EQ(declared.count(*projectGuids.begin()), 0u);
+        std::set<std::string> all = declared;
+        all.insert(projectGuids.begin(), projectGuids.end());
+        for (const std::string& guid : all) {
+            EXPECT_EQ(templateGuids.count(guid), 0u) << guid;
+            EXPECT_EQ(GuidsOf(original.at(project)).count(guid), 0u) << guid;
+        }
+        // Nothing else of the server or the client changes.
+        for (const auto& [path, bytes] : kept) {
+            if (path != ridl && path != library && path != project) {
+                EXPECT_EQ(files->at(path), bytes) << path;
+            }
+        }
+        if (firstGuids.empty()) {
+            firstGuids = all;
+        } else {
+            // Each run's server is a server of its own.
+            for (const std::string& guid : all) {
+                EXPECT_EQ(firstGuids.count(guid), 0u) << guid;
+            }
+        }
+    }
+
+    // A dry run over the first output lists the three files it would give fresh GUIDs again.
+    const TToolRun preview = RunTool(
+        folder, {"--template", TemplateDir, "--output", folder.File("first"), "--database",
+                 SampleUdl, "--map-file", SampleMap, "--project-guids", "new", "--dry-run"});
+    EXPECT_EQ(preview.ExitStatus, 0) << preview.Errors;
+    std::vector<std::string> changed;
+    for (const std::string& line : preview.Lines) {
+        if (line.starts_with("changed ")) {
+            changed.push_back(line.substr(line.find("MidasProject/") + 13));
+        }
+    }
+    EXPECT_EQ(changed, (std::vector<std::string>{project, ridl, library}));
+
+    // The server with its fresh identity still compiles and loads, as Delphi would build it.
+    const std::string fpc = QUORVANE_FPC_PATH;
+    if (fpc.empty()) {
+        if (std::getenv("CI") != nullptr) {
+            FAIL() << "Free Pascal (fp-compiler) is missing: the projects cannot be checked";
+        }
+        GTEST_SKIP() << "Free Pascal (fp-compiler) is not installed: projects not compiled";
+    }
+    const std::string check =
+        ShellQuote(QUORVANE_CHECK_PROJECTS) + " --fpc " + ShellQuote(fpc) + " --field-defs " +
+        ShellQuote(std::string(QUORVANE_SOURCE_DIR) + "/tests/golden/cases/sample/fielddefs.txt") +
+        " --require-field-defs --work " +
+        ShellQuote(std::string(QUORVANE_DELPHI_WORK) + "/new-guids") + " " +
+        ShellQuote(folder.File("first/MidasProject")) + " >" +
+        ShellQuote(folder.File("check.out")) + " 2>&1";
+    EXPECT_EQ(std::system(check.c_str()), 0) << ReadFile(folder.File("check.out"));
+    EXPECT_EQ(ReadFile(folder.File("check.out")), "");
 }
 
 // A database of `tables` tables in SQLite, for runs long enough to be cut short.

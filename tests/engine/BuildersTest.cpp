@@ -135,6 +135,22 @@ TEST_F(BuildersTest, ServerDatasetLinesFollowTheMarkerWordsOfItsClass) {
         EXPECT_EQ(TStringList(FormLines.begin(), FormLines.begin() + 6), expected) << c.Kind;
         EXPECT_EQ(UnitLines.front(), "    Orders_D: " + c.Kind + ";");
     }
+
+    // The connection is the one the options name, for every dataset of either family.
+    Database->AddTable("Lines", {Column("LineID", ado::adInteger)});
+    Options.ServerOptions.ConnectionName = "OrdersDb";
+    for (const auto& [kind, line] : {std::pair{"TADOQuery", "    Connection = OrdersDb"},
+                                     std::pair{"TSQLDataSet", "    SQLConnection = OrdersDb"}}) {
+        Options.ServerOptions.DataSetKind = kind;
+        BuildServer();
+        EXPECT_EQ(std::count(FormLines.begin(), FormLines.end(), line), 2) << kind;
+        EXPECT_EQ(std::count_if(FormLines.begin(), FormLines.end(),
+                                [](const std::string& formLine) {
+                                    return formLine.find("DBConnection") != std::string::npos;
+                                }),
+                  0)
+            << kind;
+    }
 }
 
 TEST_F(BuildersTest, ServerCompanionIsAProviderWithOptionsOrADataSource) {
@@ -570,6 +586,22 @@ TEST_F(BuildersTest, LabelWidthAndPositionFromTheCaption) {
     options.LeftJustify = true;
     BuildForm(0);
     EXPECT_EQ(ObjectLines(FormLines, "    object nickname_Lab: TLabel")[1], "      Left = 272");
+
+    // A label would take "&" for its accelerator mark: it is doubled there, and only there, and
+    // the width counts what the label shows.
+    Map.Add("nickname=Nick & Co&Name");
+    options.WithColon = false;
+    BuildForm(0);
+    const TStringList label = ObjectLines(FormLines, "    object nickname_Lab: TLabel");
+    EXPECT_EQ(label[3], "      Width = " + std::to_string(12 * 14 + 5));
+    EXPECT_EQ(label[5], "      Caption = 'Nick && Co&&Name'");
+    EXPECT_NE(
+        std::find(FormLines.begin(), FormLines.end(), "          Title.Caption = 'Nick & Co&Name'"),
+        FormLines.end());
+    BuildServer();
+    EXPECT_NE(
+        std::find(FormLines.begin(), FormLines.end(), "      DisplayLabel = 'Nick & Co&Name'"),
+        FormLines.end());
 }
 
 TEST_F(BuildersTest, GridsFormWithoutTablesIsAnEmptyPageControl) {

@@ -32,15 +32,24 @@ struct TLineCase {
     std::optional<std::string> Entry;
 };
 
-TEST(ParseMapLineTest, BuildsEntriesFromTheFirstTwoWords) {
+TEST(ParseMapLineTest, BuildsEntriesFromTheFirstTwoWordsOrTheWholeWrittenOutEntry) {
     const std::vector<TLineCase> cases = {
         {"ClientFullName ClientName remark", true, "ClientName=ClientFullName"},
         // A display text cannot hold a blank in this format: the second word is the field.
         {"Client Name ClientName", true, "Name=Client"},
         {"ClientName Client", false, "ClientName=Client"},
         {"ClientName Client and more", false, "ClientName=Client"},
-        {"ClientName=Client Name", false, "ClientName=Client=Name"},
-        {"ClientName=Client", false, std::nullopt},
+        // Written out as an entry, the line is the entry, its display text blanks and all.
+        {"ClientName=Customer name", false, "ClientName=Customer name"},
+        {"  ClientName=Customer\tfull  name \t", false, "ClientName=Customer full  name"},
+        {"ClientName=Client", false, "ClientName=Client"},
+        {"ClientName=", false, "ClientName="},
+        // Only the first word decides: an "=" further on is part of a display text.
+        {"WithEq Total=Sum", false, "WithEq=Total=Sum"},
+        {"ClientName Customer name", false, "ClientName=Customer"},
+        // The display text comes first in the other format; it holds no field name to split at.
+        {"Customer=name ClientName", true, "ClientName=Customer=name"},
+        {"ClientName=Client", true, std::nullopt},
         {"ClientName", true, std::nullopt},
         {"", false, std::nullopt},
         {"   ", true, std::nullopt},

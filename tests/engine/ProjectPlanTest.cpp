@@ -307,6 +307,41 @@ TEST_F(ProjectPlanTest, DataSetClassesThatDoNotFitTheTemplatesServerAreReported)
     EXPECT_EQ(warningsFor("TADOQuery").size(), 2u);
 }
 
+TEST_F(ProjectPlanTest, TheConnectionTheDatasetsNameMustBeTheServerModulesOwn) {
+    const auto warningsFor = [&](const std::string& connection, const std::string& kind) {
+        Options.ServerOptions.ConnectionName = connection;
+        Options.ServerOptions.DataSetKind = kind;
+        return CheckReferences(Plan());
+    };
+    // Without tables no dataset names it.
+    EXPECT_TRUE(warningsFor("Elsewhere", "TADOQuery").empty());
+
+    Database->AddTable("Orders", {Column("ID", ado::adInteger)});
+    Templates.ServerForm.ObjectClasses = {{"DBConnection", "TADOConnection"},
+                                          {"OrdersDb", "TADOConnection"},
+                                          {"Express", "TSQLConnection"}};
+    EXPECT_TRUE(warningsFor("OrdersDb", "TADOQuery").empty());
+    EXPECT_TRUE(warningsFor("ordersdb", "TADODataSet").empty()); // names ignore letter case
+    const std::string missing =
+        "Midas_AppServer/rdmMain.dfm: the datasets are connected to \"Elsewhere\", which the "
+        "server module does not declare; name its connection component (\"DBConnection Name in "
+        "Template\", --connection-name)";
+    // A class the plan does not know is no excuse for a connection that is not there; one it
+    // knows is not told of its class as well.
+    EXPECT_EQ(warningsFor("Elsewhere", "TMyQuery"), std::vector<std::string>{missing});
+    EXPECT_EQ(warningsFor("Elsewhere", "TADOQuery"), std::vector<std::string>{missing});
+
+    // The class check looks at the named connection, not at DBConnection.
+    Templates.ServerUnit.UsedUnits = {"DB", "SqlExpr", "Provider"};
+    EXPECT_TRUE(warningsFor("Express", "TSQLQuery").empty());
+    const std::vector<std::string> warnings = warningsFor("OrdersDb", "TSQLQuery");
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_NE(warnings[0].find("but the template's OrdersDb is a TADOConnection; use a template "
+                               "whose OrdersDb is a TSQLConnection"),
+              std::string::npos)
+        << warnings[0];
+}
+
 // A field class that DB does not declare needs its own unit in both data modules, or they do
 // not compile; each class is named once, with the first field that needs it.
 TEST_F(ProjectPlanTest, FieldClassesWhoseUnitTheDataModulesDoNotUseAreReported) {

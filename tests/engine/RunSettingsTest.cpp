@@ -29,6 +29,8 @@ TProjectParam EveryOptionChanged() {
     o.ServerOptions.ProviderOptions = " poAllowCommandText , poFetchBlobsOnDemand ";
     o.ServerOptions.IsRDM = false;
     o.ServerOptions.TrimPrefix = true;
+    o.ServerOptions.ConnectionName = "ServerConnection";
+    o.ServerOptions.ProjectGuids = TProjectGuids::New;
     o.ClientDMOptions.ClientDataSetType = "TMyClientDataSet";
     o.ClientDMOptions.ConnectionBrokerName = "Broker2";
     o.ClientDMOptions.TrimTableName = true;
@@ -81,10 +83,11 @@ TEST(RunSettingsTest, EveryOptionSurvivesWritingAndReading) {
          {"\n[Database]\nFile=/srv/quorvane/Datenbank Ü/orders.udl\n", "\nNameCodeOrder=true\n",
           "\n[Server]\nDataSetType=TSQLQuery\n",
           "\nProviderOptions=\" poAllowCommandText , poFetchBlobsOnDemand \"\n",
-          "\nRemoteDataModule=false\n", "\nCurrencyFormat=\" € #.00 \"\n",
-          "\nDateFormat=\"\"DD.MM.YYYY\"\"\n", "\nFloatFormat=#,##0.00;(#,##0.00)\n",
-          "\n[ClientForms]\nDataModuleName=Data\n", "\nSpace=-1000000\n",
-          "\nExcludeTables=\"'Sales_*'\"\n", "\n[Schema]\nSchemaKeys=true\n"}) {
+          "\nRemoteDataModule=false\n", "\nConnectionName=ServerConnection\nProjectGuids=new\n",
+          "\nCurrencyFormat=\" € #.00 \"\n", "\nDateFormat=\"\"DD.MM.YYYY\"\"\n",
+          "\nFloatFormat=#,##0.00;(#,##0.00)\n", "\n[ClientForms]\nDataModuleName=Data\n",
+          "\nSpace=-1000000\n", "\nExcludeTables=\"'Sales_*'\"\n",
+          "\n[Schema]\nSchemaKeys=true\n"}) {
         EXPECT_NE(text.find(line), std::string::npos) << line << "\nin\n" << text;
     }
 }
@@ -169,7 +172,8 @@ TEST(RunSettingsTest, TheReaderTakesWhatPeopleWrite) {
                     "WITHCOLON=True\r\n"
                     "OnlyTable=\r\n"
                     "[Server]\r\n"
-                    "DataSetType\t=\tTADODataSet\r\n");
+                    "DataSetType\t=\tTADODataSet\r\n"
+                    "projectguids = New\r\n");
     TProjectParam options;
     options.ClientUIOptions.OnlyTable = "Orders";
     options.ClientDMOptions.ConnectionBrokerName = "Kept";
@@ -180,6 +184,7 @@ TEST(RunSettingsTest, TheReaderTakesWhatPeopleWrite) {
     EXPECT_EQ(options.ServerOptions.DataSetType, "TADODataSet");
     EXPECT_EQ(options.ServerOptions.DataSetKind, "TADODataSet");
     EXPECT_EQ(options.ClientDMOptions.ConnectionBrokerName, "Kept");
+    EXPECT_EQ(options.ServerOptions.ProjectGuids, TProjectGuids::New);
 
     // Notepad's UTF-16 is read too; UTF-16BE is not.
     WriteFile(path, EncodeUtf16LeWithBom("[ClientDataModule]\r\nDateFormat=TT.MM.JJJJ für\r\n"));
@@ -233,6 +238,11 @@ TEST(RunSettingsTest, EachLineTheReaderCannotTakeIsNamedWithItsNumber) {
         {"[Server]\nProviderOptions=poA]\n",
          at + "2, key \"ProviderOptions\": 'poA]' is not a valid option list for \"DataSet "
               "Provider Options\" (--provider-options)."},
+        {"[Server]\nProjectGuids=fresh\n",
+         at + "2, key \"ProjectGuids\": 'fresh' is not template or new."},
+        {"[Server]\nConnectionName=DB Connection\n",
+         at + "2, key \"ConnectionName\": 'DB Connection' is not a valid component name for "
+              "\"DBConnection Name in Template\" (--connection-name)."},
         {"[ClientDataModule]\nConnectionBrokerName=\n",
          at + "2, key \"ConnectionBrokerName\": '' is not a valid component name for "
               "\"ConnectionBroker Component Name\" (--broker-name)."},

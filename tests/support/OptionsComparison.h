@@ -31,6 +31,8 @@ inline std::vector<std::string> DifferingOptions(const TProjectParam& a, const T
     QUORVANE_COMPARE(ServerOptions.ProviderOptions)
     QUORVANE_COMPARE(ServerOptions.IsRDM)
     QUORVANE_COMPARE(ServerOptions.TrimPrefix)
+    QUORVANE_COMPARE(ServerOptions.ConnectionName)
+    QUORVANE_COMPARE(ServerOptions.ProjectGuids)
     QUORVANE_COMPARE(ClientDMOptions.ClientDataSetType)
     QUORVANE_COMPARE(ClientDMOptions.ConnectionBrokerName)
     QUORVANE_COMPARE(ClientDMOptions.TrimTableName)
@@ -56,7 +58,7 @@ inline std::vector<std::string> DifferingOptions(const TProjectParam& a, const T
 }
 
 /// How many option fields DifferingOptions compares.
-inline constexpr std::size_t ComparedOptionCount = 30;
+inline constexpr std::size_t ComparedOptionCount = 32;
 
 namespace option_fields {
 
@@ -90,7 +92,7 @@ inline std::vector<std::tuple<std::string, std::size_t, std::size_t>> OptionStru
         {"TProjectParam", FieldCount<TProjectParam>(), 6},
         {"TDatabaseParam", FieldCount<TDatabaseParam>(), 3},
         {"TDirectoryParam", FieldCount<TDirectoryParam>(), 2},
-        {"TDirectDMParam", FieldCount<TDirectDMParam>(), 5},
+        {"TDirectDMParam", FieldCount<TDirectDMParam>(), 7},
         {"TClientDMParam", FieldCount<TClientDMParam>(), 4},
         {"TDisplayFormat", FieldCount<TDisplayFormat>(), 3},
         {"TClientUIParam", FieldCount<TClientUIParam>(), 10},

@@ -190,10 +190,12 @@ private:
         window.UDL_Edt->setText(Sample("orders.udl"));
         window.CollumName_Edt->setText(Sample("orders-map-namecode.txt"));
         window.NameCodeOrder_Rdo->setChecked(true);
+        window.DBConnectionName_Edt->setText("OrdersConnection");
         window.TableType_Edt->setText("TADODataSet");
         window.TrimPrefix_Chk->setChecked(true);
         window.IsRDM_Chk->setChecked(false);
         window.ProviderOptions_Cbo->setEditText("poAllowCommandText");
+        window.NewGuids_Chk->setChecked(true);
         window.ClientDataSetType_Edt->setText("TMyClientDataSet");
         window.ConnectionBrokerName_Edt->setText("Broker");
         window.ClientTrimTableName_Chk->setChecked(true);
@@ -262,7 +264,7 @@ private slots:
              {window.TrimPrefix_Chk, window.ClientTrimTableName_Chk, window.UITrimTableName_Chk,
               window.WithColon_Chk, window.AutoSize_Chk, window.LeftJustify_Chk,
               window.SchemaKeys_Chk, window.RequiredFields_Chk, window.FkLookups_Chk,
-              window.CommentLabels_Chk}) {
+              window.CommentLabels_Chk, window.NewGuids_Chk}) {
             QVERIFY2(!check->isChecked(), qPrintable(check->objectName()));
         }
         QVERIFY(window.IsRDM_Chk->isChecked());
@@ -280,6 +282,8 @@ private slots:
         QCOMPARE(window.OpenSettings_Btn->text(), QStringLiteral("Open Settings..."));
         QCOMPARE(window.SaveSettings_Btn->text(), QStringLiteral("Save Settings As..."));
         QCOMPARE(window.TrimPrefix_Chk->text(), QStringLiteral("Trim Table Name Prefix Before _:"));
+        QCOMPARE(window.NewGuids_Chk->text(),
+                 QStringLiteral("New COM identity (GUIDs) for the server"));
         for (const char* label :
              {"Project Template Directory:", "Project Output Directory:",
               "Universal Data Link File: ", "FieldName and DisplayText Map File:",
@@ -314,6 +318,7 @@ private slots:
         const QList<QWidget*> order = {window.TableType_Edt,
                                        window.TrimPrefix_Chk,
                                        window.ProviderOptions_Cbo,
+                                       window.NewGuids_Chk,
                                        window.ConnectionBrokerName_Edt,
                                        window.ClientDataSetType_Edt,
                                        window.ClientTrimTableName_Chk,
@@ -381,6 +386,7 @@ private slots:
         window.UDL_Edt->setText("d.udl");
         window.CollumName_Edt->setText("m.txt");
         window.NameCodeOrder_Rdo->setChecked(true);
+        window.DBConnectionName_Edt->setText("Express");
         window.TableType_Edt->setText("TSQLQuery");
         window.TrimPrefix_Chk->setChecked(true);
         window.ProviderOptions_Cbo->setEditText("poAllowCommandText");
@@ -414,6 +420,8 @@ private slots:
         QVERIFY(o.ServerOptions.TrimPrefix);
         QVERIFY(o.ServerOptions.IsRDM);
         QCOMPARE(o.ServerOptions.ProviderOptions, std::string("poAllowCommandText"));
+        QCOMPARE(o.ServerOptions.ConnectionName, std::string("Express"));
+        QVERIFY(o.ServerOptions.ProjectGuids == TProjectGuids::Template);
         QCOMPARE(o.ClientDMOptions.ClientDataSetType, std::string("TCDS"));
         QCOMPARE(o.ClientDMOptions.ConnectionBrokerName, std::string("Broker"));
         QVERIFY(o.ClientDMOptions.TrimTableName);
@@ -431,8 +439,10 @@ private slots:
         QVERIFY(!o.SchemaOptions.RequiredFields && !o.SchemaOptions.CommentLabels);
         window.RequiredFields_Chk->setChecked(true);
         window.CommentLabels_Chk->setChecked(true);
+        window.NewGuids_Chk->setChecked(true);
         window.GetOptions(o);
         QVERIFY(o.SchemaOptions.RequiredFields && o.SchemaOptions.CommentLabels);
+        QVERIFY(o.ServerOptions.ProjectGuids == TProjectGuids::New);
 
         window.IsRDM_Chk->setChecked(false);
         window.IsRDM_ChkClick();
@@ -540,11 +550,21 @@ private slots:
                                     settings.toStdString() + "' >/dev/null 2>&1";
         const int status = std::system(command.c_str());
         QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-        const auto files = FilesBelow(folder.Path() / "out");
+        auto files = FilesBelow(folder.Path() / "out");
+        auto windowFiles = FilesBelow(folder.Path() / "window");
         // The table list the window held chose Orders alone, in both runs.
         QCOMPARE(files.count("MidasProject/Midas_Client/frmOrders.dfm"), std::size_t(1));
         QCOMPARE(files.count("MidasProject/Midas_Client/frmSuppliers.dfm"), std::size_t(0));
-        QVERIFY(files == FilesBelow(folder.Path() / "window"));
+        // Each run gives the server fresh GUIDs: the files that spell them differ, the rest
+        // is alike.
+        for (const char* server : {"MidasProject/Midas_AppServer/Midas_AppServer.ridl",
+                                   "MidasProject/Midas_AppServer/Midas_AppServer_TLB.pas",
+                                   "MidasProject/Midas_AppServer/Midas_AppServer.dproj"}) {
+            QVERIFY2(files.at(server) != windowFiles.at(server), server);
+            files.erase(server);
+            windowFiles.erase(server);
+        }
+        QVERIFY(files == windowFiles);
     }
 
     void OpeningSettingsFillsEveryControl() {
@@ -569,7 +589,8 @@ private slots:
         window.GetOptions(shown);
         CompareOptions(shown, written);
         QVERIFY(window.ProviderOptions_Cbo->isHidden());
-        QCOMPARE(window.DBConnectionName_Edt->text(), QStringLiteral("DBConnection"));
+        QCOMPARE(window.DBConnectionName_Edt->text(), QStringLiteral("OrdersConnection"));
+        QVERIFY(window.NewGuids_Chk->isChecked());
 
         // Keys a file lacks take their defaults, not what the window held.
         WriteFile(path, "[ClientForms]\nSpace=12\n");
@@ -892,6 +913,12 @@ private slots:
               QStringLiteral("How to Use the output projects?")}) {
             QVERIFY2(text.contains(heading + "\n" + QString(heading.size(), '=') + "\n"),
                      qPrintable(heading));
+        }
+        // Every kind of database file the run opens, where the text says what to select.
+        const qsizetype select = text.indexOf(QStringLiteral("3. Select the "));
+        QVERIFY(select > 0);
+        for (const char* kind : {"UDL", "MDB", "SQLite", "FDB"}) {
+            QVERIFY2(text.indexOf(QLatin1String(kind), select) < text.indexOf('\n', select), kind);
         }
     }
 
