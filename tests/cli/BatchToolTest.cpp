@@ -1069,10 +1069,15 @@ TEST(BatchToolTest, AStoppedOrKilledRunTakesItsAccessReaderWithIt) {
     fs::copy_file(QUORVANE_GEN, tool);
     fs::copy_file(fs::path(QUORVANE_GEN).parent_path() / "NameFormat.ini", bin / "NameFormat.ini");
     const std::string readerPid = folder.File("reader.pid");
-    WriteFile((bin / "quorvane-mdb-reader").string(),
-              "#!/bin/sh\necho $$ > " + ShellQuote(readerPid + ".new") + "\nmv " +
-                  ShellQuote(readerPid + ".new") + " " + ShellQuote(readerPid) +
-                  "\nexec sleep 300\n");
+    // The pid file appears whole, by a rename.
+    std::string script = "#!/bin/sh\necho $$ > ";
+    script += ShellQuote(readerPid + ".new");
+    script += "\nmv ";
+    script += ShellQuote(readerPid + ".new");
+    script += " ";
+    script += ShellQuote(readerPid);
+    script += "\nexec sleep 300\n";
+    WriteFile((bin / "quorvane-mdb-reader").string(), script);
     fs::permissions(bin / "quorvane-mdb-reader", fs::perms::owner_all);
     const std::string database = folder.File("orders.mdb");
     fs::copy_file(std::string(QUORVANE_EXAMPLES_DIR) + "/orders.mdb", database);

@@ -62,6 +62,16 @@ using namespace quorvane::access_reader;
 class TLibraryWarnings {
 public:
     TLibraryWarnings() {
+        // Started with a standard descriptor closed, the pipe would take its number.
+        for (int opened = 0; opened <= STDERR_FILENO;) {
+            opened = ::open("/dev/null", O_RDWR);
+            if (opened < 0) {
+                break;
+            }
+            if (opened > STDERR_FILENO) {
+                ::close(opened);
+            }
+        }
         int ends[2];
         // Non-blocking: a library writing more than the pipe holds loses the rest, not the
         // process; that it wrote at all is what counts.
@@ -409,7 +419,7 @@ bool IsObjectType(const std::string& text) {
 // turned into one would leave the list); and a table not named as Access names its own
 // ("MSys...") carries both bits of the system flag or neither (Access sets them together,
 // dbSystemObject; one of them alone is a changed byte).
-bool CatalogueRowsAllRead(MdbHandle* mdb, GPtrArray* catalog) {
+bool CatalogueIsSound(MdbHandle* mdb, GPtrArray* catalog) {
     constexpr long long TableType = 1;
     constexpr long long DatabaseType = 2;
     constexpr long long ContainerType = 3;
@@ -507,7 +517,7 @@ int main(int argc, char** argv) {
     // damage, and the tables it names are not all there. A row libmdb could not read and passed
     // over says so only in a warning: the list is then short by that table or query.
     if (catalog == nullptr || CatalogEntryNamed(catalog, "MSysObjects") == nullptr ||
-        !CatalogueRowsAllRead(mdb, catalog) || warnings.Any()) {
+        !CatalogueIsSound(mdb, catalog) || warnings.Any()) {
         mdb_close(mdb);
         return Fail("Its table catalogue cannot be read; the file is damaged.");
     }
