@@ -1,11 +1,14 @@
 // Takes pictures of the main window and the About window as a user sees them: the main window at
 // start-up with the focus in its first field, the main window during a run over the sample
 // database with the progress beside the status text, and the About window. Run by
-// scripts/screenshots under Xvfb and a window manager; the pictures go to the folder named on
-// the command line.
+// scripts/screenshots under Xvfb and a window manager:
+//
+//   quorvane_screenshots PICTURES TEMPLATE OUTPUT DATA_LINK MAP_FILE
+//
+// The pictures go to the folder PICTURES; the main window's fields show the other four, which
+// the run uses, so the script chooses them as a user's would read.
 
 #include "Application.h"
-#include "TempDir.h"
 #include "frmAbout.h"
 #include "frmMain.h"
 #include "generate/dmCodeGenerator.h"
@@ -66,8 +69,8 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     // Set up as the program is, so that the title bars read as the program's do.
     quorvane::ui::SetUpApplication();
-    if (argc != 2) {
-        std::cerr << "usage: screenshots FOLDER\n";
+    if (argc != 6) {
+        std::cerr << "usage: quorvane_screenshots PICTURES TEMPLATE OUTPUT DATA_LINK MAP_FILE\n";
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
@@ -78,12 +81,10 @@ int main(int argc, char** argv) {
     mainForm.DM = &dm;
     mainForm.About_Frm = &aboutForm;
 
-    quorvane::TTempDir output;
-    mainForm.ProjectTemplateDir_Edt->setText(QStringLiteral(QUORVANE_SOURCE_DIR) +
-                                             "/templates/MidasProject");
-    mainForm.ProjectTargetDirectory_Edt->setText(QString::fromStdString(output.File("out")));
-    mainForm.UDL_Edt->setText(QStringLiteral(QUORVANE_EXAMPLES_DIR) + "/orders.udl");
-    mainForm.CollumName_Edt->setText(QStringLiteral(QUORVANE_EXAMPLES_DIR) + "/orders-map.txt");
+    mainForm.ProjectTemplateDir_Edt->setText(QString::fromLocal8Bit(argv[2]));
+    mainForm.ProjectTargetDirectory_Edt->setText(QString::fromLocal8Bit(argv[3]));
+    mainForm.UDL_Edt->setText(QString::fromLocal8Bit(argv[4]));
+    mainForm.CollumName_Edt->setText(QString::fromLocal8Bit(argv[5]));
     if (!ShowActive(mainForm)) {
         std::cerr << "screenshots: the main window did not become active\n";
         return 1;
