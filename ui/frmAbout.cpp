@@ -145,7 +145,7 @@ QString UsageText() {
         QString::fromUtf8(ProgramTitle) + QLatin1Char('\n'),
 
         QStringLiteral(
-            "Quorvane is a free code generator for Delphi developers.\n"
+            "Quorvane is a free code generator for Delphi developers, under the MIT licence.\n"
             "\n"
             "A MIDAS (multi-tier) project is made of two programs: an application server and a\n"
             "client application. The server needs a dataset and a provider component for every\n"

@@ -4,9 +4,11 @@
 # Builds the Debian package of a build folder and tests what it installs, as a user gets it:
 # the package is unpacked into a temporary root, and the programs run from there. Checks the
 # control data (Depends from the shared libraries, the Recommends, the conffile, the version of
-# the project), the layout (programs in usr/bin, the Access reader in usr/lib/quorvane,
-# NameFormat.ini in etc/quorvane, templates and examples in usr/share/quorvane, manual pages,
-# copyright, a desktop entry that desktop-file-validate accepts), and that the unpacked
+# the project with a Debian revision, as the changelog's latest entry names it), lintian's
+# verdict (no error, no warning; the lesser tags are printed), the layout (programs in usr/bin,
+# the Access reader in usr/lib/quorvane, NameFormat.ini in etc/quorvane, templates and examples
+# in usr/share/quorvane, manual pages, copyright and changelog, a desktop entry that
+# desktop-file-validate accepts), and that the unpacked
 # quorvane-gen finds its NameFormat.ini (a changed format in etc/quorvane shows in the output,
 # one of the user's wins over it) and its Access reader (a run over the Access example works).
 set -euo pipefail
@@ -41,7 +43,9 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 
 # --- Control data.
 field() { dpkg-deb -f "$deb" "$1"; }
-check "the package's version is the project's ($version)" test "$(field Version)" = "$version"
+package_version=$(field Version)
+check "the package's version ($package_version) is the project's ($version) with a Debian revision" \
+    test "${package_version%-*}" = "$version" -a "$package_version" != "$version"
 depends=$(field Depends)
 for library in libmdb libodbc libsqlite3 libfbclient libqt6widgets6 libstdc++6; do
     check "Depends names $library (from the shared libraries): $depends" \
@@ -51,6 +55,17 @@ check "Recommends the ODBC drivers and the embedded Firebird engine" \
     test "$(field Recommends)" = "odbc-postgresql, odbc-mariadb, tdsodbc, firebird3.0-server-core"
 dpkg-deb --ctrl-tarfile "$deb" | tar -x -C "$work" ./conffiles
 check "NameFormat.ini is a conffile" grep -qx /etc/quorvane/NameFormat.ini "$work/conffiles"
+
+# --- lintian, as a packager runs it: an error or a warning fails the test. Its tags below
+# warning level are information; `lintian -I --pedantic` on the package lists them.
+lintian_status=0
+lintian -I --pedantic --fail-on error,warning "$deb" >"$work/lintian.log" 2>"$work/lintian.err" ||
+    lintian_status=$?
+lintian_problems=$(grep -E '^(E|W): ' "$work/lintian.log" || true)
+check "lintian reports no error and no warning: $lintian_problems" test -z "$lintian_problems"
+# 2 is lintian's status for tags of the levels --fail-on names, 1 that of a failure to check.
+check "lintian runs (status $lintian_status): $(grep -v 'root privileges' "$work/lintian.err" || true)" \
+    test "$lintian_status" -eq 0 -o "$lintian_status" -eq 2
 
 # --- Layout.
 root=$work/root
@@ -64,10 +79,14 @@ for file in etc/quorvane/NameFormat.ini \
     usr/share/quorvane/examples/orders.mdb usr/share/quorvane/examples/orders.sqlite \
     usr/share/quorvane/examples/orders.udl usr/share/quorvane/examples/orders-map.txt \
     usr/share/man/man1/quorvane.1.gz usr/share/man/man1/quorvane-gen.1.gz \
-    usr/share/doc/quorvane/copyright usr/share/applications/quorvane.desktop \
+    usr/share/doc/quorvane/copyright usr/share/doc/quorvane/changelog.Debian.gz \
+    usr/share/applications/quorvane.desktop \
     usr/share/icons/hicolor/scalable/apps/quorvane.svg; do
     check "$file is installed" test -e "$root/$file"
 done
+zcat "$root/usr/share/doc/quorvane/changelog.Debian.gz" >"$work/changelog"
+check "the changelog's latest entry is the package's version ($package_version)" \
+    test "$(dpkg-parsechangelog -l "$work/changelog" -S Version)" = "$package_version"
 stray=$(cd "$root" && find . -type f ! -path './usr/*' ! -path './etc/quorvane/*')
 check "nothing outside usr/ and etc/quorvane/: $stray" test -z "$stray"
 check "usr/bin holds the two programs only" \

@@ -1,17 +1,20 @@
 // Takes pictures of the windows as a user sees them: the main window at start-up with the focus
 // in its first field, the main window during a run over the sample database with the progress
 // beside the status text, the About window, and the data-link editor after a connection test
-// that failed. Run by scripts/screenshots under Xvfb and a window manager; the pictures go to
-// the folder named on the command line.
+// that failed. Run by
+// scripts/screenshots under Xvfb and a window manager:
+//
+//   quorvane_screenshots PICTURES TEMPLATE OUTPUT DATA_LINK MAP_FILE
+//
+// The pictures go to the folder PICTURES; the main window's fields show the other four, which
+// the run uses, so the script chooses them as a user's would read.
 
 #include "Application.h"
 #include "DataLinkEditor.h"
 #include "LoopbackSocket.h"
-#include "TempDir.h"
 #include "frmAbout.h"
 #include "frmMain.h"
 #include "generate/dmCodeGenerator.h"
-#include "io/InstallPaths.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -19,9 +22,6 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QTest>
-#include <QTextCursor>
-#include <QTextDocument>
-#include <QTextEdit>
 
 #include <functional>
 #include <iostream>
@@ -67,32 +67,14 @@ bool Save(QWidget& window, const QString& path) {
     return true;
 }
 
-// The About window lists where NameFormat.ini is looked for; a picture shows the folders of an
-// installed program and of a user's home, not those of the machine the picture was taken on.
-void ShowInstalledFolders(quorvane::ui::TAbout_Frm& about) {
-    const quorvane::TInstallLayout layout = quorvane::CurrentInstallLayout();
-    const std::vector<std::pair<std::string, std::string>> neutral = {
-        {layout.ExecutableDirectory, "/usr/bin/"},
-        {layout.XdgConfigHome.empty() ? layout.Home + "/.config" : layout.XdgConfigHome,
-         "/home/user/.config"},
-    };
-    for (const auto& [local, installed] : neutral) {
-        QTextCursor found = about.Memo->document()->find(QString::fromStdString(local));
-        while (!found.isNull()) {
-            found.insertText(QString::fromStdString(installed));
-            found = about.Memo->document()->find(QString::fromStdString(local), found);
-        }
-    }
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     // Set up as the program is, so that the title bars read as the program's do.
     quorvane::ui::SetUpApplication();
-    if (argc != 2) {
-        std::cerr << "usage: screenshots FOLDER\n";
+    if (argc != 6) {
+        std::cerr << "usage: quorvane_screenshots PICTURES TEMPLATE OUTPUT DATA_LINK MAP_FILE\n";
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
@@ -103,12 +85,10 @@ int main(int argc, char** argv) {
     mainForm.DM = &dm;
     mainForm.About_Frm = &aboutForm;
 
-    quorvane::TTempDir output;
-    mainForm.ProjectTemplateDir_Edt->setText(QStringLiteral(QUORVANE_SOURCE_DIR) +
-                                             "/templates/MidasProject");
-    mainForm.ProjectTargetDirectory_Edt->setText(QString::fromStdString(output.File("out")));
-    mainForm.UDL_Edt->setText(QStringLiteral(QUORVANE_EXAMPLES_DIR) + "/orders.udl");
-    mainForm.CollumName_Edt->setText(QStringLiteral(QUORVANE_EXAMPLES_DIR) + "/orders-map.txt");
+    mainForm.ProjectTemplateDir_Edt->setText(QString::fromLocal8Bit(argv[2]));
+    mainForm.ProjectTargetDirectory_Edt->setText(QString::fromLocal8Bit(argv[3]));
+    mainForm.UDL_Edt->setText(QString::fromLocal8Bit(argv[4]));
+    mainForm.CollumName_Edt->setText(QString::fromLocal8Bit(argv[5]));
     if (!ShowActive(mainForm)) {
         std::cerr << "screenshots: the main window did not become active\n";
         return 1;
@@ -131,7 +111,6 @@ int main(int argc, char** argv) {
         std::cerr << "screenshots: the About window did not become active\n";
         return 1;
     }
-    ShowInstalledFolders(aboutForm);
     saved = saved && Save(aboutForm, folder + "/about-window.png");
     aboutForm.hide();
 
