@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCursor>
 #include <QDir>
@@ -193,6 +194,11 @@ TMain_Frm::TMain_Frm(QWidget* parent) : QMainWindow(parent) {
         QStringLiteral("List the files a run would write and what it would change, writing "
                        "nothing"));
     connect(Preview_Btn, &QPushButton::clicked, this, &TMain_Frm::Preview_BtnClick);
+    Cancel_Btn = Named(new QPushButton(QStringLiteral("Cancel")), "Cancel_Btn");
+    Cancel_Btn->setMinimumHeight(32);
+    Cancel_Btn->setToolTip(QStringLiteral("Stop the run before its next file"));
+    Cancel_Btn->hide();
+    connect(Cancel_Btn, &QPushButton::clicked, this, &TMain_Frm::Cancel_BtnClick);
 
     OpenSettings_Btn =
         Named(new QPushButton(QStringLiteral("Open Settings...")), "OpenSettings_Btn");
@@ -219,6 +225,7 @@ TMain_Frm::TMain_Frm(QWidget* parent) : QMainWindow(parent) {
     generateRow->addStretch();
     generateRow->addWidget(Gen_Btn);
     generateRow->addWidget(Preview_Btn);
+    generateRow->addWidget(Cancel_Btn);
     generateRow->addStretch();
 
     auto* central = new QWidget;
@@ -256,6 +263,12 @@ TMain_Frm::~TMain_Frm() {
     // The reading holds no part of the window, but it must not outlive the program.
     if (FTableReader != nullptr) {
         FTableReader->wait();
+    }
+    // A run uses the engine, which the window does not own: it stops before its next file, and
+    // the engine outlives it.
+    if (FRunner != nullptr) {
+        DM->Cancel();
+        FRunner->wait();
     }
 }
 
@@ -678,25 +691,13 @@ void TMain_Frm::ShowPreview(std::vector<TPreviewEntry> entries) {
 }
 
 void TMain_Frm::RunEngine(bool preview) {
-    // Status reports let clicks through during a run; a second run inside the first would share
-    // the engine, its table list and the output files, so the click is refused. So is a run
-    // while the table list is read: its chooser would open in the middle of the run.
+    // A second run beside the first would share the engine, its table list and the output
+    // files, so the click is refused. So is a run while the table list is read: its chooser
+    // would open in the middle of the run.
     if (FRunning || DM == nullptr || FTableReader != nullptr) {
         QApplication::beep();
         return;
     }
-    DM->OnStatus = [this](TDM& sender, const std::string& text) { DMStatus(sender, text); };
-    DM->OnProgress = [this](std::size_t done, std::size_t total) { DMProgress(done, total); };
-    DM->OnConfirmReplace = [this](const std::string& copy) {
-        const bool replace =
-            Ask(QStringLiteral("The output directory already holds \"%1\" from an "
-                               "earlier run.\nReplace its files with a new copy of "
-                               "the template?")
-                    .arg(FromStd(copy)));
-        FReplaceDeclined = !replace;
-        return replace;
-    };
-
     TProjectParam options;
     try {
         GetOptions(options);
@@ -704,47 +705,115 @@ void TMain_Frm::RunEngine(bool preview) {
         Tell(QMessageBox::Critical, FromStd(error.what()));
         return;
     }
+    // The question comes before the run: the run itself goes on on another thread, which must
+    // not wait for the user.
+    if (!preview) {
+        const std::string earlier = DM->EarlierCopyOf(options);
+        if (!earlier.empty() &&
+            !Ask(QStringLiteral("The output directory already holds \"%1\" from an earlier run.\n"
+                                "Replace its files with a new copy of the template?")
+                     .arg(FromStd(ShownText(earlier))))) {
+            FStatusLabel->setText(QStringLiteral("Generation cancelled; nothing was changed."));
+            return;
+        }
+    }
+    // Status texts and progress come from the run's thread; the window shows them on its own.
+    DM->OnStatus = [this](TDM& sender, const std::string& text) {
+        QMetaObject::invokeMethod(
+            this, [this, &sender, text] { DMStatus(sender, text); }, Qt::QueuedConnection);
+    };
+    DM->OnProgress = [this](std::size_t done, std::size_t total) {
+        QMetaObject::invokeMethod(
+            this, [this, done, total] { DMProgress(done, total); }, Qt::QueuedConnection);
+    };
+    // Asked only when an earlier copy came between the question and the run: what the user
+    // answered covers the copy the question named.
+    DM->OnConfirmReplace = [](const std::string&) { return true; };
+
+    struct TOutcome {
+        std::vector<TPreviewEntry> Entries;
+        std::string Failure;
+        bool Cancelled = false;
+    };
+    auto outcome = std::make_shared<TOutcome>();
+    TDM* const dm = DM;
+    FRunner = QThread::create([dm, options, preview, outcome] {
+        try {
+            if (preview) {
+                outcome->Entries = dm->Preview(options, true);
+            } else {
+                dm->Generate(options);
+            }
+        } catch (const ECancelledError&) {
+            outcome->Cancelled = true;
+        } catch (const std::exception& error) {
+            outcome->Failure = error.what();
+        }
+    });
+    FRunner->setParent(this);
+    connect(FRunner, &QThread::finished, this, [this, preview, outcome] {
+        FRunner->deleteLater();
+        FRunner = nullptr;
+        RunEnded(preview, outcome->Cancelled, outcome->Failure, std::move(outcome->Entries));
+    });
 
     FRunning = true;
-    FReplaceDeclined = false;
     // Busy until the engine tells how far the stages are: connecting and reading the database
     // come first.
     Progress_Bar->setRange(0, 0);
     Progress_Bar->setFormat(QString());
     Progress_Bar->show();
+    Cancel_Btn->setEnabled(true);
+    Cancel_Btn->show();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    QString failure;
-    bool cancelled = false;
-    std::vector<TPreviewEntry> entries;
-    try {
-        if (preview) {
-            entries = DM->Preview(options, true);
-        } else {
-            DM->Generate(options);
-        }
-    } catch (const EExistingCopyError& error) {
-        // The engine stops the same way when nobody may replace the copy; only the user's "no"
-        // is a choice rather than a failure.
-        cancelled = FReplaceDeclined;
-        failure = cancelled ? QString() : FromStd(ShownText(error.what()));
-    } catch (const std::exception& error) {
-        failure = FromStd(ShownText(error.what()));
+    FRunner->start();
+}
+
+void TMain_Frm::closeEvent(QCloseEvent* event) {
+    if (FRunner != nullptr) {
+        DM->Cancel();
+        WaitForRun();
     }
+    QMainWindow::closeEvent(event);
+}
+
+void TMain_Frm::Cancel_BtnClick() {
+    if (!FRunning || DM == nullptr) {
+        return;
+    }
+    DM->Cancel();
+    Cancel_Btn->setEnabled(false);
+    FStatusLabel->setText(QStringLiteral("Cancelling after the file being written..."));
+}
+
+void TMain_Frm::WaitForRun() {
+    if (FRunner != nullptr) {
+        FRunner->wait();
+        // Deliver what the run said before it ended, and its end, in the order they came.
+        QCoreApplication::sendPostedEvents(this);
+    }
+}
+
+void TMain_Frm::RunEnded(bool preview, bool cancelled, const std::string& failure,
+                         std::vector<TPreviewEntry> entries) {
     QApplication::restoreOverrideCursor();
     Progress_Bar->hide();
+    Cancel_Btn->hide();
     FRunning = false;
     if (cancelled) {
-        FStatusLabel->setText(QStringLiteral("Generation cancelled; nothing was changed."));
+        FStatusLabel->setText(preview ? QStringLiteral("Preview cancelled; nothing was written.")
+                                      : QStringLiteral("Generation cancelled; the files written "
+                                                       "so far stay, each whole."));
         return;
     }
     // A failed run is reported as the failure it is, never as a finished generation.
-    if (failure.isEmpty() && preview) {
+    if (failure.empty() && preview) {
         ShowPreview(std::move(entries));
-    } else if (failure.isEmpty()) {
+    } else if (failure.empty()) {
         Tell(QMessageBox::Information,
              QStringLiteral("Generation Finished! See Output Directory."));
     } else {
-        Tell(QMessageBox::Critical, failure);
+        Tell(QMessageBox::Critical, FromStd(ShownText(failure)));
     }
     ShowWarnings(DM->Warnings());
 }

@@ -62,6 +62,11 @@ public:
 
     void Gen_BtnClick();
     void Preview_BtnClick();
+    /// Asks the run under way to stop before its next file.
+    void Cancel_BtnClick();
+    /// Waits for the run under way to end, and lets the window take its end; for tests and for
+    /// closing the program.
+    void WaitForRun();
     void Help_BtnClick();
     void OpenUDL_BntClick();
     void EditUDL_BtnClick();
@@ -125,6 +130,8 @@ public:
     QPushButton* Gen_Btn;
     /// Runs everything but the writing, and shows what a run would write.
     QPushButton* Preview_Btn;
+    /// Shown during a run: stops it between files.
+    QPushButton* Cancel_Btn;
     // A run's options kept in a settings file, only when the user asks.
     QPushButton* OpenSettings_Btn;
     QPushButton* SaveSettings_Btn;
@@ -134,6 +141,9 @@ public:
     QProgressBar* Progress_Bar;
 
 protected:
+    /// Closing the window during a run stops the run before its next file and waits for it.
+    void closeEvent(QCloseEvent* event) override;
+
     // The platform dialogs, behind virtual functions so that tests can answer them.
 
     /// Shows a modal message box captioned with the application title.
@@ -164,9 +174,6 @@ private:
     QLabel* FStatusLabel;
     QFileDialog* OpenDialog;
     bool FRunning = false;
-    // Set when the user answered no to replacing an earlier copy: the run's end is then the
-    // user's choice, not a failure.
-    bool FReplaceDeclined = false;
     /// The settings file last opened or saved in this session, where the chooser starts.
     QString FSettingsFile;
     /// The tables a run leaves out, as the last settings file opened gave them: no control
@@ -174,13 +181,19 @@ private:
     std::string FExcludeTables;
     /// Reads the table list for Tables_BtnClick; the window waits for it before it goes.
     QThread* FTableReader = nullptr;
+    /// Runs the engine for RunEngine.
+    QThread* FRunner = nullptr;
 
     /// ShowMessage and AskQuestion with the busy cursor lifted while the box is open.
     void Tell(QMessageBox::Icon icon, const QString& text);
     bool Ask(const QString& text);
-    /// A run (Generate) or a dry run (Preview) with the window's options: the busy cursor, the
-    /// progress bar and the status texts, errors and warnings told as a run tells them.
+    /// Starts a run (Generate) or a dry run (Preview) with the window's options on a thread of
+    /// its own, after asking about an earlier copy: the window stays responsive, shows the
+    /// status texts and the progress as they come, and offers Cancel.
     void RunEngine(bool preview);
+    /// Takes the end of a run: the busy cursor and the bar go, and the outcome is told.
+    void RunEnded(bool preview, bool cancelled, const std::string& failure,
+                  std::vector<TPreviewEntry> entries);
     /// Fills the directory field `edit` from the chooser, opened where the field's path leads.
     void ChooseDirectoryInto(QLineEdit* edit);
     /// The end of the table list's reading: the chooser, or the error.
