@@ -104,8 +104,12 @@ int main(int argc, char** argv) {
             running = Save(mainForm, folder + "/main-window-running.png");
         }
     };
+    // The run goes on on its own thread, the window showing its status texts, its progress and
+    // its Cancel button as they come.
     mainForm.Gen_BtnClick();
-    saved = saved && running;
+    const bool ended = QTest::qWaitFor([&mainForm] { return !mainForm.Running(); }, 120000);
+    mainForm.WaitForRun();
+    saved = saved && ended && running;
 
     if (!ShowActive(aboutForm)) {
         std::cerr << "screenshots: the About window did not become active\n";

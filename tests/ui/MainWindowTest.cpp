@@ -477,6 +477,7 @@ private slots:
         };
 
         window.Gen_Btn->click();
+        window.WaitForRun();
 
         QCOMPARE(clicksDuringRun, 1);
         QCOMPARE(window.Statuses.front(), QStringLiteral("Copy Template Files..."));
@@ -544,6 +545,7 @@ private slots:
 
         // The window's own run, then the batch tool's from the saved file, into the same folder.
         window.Gen_Btn->click();
+        window.WaitForRun();
         QCOMPARE(window.StatusText(), QStringLiteral("Finished."));
         std::filesystem::rename(folder.File("out"), folder.File("window"));
         const std::string command = std::string("'") + QUORVANE_GEN + "' --settings '" +
@@ -641,6 +643,7 @@ private slots:
         TTestMain_Frm window;
         FillRun(window, dm, folder, Sample("orders.udl"));
         window.Gen_Btn->click();
+        window.WaitForRun();
         QCOMPARE(window.Questions, 0);
 
         // Again over the same output: the question comes with the arrow, the busy cursor comes
@@ -656,6 +659,7 @@ private slots:
             }
         };
         window.Gen_Btn->click();
+        window.WaitForRun();
         QCOMPARE(window.Questions, 1);
         QCOMPARE(window.CursorsInDialogs.size(), std::size_t(3)); // question, chooser, closing box
         for (const auto& cursor : window.CursorsInDialogs) {
@@ -673,12 +677,14 @@ private slots:
         TTestMain_Frm window;
         FillRun(window, dm, folder, Sample("orders.udl"));
         window.Gen_Btn->click();
+        window.WaitForRun();
         const std::string mainUnit = folder.File("out/MidasProject/Midas_Client/frmMain.pas");
         WriteFile(mainUnit, "edited by the user");
         window.Messages.clear();
 
         window.ReplaceAnswer = false;
         window.Gen_Btn->click();
+        window.WaitForRun();
 
         QCOMPARE(window.Questions, 1);
         QVERIFY(window.Messages.empty());
@@ -697,12 +703,87 @@ private slots:
         }()));
     }
 
+    // The run goes on on a thread of its own: the click returns at once, with the run under way
+    // and nothing of it shown yet, since its status texts reach the window as queued calls.
+    // Cancel, pressed before the run ended, ends it between files; so does closing the window.
+    void RunsOffTheWindowThreadAndCancelStopsThem() {
+        TTempDir folder;
+        TDM dm;
+        TTestMain_Frm window;
+        FillRun(window, dm, folder, Sample("orders.udl"));
+        const auto leftovers = [&folder] {
+            std::vector<std::string> found;
+            if (!std::filesystem::exists(folder.File("out"))) {
+                return found;
+            }
+            for (const auto& [name, content] : FilesBelow(folder.Path() / "out")) {
+                if (name.find(".quorvane-tmp-") != std::string::npos) {
+                    found.push_back(name);
+                }
+            }
+            return found;
+        };
+        const std::string lastForm = folder.File("out/MidasProject/Midas_Client/frmMain.dfm");
+
+        window.Gen_Btn->click();
+        QVERIFY(window.Running());
+        QVERIFY(window.Statuses.empty());
+        QVERIFY(window.Cancel_Btn->isVisibleTo(&window));
+        QVERIFY(window.Cancel_Btn->isEnabled());
+        // The Cancel click comes long before the run could have written its forms.
+        window.Cancel_Btn->click();
+        QCOMPARE(window.StatusText(), QStringLiteral("Cancelling after the file being written..."));
+        QVERIFY(!window.Cancel_Btn->isEnabled());
+        window.WaitForRun();
+        QCOMPARE(
+            window.StatusText(),
+            QStringLiteral("Generation cancelled; the files written so far stay, each whole."));
+        QVERIFY(window.Messages.empty());
+        QVERIFY(!window.Running());
+        QVERIFY(window.Cancel_Btn->isHidden());
+        QVERIFY(window.Progress_Bar->isHidden());
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+        QVERIFY(!std::filesystem::exists(lastForm));
+        QCOMPARE(leftovers(), std::vector<std::string>{});
+
+        // The cancel belonged to that run: the next one finishes.
+        window.Statuses.clear();
+        window.Gen_Btn->click();
+        window.WaitForRun();
+        QCOMPARE(window.StatusText(), QStringLiteral("Finished."));
+        QCOMPARE(window.Messages.size(), std::size_t(1));
+        QVERIFY(std::filesystem::exists(lastForm));
+
+        // A dry run cancelled says that nothing was written, and shows no listing.
+        window.Preview_Btn->click();
+        window.Cancel_Btn->click();
+        window.WaitForRun();
+        QCOMPARE(window.StatusText(), QStringLiteral("Preview cancelled; nothing was written."));
+        QVERIFY(window.Previews.empty());
+
+        // Closing the window during a run stops the run and waits for it: nothing is left
+        // half-written, and the engine is free for the next run.
+        std::filesystem::remove_all(folder.File("out"));
+        window.Messages.clear();
+        window.Gen_Btn->click();
+        window.close();
+        QVERIFY(!window.Running());
+        QVERIFY(window.Messages.empty());
+        QVERIFY(!std::filesystem::exists(lastForm));
+        QCOMPARE(leftovers(), std::vector<std::string>{});
+        TProjectParam options;
+        window.GetOptions(options);
+        dm.Generate(options);
+        QVERIFY(std::filesystem::exists(lastForm));
+    }
+
     void AFailedRunReportsTheErrorOnly() {
         TTempDir folder;
         TDM dm;
         TTestMain_Frm window;
         FillRun(window, dm, folder, QString::fromStdString(folder.File("missing.udl")));
         window.Gen_Btn->click();
+        window.WaitForRun();
         QCOMPARE(window.Messages.size(), std::size_t(1));
         QCOMPARE(window.Messages[0].Icon, QMessageBox::Critical);
         QVERIFY(window.Messages[0].Text.startsWith("Cannot open data-link file"));
@@ -717,6 +798,7 @@ private slots:
         window.DM = &dm;
         window.Space_Edt->setText("four");
         window.Gen_Btn->click();
+        window.WaitForRun();
         QCOMPARE(window.Messages.size(), std::size_t(1));
         QCOMPARE(window.Messages[0].Icon, QMessageBox::Critical);
         QCOMPARE(window.Messages[0].Text, QStringLiteral("'four' is not a valid integer value."));
@@ -726,6 +808,7 @@ private slots:
         window.Messages.clear();
         window.Space_Edt->setText("2147483647");
         window.Gen_Btn->click();
+        window.WaitForRun();
         QCOMPARE(window.Messages.size(), std::size_t(1));
         QCOMPARE(window.Messages[0].Text,
                  QStringLiteral("'2147483647' is not a valid integer value."));
@@ -742,12 +825,15 @@ private slots:
         window.ProjectTargetDirectory_Edt->setText(QString::fromStdString(folder.File("out")));
         window.UDL_Edt->setText(QStringLiteral("/no/such/\x1B[2Jorders\r.udl"));
         window.Gen_Btn->click();
+        window.WaitForRun();
         QCOMPARE(window.Messages.size(), std::size_t(1));
         QVERIFY2(window.Messages[0].Text.contains(QStringLiteral("/no/such/\\x1B[2Jorders\\r.udl")),
                  qPrintable(window.Messages[0].Text));
         QVERIFY(!window.Messages[0].Text.contains(QChar(0x1B)));
+        // The engine's status texts reach the window as queued calls.
         dm.OnStatus(dm, "a\x07"
                         "b");
+        QCoreApplication::sendPostedEvents(&window);
         QCOMPARE(window.StatusText(), QStringLiteral("a\\x07b"));
     }
 
@@ -793,6 +879,7 @@ private slots:
         QCOMPARE(window.StatusText(), QStringLiteral("Reading the tables of the database..."));
         // A run waits until the list is read.
         window.Gen_Btn->click();
+        window.WaitForRun();
         QVERIFY(window.Statuses.empty());
         QTRY_COMPARE(window.TableRequests.size(), std::size_t{1});
         QVERIFY(!window.ReadingTables());
@@ -1056,6 +1143,7 @@ private slots:
         FillRun(window, dm, folder, Sample("orders.udl"));
         // Over no earlier output: every file new, and nothing made.
         window.Preview_Btn->click();
+        window.WaitForRun();
         QCOMPARE(window.Previews.size(), std::size_t(1));
         QVERIFY(!QDir(QString::fromStdString(folder.File("out"))).exists());
         QVERIFY(!window.Previews[0].empty());
@@ -1065,6 +1153,7 @@ private slots:
         QCOMPARE(window.Statuses.back(), QStringLiteral("Finished."));
 
         window.Gen_Btn->click();
+        window.WaitForRun();
         const std::string form = folder.File("out/MidasProject/Midas_Client/frmOrders.dfm");
         std::string text = ReadFile(form);
         text.replace(text.find("Caption = 'Orders'"), 18, "Caption = 'Mine'");
@@ -1072,6 +1161,7 @@ private slots:
         window.Messages.clear();
         window.Questions = 0;
         window.Preview_Btn->click();
+        window.WaitForRun();
         // No replace question, no box: the list is the answer.
         QCOMPARE(window.Questions, 0);
         QVERIFY(window.Messages.empty());
