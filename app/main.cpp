@@ -6,6 +6,7 @@
 #include "frmAbout.h"
 #include "frmMain.h"
 #include "generate/dmCodeGenerator.h"
+#include "io/InstallPaths.h"
 #include "io/StopSignals.h"
 
 #include <QApplication>
@@ -62,6 +63,9 @@ int main(int argc, char** argv) {
     quorvane::ui::TAbout_Frm aboutForm(&mainForm);
     mainForm.DM = &dm;
     mainForm.About_Frm = &aboutForm;
+    // An installed program offers its sample template; the output folder stays the user's
+    // choice.
+    mainForm.UseInstalledTemplate(quorvane::CurrentInstallLayout());
 
     mainForm.show();
     return QApplication::exec();

@@ -320,15 +320,8 @@ void TDataLinkEditor::LoadFile() {
         }
     }
     const bool loaded = !FLoaded.Items().empty();
-    const QString provider =
-        loaded ? FromEngineText(FLoaded.Get(ToEngineText(ProviderKey))) : NewLinkProvider;
-    // A listed provider shows by its name; any other as the file spells it.
-    const int listed = Provider_Cbo->findData(provider, Qt::UserRole, Qt::MatchFixedString);
-    if (listed >= 0) {
-        Provider_Cbo->setCurrentIndex(listed);
-    } else {
-        Provider_Cbo->setCurrentText(provider);
-    }
+    ChooseProvider(loaded ? FromEngineText(FLoaded.Get(ToEngineText(ProviderKey)))
+                          : NewLinkProvider);
     const auto loadedValue = [this](const QString& key) {
         return FromEngineText(FLoaded.Get(ToEngineText(key)));
     };
@@ -337,6 +330,24 @@ void TDataLinkEditor::LoadFile() {
     UserID_Edt->setText(loadedValue(UserIdKey));
     Password_Edt->setText(loadedValue(PasswordKey));
     ExtendedProperties_Edt->setText(loadedValue(ExtendedPropertiesKey));
+}
+
+void TDataLinkEditor::ChooseProvider(const QString& provider) {
+    // A listed provider shows by its name; any other as the file spells it.
+    const int listed = Provider_Cbo->findData(provider, Qt::UserRole, Qt::MatchFixedString);
+    if (listed >= 0) {
+        Provider_Cbo->setCurrentIndex(listed);
+    } else {
+        Provider_Cbo->setCurrentText(provider);
+    }
+}
+
+void TDataLinkEditor::PresetDatabaseFile(const QString& provider, const QString& databaseFile) {
+    ChooseProvider(provider);
+    DataSource_Edt->setText(databaseFile);
+    const QFileInfo database(databaseFile);
+    FProposedPath =
+        database.absoluteDir().filePath(database.completeBaseName() + QStringLiteral(".udl"));
 }
 
 void TDataLinkEditor::UpdateTitle() {
@@ -435,8 +446,9 @@ bool TDataLinkEditor::Save() {
     }
     QString target = FPath;
     if (target.isEmpty()) {
-        target = QFileDialog::getSaveFileName(this, QStringLiteral("Save Data Link File"),
-                                              QString(), QStringLiteral("Data Link File(*.udl)"));
+        target =
+            QFileDialog::getSaveFileName(this, QStringLiteral("Save Data Link File"), FProposedPath,
+                                         QStringLiteral("Data Link File(*.udl)"));
         if (target.isEmpty()) {
             return false;
         }

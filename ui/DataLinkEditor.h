@@ -26,6 +26,11 @@ public:
     /// Loads `path` when it exists; a missing file or an empty path starts a new SQLite link.
     explicit TDataLinkEditor(const QString& path, QWidget* parent = nullptr);
 
+    /// Makes the new link one for the database file `databaseFile`: `provider` chosen and the
+    /// file as its Data Source. Saving asks where to save the link, proposing one of the
+    /// database's name beside it.
+    void PresetDatabaseFile(const QString& provider, const QString& databaseFile);
+
     /// The file saved to, or to be saved to; empty until a new link has been given a name.
     QString Path() const { return FPath; }
 
@@ -97,6 +102,7 @@ protected:
 
 private:
     void LoadFile();
+    void ChooseProvider(const QString& provider);
     void UpdateTitle();
     QString DataLinkFolder() const;
     void ShowTestResult(const QString& text);
@@ -104,6 +110,8 @@ private:
     void TestEnded();
 
     QString FPath;
+    // Where the file chooser proposes to save a new link; "" for its own default.
+    QString FProposedPath;
     QString FLoadError;
     bool FLoadErrorShown = false;
     // The file's properties as read; saving starts from them so that properties this window does

@@ -6,10 +6,12 @@
 #include "Icons.h"
 #include "QuorvaneVersion.h"
 #include "datalink/DataLink.h"
+#include "datalink/DatabaseFile.h"
 #include "frmAbout.h"
 #include "generate/OptionLimits.h"
 #include "generate/RunSettings.h"
 #include "generate/dmCodeGenerator.h"
+#include "io/InstallPaths.h"
 #include "schema/SchemaSnapshot.h"
 #include "text/EngineErrors.h"
 #include "text/ShownText.h"
@@ -41,6 +43,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <initializer_list>
 #include <memory>
 
 namespace quorvane::ui {
@@ -49,6 +52,86 @@ namespace {
 
 const QString ApplicationTitle = QStringLiteral("Quorvane");
 const QString TrimHint = QStringLiteral("e.g. the table Sales_Client is used as Client");
+
+// The filters of the open dialog, counted from 1 as its filter index is. The map file's text files
+// come first; the database kinds follow, each with the extensions the engine knows it by, those
+// added later after "Any File" so that every filter keeps its number.
+enum TOpenFilter : int {
+    TextFilter = 1,
+    DataLinkFilter,
+    AccessFilter,
+    AnyFileFilter,
+    SqliteFilter,
+    FirebirdFilter,
+    AllDatabasesFilter,
+};
+
+QString ExtensionPatterns(std::initializer_list<TDatabaseFileKind> kinds) {
+    QStringList patterns;
+    for (const TDatabaseFileKind kind : kinds) {
+        for (const std::string_view extension : DatabaseFileExtensions(kind)) {
+            patterns << QLatin1Char('*') +
+                            QString::fromLatin1(extension.data(),
+                                                static_cast<qsizetype>(extension.size()));
+        }
+    }
+    return patterns.join(QLatin1Char(' '));
+}
+
+// In TOpenFilter's order.
+QStringList OpenDialogFilters() {
+    using enum TDatabaseFileKind;
+    return {QStringLiteral("Text File(*.txt)"),
+            QStringLiteral("Data Link File(%1)").arg(ExtensionPatterns({DataLink})),
+            QStringLiteral("Access Database(%1)").arg(ExtensionPatterns({Jet, Ace})),
+            // "*.*" would hide a file without an extension, such as a SQLite database named
+            // "orders", which the engine reads by what it holds.
+            QStringLiteral("Any File(*)"),
+            QStringLiteral("SQLite Database(%1)").arg(ExtensionPatterns({Sqlite})),
+            QStringLiteral("Firebird Database(%1)").arg(ExtensionPatterns({Firebird})),
+            QStringLiteral("All databases(%1)")
+                .arg(ExtensionPatterns({DataLink, Jet, Ace, Sqlite, Firebird}))};
+}
+
+// The filter that shows the database input `path` by its name, so that the chooser opens with it
+// in view: its kind's own, "Any File" for a name of no known kind, and every database kind for an
+// empty field.
+TOpenFilter DatabaseFilterFor(const QString& path) {
+    if (path.trimmed().isEmpty()) {
+        return AllDatabasesFilter;
+    }
+    switch (DatabaseFileKindOfName(path.toStdString())) {
+    case TDatabaseFileKind::DataLink:
+        return DataLinkFilter;
+    case TDatabaseFileKind::Jet:
+    case TDatabaseFileKind::Ace:
+        return AccessFilter;
+    case TDatabaseFileKind::Sqlite:
+        return SqliteFilter;
+    case TDatabaseFileKind::Firebird:
+        return FirebirdFilter;
+    case TDatabaseFileKind::Unknown:
+        break;
+    }
+    return AnyFileFilter;
+}
+
+// How the question about a new data link names a database file of `kind`.
+QString DatabaseFileDescription(TDatabaseFileKind kind) {
+    switch (kind) {
+    case TDatabaseFileKind::Sqlite:
+        return QStringLiteral("a SQLite database");
+    case TDatabaseFileKind::Jet:
+    case TDatabaseFileKind::Ace:
+        return QStringLiteral("an Access database");
+    case TDatabaseFileKind::Firebird:
+        return QStringLiteral("a Firebird or InterBase database");
+    case TDatabaseFileKind::DataLink:
+    case TDatabaseFileKind::Unknown:
+        break;
+    }
+    return QStringLiteral("a database");
+}
 
 template <typename TWidget> TWidget* Named(TWidget* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
@@ -168,11 +251,7 @@ TMain_Frm::TMain_Frm(QWidget* parent) : QMainWindow(parent) {
 
     OpenDialog = Named(new QFileDialog(this), "OpenDialog");
     OpenDialog->setFileMode(QFileDialog::ExistingFile);
-    OpenDialog->setNameFilters(
-        {QStringLiteral("Text File(*.txt)"), QStringLiteral("Data Link File(*.udl)"),
-         QStringLiteral("Acess Database(*.mdb *.accdb)"), QStringLiteral("Any File(*.*)"),
-         QStringLiteral("SQLite Database(*.sqlite *.sqlite3 *.db)"),
-         QStringLiteral("Firebird Database(*.fdb *.gdb *.ib)")});
+    OpenDialog->setNameFilters(OpenDialogFilters());
 
     Help_Btn = Named(new QToolButton, "Help_Btn");
     Help_Btn->setAutoRaise(true);
@@ -217,9 +296,10 @@ TMain_Frm::TMain_Frm(QWidget* parent) : QMainWindow(parent) {
     helpRow->addStretch();
     helpRow->addWidget(Help_Btn);
 
+    // The two client groups share the width the window gains.
     auto* clientRow = new QHBoxLayout;
-    clientRow->addWidget(BuildClientDataModuleGroup());
-    clientRow->addWidget(BuildClientFormsGroup());
+    clientRow->addWidget(BuildClientDataModuleGroup(), 1);
+    clientRow->addWidget(BuildClientFormsGroup(), 1);
 
     auto* generateRow = new QHBoxLayout;
     generateRow->addStretch();
@@ -236,6 +316,9 @@ TMain_Frm::TMain_Frm(QWidget* parent) : QMainWindow(parent) {
     layout->addWidget(BuildServerGroup());
     layout->addLayout(clientRow);
     layout->addWidget(BuildSchemaGroup());
+    // A taller window gives its height to this stretch, not to the groups: they keep the height
+    // of their fields, and the buttons of a run stay above the status bar.
+    layout->addStretch(1);
     layout->addLayout(generateRow);
     setCentralWidget(central);
 
@@ -371,6 +454,8 @@ QGroupBox* TMain_Frm::BuildServerGroup() {
     grid->addWidget(ProviderOptions_Lab, 2, 0);
     grid->addWidget(ProviderOptions_Cbo, 2, 1, 1, 3);
     grid->addWidget(NewGuids_Chk, 3, 0, 1, 4);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
     connect(IsRDM_Chk, &QCheckBox::clicked, this, &TMain_Frm::IsRDM_ChkClick);
     return group;
 }
@@ -408,6 +493,8 @@ QGroupBox* TMain_Frm::BuildClientDataModuleGroup() {
     grid->addWidget(CurrencyFormat_Edt, 5, 1);
     grid->addWidget(new QLabel(QStringLiteral("Date/DateTime Field:")), 6, 0);
     grid->addWidget(DateFormat_Edt, 6, 1);
+    grid->setColumnStretch(1, 1);
+    // Beside the taller forms group, the fields stay together at the top.
     grid->setRowStretch(7, 1);
     return group;
 }
@@ -451,6 +538,7 @@ QGroupBox* TMain_Frm::BuildClientFormsGroup() {
     labelRow->addStretch();
     grid->addWidget(new QLabel(QStringLiteral("Field Label Properties:")), 6, 0);
     grid->addLayout(labelRow, 6, 1);
+    grid->setColumnStretch(1, 1);
     grid->setRowStretch(7, 1);
     connect(Tables_Btn, &QPushButton::clicked, this, &TMain_Frm::Tables_BtnClick);
     return group;
@@ -599,6 +687,15 @@ void TMain_Frm::SetOptions(const TProjectParam& options) {
     RequiredFields_Chk->setChecked(options.SchemaOptions.RequiredFields);
     FkLookups_Chk->setChecked(options.SchemaOptions.FkLookups);
     CommentLabels_Chk->setChecked(options.SchemaOptions.CommentLabels);
+}
+
+void TMain_Frm::UseInstalledTemplate(const TInstallLayout& layout) {
+    if (!ProjectTemplateDir_Edt->text().isEmpty()) {
+        return;
+    }
+    if (const std::optional<std::string> folder = FindSampleTemplate(layout)) {
+        ProjectTemplateDir_Edt->setText(FromStd(*folder));
+    }
 }
 
 void TMain_Frm::OpenSettings_BtnClick() {
@@ -847,7 +944,7 @@ void TMain_Frm::Help_BtnClick() {
 
 void TMain_Frm::OpenUDL_BntClick() {
     const TBusyCursorLifted lifted;
-    const QString path = ChooseOpenFile(2, UDL_Edt->text());
+    const QString path = ChooseOpenFile(DatabaseFilterFor(UDL_Edt->text()), UDL_Edt->text());
     if (!path.isEmpty()) {
         UDL_Edt->setText(path);
     }
@@ -855,7 +952,7 @@ void TMain_Frm::OpenUDL_BntClick() {
 
 void TMain_Frm::OpenList_BtnClick() {
     const TBusyCursorLifted lifted;
-    const QString path = ChooseOpenFile(1, QString());
+    const QString path = ChooseOpenFile(TextFilter, QString());
     if (!path.isEmpty()) {
         CollumName_Edt->setText(path);
     }
@@ -863,16 +960,39 @@ void TMain_Frm::OpenList_BtnClick() {
 
 void TMain_Frm::EditUDL_BtnClick() {
     const QString path = UDL_Edt->text();
-    if (!path.isEmpty() && !path.endsWith(QStringLiteral(".udl"), Qt::CaseInsensitive)) {
+    const TDatabaseFileKind kind =
+        path.isEmpty() ? TDatabaseFileKind::DataLink : DatabaseFileKindOf(ToStd(path));
+    if (kind == TDatabaseFileKind::DataLink) {
+        TDataLinkEditor editor(path, this);
+        const TBusyCursorLifted lifted;
+        const QString saved = ShowDataLinkEditor(editor);
+        if (!saved.isEmpty() && UDL_Edt->text().isEmpty()) {
+            UDL_Edt->setText(saved);
+        }
+        return;
+    }
+    if (kind == TDatabaseFileKind::Unknown) {
         Tell(QMessageBox::Information,
-             QStringLiteral("\"%1\" is a database file, not a data-link (.udl) file; "
-                            "Edit.... opens data-link files.")
+             QStringLiteral("\"%1\" is neither a data-link (.udl) file nor a database file of a "
+                            "known kind; Edit.... opens data-link files, and makes new ones for "
+                            "SQLite, Access and Firebird database files.")
                  .arg(path));
         return;
     }
+    if (!Ask(QStringLiteral("\"%1\" is %2, not a data-link (.udl) file.\n"
+                            "Make a new data link for it? You choose where it is saved.")
+                 .arg(path, DatabaseFileDescription(kind)))) {
+        return;
+    }
+    // The provider a run would connect to the file with, and the file by its full path: the link
+    // reads a relative path from its own folder, which the user has yet to choose.
+    const std::string provider =
+        TConnectionProperties::Parse(ConnectionStringForDatabase(ToStd(path))).Get("Provider");
+    TDataLinkEditor editor(QString(), this);
+    editor.PresetDatabaseFile(FromStd(provider), QFileInfo(path).absoluteFilePath());
     const TBusyCursorLifted lifted;
-    const QString saved = EditDataLink(path);
-    if (!saved.isEmpty() && UDL_Edt->text().isEmpty()) {
+    const QString saved = ShowDataLinkEditor(editor);
+    if (!saved.isEmpty()) {
         UDL_Edt->setText(saved);
     }
 }
@@ -1026,8 +1146,7 @@ std::optional<QString> TMain_Frm::ChooseTables(const std::vector<TChoosableTable
     return chooser.List();
 }
 
-QString TMain_Frm::EditDataLink(const QString& path) {
-    TDataLinkEditor editor(path, this);
+QString TMain_Frm::ShowDataLinkEditor(TDataLinkEditor& editor) {
     return editor.exec() == QDialog::Accepted ? editor.Path() : QString();
 }
 

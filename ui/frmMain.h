@@ -27,11 +27,13 @@ class QToolButton;
 
 namespace quorvane {
 class TDM;
-}
+struct TInstallLayout;
+} // namespace quorvane
 
 namespace quorvane::ui {
 
 class TAbout_Frm;
+class TDataLinkEditor;
 
 /// The main window: every option of a run with its default, the file and directory choosers, the
 /// Generate button and the status bar that shows the run's status texts.
@@ -50,6 +52,11 @@ public:
     void GetOptions(TProjectParam& options) const;
     /// Fills every control from `options`, so that GetOptions gives them back.
     void SetOptions(const TProjectParam& options);
+    /// Puts the sample template of the installation `layout` describes into the empty template
+    /// field, so that an installed program starts ready to generate. A field that holds a value
+    /// already, from a settings file or typed, keeps it; a program of no installation (a build
+    /// tree) leaves the field empty.
+    void UseInstalledTemplate(const TInstallLayout& layout);
     /// The engine's status handler: shows `text` in the status bar.
     virtual void DMStatus(TDM& sender, const std::string& text);
     /// The status bar's text.
@@ -152,15 +159,16 @@ protected:
     void ShowWarnings(const std::vector<std::string>& warnings);
     /// Asks a yes/no question; true for yes.
     virtual bool AskQuestion(const QString& text);
-    /// The open-file dialog with the filter `filterIndex` (1-based) selected, preset to
+    /// The open-file dialog with its filter `filterIndex` (counted from 1) selected, preset to
     /// `fileName` when it is not empty; "" when cancelled.
     virtual QString ChooseOpenFile(int filterIndex, const QString& fileName);
     /// The directory chooser opening in the existing folder `start`, with `typed` (a path below
     /// it that does not exist yet, or "") in its name field; it offers to create a directory that
     /// does not exist. "" when cancelled.
     virtual QString ChooseDirectory(const QString& start, const QString& typed);
-    /// Opens the data-link editor on `path`; returns the path it saved to, or "".
-    virtual QString EditDataLink(const QString& path);
+    /// Shows the data-link editor, loaded or preset, modally; the path it saved to, or "" when
+    /// it was cancelled.
+    virtual QString ShowDataLinkEditor(TDataLinkEditor& editor);
     /// Shows what a dry run found, modally.
     virtual void ShowPreview(std::vector<TPreviewEntry> entries);
     /// The file chooser for a settings file to open, or with `forSaving` to save (it asks before

@@ -138,19 +138,20 @@ std::string ConnectionStringForDatabase(const std::string& udlFile) {
     case TDatabaseFileKind::Unknown:
         break;
     }
-    // A data-link file whose folder merely has ".mdb" in its name is still a data-link file.
-    if (endsWith(".udl")) {
+    switch (DatabaseFileKindOfName(udlFile)) {
+    case TDatabaseFileKind::DataLink:
+        // A data-link file whose folder merely has ".mdb" in its name is still a data-link file.
         return "FILE NAME=" + udlFile;
-    }
-    if (endsWith(".sqlite") || endsWith(".sqlite3") || endsWith(".db")) {
+    case TDatabaseFileKind::Sqlite:
         return fileFor("Provider=SQLite;Data Source=");
-    }
-    // A Firebird or InterBase file, opened by the embedded engine.
-    if (endsWith(".fdb") || endsWith(".gdb") || endsWith(".ib")) {
+    case TDatabaseFileKind::Firebird:
+        // A Firebird or InterBase file, opened by the embedded engine.
         return fileFor("Provider=Firebird;Data Source=");
-    }
-    if (endsWith(".accdb")) {
+    case TDatabaseFileKind::Ace:
         return fileFor("Provider=Microsoft.ACE.OLEDB.12.0;User ID=Admin;Data Source=");
+    case TDatabaseFileKind::Jet:
+    case TDatabaseFileKind::Unknown:
+        break;
     }
     if (LowerCaseAscii(udlFile).find(".mdb") != std::string::npos) {
         return fileFor("Provider=Microsoft.Jet.OLEDB.4.0;User ID=Admin;Data Source=");

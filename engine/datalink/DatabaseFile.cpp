@@ -9,7 +9,6 @@
 #include <cstdint>
 #include <cstring>
 #include <fcntl.h>
-#include <initializer_list>
 #include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -79,10 +78,11 @@ std::string ExtensionOf(const std::string& path) {
     return path.substr(dot);
 }
 
-bool IsOneOf(const std::string& extension, std::initializer_list<std::string_view> extensions) {
-    return std::any_of(extensions.begin(), extensions.end(),
-                       [&](std::string_view known) { return SameTextAscii(extension, known); });
-}
+constexpr std::array<std::string_view, 3> SqliteExtensions{".sqlite", ".sqlite3", ".db"};
+constexpr std::array<std::string_view, 1> JetExtensions{".mdb"};
+constexpr std::array<std::string_view, 1> AceExtensions{".accdb"};
+constexpr std::array<std::string_view, 3> FirebirdExtensions{".fdb", ".gdb", ".ib"};
+constexpr std::array<std::string_view, 1> DataLinkExtensions{".udl"};
 
 } // namespace
 
@@ -125,22 +125,61 @@ TDatabaseFileKind SniffDatabaseFile(const std::string& path) {
     return TDatabaseFileKind::Unknown;
 }
 
+std::span<const std::string_view> DatabaseFileExtensions(TDatabaseFileKind kind) {
+    switch (kind) {
+    case TDatabaseFileKind::Sqlite:
+        return SqliteExtensions;
+    case TDatabaseFileKind::Jet:
+        return JetExtensions;
+    case TDatabaseFileKind::Ace:
+        return AceExtensions;
+    case TDatabaseFileKind::Firebird:
+        return FirebirdExtensions;
+    case TDatabaseFileKind::DataLink:
+        return DataLinkExtensions;
+    case TDatabaseFileKind::Unknown:
+        break;
+    }
+    return {};
+}
+
+TDatabaseFileKind DatabaseFileKindOfName(const std::string& path) {
+    const std::string extension = ExtensionOf(path);
+    for (const TDatabaseFileKind kind :
+         {TDatabaseFileKind::Sqlite, TDatabaseFileKind::Jet, TDatabaseFileKind::Ace,
+          TDatabaseFileKind::Firebird, TDatabaseFileKind::DataLink}) {
+        const std::span<const std::string_view> known = DatabaseFileExtensions(kind);
+        if (std::any_of(known.begin(), known.end(), [&extension](std::string_view candidate) {
+                return SameTextAscii(extension, candidate);
+            })) {
+            return kind;
+        }
+    }
+    return TDatabaseFileKind::Unknown;
+}
+
+TDatabaseFileKind DatabaseFileKindOf(const std::string& path) {
+    const TDatabaseFileKind kind = SniffDatabaseFile(path);
+    return kind != TDatabaseFileKind::Unknown ? kind : DatabaseFileKindOfName(path);
+}
+
 std::string DatabaseCopyName(const std::string& databaseFile) {
     const std::string extension = ExtensionOf(databaseFile);
     const TDatabaseFileKind kind = SniffDatabaseFile(databaseFile);
+    const TDatabaseFileKind named = DatabaseFileKindOfName(databaseFile);
     std::string_view usual;
     switch (kind) {
     case TDatabaseFileKind::Sqlite:
-        usual = IsOneOf(extension, {".sqlite", ".sqlite3", ".db"}) ? "" : ".sqlite";
+        usual = named == TDatabaseFileKind::Sqlite ? "" : ".sqlite";
         break;
     case TDatabaseFileKind::Firebird:
-        usual = IsOneOf(extension, {".fdb", ".gdb", ".ib"}) ? "" : ".fdb";
+        usual = named == TDatabaseFileKind::Firebird ? "" : ".fdb";
         break;
     case TDatabaseFileKind::Jet:
     case TDatabaseFileKind::Ace:
-        usual = IsOneOf(extension, {".mdb", ".accdb"}) ? ""
-                : kind == TDatabaseFileKind::Ace       ? ".accdb"
-                                                       : ".mdb";
+        usual = named == TDatabaseFileKind::Jet || named == TDatabaseFileKind::Ace ? ""
+                : kind == TDatabaseFileKind::Ace                                   ? ".accdb"
+                                                                                   : ".mdb";
         break;
     default:
         break;

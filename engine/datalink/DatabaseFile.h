@@ -2,7 +2,9 @@
 
 #include "io/OutputPath.h"
 
+#include <span>
 #include <string>
+#include <string_view>
 
 namespace quorvane {
 
@@ -20,6 +22,18 @@ enum class TDatabaseFileKind {
 /// not there, no regular file (it is not opened for reading, so a pipe cannot block) or cannot
 /// be read is Unknown.
 TDatabaseFileKind SniffDatabaseFile(const std::string& path);
+
+/// The extensions, in lower case and with their dot, by which a database input of `kind` is
+/// known where its first bytes tell nothing: .sqlite, .sqlite3 and .db; .mdb; .accdb; .fdb, .gdb
+/// and .ib; .udl. None for Unknown.
+std::span<const std::string_view> DatabaseFileExtensions(TDatabaseFileKind kind);
+
+/// The kind the extension of `path` names, compared without regard to letter case; Unknown for
+/// any other extension and for none.
+TDatabaseFileKind DatabaseFileKindOfName(const std::string& path);
+
+/// What a database input is taken for: what its first bytes show, else what its name says.
+TDatabaseFileKind DatabaseFileKindOf(const std::string& path);
 
 /// The name of the database's copy beside the generated server: "Database" with the input's
 /// extension, or with the usual extension of what the file holds when its own says otherwise

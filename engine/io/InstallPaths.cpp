@@ -17,6 +17,8 @@ constexpr const char* HelperFolder = "lib/quorvane/";
 // The templates and examples of an installation, which tell an installed program from a
 // build tree's.
 constexpr const char* SharedDataFolder = "share/quorvane/";
+// The template set a new user starts from, as the package installs it in the shared data.
+constexpr const char* SampleTemplateFolder = "templates/MidasProject";
 
 std::string WithFinalSlash(std::string folder) {
     if (folder.empty() || folder.back() != '/') {
@@ -102,6 +104,19 @@ std::optional<std::string> FindNameFormatFile(const TInstallLayout& layout) {
         }
     }
     return std::nullopt;
+}
+
+std::optional<std::string> FindSampleTemplate(const TInstallLayout& layout) {
+    const std::optional<std::string> prefix = InstallPrefix(layout.ExecutableDirectory);
+    if (!prefix) {
+        return std::nullopt;
+    }
+    std::string folder = *prefix + SharedDataFolder + SampleTemplateFolder;
+    std::error_code error;
+    if (!std::filesystem::is_directory(folder, error)) {
+        return std::nullopt;
+    }
+    return folder;
 }
 
 std::vector<std::string> HelperProgramFolders(const TInstallLayout& layout) {

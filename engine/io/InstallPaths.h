@@ -35,6 +35,11 @@ std::vector<std::string> NameFormatFolders(const TInstallLayout& layout);
 /// The first NameFormat.ini found in NameFormatFolders, or none; a file found is used whole.
 std::optional<std::string> FindNameFormatFile(const TInstallLayout& layout);
 
+/// The sample template set of the installation the program belongs to:
+/// PREFIX/share/quorvane/templates/MidasProject for a program in PREFIX/bin, when that folder
+/// exists; none for a program in no installation (a build tree, a copy of the programs).
+std::optional<std::string> FindSampleTemplate(const TInstallLayout& layout);
+
 /// The folders searched for the helper programs (the Access reader): beside the executable,
 /// as in a build tree, then the installation's lib/quorvane/ (PREFIX/lib/quorvane/ for a
 /// program in PREFIX/bin).

@@ -15,6 +15,7 @@
 
 #include <string>
 #include <sys/stat.h>
+#include <utility>
 #include <vector>
 
 namespace quorvane {
@@ -175,7 +176,30 @@ TEST_F(DataLinkFileTest, WhatAFileHoldsDecidesBeforeItsName) {
     const std::string pipe = Folder.File("sniffed/pipe.sqlite");
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     EXPECT_EQ(SniffDatabaseFile(pipe), TDatabaseFileKind::Unknown);
+    EXPECT_EQ(DatabaseFileKindOf(pipe), TDatabaseFileKind::Sqlite);
     EXPECT_EQ(ConnectionStringForDatabase(pipe).rfind("Provider=SQLite;", 0), 0u);
+    EXPECT_EQ(DatabaseFileKindOf(Folder.File("sniffed/sales.dat")), TDatabaseFileKind::Ace);
+}
+
+TEST(DatabaseFileKindTest, TheExtensionOfTheFileItselfNamesTheKindInAnyLetterCase) {
+    const std::pair<const char*, TDatabaseFileKind> cases[] = {
+        {"/data/Orders.SQLite3", TDatabaseFileKind::Sqlite},
+        {"orders.db", TDatabaseFileKind::Sqlite},
+        {"/data/NORTHWIND.MDB", TDatabaseFileKind::Jet},
+        {"/data/sales.accdb", TDatabaseFileKind::Ace},
+        {"/data/legacy.Gdb", TDatabaseFileKind::Firebird},
+        {"/data/x.ib", TDatabaseFileKind::Firebird},
+        {"/data/x.fdb.udl", TDatabaseFileKind::DataLink},
+        // A folder's extension is not the file's; the ".mdb" anywhere in a path that a run
+        // connects to the Jet provider is the connection's rule, not the name's kind.
+        {"/data/x.mdb/orders", TDatabaseFileKind::Unknown},
+        {"/data/orders.db.bak", TDatabaseFileKind::Unknown},
+        {"/data/crib", TDatabaseFileKind::Unknown},
+        {"", TDatabaseFileKind::Unknown},
+    };
+    for (const auto& [path, kind] : cases) {
+        EXPECT_EQ(DatabaseFileKindOfName(path), kind) << path;
+    }
 }
 
 TEST_F(DataLinkFileTest, MissingFileOrInitStringIsADatabaseError) {

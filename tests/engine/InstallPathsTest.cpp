@@ -118,5 +118,21 @@ TEST_F(InstallPathsTest, HelperProgramsAreFoundBesideTheProgramOrInTheInstallati
               std::vector<std::string>{Root() + "portable/"});
 }
 
+TEST_F(InstallPathsTest, TheSampleTemplateIsTheInstallationsOwn) {
+    const TInstallLayout installed = Layout("opt/q/bin/");
+    EXPECT_EQ(FindSampleTemplate(installed), std::nullopt);
+    // A file where the folder belongs is no template.
+    WriteFile(Root() + "opt/q/share/quorvane/templates/MidasProject", "");
+    EXPECT_EQ(FindSampleTemplate(installed), std::nullopt);
+    fs::remove(Root() + "opt/q/share/quorvane/templates/MidasProject");
+    fs::create_directories(Root() + "opt/q/share/quorvane/templates/MidasProject/Midas_Client");
+    EXPECT_EQ(FindSampleTemplate(installed),
+              Root() + "opt/q/share/quorvane/templates/MidasProject");
+
+    // A program outside a bin/ folder belongs to no installation, even beside a share/ folder.
+    fs::create_directories(Root() + "share/quorvane/templates/MidasProject");
+    EXPECT_EQ(FindSampleTemplate(Layout("portable/")), std::nullopt);
+}
+
 } // namespace
 } // namespace quorvane

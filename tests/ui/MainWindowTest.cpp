@@ -855,7 +855,7 @@ private slots:
         // Access files of both kinds are offered together.
         const auto* openDialog = window.findChild<QFileDialog*>("OpenDialog");
         QCOMPARE(openDialog->nameFilters().value(2),
-                 QStringLiteral("Acess Database(*.mdb *.accdb)"));
+                 QStringLiteral("Access Database(*.mdb *.accdb)"));
     }
 
     // "Tables..." reads the list on a thread while the window goes on, offers it with the field's
