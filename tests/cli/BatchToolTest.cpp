@@ -1126,6 +1126,19 @@ TEST(BatchToolTest, ControlCharactersOfNamesReachTheTerminalEscaped) {
     EXPECT_NE(wide.Errors.find("'2147483647' is not a valid integer value."), std::string::npos);
 }
 
+// The id of a process that has ended, as a run killed earlier leaves it in a folder's name; -1
+// when no process could be started.
+pid_t EndedProcessId() {
+    const pid_t ended = ::fork();
+    if (ended == 0) {
+        ::_exit(0);
+    }
+    if (ended > 0) {
+        ::waitpid(ended, nullptr, 0);
+    }
+    return ended;
+}
+
 // Each ODBC connection reads the driver manager's configuration from a folder of the process's
 // own under TMPDIR: it goes when the run ends, and one that a killed run left goes with the next.
 TEST(BatchToolTest, TheDriverManagersConfigurationFolderLastsOnlyAsLongAsTheRun) {
@@ -1133,12 +1146,8 @@ TEST(BatchToolTest, TheDriverManagersConfigurationFolderLastsOnlyAsLongAsTheRun)
     const fs::path temporary = folder.Path() / "tmp";
     fs::create_directories(temporary);
     // A process that has ended, and one that still runs (this one).
-    const pid_t ended = ::fork();
-    if (ended == 0) {
-        ::_exit(0);
-    }
+    const pid_t ended = EndedProcessId();
     ASSERT_GT(ended, 0);
-    ::waitpid(ended, nullptr, 0);
     const fs::path left = temporary / ("quorvane-odbc-" + std::to_string(ended) + "-Ab12Cd");
     const fs::path running =
         temporary / ("quorvane-odbc-" + std::to_string(::getpid()) + "-Ef34Gh");
@@ -1170,12 +1179,8 @@ TEST(BatchToolTest, ADatabaseFileIsKnownByWhatItHoldsNotByItsName) {
     const TTempDir folder;
     const fs::path temporary = folder.Path() / "tmp";
     fs::create_directories(temporary);
-    const pid_t ended = ::fork();
-    if (ended == 0) {
-        ::_exit(0);
-    }
+    const pid_t ended = EndedProcessId();
     ASSERT_GT(ended, 0);
-    ::waitpid(ended, nullptr, 0);
     const fs::path left = temporary / ("quorvane-sqlite-" + std::to_string(ended) + "-Ab12Cd");
     fs::create_directories(left);
     WriteFile((left / "Database.sqlite").string(), "a copy a killed run left");

@@ -462,20 +462,6 @@ TEST(FirebirdEmbeddedTest, FileAnotherProgramHoldsEndsWithAMessageSayingSo) {
     CheckSchema(database, {"T1"}, {{"T1", {F("ID", T::ftInteger)}}});
 }
 
-// Bytes, permission bits and time of change of every file in `folder`.
-std::map<std::string, std::string> FolderState(const fs::path& folder) {
-    std::map<std::string, std::string> state;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        struct stat status {};
-        ::lstat(entry.path().c_str(), &status);
-        state[entry.path().filename().string()] =
-            std::to_string(status.st_mode) + ":" + std::to_string(status.st_mtim.tv_sec) + "." +
-            std::to_string(status.st_mtim.tv_nsec) + ":" +
-            (entry.is_regular_file() ? ReadFile(entry.path().string()) : std::string());
-    }
-    return state;
-}
-
 // The folders "<kind>-<this process>-XXXXXX" in `temporary`.
 std::vector<fs::path> PrivateFoldersOf(const fs::path& temporary, const std::string& kind) {
     std::vector<fs::path> found;

@@ -322,20 +322,6 @@ TEST_F(SqliteSchemaSourceTest, ReadingTheSchemaLeavesTheFileUntouched) {
     EXPECT_EQ(files, std::vector<std::string>{"test.db"});
 }
 
-// Every file in `folder` with its bytes, permission bits and time of change.
-std::map<std::string, std::string> FolderState(const std::filesystem::path& folder) {
-    std::map<std::string, std::string> state;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        struct stat status {};
-        ::lstat(entry.path().c_str(), &status);
-        state[entry.path().filename().string()] =
-            std::to_string(status.st_mode) + ":" + std::to_string(status.st_mtim.tv_sec) + "." +
-            std::to_string(status.st_mtim.tv_nsec) + ":" +
-            (entry.is_regular_file() ? ReadFile(entry.path().string()) : std::string());
-    }
-    return state;
-}
-
 // The private folders of this process that a kind of reader leaves in the temporary folder.
 std::vector<std::string> PrivateFoldersLeft(const std::string& kind) {
     std::vector<std::string> left;

@@ -6,8 +6,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <stdexcept>
 #include <string>
+
+#include <sys/stat.h>
 
 namespace quorvane {
 
@@ -68,6 +71,21 @@ inline std::string ReadFile(const std::string& path) {
         throw std::runtime_error("Cannot read test file " + path);
     }
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Every file in `folder` with its bytes, permission bits and time of change: what a reader that
+// must leave its inputs alone is compared by.
+inline std::map<std::string, std::string> FolderState(const std::filesystem::path& folder) {
+    std::map<std::string, std::string> state;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        struct stat status {};
+        ::lstat(entry.path().c_str(), &status);
+        state[entry.path().filename().string()] =
+            std::to_string(status.st_mode) + ":" + std::to_string(status.st_mtim.tv_sec) + "." +
+            std::to_string(status.st_mtim.tv_nsec) + ":" +
+            (entry.is_regular_file() ? ReadFile(entry.path().string()) : std::string());
+    }
+    return state;
 }
 
 } // namespace quorvane

@@ -3,6 +3,7 @@
 // choosers, the About window and the data-link editor.
 
 #include "DataLinkEditor.h"
+#include "ModalAnswerer.h"
 #include "OptionsComparison.h"
 #include "TempDir.h"
 #include "frmAbout.h"
@@ -48,26 +49,7 @@ std::optional<Qt::CursorShape> OverrideCursorShape() {
     return cursor == nullptr ? std::nullopt : std::optional(cursor->shape());
 }
 
-// Answers the first modal window of class T that opens while this lives, from inside the event
-// loop the window runs; `answer` is called once with it.
-template <typename T> class TModalAnswerer {
-public:
-    explicit TModalAnswerer(std::function<void(T*)> answer) : FAnswer(std::move(answer)) {
-        QObject::connect(&FTimer, &QTimer::timeout, [this] {
-            if (auto* modal = qobject_cast<T*>(QApplication::activeModalWidget())) {
-                FTimer.stop();
-                ++Answers;
-                FAnswer(modal);
-            }
-        });
-        FTimer.start(10);
-    }
-    int Answers = 0;
-
-private:
-    std::function<void(T*)> FAnswer;
-    QTimer FTimer;
-};
+using quorvane::testing::TModalAnswerer;
 
 } // namespace
 

@@ -4,6 +4,7 @@
 // its sample template.
 
 #include "DataLinkEditor.h"
+#include "ModalAnswerer.h"
 #include "TempDir.h"
 #include "datalink/DataLink.h"
 #include "datalink/DatabaseFile.h"
@@ -32,26 +33,7 @@ namespace quorvane::ui {
 
 namespace {
 
-// Answers the first modal window of class T that opens while this lives, from inside the event
-// loop the window runs; `answer` is called once with it.
-template <typename T> class TModalAnswerer {
-public:
-    explicit TModalAnswerer(std::function<void(T*)> answer) : FAnswer(std::move(answer)) {
-        QObject::connect(&FTimer, &QTimer::timeout, [this] {
-            if (auto* modal = qobject_cast<T*>(QApplication::activeModalWidget())) {
-                FTimer.stop();
-                ++Answers;
-                FAnswer(modal);
-            }
-        });
-        FTimer.start(10);
-    }
-    int Answers = 0;
-
-private:
-    std::function<void(T*)> FAnswer;
-    QTimer FTimer;
-};
+using quorvane::testing::TModalAnswerer;
 
 // The patterns of a name filter such as "SQLite Database(*.sqlite *.db)".
 QStringList PatternsOf(const QString& filter) {
