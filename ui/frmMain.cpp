@@ -757,6 +757,11 @@ void TMain_Frm::SaveSettings_BtnClick() {
     FStatusLabel->setText(QStringLiteral("Settings saved to \"%1\".").arg(path));
 }
 
+void TMain_Frm::StatusFromRun(TDM& sender, const std::string& text) {
+    QMetaObject::invokeMethod(
+        this, [this, &sender, text] { DMStatus(sender, text); }, Qt::QueuedConnection);
+}
+
 void TMain_Frm::DMStatus(TDM&, const std::string& text) {
     // A name's control characters are shown, not obeyed: a CR or ESC would garble the bar.
     FStatusLabel->setText(FromStd(ShownText(text)));
@@ -815,10 +820,7 @@ void TMain_Frm::RunEngine(bool preview) {
         }
     }
     // Status texts and progress come from the run's thread; the window shows them on its own.
-    DM->OnStatus = [this](TDM& sender, const std::string& text) {
-        QMetaObject::invokeMethod(
-            this, [this, &sender, text] { DMStatus(sender, text); }, Qt::QueuedConnection);
-    };
+    DM->OnStatus = [this](TDM& sender, const std::string& text) { StatusFromRun(sender, text); };
     DM->OnProgress = [this](std::size_t done, std::size_t total) {
         QMetaObject::invokeMethod(
             this, [this, done, total] { DMProgress(done, total); }, Qt::QueuedConnection);

@@ -150,6 +150,9 @@ public:
 protected:
     /// Closing the window during a run stops the run before its next file and waits for it.
     void closeEvent(QCloseEvent* event) override;
+    /// Takes each status text of a run on the run's own thread and hands it to DMStatus on the
+    /// window's, as a queued call. Whatever holds it here holds the run, never the window.
+    virtual void StatusFromRun(TDM& sender, const std::string& text);
 
     // The platform dialogs, behind virtual functions so that tests can answer them.
 

@@ -22,14 +22,15 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QTest>
+#include <QThread>
 
 #include <functional>
 #include <iostream>
 
 namespace {
 
-// The main window with the closing message box left out, so the run ends unattended, and each
-// status text held a moment, so the run goes at a pace a person can follow.
+// The main window with the closing message box left out, so the run ends unattended, and the
+// run held a moment at each status text, so that it goes at a pace a person can follow.
 class TUnattendedMain_Frm : public quorvane::ui::TMain_Frm {
 public:
     std::function<void(const QString&)> OnEachStatus;
@@ -38,11 +39,14 @@ protected:
     void ShowMessage(QMessageBox::Icon, const QString& text) override {
         std::cout << text.toStdString() << "\n";
     }
+    void StatusFromRun(quorvane::TDM& sender, const std::string& text) override {
+        QThread::msleep(40);
+        TMain_Frm::StatusFromRun(sender, text);
+    }
     void DMStatus(quorvane::TDM& sender, const std::string& text) override {
         TMain_Frm::DMStatus(sender, text);
-        QTest::qWait(40);
         if (OnEachStatus) {
-            OnEachStatus(StatusText());
+            OnEachStatus(QString::fromStdString(text));
         }
     }
 };
@@ -109,6 +113,10 @@ int main(int argc, char** argv) {
     mainForm.Gen_BtnClick();
     const bool ended = QTest::qWaitFor([&mainForm] { return !mainForm.Running(); }, 120000);
     mainForm.WaitForRun();
+    if (!ended || !running) {
+        std::cerr << "screenshots: "
+                  << (ended ? "no picture was taken during the run\n" : "the run did not end\n");
+    }
     saved = saved && ended && running;
 
     if (!ShowActive(aboutForm)) {
