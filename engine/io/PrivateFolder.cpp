@@ -7,6 +7,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <dirent.h>
+#include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -82,6 +83,10 @@ TPrivateFolder::TPrivateFolder(std::string_view kind) {
                          SystemErrorText(errno));
     }
     FPath = std::move(folder);
+    // A run stopped by a signal takes the folder, and the database copy in it, with it.
+    FParent = ::open(temporary.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    FStopCleanup = TStopCleanup::RemoveFolder(
+        FParent, std::string_view(FPath).substr(FPath.find_last_of('/') + 1));
 }
 
 TPrivateFolder::~TPrivateFolder() {
@@ -89,12 +94,15 @@ TPrivateFolder::~TPrivateFolder() {
 }
 
 TPrivateFolder::TPrivateFolder(TPrivateFolder&& other) noexcept
-    : FPath(std::exchange(other.FPath, {})) {}
+    : FPath(std::exchange(other.FPath, {})), FParent(std::exchange(other.FParent, -1)),
+      FStopCleanup(std::move(other.FStopCleanup)) {}
 
 TPrivateFolder& TPrivateFolder::operator=(TPrivateFolder&& other) noexcept {
     if (this != &other) {
         Remove();
         FPath = std::exchange(other.FPath, {});
+        FParent = std::exchange(other.FParent, -1);
+        FStopCleanup = std::move(other.FStopCleanup);
     }
     return *this;
 }
@@ -107,14 +115,25 @@ std::string TPrivateFolder::File(std::string_view name) const {
 }
 
 std::string TPrivateFolder::Keep() noexcept {
+    ForgetParent();
     return std::exchange(FPath, {});
 }
 
 void TPrivateFolder::Remove() noexcept {
+    ForgetParent();
     if (!FPath.empty()) {
         std::error_code error;
         std::filesystem::remove_all(FPath, error);
         FPath.clear();
+    }
+}
+
+void TPrivateFolder::ForgetParent() noexcept {
+    // The signal's clean-up goes before the descriptor it uses.
+    FStopCleanup.Release();
+    if (FParent >= 0) {
+        ::close(FParent);
+        FParent = -1;
     }
 }
 

@@ -10,6 +10,7 @@
 #include <fcntl.h>
 #include <sched.h>
 #include <string>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 namespace quorvane {
@@ -27,6 +28,7 @@ struct TSlot {
     std::atomic<int> State{Free};
     int Folder = -1;
     pid_t Pid = -1;
+    bool Tree = false; // Name is a folder, removed with its files
     std::array<char, NAME_MAX + 1> Name{};
 };
 
@@ -78,18 +80,62 @@ void WriteAll(const char* text, std::size_t length) noexcept {
     }
 }
 
+// Removes the files of the folder `name` in `parent`, then the folder. The listing is read with
+// the system call itself: opendir and readdir may allocate, which a signal handler must not.
+void RemoveFolderTree(int parent, const char* name) noexcept {
+    const int folder = ::openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (folder >= 0) {
+        alignas(8) char listing[4096];
+        for (;;) {
+            const long length = ::syscall(SYS_getdents64, folder, listing, sizeof listing);
+            if (length <= 0) {
+                break;
+            }
+            for (long offset = 0; offset < length;) {
+                // struct linux_dirent64: inode (8), offset (8), record length (2), type (1), name.
+                unsigned short record = 0;
+                std::memcpy(&record, listing + offset + 16, sizeof record);
+                const char* entry = listing + offset + 19;
+                if (std::strcmp(entry, ".") != 0 && std::strcmp(entry, "..") != 0) {
+                    ::unlinkat(folder, entry, 0);
+                }
+                offset += record;
+            }
+        }
+        ::close(folder);
+    }
+    ::unlinkat(parent, name, AT_REMOVEDIR);
+}
+
 extern "C" void OnStopSignal(int number) {
     // Each place once, whichever thread gets here first: a second signal handled on another
-    // thread meanwhile finds it taken.
-    for (TSlot& slot : Slots) {
+    // thread meanwhile finds it taken. Processes go first, so that no reader still writes into
+    // a folder that is being emptied; folders last, once the files in them are gone.
+    bool folders[SlotCount] = {};
+    for (std::size_t i = 0; i < SlotCount; ++i) {
+        TSlot& slot = Slots[i];
+        int expected = Armed;
+        if (slot.Pid > 0 && slot.State.compare_exchange_strong(expected, Taken)) {
+            ::kill(slot.Pid, SIGKILL);
+        }
+    }
+    for (std::size_t i = 0; i < SlotCount; ++i) {
+        TSlot& slot = Slots[i];
         int expected = Armed;
         if (!slot.State.compare_exchange_strong(expected, Taken)) {
             continue;
         }
         if (slot.Pid > 0) {
             ::kill(slot.Pid, SIGKILL);
+        } else if (slot.Tree) {
+            folders[i] = true;
         } else {
             ::unlinkat(slot.Folder, slot.Name.data(), 0);
+        }
+    }
+    for (std::size_t i = 0; i < SlotCount; ++i) {
+        if (folders[i]) {
+            RemoveFolderTree(Slots[i].Folder, Slots[i].Name.data());
         }
     }
     for (std::size_t i = 0; i < StopSignals.size(); ++i) {
@@ -138,6 +184,14 @@ void InstallStopSignalHandlers(std::string_view program) {
 }
 
 TStopCleanup TStopCleanup::RemoveFile(int folder, std::string_view name) noexcept {
+    return Register(folder, name, false);
+}
+
+TStopCleanup TStopCleanup::RemoveFolder(int folder, std::string_view name) noexcept {
+    return Register(folder, name, true);
+}
+
+TStopCleanup TStopCleanup::Register(int folder, std::string_view name, bool tree) noexcept {
     if (folder < 0 || name.empty() || name.size() > NAME_MAX) {
         return {};
     }
@@ -148,6 +202,7 @@ TStopCleanup TStopCleanup::RemoveFile(int folder, std::string_view name) noexcep
     TSlot& slot = Slots[index];
     slot.Folder = folder;
     slot.Pid = -1;
+    slot.Tree = tree;
     std::memcpy(slot.Name.data(), name.data(), name.size());
     slot.Name[name.size()] = '\0';
     slot.State.store(Armed);
@@ -165,6 +220,7 @@ TStopCleanup TStopCleanup::KillProcess(pid_t pid) noexcept {
     TSlot& slot = Slots[index];
     slot.Folder = -1;
     slot.Pid = pid;
+    slot.Tree = false;
     slot.Name[0] = '\0';
     slot.State.store(Armed);
     return TStopCleanup(index);

@@ -14,13 +14,16 @@ namespace quorvane {
 /// background job). Call once, early in main, before other threads start.
 void InstallStopSignalHandlers(std::string_view program);
 
-/// While it lives, a stop signal removes the file `name` in the open folder `folder`, or kills
-/// the child process `pid`. The folder descriptor must stay open for as long. Registration takes
+/// While it lives, a stop signal removes the file `name` in the open folder `folder`, the folder
+/// `name` in it with the files it holds, or kills the child process `pid`; processes first, then
+/// files, then folders. The folder descriptor must stay open for as long. Registration takes
 /// one of a fixed number of places and never allocates; when all are taken, nothing is
 /// registered (the next run still removes a temporary file that is left).
 class TStopCleanup {
 public:
     static TStopCleanup RemoveFile(int folder, std::string_view name) noexcept;
+    /// The folder's own files are removed, and then the folder; a folder inside it stays.
+    static TStopCleanup RemoveFolder(int folder, std::string_view name) noexcept;
     static TStopCleanup KillProcess(pid_t pid) noexcept;
 
     TStopCleanup() noexcept = default;
@@ -35,6 +38,7 @@ public:
 
 private:
     explicit TStopCleanup(int slot) noexcept : FSlot(slot) {}
+    static TStopCleanup Register(int folder, std::string_view name, bool tree) noexcept;
     int FSlot = -1;
 };
 

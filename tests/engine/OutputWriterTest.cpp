@@ -207,8 +207,9 @@ std::set<std::string> NamesIn(const fs::path& folder) {
     return names;
 }
 
-// A stop signal that comes while the process is blocked removes the output lock and the
-// temporary file of a writer not yet committed, kills the child process registered, says so on
+// A stop signal that comes while the process is blocked removes the output lock, the temporary
+// file of a writer not yet committed and the private folder of a database copy with the copy in
+// it, kills the child process registered, says so on
 // standard error and ends the process by that same signal. What was committed or released stays,
 // and a signal that was ignored before the handlers came stays ignored (nohup).
 TEST(StopSignalTest, RemovesWhatTheRunHoldsAndEndsByTheSignal) {
@@ -221,6 +222,7 @@ TEST(StopSignalTest, RemovesWhatTheRunHoldsAndEndsByTheSignal) {
         const int ignored = stop == SIGHUP ? SIGINT : SIGHUP;
         const TTempDir folder;
         const std::string root = folder.Path().string();
+        fs::create_directories(folder.Path() / "tmp");
         int ready[2];
         int never[2];
         int errors[2];
@@ -249,6 +251,10 @@ TEST(StopSignalTest, RemovesWhatTheRunHoldsAndEndsByTheSignal) {
                 }
             }
             const TStopCleanup readerKill = TStopCleanup::KillProcess(reader);
+            ::setenv("TMPDIR", (root + "/tmp").c_str(), 1);
+            const TPrivateFolder databaseCopy("quorvane-sqlite");
+            WriteFile(databaseCopy.File("Database.sqlite"), "a copy");
+            WriteFile(databaseCopy.File("Database.sqlite-wal"), "its log");
             WriteFile(root + "/copy/kept.txt", "kept");
             TStopCleanup released =
                 TStopCleanup::RemoveFile(::open((root + "/copy").c_str(), O_RDONLY), "kept.txt");
@@ -270,6 +276,7 @@ TEST(StopSignalTest, RemovesWhatTheRunHoldsAndEndsByTheSignal) {
 
         EXPECT_EQ(NamesIn(folder.Path() / "copy"),
                   (std::set<std::string>{"kept.txt", "whole.pas"}));
+        EXPECT_EQ(NamesIn(folder.Path() / "tmp"), std::set<std::string>{});
         int readerStatus = 0;
         ASSERT_EQ(::waitpid(reader, &readerStatus, 0), reader);
         EXPECT_TRUE(WIFSIGNALED(readerStatus) && WTERMSIG(readerStatus) == SIGKILL);
