@@ -2,17 +2,15 @@
 
 #include "io/AtomicFileWriter.h"
 #include "io/InstallPaths.h"
+#include "io/PrivateFolder.h"
 #include "text/EngineErrors.h"
 #include "text/StringUtils.h"
 #include "text/TextEncoding.h"
 
-#include <dirent.h>
 #include <pwd.h>
-#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
@@ -51,22 +49,17 @@ bool WriteNewFile(const std::string& path, const std::string& text, mode_t mode)
 }
 
 // This process's copies of the system's ODBC entries, and the empty stand-in for a missing user
-// DSN file; removed when the process ends.
+// DSN file, in a private folder "quorvane-odbc-<process>-XXXXXX": removed when the process ends,
+// or is stopped by a signal; one a killed process left goes with the next.
 class TPrivateConfiguration {
 public:
     TPrivateConfiguration() {
-        std::error_code error;
-        const std::string temporary = std::filesystem::temp_directory_path(error).string();
-        if (error) {
+        try {
+            FFolder.emplace("quorvane-odbc");
+        } catch (const EFileError&) {
             return; // unixODBC then does as it always did
         }
-        RemoveFoldersOfEndedProcesses(temporary);
-        std::string folder =
-            temporary + "/" + std::string(FolderPrefix) + std::to_string(::getpid()) + "-XXXXXX";
-        if (::mkdtemp(folder.data()) == nullptr) {
-            return; // unixODBC then does as it always did
-        }
-        FFolder = folder;
+        const std::string& folder = FFolder->Path();
         // Where unixODBC would look: the folder ODBCSYSINI names (else /etc), holding odbc.ini
         // and the driver file ODBCINSTINI names (else odbcinst.ini).
         const std::string systemFolder =
@@ -82,65 +75,18 @@ public:
             WriteNewFile(folder + "/user-odbc.ini", "", 0400) &&
             ::setenv("ODBCSYSINI", folder.c_str(), 1) == 0 && ::unsetenv("ODBCINSTINI") == 0;
         if (!made) {
-            Remove();
+            FFolder.reset();
             return;
         }
-        FStandIn = folder + "/user-odbc.ini";
+        FStandIn = FFolder->File("user-odbc.ini");
     }
-    ~TPrivateConfiguration() { Remove(); }
-    TPrivateConfiguration(const TPrivateConfiguration&) = delete;
-    TPrivateConfiguration& operator=(const TPrivateConfiguration&) = delete;
 
     /// The empty user DSN file; empty when the copies could not be made.
     const std::string& StandIn() const { return FStandIn; }
 
 private:
-    std::string FFolder;
+    std::optional<TPrivateFolder> FFolder;
     std::string FStandIn;
-
-    static constexpr std::string_view FolderPrefix = "quorvane-odbc-";
-
-    static void RemoveFolder(const std::string& folder) noexcept {
-        for (const char* name : {"/odbcinst.ini", "/odbc.ini", "/user-odbc.ini"}) {
-            ::unlink((folder + name).c_str());
-        }
-        ::rmdir(folder.c_str());
-    }
-
-    void Remove() noexcept {
-        if (!FFolder.empty()) {
-            RemoveFolder(FFolder);
-            FFolder.clear();
-        }
-    }
-
-    // A process that was killed leaves its folder behind: the folder of a process of this user
-    // that no longer runs goes ("quorvane-odbc-<process>-XXXXXX").
-    static void RemoveFoldersOfEndedProcesses(const std::string& temporary) noexcept {
-        DIR* listing = ::opendir(temporary.c_str());
-        if (listing == nullptr) {
-            return;
-        }
-        while (const dirent* entry = ::readdir(listing)) {
-            const std::string_view name = entry->d_name;
-            if (name.substr(0, FolderPrefix.size()) != FolderPrefix) {
-                continue;
-            }
-            const std::string rest(name.substr(FolderPrefix.size()));
-            char* end = nullptr;
-            const long process = std::strtol(rest.c_str(), &end, 10);
-            const std::string folder = temporary + "/" + std::string(name);
-            struct stat status {};
-            if (end == rest.c_str() || *end != '-' || process <= 0 ||
-                ::lstat(folder.c_str(), &status) != 0 || !S_ISDIR(status.st_mode) ||
-                status.st_uid != ::getuid() ||
-                !(::kill(static_cast<pid_t>(process), 0) != 0 && errno == ESRCH)) {
-                continue;
-            }
-            RemoveFolder(folder);
-        }
-        ::closedir(listing);
-    }
 };
 
 } // namespace
