@@ -700,7 +700,7 @@ void TMain_Frm::UseInstalledTemplate(const TInstallLayout& layout) {
 
 void TMain_Frm::OpenSettings_BtnClick() {
     // A chooser opened from a status report would hold the run until it closes.
-    if (FRunning) {
+    if (Running()) {
         QApplication::beep();
         return;
     }
@@ -726,7 +726,7 @@ void TMain_Frm::OpenSettings_BtnClick() {
 }
 
 void TMain_Frm::SaveSettings_BtnClick() {
-    if (FRunning) {
+    if (Running()) {
         QApplication::beep();
         return;
     }
@@ -796,7 +796,7 @@ void TMain_Frm::RunEngine(bool preview) {
     // A second run beside the first would share the engine, its table list and the output
     // files, so the click is refused. So is a run while the table list is read: its chooser
     // would open in the middle of the run.
-    if (FRunning || DM == nullptr || FTableReader != nullptr) {
+    if (Running() || DM == nullptr || ReadingTables()) {
         QApplication::beep();
         return;
     }
@@ -836,36 +836,49 @@ void TMain_Frm::RunEngine(bool preview) {
     };
     auto outcome = std::make_shared<TOutcome>();
     TDM* const dm = DM;
-    FRunner = QThread::create([dm, options, preview, outcome] {
-        try {
-            if (preview) {
-                outcome->Entries = dm->Preview(options, true);
-            } else {
-                dm->Generate(options);
-            }
-        } catch (const ECancelledError&) {
-            outcome->Cancelled = true;
-        } catch (const std::exception& error) {
-            outcome->Failure = error.what();
-        }
-    });
-    FRunner->setParent(this);
-    connect(FRunner, &QThread::finished, this, [this, preview, outcome] {
-        FRunner->deleteLater();
-        FRunner = nullptr;
-        RunEnded(preview, outcome->Cancelled, outcome->Failure, std::move(outcome->Entries));
-    });
-
-    FRunning = true;
     // Busy until the engine tells how far the stages are: connecting and reading the database
     // come first.
-    Progress_Bar->setRange(0, 0);
-    Progress_Bar->setFormat(QString());
-    Progress_Bar->show();
+    ShowBusyBar();
     Cancel_Btn->setEnabled(true);
     Cancel_Btn->show();
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    FRunner->start();
+    StartThread(
+        FRunner,
+        [dm, options, preview, outcome] {
+            try {
+                if (preview) {
+                    outcome->Entries = dm->Preview(options, true);
+                } else {
+                    dm->Generate(options);
+                }
+            } catch (const ECancelledError&) {
+                outcome->Cancelled = true;
+            } catch (const std::exception& error) {
+                outcome->Failure = error.what();
+            }
+        },
+        [this, preview, outcome] {
+            RunEnded(preview, outcome->Cancelled, outcome->Failure, std::move(outcome->Entries));
+        });
+}
+
+void TMain_Frm::StartThread(QThread*& thread, std::function<void()> work,
+                            std::function<void()> ended) {
+    thread = QThread::create(std::move(work));
+    thread->setParent(this);
+    // The slot empties before `ended` runs: the window is free again when it takes the end.
+    connect(thread, &QThread::finished, this, [&thread, ended = std::move(ended)] {
+        thread->deleteLater();
+        thread = nullptr;
+        ended();
+    });
+    thread->start();
+}
+
+void TMain_Frm::ShowBusyBar() {
+    Progress_Bar->setRange(0, 0);
+    Progress_Bar->setFormat(QString());
+    Progress_Bar->show();
 }
 
 void TMain_Frm::closeEvent(QCloseEvent* event) {
@@ -877,7 +890,7 @@ void TMain_Frm::closeEvent(QCloseEvent* event) {
 }
 
 void TMain_Frm::Cancel_BtnClick() {
-    if (!FRunning || DM == nullptr) {
+    if (!Running() || DM == nullptr) {
         return;
     }
     DM->Cancel();
@@ -898,7 +911,6 @@ void TMain_Frm::RunEnded(bool preview, bool cancelled, const std::string& failur
     QApplication::restoreOverrideCursor();
     Progress_Bar->hide();
     Cancel_Btn->hide();
-    FRunning = false;
     if (cancelled) {
         FStatusLabel->setText(preview ? QStringLiteral("Preview cancelled; nothing was written.")
                                       : QStringLiteral("Generation cancelled; the files written "
@@ -1019,7 +1031,7 @@ void TMain_Frm::ChooseDirectoryInto(QLineEdit* edit) {
 }
 
 void TMain_Frm::Tables_BtnClick() {
-    if (FRunning || FTableReader != nullptr) {
+    if (Running() || ReadingTables()) {
         QApplication::beep();
         return;
     }
@@ -1037,30 +1049,24 @@ void TMain_Frm::Tables_BtnClick() {
         std::string Error;
     };
     auto listing = std::make_shared<TListing>();
-    FTableReader = QThread::create([listing, database] {
-        try {
-            const std::unique_ptr<ISchemaSource> source =
-                OpenSchemaSource(ConnectionStringForDatabase(database));
-            listing->Rows = source->ReadCatalogue();
-            for (const TCatalogRow& row : listing->Rows) {
-                listing->Qualifiers.push_back(source->QualifierOf(row));
-            }
-        } catch (const std::exception& error) {
-            listing->Error = error.what();
-        }
-    });
-    FTableReader->setParent(this);
-    connect(FTableReader, &QThread::finished, this, [this, listing] {
-        FTableReader->deleteLater();
-        FTableReader = nullptr;
-        TablesRead(listing->Rows, listing->Qualifiers, listing->Error);
-    });
     Tables_Btn->setEnabled(false);
     FStatusLabel->setText(QStringLiteral("Reading the tables of the database..."));
-    Progress_Bar->setRange(0, 0);
-    Progress_Bar->setFormat(QString());
-    Progress_Bar->show();
-    FTableReader->start();
+    ShowBusyBar();
+    StartThread(
+        FTableReader,
+        [listing, database] {
+            try {
+                const std::unique_ptr<ISchemaSource> source =
+                    OpenSchemaSource(ConnectionStringForDatabase(database));
+                listing->Rows = source->ReadCatalogue();
+                for (const TCatalogRow& row : listing->Rows) {
+                    listing->Qualifiers.push_back(source->QualifierOf(row));
+                }
+            } catch (const std::exception& error) {
+                listing->Error = error.what();
+            }
+        },
+        [this, listing] { TablesRead(listing->Rows, listing->Qualifiers, listing->Error); });
 }
 
 void TMain_Frm::TablesRead(const std::vector<TCatalogRow>& rows,

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -65,7 +66,7 @@ public:
     /// tables of the current stage.
     void DMProgress(std::size_t done, std::size_t total);
     /// True while a run is under way.
-    bool Running() const { return FRunning; }
+    bool Running() const { return FRunner != nullptr; }
 
     void Gen_BtnClick();
     void Preview_BtnClick();
@@ -184,7 +185,6 @@ protected:
 private:
     QLabel* FStatusLabel;
     QFileDialog* OpenDialog;
-    bool FRunning = false;
     /// The settings file last opened or saved in this session, where the chooser starts.
     QString FSettingsFile;
     /// The tables a run leaves out, as the last settings file opened gave them: no control
@@ -192,8 +192,14 @@ private:
     std::string FExcludeTables;
     /// Reads the table list for Tables_BtnClick; the window waits for it before it goes.
     QThread* FTableReader = nullptr;
-    /// Runs the engine for RunEngine.
+    /// Runs the engine for RunEngine; set for as long as a run is under way.
     QThread* FRunner = nullptr;
+
+    /// Runs `work` on a thread of its own, held in `thread` until it has ended; `ended` then runs
+    /// on the window's thread, with `thread` empty again.
+    void StartThread(QThread*& thread, std::function<void()> work, std::function<void()> ended);
+    /// The progress bar beside the status text, busy: how far the work is is not known yet.
+    void ShowBusyBar();
 
     /// ShowMessage and AskQuestion with the busy cursor lifted while the box is open.
     void Tell(QMessageBox::Icon icon, const QString& text);
