@@ -717,6 +717,14 @@ protected:
         Link.Set("Initial Catalog", "quorvane_fault");
         Link.Set("Data Source", "127.0.0.1:" + Server->Port());
     }
+
+    // Makes the server log every statement from now on, and writes the data link
+    // "postgresql.udl"; returns where the log stands, for what a run sends from here.
+    std::uintmax_t LogEveryStatementFromHere() {
+        Server->RunSql("postgres", "ALTER DATABASE quorvane_fault SET log_statement = 'all';");
+        WriteDataLinkFile(Root.File("postgresql.udl"), Link);
+        return fs::file_size(Server->LogFile());
+    }
 };
 
 TEST_F(PostgresFaultTest, DatabaseServerStoppedDuringARunEndsItBeforeWritingOrNotAtAll) {
@@ -839,13 +847,9 @@ TLoggedStatements StatementsLoggedSince(const fs::path& log, std::uintmax_t from
 // What a run sends the server, as the server logs it: the time-out once, not around every
 // statement, and a few statements for all thirty tables, not a few for each.
 TEST_F(PostgresFaultTest, ARunSendsOneTimeOutAndAFixedNumberOfStatements) {
-    Server->RunSql("postgres", "ALTER DATABASE quorvane_fault SET log_statement = 'all';");
-    const std::string udl = Root.File("postgresql.udl");
-    WriteDataLinkFile(udl, Link);
-    const std::uintmax_t logStart = fs::file_size(Server->LogFile());
-
+    const std::uintmax_t logStart = LogEveryStatementFromHere();
     TDM dm;
-    dm.ConnectDatabase(udl, "", false);
+    dm.ConnectDatabase(Root.File("postgresql.udl"), "", false);
     ASSERT_EQ(dm.ADOConnection.Snapshot().Tables.size(), 30u);
 
     // The engine's own: the time-out, the table list, the columns, the tables it may not read.
@@ -875,13 +879,9 @@ std::vector<std::string> LogLinesSince(const fs::path& log, std::uintmax_t from,
 // catalogue queries name the chosen tables: the server reads and sends the columns of those
 // alone.
 TEST_F(PostgresFaultTest, AChoiceOfTablesIsNamedInTheSameFixedNumberOfStatements) {
-    Server->RunSql("postgres", "ALTER DATABASE quorvane_fault SET log_statement = 'all';");
-    const std::string udl = Root.File("postgresql.udl");
-    WriteDataLinkFile(udl, Link);
-    const std::uintmax_t logStart = fs::file_size(Server->LogFile());
-
+    const std::uintmax_t logStart = LogEveryStatementFromHere();
     TDM dm;
-    dm.ConnectDatabase(udl, "", false);
+    dm.ConnectDatabase(Root.File("postgresql.udl"), "", false);
     dm.ADOConnection.Selection = TTableSelection("TABLE_0[1-3], public.table_30", "table_02");
     std::vector<std::string> names;
     for (const TSnapshotTable& table : dm.ADOConnection.Snapshot().Tables) {
